@@ -1,0 +1,78 @@
+#pragma once
+// Section/key file access for every text data file of the program.
+//
+// The file is read once and indexed; writes are buffered in memory and reach
+// the file as one atomic replacement when the file is flushed, closed, or the
+// object is destroyed. Several objects open on the same file share one store,
+// so a read always sees every write made before it.
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace dudode {
+
+class TIniStore;
+
+// An error that ends the calling operation; its text is meant for the user.
+class EIniError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+enum TIniLocation { loWinDir, loProgDir, loUser, loDefUser };
+
+class TTheIniFile {
+ public:
+  TTheIniFile();
+  ~TTheIniFile();
+  TTheIniFile(const TTheIniFile&) = delete;
+  TTheIniFile& operator=(const TTheIniFile&) = delete;
+
+  const std::string& IniFileName() const { return iniFileName_; }
+  // Setting the name while open closes and reopens.
+  void SetIniFileName(const std::string& name);
+  const std::string& Section() const { return section_; }
+  void SetSection(const std::string& section) { section_ = section; }
+  TIniLocation IniLocation() const { return location_; }
+  void SetIniLocation(TIniLocation location) { location_ = location; }
+  int ErrorCode() const { return errorCode_; }
+  const std::string& DefFilePath() const { return defFilePath_; }
+  void SetDefFilePath(const std::string& path);
+  bool Open() const { return store_ != nullptr; }
+  // true (re)opens; false flushes and closes. Opening may throw EIniError.
+  void SetOpen(bool open);
+  // The resolved path of the open file.
+  const std::string& FullPath() const { return fullPath_; }
+
+  std::string ReadString(const std::string& key, const std::string& defaultValue);
+  void ReadSection(std::vector<std::string>& keys);
+  bool ReadBool(const std::string& key, bool defaultValue);
+  void WriteString(const std::string& key, const std::string& value);
+  void WriteBool(const std::string& key, bool value);
+  void EraseSection();
+  // Empties the file. The old file stays on disk until the new contents are
+  // flushed (it is then replaced atomically); false when it could not be
+  // replaced. With nothing written afterwards, the flush removes the file.
+  bool DeleteFile();
+  // Appends the line prefix + text at the end of the file (prefix ";" when empty).
+  void AddLine(const std::string& text, const std::string& prefix);
+  // Writes buffered changes now; throws EIniError when the file cannot be written.
+  void Flush();
+
+ private:
+  void OpenFile();
+  void CloseFile();
+  void CheckReady() const;
+  std::string Directory() const;
+
+  std::string iniFileName_;
+  std::string section_;
+  TIniLocation location_ = loProgDir;
+  int errorCode_ = 0;
+  std::string defFilePath_;
+  std::string fullPath_;
+  std::shared_ptr<TIniStore> store_;
+};
+
+}  // namespace dudode

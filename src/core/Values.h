@@ -1,0 +1,76 @@
+#pragma once
+// Small free functions that turn times, dates, day sets, area sets and prices
+// into text and back, clean values read from files and name zones.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dudode {
+
+// 16-bit set of day codes 1 Sunday, 2 Monday ... 7 Saturday, 8 holiday.
+using TDaySet = std::uint16_t;
+// 16-bit set of tariff area numbers 0 to 10.
+using TRelationSet = std::uint16_t;
+
+constexpr TDaySet DayBit(int code) { return static_cast<TDaySet>(1u << code); }
+constexpr bool HasDay(TDaySet set, int code) { return (set & DayBit(code)) != 0; }
+
+// Text cleaning.
+std::string Clean(std::string_view text);  // blanks removed, cut before the first ";"
+std::string RemoveBlanks(std::string_view text);
+std::string BlankToUnderscore(std::string_view text);
+std::string UnderscoreToBlank(std::string_view text);
+std::string RemoveAmpersand(std::string_view text);
+std::string CapitalizeGerman(std::string_view text);
+std::string KeyLetters(std::string_view text);
+
+// Numbers in data files: "." as decimal point. ok tells whether the whole text
+// was a number; on failure the result is 0.
+double ParseNumber(std::string_view text, bool* ok = nullptr);
+std::int32_t ParseInteger(std::string_view text, bool* ok = nullptr);
+// The value of the leading digits (with an optional sign); 0 when there are none.
+std::int32_t LeadingInteger(std::string_view text);
+
+// Times: whole seconds after midnight.
+struct TParsedTime {
+  std::uint32_t Seconds = 0;
+  bool Valid = false;
+};
+TParsedTime ParseTime(std::string_view text);
+std::string TimeTextLong(std::uint32_t seconds);
+std::string TimeText(std::uint32_t seconds);
+std::uint32_t ParseTimeText(std::string_view text);
+
+// Dates: day and month only.
+std::string StripDateSeparator(std::string_view text);
+std::string DateSortKey(std::string_view text);
+std::string DateDisplay(std::string_view text);
+std::string HolidayDisplay(std::string_view text);
+struct TDateTime;
+std::string FileDateText(const TDateTime& today);
+std::string FileDateDisplay(std::string_view text);
+
+// Day sets and area sets.
+TDaySet ParseWeekdays(std::string_view text);
+std::string WeekdayDigits(TDaySet set);
+std::string WeekdayNames(TDaySet set);
+TRelationSet ParseRelations(std::string_view text);
+std::string RelationsText(TRelationSet set);
+
+// Numbers and prices.
+std::string NumberText(double x);  // four decimals, "." as decimal point
+std::string IntegerText(long long n);
+std::string PriceText(double x);
+std::string MoneyText(double x);
+int Percent(long long pos, long long min, long long max);
+std::string TwoDigitText(int n);
+std::string FourDigitText(int n);
+std::string GroupedNumber(long long n);
+std::string ByteSizeText(long long n);
+
+// Zone keys: 4 capital letters and 4 digits, unique among existingKeys (compared
+// without regard to case, as the file store compares them).
+std::string NewZoneKey(std::string_view displayName, const std::vector<std::string>& existingKeys);
+
+}  // namespace dudode
