@@ -53,13 +53,13 @@ class TSectionReader {
 };
 
 // Cuts text at the first occurrence of separator: returns what stands before
-// it and leaves what follows in text. Without the separator the part is empty
-// and text stays as it is.
+// it and leaves what follows in text. Without the separator the whole text is
+// the part and nothing is left (so "...0101-3112" without a name still gives
+// its dates).
 std::string TakeBefore(std::string& text, char separator) {
   const std::size_t pos = text.find(separator);
-  if (pos == std::string::npos) return {};
   std::string part = text.substr(0, pos);
-  text.erase(0, pos + 1);
+  text.erase(0, pos == std::string::npos ? pos : pos + 1);
   return part;
 }
 
