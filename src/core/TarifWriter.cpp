@@ -240,7 +240,8 @@ bool SaveTarifFile(TTarifFile& document, const TSaveOptions& options, const TPro
   try {
     TTheIniFile ini;
     OpenFile(ini, document.FileName);
-    if (!ini.DeleteFile()) {
+    // A file that cannot even be created counts as one that cannot be replaced.
+    if (!ini.Open() || !ini.DeleteFile()) {
       ShowMessageBox("Konnte " + ProgramDirectory() + document.FileName + " nicht l\u00F6schen!\r" +
                          "Speicherung kann nicht erfolgen.",
                      "", mkFehler, mbOK);
