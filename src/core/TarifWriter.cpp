@@ -208,6 +208,17 @@ void WriteWholeFile(TTheIniFile& ini, TTarifFile& doc, const TSaveOptions& optio
   }
 }
 
+// Writes the file. When that fails the old file is still whole, and the
+// half-done image must not reach it later through another flush or close.
+void FlushOrDiscard(TTheIniFile& ini) {
+  try {
+    ini.Flush();
+  } catch (const EIniError&) {
+    ini.DiscardChanges();
+    throw;
+  }
+}
+
 // Runs one section writer on its own store and writes the file.
 template <typename Writer>
 bool WriteSection(const TTarifFile& doc, Writer writer) {
@@ -215,7 +226,7 @@ bool WriteSection(const TTarifFile& doc, Writer writer) {
     TTheIniFile ini;
     OpenFile(ini, doc.FileName);
     writer(ini, doc);
-    ini.Flush();
+    FlushOrDiscard(ini);
     return true;
   } catch (const EIniError& error) {
     ShowMessageBox(error.what(), "", mkFehler, mbOK);
@@ -248,7 +259,7 @@ bool SaveTarifFile(TTarifFile& document, const TSaveOptions& options, const TPro
       return false;
     }
     WriteWholeFile(ini, document, options, progress);
-    ini.Flush();
+    FlushOrDiscard(ini);
   } catch (const EIniError& error) {
     ShowMessageBox(error.what(), "", mkFehler, mbOK);
     return false;
