@@ -107,25 +107,5 @@ TEST(TarifFileTest, ZoneNameAsShownAndAsWritten) {
   EXPECT_EQ("Region_50_Nord", zone.DisplayName);
 }
 
-TEST(TarifFileTest, ZoneKeysAndLookupIgnoreCase) {
-  TTarifFile doc;
-  doc.Zones.resize(2);
-  doc.Zones[0].Key = "CITY0001";
-  doc.Zones[1].Key = "FERN0001";
-  EXPECT_EQ((std::vector<std::string>{"CITY0001", "FERN0001"}), doc.ZoneKeys());
-  EXPECT_EQ(1, doc.FindZone("fern0001"));
-  EXPECT_EQ(-1, doc.FindZone("NAH0001"));
-}
-
-TEST(TarifFileTest, NamingStepIsNeededForUnnamedDocuments) {
-  TTarifFile doc;
-  EXPECT_TRUE(NeedsName(doc));
-  doc.Description = "";
-  EXPECT_TRUE(NeedsName(doc));
-  doc.Description = "Testnetz";
-  EXPECT_FALSE(NeedsName(doc));
-  EXPECT_FALSE(IsUsableDescription("Unbekannte Datei - Keine Information"));
-}
-
 }  // namespace
 }  // namespace dudode

@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <sstream>
 
@@ -323,18 +321,6 @@ TEST_F(TarifWriterTest, FileThatCannotBeReplacedIsReportedAndNothingIsWritten) {
   TTarifFile doc = SmallDocument();
   EXPECT_FALSE(SaveTarifFile(doc));
   EXPECT_TRUE(doc.Modified);
-}
-
-TEST_F(TarifWriterTest, ReadOnlyDirectoryIsReportedAndTheFileKept) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only directories";
-  dir.Write("RATES.7", "old");
-  ::chmod(dir.Dir().c_str(), 0555);
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Konnte " + dir.Dir() + "RATES.7 nicht l\u00F6schen!\rSpeicherung kann nicht erfolgen.");
-  TTarifFile doc = SmallDocument();
-  EXPECT_FALSE(SaveTarifFile(doc));
-  ::chmod(dir.Dir().c_str(), 0755);
-  EXPECT_EQ("old", dir.Read("RATES.7"));
 }
 
 TEST_F(TarifWriterTest, FailedWriteKeepsTheOldFile) {
