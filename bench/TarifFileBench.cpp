@@ -65,8 +65,8 @@ TTarifFile LargestDocument() {
     zone.Relations = 0b10110;
     zone.TenPlusActive = z % 2 == 0;
     zone.RoundTo = static_cast<int>(z % 2);
-    zone.Access = {"0191011#0191012#0191013", "gast\u00FEnutzer\u00FEdritter", "eins\u00FEzwei\u00FEdrei", true,
-                   false};
+    zone.Access = {"0191011#0191012#0191013", "gast\u00FEnutzer\u00FEdritter", "eins\u00FEzwei\u00FEdrei",
+                   true, false};
     for (int w = 0; w < 5; ++w) {
       const std::uint32_t start = static_cast<std::uint32_t>(w * 4 * 3600);
       zone.WFreeTimes.push_back({start, start + 3599, 10.0 * w});

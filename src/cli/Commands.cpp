@@ -29,9 +29,10 @@ std::string UsageText() {
     const std::string& line = lines[i++];
     text += "  " + line + std::string(width - line.size() + 2, ' ') + command.Summary + "\n";
   }
-  text += "\nDIR ist das Programmverzeichnis, FILE eine Datei darin.\n"
-          "Meldungen erscheinen als eine Zeile \"Titel: Text\" auf der Standardfehlerausgabe.\n"
-          "Exit-Status: 0 erfolgreich, 1 Befehl fehlgeschlagen, 2 falscher Aufruf.\n";
+  text +=
+      "\nDIR ist das Programmverzeichnis, FILE eine Datei darin.\n"
+      "Meldungen erscheinen als eine Zeile \"Titel: Text\" auf der Standardfehlerausgabe.\n"
+      "Exit-Status: 0 erfolgreich, 1 Befehl fehlgeschlagen, 2 falscher Aufruf.\n";
   return text;
 }
 
@@ -84,6 +85,8 @@ bool CheckTariffFile(const std::string& fileName) {
   return true;
 }
 
-void PrintError(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
+void PrintError(const std::string& text) {
+  std::fprintf(stderr, "%s\n", text.c_str());
+}
 
 }  // namespace dudode::cli

@@ -11,13 +11,21 @@ namespace {
 // Length of the valid UTF-8 sequence at the start of text, 0 when invalid.
 std::size_t Utf8SequenceLength(std::string_view text) {
   const auto b0 = static_cast<unsigned char>(text[0]);
+  if (b0 < 0x80) return 1;
   std::size_t length = 0;
   std::uint32_t min = 0;
-  if (b0 < 0x80) return 1;
-  if ((b0 & 0xE0) == 0xC0) length = 2, min = 0x80;
-  else if ((b0 & 0xF0) == 0xE0) length = 3, min = 0x800;
-  else if ((b0 & 0xF8) == 0xF0) length = 4, min = 0x10000;
-  else return 0;
+  if ((b0 & 0xE0) == 0xC0) {
+    length = 2;
+    min = 0x80;
+  } else if ((b0 & 0xF0) == 0xE0) {
+    length = 3;
+    min = 0x800;
+  } else if ((b0 & 0xF8) == 0xF0) {
+    length = 4;
+    min = 0x10000;
+  } else {
+    return 0;
+  }
   if (text.size() < length) return 0;
   std::uint32_t code = b0 & (0x3F >> (length - 1));
   for (std::size_t i = 1; i < length; ++i) {
@@ -37,13 +45,27 @@ std::string JsonString(std::string_view text) {
   while (!text.empty()) {
     const auto c = static_cast<unsigned char>(text[0]);
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\b': out += "\\b"; break;
-      case '\f': out += "\\f"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\b':
+        out += "\\b";
+        break;
+      case '\f':
+        out += "\\f";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (c < 0x20) {
           char buffer[8];
@@ -100,10 +122,18 @@ void TJsonWriter::Close(char bracket) {
   if (levels_.empty()) out_ += '\n';
 }
 
-void TJsonWriter::BeginObject() { Open('{', false); }
-void TJsonWriter::EndObject() { Close('}'); }
-void TJsonWriter::BeginArray(bool inlined) { Open('[', inlined); }
-void TJsonWriter::EndArray() { Close(']'); }
+void TJsonWriter::BeginObject() {
+  Open('{', false);
+}
+void TJsonWriter::EndObject() {
+  Close('}');
+}
+void TJsonWriter::BeginArray(bool inlined) {
+  Open('[', inlined);
+}
+void TJsonWriter::EndArray() {
+  Close(']');
+}
 
 void TJsonWriter::Key(std::string_view key) {
   BeforeValue();

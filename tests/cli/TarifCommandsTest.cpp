@@ -61,7 +61,9 @@ TEST_F(TarifCommandsTest, DumpPrintsTheDocumentAsJson) {
   "FileDate": "05/01/2024",
   "Description": "Sonder\"zeichen \\ Test",
   "WWW": "a\u0001b",
-  "Hotline": ")" "\u0081" R"(",
+  "Hotline": ")"
+            "\u0081"
+            R"(",
   "Comment": "Tab\tdrin",
   "EMail": "",
   "AccessCode": "",
@@ -73,7 +75,9 @@ TEST_F(TarifCommandsTest, DumpPrintsTheDocumentAsJson) {
   "Zones": [
     {
       "Key": "ZONE0001",
-      "DisplayName": "Zone_)" "\u00C4" R"(",
+      "DisplayName": "Zone_)"
+            "\u00C4"
+            R"(",
       "CalcTakt": 60,
       "FirstSecond": 1,
       "ConnectPrice": 0,
@@ -225,11 +229,13 @@ TEST_F(TarifCommandsTest, CommandFailuresExitWithOne) {
 TEST_F(TarifCommandsTest, UnwritableFileFailsWithTheMessage) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only directories";
   dir.Write("RATES.0", "[COMMON]\r\nFILENAME=Alt\r\n");
-  std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(dir.Dir(),
+                               std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   const TRun run = Run({"resave", dir.Dir(), "RATES.0"});
   std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_all);
   EXPECT_EQ(1, run.Status);
-  EXPECT_EQ("Fehler: Konnte " + dir.Dir() + "RATES.0 nicht l\u00F6schen! Speicherung kann nicht erfolgen.\n", run.Err);
+  EXPECT_EQ("Fehler: Konnte " + dir.Dir() + "RATES.0 nicht l\u00F6schen! Speicherung kann nicht erfolgen.\n",
+            run.Err);
   EXPECT_EQ("[COMMON]\r\nFILENAME=Alt\r\n", dir.Read("RATES.0"));
 }
 

@@ -40,8 +40,8 @@ TEST(SortEntryListTest, OrdersByValidityThenTimesWithSpecialCodesLast) {
       Entry("shorter-year", "01.01.", "30.06.", 0, 86399),
   };
   SortEntryList(list);
-  EXPECT_EQ((std::vector<std::string>{"shorter-year", "night", "day-short", "day", "april", "december", "cityplus",
-                                      "weekend", "holiday"}),
+  EXPECT_EQ((std::vector<std::string>{"shorter-year", "night", "day-short", "day", "april", "december",
+                                      "cityplus", "weekend", "holiday"}),
             Names(list));
   EXPECT_EQ("0101 1231 09:00:00 17:59:59", list[3].SortKey);
 }
@@ -75,8 +75,9 @@ TEST(SortEntryListTest, RandomListsComeOutOrderedAndComplete) {
 
     SortEntryList(list);
     ASSERT_EQ(expected.size(), list.size());
-    EXPECT_TRUE(std::is_sorted(list.begin(), list.end(),
-                               [](const TTarifEntry& a, const TTarifEntry& b) { return a.SortKey < b.SortKey; }));
+    EXPECT_TRUE(std::is_sorted(list.begin(), list.end(), [](const TTarifEntry& a, const TTarifEntry& b) {
+      return a.SortKey < b.SortKey;
+    }));
     std::vector<std::string> got = Names(list);
     std::vector<std::string> want = Names(expected);
     std::sort(got.begin(), got.end());

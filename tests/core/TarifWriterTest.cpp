@@ -2,10 +2,10 @@
 
 #include <sstream>
 
+#include "TarifTestSupport.h"
 #include "core/Files.h"
 #include "core/TarifWriter.h"
 #include "core/Text.h"
-#include "TarifTestSupport.h"
 
 namespace dudode {
 namespace {
@@ -31,7 +31,9 @@ TTarifEntry MakeEntry(TDaySet days, double price, std::uint32_t start, std::uint
 constexpr TDaySet kMoFr = DayBit(2) | DayBit(3) | DayBit(4) | DayBit(5) | DayBit(6);
 constexpr TDaySet kSaSo = DayBit(1) | DayBit(7);
 
-std::uint32_t Hm(int h, int m, int s = 0) { return static_cast<std::uint32_t>(h * 3600 + m * 60 + s); }
+std::uint32_t Hm(int h, int m, int s = 0) {
+  return static_cast<std::uint32_t>(h * 3600 + m * 60 + s);
+}
 
 TTarifFile SmallDocument() {
   TTarifFile doc;
@@ -101,7 +103,8 @@ const char* const kSmallDocumentText =
     "STRVERSION=Dudode version 3.10\n"
     "VERSION=3.10\n"
     "FILEDATE=03/15/2024\n"
-    "FILENAME=Testnetz_S\xFC" "d\n"
+    "FILENAME=Testnetz_S\xFC"
+    "d\n"
     "WWW=www.testnetz.de\n"
     "HOTLINE=0800_123\n"
     "COMMENT=\n"
@@ -161,7 +164,8 @@ std::string Describe(const TTarifFile& d) {
       << "\nFileDate=" << d.FileDate << "\nDescription=" << d.Description << "\nWWW=" << d.WWW
       << "\nHotline=" << d.Hotline << "\nComment=" << d.Comment << "\nEMail=" << d.EMail
       << "\nAccessCode=" << d.AccessCode << "\nCopyright=" << d.Copyright << "\nTakt=" << d.Takt
-      << "\nPrice=" << d.Price << "\nBase=" << d.BaseConnectPrice << "\nCityWeekend=" << d.CityWeekend << "\n";
+      << "\nPrice=" << d.Price << "\nBase=" << d.BaseConnectPrice << "\nCityWeekend=" << d.CityWeekend
+      << "\n";
   for (const TFeiertag& h : d.Holidays) out << "Holiday " << h.Date << "\n";
   for (const TAppEntry& a : d.Applications) out << "App " << a.TapiName << "=" << a.AppName << "\n";
   for (const TKeyAndName& z : d.Zones) {
@@ -175,9 +179,10 @@ std::string Describe(const TTarifFile& d) {
         out << " free " << f.StartSec << "-" << f.EndSec << " " << f.FreeSeconds << "\n";
       }
       for (const TTarifEntry& e : z.Entries(dc)) {
-        out << " entry " << e.Weekdays << " " << e.PricePerUnit << " " << e.CalcTakt << " " << e.FirstSecond << " "
-            << e.StartSec << "-" << e.EndSec << " " << e.Takt << " " << e.Units << " [" << e.Name << "] "
-            << e.DateFrom << "-" << e.DateTo << " " << e.ZoneConnectPrice << "/" << e.ZoneMonthlyFee << "\n";
+        out << " entry " << e.Weekdays << " " << e.PricePerUnit << " " << e.CalcTakt << " " << e.FirstSecond
+            << " " << e.StartSec << "-" << e.EndSec << " " << e.Takt << " " << e.Units << " [" << e.Name
+            << "] " << e.DateFrom << "-" << e.DateTo << " " << e.ZoneConnectPrice << "/" << e.ZoneMonthlyFee
+            << "\n";
       }
     }
   }
@@ -226,7 +231,8 @@ TEST_F(TarifWriterTest, RoundTripKeepsTheDocumentExceptTheKnownChanges) {
   doc.Applications.push_back({"lowercase_and_much_too_long", "App"});
   doc.Zones[0].Werktag[0].Name = "Haupt_zeit";
   doc.Zones[0].CalcTakt = 30;  // without copying it into the entries
-  doc.Zones[1].SaSo.push_back(MakeEntry(DayBit(8), 0.5, Hm(1, 0), Hm(1, 59, 59), 0, 0, "9999", "9999", "weg"));
+  doc.Zones[1].SaSo.push_back(
+      MakeEntry(DayBit(8), 0.5, Hm(1, 0), Hm(1, 59, 59), 0, 0, "9999", "9999", "weg"));
 
   TTarifFile expected = doc;
   expected.Comment = "mit Unterstrich";
@@ -241,7 +247,7 @@ TEST_F(TarifWriterTest, RoundTripKeepsTheDocumentExceptTheKnownChanges) {
   city.Werktag[1].Name = "Haupt zeit";
   city.CalcTakt = 60;  // the entries' value is what the file keeps
   expected.Zones[1].SaSo.pop_back();
-  expected.Zones[1].DisplayName = "Fern_Zone";     // held with "_" for blanks, as read
+  expected.Zones[1].DisplayName = "Fern_Zone";   // held with "_" for blanks, as read
   expected.Zones[1].Access.Registration = true;  // a zone without access data has no section
   for (TKeyAndName& zone : expected.Zones) zone.CopyZoneValuesToEntries();
   expected.Modified = false;
@@ -280,10 +286,11 @@ TEST_F(TarifWriterTest, DocumentWithoutZonesWritesOnlyWhatItHas) {
   ASSERT_TRUE(SaveTarifFile(doc));
   std::string text = dir.Read("RATES.1");
   text = text.substr(text.find("[COMMON]"));
-  EXPECT_EQ(Crlf("[COMMON]\nSTRVERSION=Dudode version 3.10\nVERSION=3.10\nFILEDATE=03/15/2024\nFILENAME=Leer\n"
-                 "WWW=\nHOTLINE=\nCOMMENT=\nEMAIL=\nACCESSCODE=\nCOPYRIGHT=\n"
-                 "[OPTIONS]\nBASECONNECTPRICE=0.0000\nPRICE=0.1200\nTAKT=0.0000\nCITYWEEKEND24123112=YES\n"),
-            text);
+  EXPECT_EQ(
+      Crlf("[COMMON]\nSTRVERSION=Dudode version 3.10\nVERSION=3.10\nFILEDATE=03/15/2024\nFILENAME=Leer\n"
+           "WWW=\nHOTLINE=\nCOMMENT=\nEMAIL=\nACCESSCODE=\nCOPYRIGHT=\n"
+           "[OPTIONS]\nBASECONNECTPRICE=0.0000\nPRICE=0.1200\nTAKT=0.0000\nCITYWEEKEND24123112=YES\n"),
+      text);
 
   doc.Applications = {{"TAPI", "Anwendung"}};
   ASSERT_TRUE(SaveTarifFile(doc));
@@ -348,9 +355,8 @@ TEST_F(TarifWriterTest, ReportsProgress) {
   TScriptedMessageBoxes boxes;
   TTarifFile doc = SmallDocument();
   std::vector<std::pair<std::string, int>> calls;
-  ASSERT_TRUE(SaveTarifFile(doc, {}, [&](const std::string& label, int percent) {
-    calls.emplace_back(label, percent);
-  }));
+  ASSERT_TRUE(SaveTarifFile(
+      doc, {}, [&](const std::string& label, int percent) { calls.emplace_back(label, percent); }));
   std::vector<std::string> labels;
   for (const auto& [label, percent] : calls) {
     EXPECT_GE(percent, 0);
@@ -377,7 +383,9 @@ TEST_F(TarifWriterTest, SectionWritersChangeOnlyTheirSection) {
   EXPECT_TRUE(doc.Modified);
 
   std::string expected = kSmallDocumentText;
-  const auto cut = [&expected](const std::string& lines) { expected.erase(expected.find(lines), lines.size()); };
+  const auto cut = [&expected](const std::string& lines) {
+    expected.erase(expected.find(lines), lines.size());
+  };
   cut("[FEIERTAGE]\nF0=0101\nF1=2512\n");
   cut("[APPLICATIONS]\nMSDIAL=Microsoft DF\xDC\n");
   expected += "[FEIERTAGE]\nF0=0310\nF1=2512\nF2=2612\n[APPLICATIONS]\nNEU=Neue Anwendung\n";
@@ -397,7 +405,8 @@ TEST_F(TarifWriterTest, EntryValueFormat) {
        "23456|0.0600/0.0000/0.0000/09:00-18:00/60.0000/0/0101-3112,Test"},
       {MakeEntry(kSaSo | DayBit(8), 1.23456, 0, 86399, 0, 12, "01.04.", "30.09.", " zwei  Worte "),
        "178|1.2346/0.0000/0.0000/00:00-23:59/0.0000/12/0104-3009,_zwei__Worte_"},
-      {MakeEntry(0, 0, 0, 59, 0.5, -1, "8888", "8888", ""), "|0.0000/0.0000/0.0000/00:00-00:00/0.5000/-1/8888-8888,"},
+      {MakeEntry(0, 0, 0, 59, 0.5, -1, "8888", "8888", ""),
+       "|0.0000/0.0000/0.0000/00:00-00:00/0.5000/-1/8888-8888,"},
   };
   for (const Case& c : cases) EXPECT_EQ(c.value, EntryValue(c.entry));
 }
