@@ -1,8 +1,8 @@
 #include "zones/TarifGrid.h"
 
 #include <QHeaderView>
-#include <algorithm>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "zones/GridTexts.h"
 
