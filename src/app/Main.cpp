@@ -545,8 +545,11 @@ void TMain::RebuildZoneControls(int current) {
     const QSignalBlocker block(TarifComboBox);
     TarifComboBox->clear();
     for (QAction* item : zoneItems_) {
+      // The item may be the one whose click led here.
       zoneGroup_->removeAction(item);
-      delete item;
+      ZoneMenu->removeAction(item);
+      item->setObjectName(QString());
+      item->deleteLater();
     }
     zoneItems_.clear();
     for (std::size_t i = 0; i < document_.Zones.size(); ++i) {
