@@ -11,9 +11,9 @@ namespace dudode {
 void SetupTarifGrid(QTableWidget& grid) {
   grid.setColumnCount(kTarifGridColumns);
   QStringList titles;
-  for (const TTarifGridColumn& column : kTarifGridColumnSpecs) titles << QString::fromUtf8(column.Title);
+  for (const TTarifGridColumn& column : kTarifGridColumnLayout) titles << QString::fromUtf8(column.Title);
   grid.setHorizontalHeaderLabels(titles);
-  for (int i = 0; i < kTarifGridColumns; ++i) grid.setColumnWidth(i, kTarifGridColumnSpecs[i].Width);
+  for (int i = 0; i < kTarifGridColumns; ++i) grid.setColumnWidth(i, kTarifGridColumnLayout[i].Width);
   grid.horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   grid.horizontalHeader()->setHighlightSections(false);
   grid.verticalHeader()->setVisible(false);
