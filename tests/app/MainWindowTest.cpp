@@ -277,7 +277,7 @@ TEST_F(MainWindowTest, GridsShowTheEntriesOfTheCurrentZone) {
   QTableWidget* upper = main.Grid(TDayClass::Werktag);
   ASSERT_EQ(8, upper->columnCount());
   EXPECT_EQ(QStringLiteral("zus\u00E4tzl. TE"), upper->horizontalHeaderItem(3)->text());
-  EXPECT_EQ(120, upper->columnWidth(2));
+  EXPECT_LE(120, upper->columnWidth(2));  // at least the layout width; wider where the font needs it
   ASSERT_EQ(2, upper->rowCount());
   // The reader sorts each list by validity and time.
   const QStringList first = {"18:00:00 Uhr", "07:59:59 Uhr",    "30,0000 Sekunde(n)", "    2 Einheit(en)",
