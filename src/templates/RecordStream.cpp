@@ -89,19 +89,21 @@ void TRecordWriter::WriteDouble(double value) { WriteLittleEndian(std::bit_cast<
 namespace dudode {
 
 bool WriteRecordFiles(const std::vector<std::pair<std::string, std::string>>& files) {
-  auto report = [](const std::string& path, const std::string& error) {
-    ShowMessageBox(error.empty() ? "Konnte " + path + " nicht speichern!" : error, "", mkFehler, mbOK);
+  auto report = [](const std::string& error) {
+    ShowMessageBox(error, "", mkFehler, mbOK);
     return false;
   };
   for (const auto& [name, bytes] : files) {
     const std::string path = ProgramDirectory() + name;
     std::string error;
-    if (!CanReplaceFile(path, &error)) return report(path, error);
+    if (!CanReplaceFile(path, &error)) {
+      return report("Die Datei " + path + " konnte nicht geschrieben werden (" + error + ").");
+    }
   }
   for (const auto& [name, bytes] : files) {
     const std::string path = ProgramDirectory() + name;
     std::string error;
-    if (!AtomicWriteFile(path, bytes, &error)) return report(path, error);
+    if (!AtomicWriteFile(path, bytes, &error)) return report(error);
   }
   return true;
 }
