@@ -19,7 +19,7 @@ for target in "${targets[@]}"; do
   # Seeds: the hand-written fixtures of the tests and the sample data.
   case "$target" in
     fuzz_provider_reader) cp -n tests/data/providers/*.ini data/Provider.ini "$corpus"/ 2>/dev/null || true ;;
-    fuzz_record_reader) cp -n tests/data/templates/*.dat "$corpus"/ 2>/dev/null || true ;;
+    fuzz_record_reader) cp -n tests/data/templates/*.dat "$corpus"/ ;;
   esac
   echo "== $target for ${seconds}s =="
   ASAN_OPTIONS=detect_leaks=1 "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 \

@@ -79,8 +79,15 @@ TConnectionTemplate SecondTemplate() {
   return t;
 }
 
+std::string DataFile(const std::string& name) {
+  std::string bytes;
+  EXPECT_TRUE(ReadWholeFile(std::string(DUDODE_TEST_DATA) + name, bytes)) << name;
+  return bytes;
+}
+
 TEST(TemplateRecordsTest, ConnTempBytesReadIntoRecordsAndBack) {
-  const std::string bytes = kFirstRecord + kSecondRecord;
+  const std::string bytes = DataFile("templates/ConnTemp.dat");
+  ASSERT_EQ(kFirstRecord + kSecondRecord, bytes);
   const TConnectionTemplateList templates = ParseConnTempRecords(bytes);
   ASSERT_EQ(2u, templates.size());
   EXPECT_EQ(FirstTemplate(), templates[0]);
@@ -143,6 +150,15 @@ TEST(TemplateRecordsTest, PhoneTempBytesReadIntoRecordsAndBack) {
   EXPECT_EQ(256, templates[1].Reserved8);
   EXPECT_EQ(record + odd, PhoneTempRecords(templates));
   EXPECT_EQ(1u, ParsePhoneTempRecords(record + odd.substr(0, odd.size() - 1)).size());
+}
+
+TEST(TemplateRecordsTest, PhoneTempFixtureReadsAndWritesBack) {
+  const std::string bytes = DataFile("templates/PhoneTemp.dat");
+  const TPhoneConnectionTemplateList templates = ParsePhoneTempRecords(bytes);
+  ASSERT_EQ(2u, templates.size());
+  EXPECT_EQ((TPhoneConnectionTemplate{"01019", "Anbieter X - City", "PHONE.0", "City", 0x0201}), templates[0]);
+  EXPECT_EQ((TPhoneConnectionTemplate{"01013", "Fernzone", "PHONE.1", "Fernzone", 0x0004}), templates[1]);
+  EXPECT_EQ(bytes, PhoneTempRecords(templates));
 }
 
 TEST(TemplateRecordsTest, TextsAreWindows1252InTheFile) {
