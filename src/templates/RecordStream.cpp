@@ -83,10 +83,15 @@ void TRecordWriter::WriteDouble(double value) { WriteLittleEndian(std::bit_cast<
 
 }  // namespace dudode
 
+#include <filesystem>
+#include <system_error>
+
 #include "core/Files.h"
 #include "core/MessageBox.h"
 
 namespace dudode {
+
+namespace fs = std::filesystem;
 
 bool WriteRecordFiles(const std::vector<std::pair<std::string, std::string>>& files) {
   auto report = [](const std::string& error) {
@@ -95,6 +100,13 @@ bool WriteRecordFiles(const std::vector<std::pair<std::string, std::string>>& fi
   };
   for (const auto& [name, bytes] : files) {
     const std::string path = ProgramDirectory() + name;
+    // A write-protected file is made writable first, as it always was.
+    std::error_code ec;
+    const fs::path p = fs::u8path(path);
+    if (fs::exists(p, ec) && (fs::status(p, ec).permissions() & fs::perms::owner_write) == fs::perms::none) {
+      fs::permissions(p, fs::perms::owner_write, fs::perm_options::add, ec);
+      if (ec) return report("Kann Schreibschutz von " + path + " nicht entfernen!");
+    }
     std::string error;
     if (!CanReplaceFile(path, &error)) {
       return report("Die Datei " + path + " konnte nicht geschrieben werden (" + error + ").");

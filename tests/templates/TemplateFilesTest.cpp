@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -338,6 +339,17 @@ TEST_F(TemplateFilesTest, FailedWriteKeepsBothOldFiles) {
     EXPECT_EQ(mkFehler, boxes.Boxes()[0].Kind);
     EXPECT_EQ(kFirstRecord, dir.Read("ConnTemp.dat"));
   }
+}
+
+TEST_F(TemplateFilesTest, WriteProtectedFilesAreReplaced) {
+  namespace fs = std::filesystem;
+  dir.Write("PhoneTemp.dat", "alt");
+  fs::permissions(dir.File("PhoneTemp.dat"), fs::perms::owner_read, fs::perm_options::replace);
+  TScriptedMessageBoxes boxes;
+  const TPhoneConnectionTemplateList templates = {{"01019", "A", "PHONE.0", "City", 1}};
+  ASSERT_TRUE(SavePhoneTemplates(templates));
+  EXPECT_EQ(PhoneTempRecords(templates), dir.Read("PhoneTemp.dat"));
+  EXPECT_NE(fs::perms::none, fs::status(dir.File("PhoneTemp.dat")).permissions() & fs::perms::owner_write);
 }
 
 TEST(TemplateOptionsTest, OptionTextNamesWhatHoldsInFixedOrder) {
