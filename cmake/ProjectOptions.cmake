@@ -13,9 +13,3 @@ if(DUDODE_SANITIZE)
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
   target_link_options(dudode_options INTERFACE -fsanitize=address,undefined)
 endif()
-if(DUDODE_FUZZ)
-  # Coverage for libFuzzer everywhere; the fuzz targets link the fuzzer's main.
-  target_compile_options(dudode_options INTERFACE
-    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
-  target_link_options(dudode_options INTERFACE -fsanitize=address,undefined)
-endif()

@@ -1,0 +1,328 @@
+#include "core/TarifReader.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+#include "core/Clock.h"
+#include "core/IniFile.h"
+#include "core/MessageBox.h"
+#include "core/Text.h"
+#include "core/Values.h"
+
+namespace dudode {
+namespace {
+
+// Key reads as the reader needs them: a missing key is told apart from an
+// empty value.
+class TSectionReader {
+ public:
+  explicit TSectionReader(TTheIniFile& ini) : ini_(ini) {}
+
+  std::optional<std::string> Value(const std::string& section, const std::string& key) {
+    ini_.SetSection(section);
+    std::string value = ini_.ReadString(key, "");
+    if (ini_.ErrorCode() == -1) return std::nullopt;
+    return value;
+  }
+  std::string ValueOr(const std::string& section, const std::string& key, const std::string& missing) {
+    return Value(section, key).value_or(missing);
+  }
+  // Missing and empty both give the default.
+  std::string NonEmptyOr(const std::string& section, const std::string& key, const std::string& fallback) {
+    std::string value = ValueOr(section, key, "");
+    return value.empty() ? fallback : value;
+  }
+  std::vector<std::string> Keys(const std::string& section, std::size_t limit = SIZE_MAX) {
+    ini_.SetSection(section);
+    std::vector<std::string> keys;
+    ini_.ReadSection(keys);
+    if (keys.size() > limit) keys.resize(limit);
+    return keys;
+  }
+  // The first value of each key of the section, in file order.
+  std::vector<std::string> Values(const std::string& section, std::size_t limit = SIZE_MAX) {
+    std::vector<std::string> values;
+    for (const std::string& key : Keys(section, limit)) values.push_back(ValueOr(section, key, ""));
+    return values;
+  }
+  TTheIniFile& Ini() { return ini_; }
+
+ private:
+  TTheIniFile& ini_;
+};
+
+// Cuts text at the first occurrence of separator: returns what stands before
+// it and leaves what follows in text. Without the separator the whole text is
+// the part and nothing is left (so "...0101-3112" without a name still gives
+// its dates).
+std::string TakeBefore(std::string& text, char separator) {
+  const std::size_t pos = text.find(separator);
+  std::string part = text.substr(0, pos);
+  text.erase(0, pos == std::string::npos ? pos : pos + 1);
+  return part;
+}
+
+std::string UpTo(const std::string& text, char separator) {
+  return text.substr(0, text.find(separator));
+}
+
+double NumberOrZero(std::string_view text) {
+  bool ok = false;
+  const double value = ParseNumber(text, &ok);
+  return ok ? value : 0.0;
+}
+
+// A free-time or no-10plus window "HH:MM-HH:MM/rest"; nullopt when a time is
+// not valid.
+struct TWindow {
+  std::uint32_t StartSec = 0;
+  std::uint32_t EndSec = 0;
+  std::string Rest;
+};
+std::optional<TWindow> ParseWindow(std::string value) {
+  const std::string startText = TakeBefore(value, '-');
+  const std::string endText = TakeBefore(value, '/');
+  const TParsedTime start = ParseTime(startText);
+  const TParsedTime end = ParseTime(endText);
+  if (!start.Valid || !end.Valid) return std::nullopt;
+  return TWindow{start.Seconds, end.Seconds + 59, UpTo(value, '/')};
+}
+
+class TTarifReader {
+ public:
+  TTarifReader(TTarifFile& document, TTheIniFile& ini) : doc_(document), in_(ini) {}
+
+  void Run() {
+    ReadApplications();
+    ReadZoneIndex();
+    for (TKeyAndName& zone : doc_.Zones) ReadZoneOptions(zone);
+    for (TDayClass dayClass : kDayClasses) {
+      for (TKeyAndName& zone : doc_.Zones) ReadZoneLists(zone, dayClass);
+    }
+    for (TDayClass dayClass : kDayClasses) {
+      for (TKeyAndName& zone : doc_.Zones) SortEntryList(zone.Entries(dayClass));
+    }
+    for (TKeyAndName& zone : doc_.Zones) {
+      // Billing interval and first second live only in the entries; the
+      // weekend list's first entry wins over the workday list's.
+      for (TDayClass dayClass : kDayClasses) {
+        const TTarifEntryList& list = zone.Entries(dayClass);
+        if (!list.empty() && list.front().CalcTakt != 0 && list.front().FirstSecond != 0) {
+          zone.CalcTakt = list.front().CalcTakt;
+          zone.FirstSecond = list.front().FirstSecond;
+        }
+      }
+      zone.CopyZoneValuesToEntries();
+    }
+    ReadOptions();
+    ReadCommon();
+    ReadHolidays();
+  }
+
+ private:
+  void ReadApplications() {
+    for (const std::string& key : in_.Keys("APPLICATIONS")) {
+      const std::string value = in_.ValueOr("APPLICATIONS", key, "");
+      if (value.empty()) continue;
+      doc_.Applications.push_back(
+          {LeftChars(CapitalizeGerman(key), kMaxTapiNameChars), LeftChars(value, kMaxAppNameChars)});
+    }
+  }
+
+  void ReadZoneIndex() {
+    for (const std::string& value : in_.Values("REGIONENINDEX", kMaxZones)) {
+      std::string rest = Clean(value);
+      if (rest.empty()) continue;
+      const std::size_t comma = rest.find(',');
+      const std::string display = rest.substr(0, comma);
+      const std::string key =
+          comma == std::string::npos ? std::string() : RemoveBlanks(rest.substr(comma + 1));
+      // A zone without a key could not be stored or read back.
+      if (key.empty()) continue;
+      TKeyAndName zone;
+      zone.Key = key;
+      zone.DisplayName = LeftChars(display, kMaxZoneNameChars);
+      doc_.Zones.push_back(std::move(zone));
+    }
+  }
+
+  void ReadZoneOptions(TKeyAndName& zone) {
+    const std::string& key = zone.Key;
+
+    std::string price = Clean(in_.NonEmptyOr("ConnectPrice", key, "0"));
+    const std::size_t slash = price.find('/');
+    const std::string monthly = slash == std::string::npos ? std::string("0") : price.substr(slash + 1);
+    zone.ConnectPrice = NumberOrZero(price.substr(0, slash));
+    zone.MonthlyFee = NumberOrZero(monthly);
+
+    zone.Relations = ParseRelations(Clean(in_.ValueOr("RELATIONS", key, "")));
+    zone.TenPlusActive = in_.NonEmptyOr("10plus", key, "NO") == "YES";
+
+    bool ok = false;
+    const int roundTo = ParseInteger(in_.NonEmptyOr("RoundTo", key, "0"), &ok);
+    zone.RoundTo = ok ? roundTo : 0;
+
+    const std::string section = "AccessInfos_" + key;
+    zone.Access.PhoneNr = in_.ValueOr(section, "PhoneNr", "");
+    zone.Access.UserName = in_.ValueOr(section, "UserName", "");
+    zone.Access.Password = in_.ValueOr(section, "Password", "");
+    TTheIniFile& ini = in_.Ini();
+    ini.SetSection(section);
+    const bool registration = ini.ReadBool("Registration", false);
+    zone.Access.Registration = ini.ErrorCode() == -1 ? true : registration;
+    zone.Access.NichtBundesweit = ini.ReadBool("NichtBundesweit", false);
+  }
+
+  void ReadZoneLists(TKeyAndName& zone, TDayClass dayClass) {
+    const bool workday = dayClass == TDayClass::Werktag;
+    const std::string& key = zone.Key;
+
+    for (const std::string& value : in_.Values(key + (workday ? "WFREETIMES" : "FFREETIMES"))) {
+      if (value.empty()) continue;
+      if (const auto window = ParseWindow(value)) {
+        zone.FreeTimes(dayClass).push_back({window->StartSec, window->EndSec, NumberOrZero(window->Rest)});
+      }
+    }
+    for (const std::string& value : in_.Values(key + (workday ? "WNO10PLUS" : "FNO10PLUS"))) {
+      if (value.empty()) continue;
+      if (const auto window = ParseWindow(value))
+        zone.No10plus(dayClass).push_back({window->StartSec, window->EndSec});
+    }
+
+    const std::string section = key + (workday ? "WERKTAG" : "SASO");
+    for (const std::string& value : in_.Values(section, kMaxEntriesPerList)) {
+      std::string cleaned = Clean(value);
+      if (cleaned.empty()) continue;
+      ReadEntry(zone, cleaned, section, zone.Entries(dayClass));
+    }
+  }
+
+  // One cleaned, non-empty entry value.
+  void ReadEntry(const TKeyAndName& zone, std::string value, const std::string& section,
+                 TTarifEntryList& list) {
+    // The first "-" (the one between the times) must stand after the sixth
+    // character and be followed by a time of five characters and a "/".
+    const std::size_t dash = value.find('-');
+    if (dash == std::string::npos || dash < 6 || dash + 6 >= value.size() || value[dash + 6] != '/') {
+      ShowMessageBox(
+          "Der Tarif f\u00FCr Schl\u00FCssel " + zone.Key + " ist fehlerhaft! Tarif wird nicht gelesen!",
+          "Syntax Fehler", mkFehler, mbOK);
+      return;
+    }
+
+    const std::string weekdayText = TakeBefore(value, '|');
+    const std::string priceText = TakeBefore(value, '/');
+    const std::string calcTaktText = TakeBefore(value, '/');
+    const std::string firstSecondText = TakeBefore(value, '/');
+    const std::string startText = LeftChars(TakeBefore(value, '-'), 10);
+    const std::string endText = LeftChars(TakeBefore(value, '/'), 10);
+    const std::string taktText = LeftChars(TakeBefore(value, '/'), 10);
+    const std::string unitsText = LeftChars(TakeBefore(value, '/'), 10);
+    const std::string dateText = TakeBefore(value, ',');
+
+    TTarifEntry entry;
+    entry.Name = UnderscoreToBlank(value);
+    if (entry.Name.empty()) entry.Name = kUnknownEntryName;
+
+    bool allParsed = true;
+    const TParsedTime start = ParseTime(startText);
+    const TParsedTime end = ParseTime(endText);
+    entry.StartSec = start.Seconds;
+    entry.EndSec = end.Seconds;
+    if (start.Valid && end.Valid) {
+      entry.EndSec += 59;
+      bool ok = false;
+      entry.Takt = ParseNumber(taktText, &ok);
+      allParsed = allParsed && ok;
+      ParseInteger(unitsText, &ok);
+      entry.Units = LeadingInteger(unitsText);
+      allParsed = allParsed && ok;
+    } else {
+      allParsed = false;
+    }
+
+    bool ok = false;
+    entry.PricePerUnit = ParseNumber(priceText, &ok);
+    allParsed = allParsed && ok;
+    entry.CalcTakt = std::max(0.0, ParseNumber(calcTaktText, &ok));
+    allParsed = allParsed && ok;
+    entry.FirstSecond = std::max(0.0, ParseNumber(firstSecondText, &ok));
+    allParsed = allParsed && ok;
+
+    entry.Weekdays = ParseWeekdays(weekdayText);
+
+    if (!allParsed) {
+      // The entry stays; with an invalid time it carries Takt and Units 0,
+      // so the sort drops it.
+      ShowMessageBox("Tarif f\u00FCr " + entry.Name + " ( " + section + " ) ist nicht korrekt.", "", mkFehler,
+                     mbOK);
+    }
+
+    entry.Name = LeftChars(entry.Name, kMaxEntryNameChars);
+    entry.DateFrom = MidChars(dateText, 0, 4);
+    entry.DateTo = MidChars(dateText, 5, 4);
+    entry.ZoneConnectPrice = zone.ConnectPrice;
+    entry.ZoneMonthlyFee = zone.MonthlyFee;
+    list.push_back(std::move(entry));
+  }
+
+  void ReadOptions() {
+    std::string price = Clean(in_.ValueOr("OPTIONS", "PRICE", "0.12"));
+    bool ok = false;
+    const double priceValue = ParseNumber(price, &ok);
+    doc_.Price = ok ? priceValue : 0.12;
+    doc_.Takt = NumberOrZero(Clean(in_.ValueOr("OPTIONS", "TAKT", "0.00")));
+    doc_.BaseConnectPrice = NumberOrZero(Clean(in_.NonEmptyOr("OPTIONS", "BASECONNECTPRICE", "0")));
+    doc_.CityWeekend = in_.NonEmptyOr("OPTIONS", "CITYWEEKEND24123112", "YES") == "YES";
+  }
+
+  void ReadCommon() {
+    const std::string section = "COMMON";
+    doc_.StrVersion = in_.ValueOr(section, "STRVERSION", "");
+    doc_.Version = in_.ValueOr(section, "VERSION", kFormatVersion);
+    doc_.FileDate = Clean(in_.NonEmptyOr(section, "FILEDATE", FileDateText(Now())));
+    doc_.Description =
+        UnderscoreToBlank(Clean(in_.ValueOr(section, "FILENAME", BlankToUnderscore(kUnknownDescription))));
+    doc_.WWW = Clean(in_.ValueOr(section, "WWW", ""));
+    doc_.Hotline = UnderscoreToBlank(Clean(in_.ValueOr(section, "HOTLINE", "")));
+    doc_.Comment = UnderscoreToBlank(Clean(in_.ValueOr(section, "COMMENT", "")));
+    doc_.EMail = Clean(in_.ValueOr(section, "EMAIL", ""));
+    doc_.AccessCode = UnderscoreToBlank(Clean(in_.ValueOr(section, "ACCESSCODE", "")));
+    doc_.Copyright = UnderscoreToBlank(Clean(in_.ValueOr(section, "COPYRIGHT", "")));
+  }
+
+  void ReadHolidays() {
+    for (const std::string& value : in_.Values("FEIERTAGE")) {
+      if (!value.empty()) doc_.Holidays.push_back({value});
+    }
+  }
+
+  TTarifFile& doc_;
+  TSectionReader in_;
+};
+
+}  // namespace
+
+bool LoadTarifFile(TTarifFile& document) {
+  // Clear() resets the flag; the reader leaves it as the caller had it.
+  const bool modified = document.Modified;
+  document.Clear();
+  try {
+    TTheIniFile ini;
+    ini.SetIniFileName(document.FileName);
+    ini.SetIniLocation(loProgDir);
+    ini.SetOpen(true);
+    // A file that does not exist and cannot be created is read as missing.
+    if (ini.Open()) TTarifReader(document, ini).Run();
+  } catch (const EIniError& error) {
+    // The file could not be opened at all: report it and keep an empty
+    // document rather than a half-read one.
+    ShowMessageBox(error.what(), "", mkFehler, mbOK);
+    document.Clear();
+  }
+  document.Modified = modified;
+  return true;
+}
+
+}  // namespace dudode

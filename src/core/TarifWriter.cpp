@@ -1,0 +1,283 @@
+#include "core/TarifWriter.h"
+
+#include "core/Clock.h"
+#include "core/Files.h"
+#include "core/IniFile.h"
+#include "core/MessageBox.h"
+#include "core/Values.h"
+
+namespace dudode {
+namespace {
+
+void Report(const TProgress& progress, const std::string& label, int percent) {
+  if (progress) progress(label, percent);
+}
+
+std::string WindowText(std::uint32_t startSec, std::uint32_t endSec) {
+  return TimeText(startSec) + "-" + TimeText(endSec) + "/";
+}
+
+// The user name and password lists are packed with character 254; that
+// character alone stands for an empty list.
+std::string PackedAccessText(const std::string& text) {
+  return text == kAccessSeparator ? std::string() : text;
+}
+
+void OpenFile(TTheIniFile& ini, const std::string& fileName) {
+  ini.SetIniFileName(fileName);
+  ini.SetIniLocation(loProgDir);
+  ini.SetOpen(true);
+}
+
+void WriteHolidays(TTheIniFile& ini, const TTarifFile& doc) {
+  ini.SetSection("FEIERTAGE");
+  ini.EraseSection();
+  for (std::size_t i = 0; i < doc.Holidays.size(); ++i) {
+    ini.WriteString("F" + std::to_string(i), StripDateSeparator(doc.Holidays[i].Date));
+  }
+}
+
+void WriteApplications(TTheIniFile& ini, const TTarifFile& doc) {
+  ini.SetSection("APPLICATIONS");
+  ini.EraseSection();
+  for (const TAppEntry& app : doc.Applications) {
+    if (!app.TapiName.empty() && !app.AppName.empty()) ini.WriteString(app.TapiName, app.AppName);
+  }
+}
+
+void WriteNo10plusList(TTheIniFile& ini, const std::string& section,
+                       const std::vector<TNo10plusEntry>& list) {
+  ini.SetSection(section);
+  ini.EraseSection();
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    ini.WriteString(std::to_string(i), WindowText(list[i].StartSec, list[i].EndSec));
+  }
+}
+
+void WriteTenPlusSections(TTheIniFile& ini, const TTarifFile& doc) {
+  ini.SetSection("10plus");
+  ini.EraseSection();
+  for (const TKeyAndName& zone : doc.Zones) {
+    ini.SetSection("10plus");
+    ini.WriteString(zone.Key, zone.TenPlusActive ? "YES" : "NO");
+    WriteNo10plusList(ini, zone.Key + "WNO10PLUS", zone.WNo10plus);
+    WriteNo10plusList(ini, zone.Key + "FNO10PLUS", zone.FNo10plus);
+  }
+}
+
+void WriteRoundToSection(TTheIniFile& ini, const TTarifFile& doc) {
+  ini.SetSection("RoundTo");
+  ini.EraseSection();
+  for (const TKeyAndName& zone : doc.Zones) {
+    if (zone.RoundTo == 1) ini.WriteString(zone.Key, "1");
+  }
+}
+
+void WriteAccessInfoSections(TTheIniFile& ini, const TTarifFile& doc) {
+  for (const TKeyAndName& zone : doc.Zones) {
+    ini.SetSection("AccessInfos_" + zone.Key);
+    ini.EraseSection();
+    if (!zone.Access.HasData()) continue;
+    ini.WriteString("PhoneNr", zone.Access.PhoneNr);
+    ini.WriteString("UserName", PackedAccessText(zone.Access.UserName));
+    ini.WriteString("Password", PackedAccessText(zone.Access.Password));
+    ini.WriteBool("Registration", zone.Access.Registration);
+    ini.WriteBool("NichtBundesweit", zone.Access.NichtBundesweit);
+  }
+}
+
+void WriteConnectPriceSection(TTheIniFile& ini, const TTarifFile& doc) {
+  ini.SetSection("ConnectPrice");
+  ini.EraseSection();
+  for (const TKeyAndName& zone : doc.Zones) {
+    ini.WriteString(zone.Key, NumberText(zone.ConnectPrice) + "/" + NumberText(zone.MonthlyFee));
+  }
+}
+
+void WriteRelationsSection(TTheIniFile& ini, const TTarifFile& doc) {
+  ini.SetSection("RELATIONS");
+  ini.EraseSection();
+  for (const TKeyAndName& zone : doc.Zones) ini.WriteString(zone.Key, RelationsText(zone.Relations));
+}
+
+void WriteHeader(TTheIniFile& ini, const TTarifFile& doc) {
+  const std::string lines[] = {
+      doc.FileName,
+      "",
+      "",
+      "Diese Datei ist Bestandteil des Programms \"Dudode\", sie wurde mit",
+      "dem \"Dudode - Editor\" erstellt.",
+      "",
+      "",
+      "DER AUTOR DER DATEI " + doc.FileName + " HAFTET NICHT FUER DIE RICHTIGKEIT",
+      "DER EINTRAGUNGEN IN DIESER DATEI.",
+      "",
+      "",
+  };
+  for (const std::string& line : lines) ini.AddLine(line, "; ");
+}
+
+void WriteCommon(TTheIniFile& ini, TTarifFile& doc, const TSaveOptions& options) {
+  doc.StrVersion = kFormatStrVersion;
+  doc.Version = kFormatVersion;
+  if (!options.KeepDate || doc.FileDate.empty()) doc.FileDate = FileDateText(Now());
+  ini.SetSection("COMMON");
+  ini.WriteString("STRVERSION", doc.StrVersion);
+  ini.WriteString("VERSION", doc.Version);
+  ini.WriteString("FILEDATE", doc.FileDate);
+  ini.WriteString("FILENAME", BlankToUnderscore(doc.Description));
+  ini.WriteString("WWW", doc.WWW);
+  ini.WriteString("HOTLINE", BlankToUnderscore(doc.Hotline));
+  ini.WriteString("COMMENT", BlankToUnderscore(doc.Comment));
+  ini.WriteString("EMAIL", doc.EMail);
+  ini.WriteString("ACCESSCODE", BlankToUnderscore(doc.AccessCode));
+  ini.WriteString("COPYRIGHT", BlankToUnderscore(doc.Copyright));
+}
+
+void WriteOptions(TTheIniFile& ini, const TTarifFile& doc) {
+  ini.SetSection("OPTIONS");
+  ini.EraseSection();
+  ini.WriteString("BASECONNECTPRICE", NumberText(doc.BaseConnectPrice));
+  ini.WriteString("PRICE", NumberText(doc.Price));
+  ini.WriteString("TAKT", NumberText(doc.Takt));
+  ini.WriteString("CITYWEEKEND24123112", doc.CityWeekend ? "YES" : "NO");
+  if (doc.AnyTenPlusActive()) ini.WriteString("Activate10plus", "YES");
+}
+
+int ZonePercent(std::size_t i, std::size_t zones) {
+  return Percent(static_cast<long long>(i), 0, static_cast<long long>(zones) - 1);
+}
+
+void WriteEntryLists(TTheIniFile& ini, const TTarifFile& doc, TDayClass dayClass, const TProgress& progress) {
+  const bool workday = dayClass == TDayClass::Werktag;
+  const std::string label =
+      workday ? "Speichere Werktag - Eintr\u00E4ge..." : "Speichere Sa./So./Feiertags - Eintr\u00E4ge...";
+  Report(progress, label, 0);
+  for (std::size_t i = 0; i < doc.Zones.size(); ++i) {
+    const TKeyAndName& zone = doc.Zones[i];
+    Report(progress, label, ZonePercent(i, doc.Zones.size()));
+    ini.SetSection(zone.Key + (workday ? "WERKTAG" : "SASO"));
+    ini.EraseSection();
+    const TTarifEntryList& list = zone.Entries(dayClass);
+    for (std::size_t j = 0; j < list.size(); ++j) {
+      if (list[j].IsTariff()) ini.WriteString(zone.Key + std::to_string(j), EntryValue(list[j]));
+    }
+  }
+}
+
+void WriteFreeTimes(TTheIniFile& ini, const std::string& section, const std::vector<TFreeTimeEntry>& list) {
+  ini.SetSection(section);
+  ini.EraseSection();
+  for (std::size_t j = 0; j < list.size(); ++j) {
+    ini.WriteString("F" + std::to_string(j),
+                    WindowText(list[j].StartSec, list[j].EndSec) + NumberText(list[j].FreeSeconds) + "/");
+  }
+}
+
+void WriteWholeFile(TTheIniFile& ini, TTarifFile& doc, const TSaveOptions& options,
+                    const TProgress& progress) {
+  WriteHeader(ini, doc);
+  WriteCommon(ini, doc, options);
+  WriteOptions(ini, doc);
+  WriteHolidays(ini, doc);
+  WriteApplications(ini, doc);
+  WriteTenPlusSections(ini, doc);
+  WriteRoundToSection(ini, doc);
+  WriteAccessInfoSections(ini, doc);
+  WriteConnectPriceSection(ini, doc);
+  WriteRelationsSection(ini, doc);
+
+  Report(progress, "Sortiere Tarife...", 0);
+  for (TDayClass dayClass : kDayClasses) {
+    for (TKeyAndName& zone : doc.Zones) SortEntryList(zone.Entries(dayClass));
+  }
+
+  const std::string keysLabel = "Speichere Schl\u00FCssel...";
+  Report(progress, keysLabel, 0);
+  ini.SetSection("REGIONENINDEX");
+  ini.EraseSection();
+  for (std::size_t i = 0; i < doc.Zones.size(); ++i) {
+    Report(progress, keysLabel, ZonePercent(i, doc.Zones.size()));
+    ini.WriteString("R" + std::to_string(i), doc.Zones[i].IndexName() + "," + doc.Zones[i].Key);
+  }
+
+  WriteEntryLists(ini, doc, TDayClass::Werktag, progress);
+  WriteEntryLists(ini, doc, TDayClass::SaSo, progress);
+
+  for (std::size_t i = 0; i < doc.Zones.size(); ++i) {
+    const TKeyAndName& zone = doc.Zones[i];
+    Report(progress, "Speichere Sa./So./Feiertags - Eintr\u00E4ge...", ZonePercent(i, doc.Zones.size()));
+    WriteFreeTimes(ini, zone.Key + "WFREETIMES", zone.WFreeTimes);
+    WriteFreeTimes(ini, zone.Key + "FFREETIMES", zone.FFreeTimes);
+  }
+}
+
+// Writes the file. When that fails the old file is still whole, and the
+// half-done image must not reach it later through another flush or close.
+void FlushOrDiscard(TTheIniFile& ini) {
+  try {
+    ini.Flush();
+  } catch (const EIniError&) {
+    ini.DiscardChanges();
+    throw;
+  }
+}
+
+// Runs one section writer on its own store and writes the file.
+template <typename Writer>
+bool WriteSection(const TTarifFile& doc, Writer writer) {
+  try {
+    TTheIniFile ini;
+    OpenFile(ini, doc.FileName);
+    writer(ini, doc);
+    FlushOrDiscard(ini);
+    return true;
+  } catch (const EIniError& error) {
+    ShowMessageBox(error.what(), "", mkFehler, mbOK);
+    return false;
+  }
+}
+
+}  // namespace
+
+std::string EntryValue(const TTarifEntry& entry) {
+  std::string value = WeekdayDigits(entry.Weekdays) + "|" + NumberText(entry.PricePerUnit) + "/" +
+                      NumberText(entry.CalcTakt) + "/" + NumberText(entry.FirstSecond) + "/" +
+                      TimeText(entry.StartSec) + "-" + TimeText(entry.EndSec) + "/" + NumberText(entry.Takt) +
+                      "/" + IntegerText(entry.Units) + "/" + StripDateSeparator(entry.DateFrom) + "-" +
+                      StripDateSeparator(entry.DateTo) + "," + BlankToUnderscore(entry.Name);
+  return RemoveBlanks(value);
+}
+
+bool SaveTarifFile(TTarifFile& document, const TSaveOptions& options, const TProgress& progress) {
+  Report(progress, "Speichern", 0);
+  if (document.FileName.empty()) document.FileName = NewTariffFileName();
+  try {
+    TTheIniFile ini;
+    OpenFile(ini, document.FileName);
+    // A file that cannot even be created counts as one that cannot be replaced.
+    if (!ini.Open() || !ini.DeleteFile()) {
+      ShowMessageBox("Konnte " + ProgramDirectory() + document.FileName + " nicht l\u00F6schen!\r" +
+                         "Speicherung kann nicht erfolgen.",
+                     "", mkFehler, mbOK);
+      return false;
+    }
+    WriteWholeFile(ini, document, options, progress);
+    FlushOrDiscard(ini);
+  } catch (const EIniError& error) {
+    ShowMessageBox(error.what(), "", mkFehler, mbOK);
+    return false;
+  }
+  document.Modified = false;
+  return true;
+}
+
+bool WriteHolidaysSection(const TTarifFile& document) {
+  return WriteSection(document, WriteHolidays);
+}
+
+bool WriteApplicationsSection(const TTarifFile& document) {
+  return WriteSection(document, WriteApplications);
+}
+
+}  // namespace dudode
