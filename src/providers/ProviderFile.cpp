@@ -351,10 +351,14 @@ bool SaveProviderFile(const std::string& fileName, TProviderList& providers, con
       SortProviderEntries(provider.SaSoEntries);
       if (provider.Options.NoCostsFrom <= 0) provider.Options.NoCostsFrom = -1;
     }
-    WriteFile(ini, fileName, providers, step);
-    // Closing writes the file; when that fails the store is let go with the
-    // new contents, so nothing retries and the old file stays as it was.
-    ini.SetOpen(false);
+    try {
+      WriteFile(ini, fileName, providers, step);
+      ini.Flush();
+    } catch (...) {
+      // Half-done work must not reach the file through a later flush.
+      ini.DiscardChanges();
+      throw;
+    }
     return true;
   } catch (const EIniError& error) {
     ShowMessageBox(error.what(), "", mkFehler, mbOK);
