@@ -22,7 +22,7 @@ for target in "${targets[@]}"; do
   extra=()
   case "$target" in
     fuzz_tarif_reader) seeds=(tests/data/tarif); extra=(-dict=tests/fuzz/tarif.dict) ;;
-    fuzz_provider_reader) seeds=(tests/data/providers) ;;
+    fuzz_provider_reader) seeds=(tests/data/providers); extra=(-dict=tests/fuzz/provider.dict) ;;
     fuzz_record_reader) seeds=(tests/data/templates) ;;
   esac
   echo "== $target for ${seconds}s =="
