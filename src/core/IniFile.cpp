@@ -1,0 +1,229 @@
+#include "core/IniFile.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "core/Files.h"
+#include "core/IniStore.h"
+#include "core/MessageBox.h"
+#include "core/Text.h"
+#include "core/Values.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace dudode {
+namespace {
+
+constexpr std::size_t kMaxValueLength = 2047;
+constexpr std::size_t kKeyListBuffer = 16384;
+const char* const kMissing = "INIERROR";
+
+std::string HomeDirectory() {
+  const char* home = std::getenv("HOME");
+#ifdef _WIN32
+  if (!home) home = std::getenv("USERPROFILE");
+#endif
+  std::string dir = home ? home : ".";
+  const char sep = static_cast<char>(fs::path::preferred_separator);
+  if (dir.empty() || (dir.back() != sep && dir.back() != '/')) dir += sep;
+  return dir;
+}
+
+// Clears a write protection; false when that is not possible.
+bool MakeWritable(const std::string& path) {
+#ifndef _WIN32
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || (st.st_mode & S_IWUSR)) return true;
+  return ::chmod(path.c_str(), (st.st_mode & 07777) | S_IWUSR) == 0;
+#else
+  std::error_code ec;
+  const fs::path p = fs::u8path(path);
+  auto perms = fs::status(p, ec).permissions();
+  if (ec || (perms & fs::perms::owner_write) != fs::perms::none) return true;
+  fs::permissions(p, fs::perms::owner_write, fs::perm_options::add, ec);
+  return !ec;
+#endif
+}
+
+// Creates and removes the file to learn whether it can be created at all.
+int TestCreate(const std::string& path) {
+#ifndef _WIN32
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+  if (fd < 0) return errno;
+  ::close(fd);
+  ::unlink(path.c_str());
+  return 0;
+#else
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return errno;
+  std::fclose(f);
+  std::remove(path.c_str());
+  return 0;
+#endif
+}
+
+}  // namespace
+
+TTheIniFile::TTheIniFile() = default;
+
+TTheIniFile::~TTheIniFile() {
+  try {
+    CloseFile();
+  } catch (const EIniError& e) {
+    // Nobody is left to catch it: tell the user at least.
+    ShowMessageBox(e.what(), {}, mkFehler, mbOK);
+  }
+}
+
+void TTheIniFile::SetIniFileName(const std::string& name) {
+  const bool wasOpen = Open();
+  if (wasOpen) CloseFile();
+  iniFileName_ = name;
+  if (wasOpen) OpenFile();
+}
+
+void TTheIniFile::SetDefFilePath(const std::string& path) {
+  defFilePath_ = path;
+  const char sep = static_cast<char>(fs::path::preferred_separator);
+  if (defFilePath_.empty() || (defFilePath_.back() != sep && defFilePath_.back() != '/')) defFilePath_ += sep;
+}
+
+void TTheIniFile::SetOpen(bool open) {
+  if (open) {
+    if (Open()) CloseFile();
+    OpenFile();
+  } else {
+    CloseFile();
+  }
+}
+
+std::string TTheIniFile::Directory() const {
+  switch (location_) {
+    case loWinDir: return HomeDirectory();
+    case loProgDir: return ProgramDirectory();
+    case loUser: return {};
+    case loDefUser: return defFilePath_;
+  }
+  return {};
+}
+
+void TTheIniFile::OpenFile() {
+  errorCode_ = 0;
+  if (iniFileName_.empty()) throw EIniError("Bitte Dateiname angeben.");
+  fullPath_ = Directory() + iniFileName_;
+  std::error_code ec;
+  const bool exists = fs::exists(fs::u8path(fullPath_), ec);
+  if (exists) {
+    if (!MakeWritable(fullPath_)) {
+      errorCode_ = 5;
+      throw EIniError("Kann Schreibschutz von " + fullPath_ + " nicht entfernen!");
+    }
+  } else {
+    errorCode_ = 2;
+    if (const int e = TestCreate(fullPath_); e != 0) {
+      errorCode_ = e;
+      return;
+    }
+  }
+  store_ = TIniStore::Attach(fullPath_);
+}
+
+void TTheIniFile::CloseFile() {
+  if (!store_) return;
+  std::shared_ptr<TIniStore> store = std::move(store_);
+  store_.reset();
+  std::string error;
+  if (!store->Flush(&error)) throw EIniError(error);
+}
+
+void TTheIniFile::CheckReady() const {
+  if (!store_ || section_.empty() || iniFileName_.empty()) throw EIniError("Bitte Dateiname angeben.");
+}
+
+std::string TTheIniFile::ReadString(const std::string& key, const std::string& defaultValue) {
+  errorCode_ = 0;
+  CheckReady();
+  std::string_view raw;
+  if (!store_->Find(Utf8ToCp1252(section_), Utf8ToCp1252(key), raw)) {
+    errorCode_ = -1;
+    return defaultValue;
+  }
+  while (!raw.empty() && (raw.front() == ' ' || raw.front() == '\t')) raw.remove_prefix(1);
+  while (!raw.empty() && (raw.back() == ' ' || raw.back() == '\t')) raw.remove_suffix(1);
+  if (raw.size() >= 2 && raw.front() == '"' && raw.back() == '"') raw = raw.substr(1, raw.size() - 2);
+  if (raw.size() > kMaxValueLength) raw = raw.substr(0, kMaxValueLength);
+  // The marker that tells a missing key cannot be told from the same text in the file.
+  if (raw == kMissing) {
+    errorCode_ = -1;
+    return defaultValue;
+  }
+  return Cp1252ToUtf8(raw);
+}
+
+void TTheIniFile::ReadSection(std::vector<std::string>& keys) {
+  errorCode_ = 0;
+  keys.clear();
+  CheckReady();
+  std::vector<std::string> raw;
+  store_->Keys(Utf8ToCp1252(section_), raw);
+  std::size_t used = 1;  // the list's closing terminator
+  for (const std::string& name : raw) {
+    if (used + name.size() + 1 > kKeyListBuffer) break;
+    used += name.size() + 1;
+    keys.push_back(Cp1252ToUtf8(name));
+  }
+  if (keys.empty()) errorCode_ = -1;
+}
+
+bool TTheIniFile::ReadBool(const std::string& key, bool defaultValue) {
+  const std::string value = ReadString(key, kMissing);
+  if (errorCode_ != 0) return defaultValue;
+  if (value == "1") return true;
+  bool isInteger = false;
+  ParseInteger(value, &isInteger);
+  return isInteger ? false : defaultValue;
+}
+
+void TTheIniFile::WriteString(const std::string& key, const std::string& value) {
+  errorCode_ = 0;
+  CheckReady();
+  store_->Write(Utf8ToCp1252(section_), Utf8ToCp1252(key), Utf8ToCp1252(value));
+}
+
+void TTheIniFile::WriteBool(const std::string& key, bool value) { WriteString(key, value ? "1" : "0"); }
+
+void TTheIniFile::EraseSection() {
+  errorCode_ = 0;
+  CheckReady();
+  store_->EraseSection(Utf8ToCp1252(section_));
+}
+
+bool TTheIniFile::DeleteFile() {
+  errorCode_ = 0;
+  if (!store_ || iniFileName_.empty()) throw EIniError("Bitte Dateiname angeben.");
+  if (!CanReplaceFile(fullPath_)) return false;
+  store_->Clear();
+  return true;
+}
+
+void TTheIniFile::AddLine(const std::string& text, const std::string& prefix) {
+  errorCode_ = 0;
+  if (!store_ || iniFileName_.empty()) throw EIniError("Bitte Dateiname angeben.");
+  store_->AppendLine(Utf8ToCp1252((prefix.empty() ? std::string(";") : prefix) + text));
+}
+
+void TTheIniFile::Flush() {
+  if (!store_) return;
+  std::string error;
+  if (!store_->Flush(&error)) throw EIniError(error);
+}
+
+}  // namespace dudode

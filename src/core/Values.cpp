@@ -1,0 +1,355 @@
+#include "core/Values.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "core/Clock.h"
+#include "core/RegionalSettings.h"
+#include "core/Text.h"
+
+namespace dudode {
+namespace {
+
+std::string ReplaceAll(std::string_view text, std::string_view what, std::string_view with) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t pos = 0;
+  while (true) {
+    const std::size_t hit = what.empty() ? std::string_view::npos : text.find(what, pos);
+    if (hit == std::string_view::npos) break;
+    out.append(text.substr(pos, hit - pos));
+    out.append(with);
+    pos = hit + what.size();
+  }
+  out.append(text.substr(pos));
+  return out;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Fixed-point text without any locale: snprintf would follow LC_NUMERIC.
+std::string Fixed(double x, int decimals) {
+  char buf[400];
+  const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
+  if (res.ec != std::errc()) return "0";
+  return std::string(buf, res.ptr);
+}
+
+std::string PadLeft(std::string text, std::size_t width, char fill) {
+  if (text.size() < width) text.insert(0, width - text.size(), fill);
+  return text;
+}
+
+std::string GroupDigits(std::string_view digits, const std::string& separator) {
+  std::string out;
+  const std::size_t n = digits.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i > 0 && (n - i) % 3 == 0) out += separator;
+    out += digits[i];
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string Clean(std::string_view text) {
+  std::string out = RemoveBlanks(text);
+  const std::size_t semi = out.find(';');
+  if (semi != std::string::npos) out.resize(semi);
+  return out;
+}
+
+std::string RemoveBlanks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (c != ' ') out += c;
+  }
+  return out;
+}
+
+std::string BlankToUnderscore(std::string_view text) { return ReplaceAll(text, " ", "_"); }
+std::string UnderscoreToBlank(std::string_view text) { return ReplaceAll(text, "_", " "); }
+std::string RemoveAmpersand(std::string_view text) { return ReplaceAll(text, "&", ""); }
+
+std::string CapitalizeGerman(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) out += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  out = ReplaceAll(out, "\u00E4", "\u00C4");
+  out = ReplaceAll(out, "\u00FC", "\u00DC");
+  return ReplaceAll(out, "\u00F6", "\u00D6");
+}
+
+std::string KeyLetters(std::string_view text) {
+  // Work on 1252 bytes: every character is one byte there.
+  std::string bytes = Utf8ToCp1252(CapitalizeGerman(text));
+  for (char& c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b == 0xC4 || b == 0xE4) {
+      c = 'A';
+    } else if (b == 0xDC || b == 0xFC) {
+      c = 'U';
+    } else if (b == 0xD6 || b == 0xF6) {
+      c = 'O';
+    } else if (b == 0xDF) {
+      c = 'S';
+    } else if (!(c >= 'A' && c <= 'Z')) {
+      c = 'A';
+    }
+  }
+  return bytes;  // pure ASCII now
+}
+
+double ParseNumber(std::string_view text, bool* ok) {
+  if (ok) *ok = false;
+  std::string_view s = text;
+  bool negative = false;
+  if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+    negative = s.front() == '-';
+    s.remove_prefix(1);
+  }
+  // Only plain decimal numbers, optionally with an exponent: no inf, nan or hex.
+  if (s.empty() || !(IsDigit(s.front()) || s.front() == '.')) return 0;
+  double value = 0;
+  const auto res = std::from_chars(s.data(), s.data() + s.size(), value, std::chars_format::general);
+  if (res.ec != std::errc() || res.ptr != s.data() + s.size() || !std::isfinite(value)) return 0;
+  if (ok) *ok = true;
+  return negative ? -value : value;
+}
+
+std::int32_t ParseInteger(std::string_view text, bool* ok) {
+  if (ok) *ok = false;
+  std::string_view s = text;
+  bool negative = false;
+  if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+    negative = s.front() == '-';
+    s.remove_prefix(1);
+  }
+  if (s.empty() || !IsDigit(s.front())) return 0;
+  long long value = 0;
+  for (char c : s) {
+    if (!IsDigit(c)) return 0;
+    value = value * 10 + (c - '0');
+    if (value > 2147483648LL) return 0;
+  }
+  if (negative) value = -value;
+  if (value > std::numeric_limits<std::int32_t>::max()) return 0;
+  if (ok) *ok = true;
+  return static_cast<std::int32_t>(value);
+}
+
+std::int32_t LeadingInteger(std::string_view text) {
+  std::size_t n = 0;
+  if (n < text.size() && (text[n] == '+' || text[n] == '-')) ++n;
+  while (n < text.size() && IsDigit(text[n])) ++n;
+  bool ok = false;
+  const std::int32_t value = ParseInteger(text.substr(0, n), &ok);
+  return ok ? value : 0;
+}
+
+TParsedTime ParseTime(std::string_view text) {
+  // Hours are characters 1-2 and minutes 4-5; the character between is not looked at.
+  auto part = [&](std::size_t first, bool& ok) -> long long {
+    std::string_view s = first < text.size() ? text.substr(first, 2) : std::string_view();
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);  // like a leading blank in a number
+    const std::int32_t v = ParseInteger(s, &ok);
+    return v < 0 ? -static_cast<long long>(v) : v;
+  };
+  bool okHours = false;
+  bool okMinutes = false;
+  const long long hours = part(0, okHours);
+  const long long minutes = part(3, okMinutes);
+  if (!okHours || !okMinutes || hours > 23 || minutes > 59) return {};
+  const long long seconds = hours * 3600 + minutes * 60;
+  if (seconds > 86399) return {};
+  return {static_cast<std::uint32_t>(seconds), true};
+}
+
+std::string TimeTextLong(std::uint32_t seconds) {
+  const std::string& sep = Regional().TimeSeparator;
+  return TwoDigitText(static_cast<int>(seconds / 3600)) + sep + TwoDigitText(static_cast<int>(seconds / 60 % 60)) +
+         sep + TwoDigitText(static_cast<int>(seconds % 60));
+}
+
+std::string TimeText(std::uint32_t seconds) { return LeftChars(TimeTextLong(seconds), 5); }
+
+std::uint32_t ParseTimeText(std::string_view text) {
+  const std::string s = RemoveBlanks(text);
+  const std::string& sep = Regional().TimeSeparator;
+  long long parts[3] = {0, 0, 0};
+  std::size_t pos = 0;
+  for (int i = 0; i < 3; ++i) {
+    std::size_t end = (i < 2 && !sep.empty()) ? s.find(sep, pos) : std::string::npos;
+    const std::string_view piece = std::string_view(s).substr(std::min(pos, s.size()),
+                                                               end == std::string::npos ? std::string::npos : end - pos);
+    parts[i] = LeadingInteger(piece);
+    if (end == std::string::npos) break;
+    pos = end + sep.size();
+  }
+  const long long total = parts[0] * 3600 + parts[1] * 60 + parts[2];
+  return total < 0 ? 0 : static_cast<std::uint32_t>(total);
+}
+
+std::string StripDateSeparator(std::string_view text) { return ReplaceAll(text, Regional().DateSeparator, ""); }
+
+std::string DateSortKey(std::string_view text) {
+  const std::string t = StripDateSeparator(text);
+  return MidChars(t, 4, 4) + MidChars(t, 2, 2) + MidChars(t, 0, 2);
+}
+
+std::string DateDisplay(std::string_view text) {
+  const std::string& sep = Regional().DateSeparator;
+  if (!sep.empty() && text.find(sep) != std::string_view::npos) return std::string(text);
+  if (CharCount(text) < 2) return std::string(text);
+  std::string out = LeftChars(text, 2) + sep;
+  const std::string rest = MidChars(text, 2);
+  if (CharCount(rest) < 2) return out + rest;
+  return out + LeftChars(rest, 2) + sep + MidChars(rest, 2);
+}
+
+std::string HolidayDisplay(std::string_view text) {
+  const std::string four = LeftChars(PadLeft(std::string(text), 4, '0'), 4);
+  const std::string& sep = Regional().DateSeparator;
+  return LeftChars(four, 2) + sep + MidChars(four, 2, 2) + sep;
+}
+
+std::string FileDateText(const TDateTime& today) {
+  return TwoDigitText(today.Month) + "/" + TwoDigitText(today.Day) + "/" + FourDigitText(today.Year);
+}
+
+std::string FileDateDisplay(std::string_view text) {
+  const std::string& sep = Regional().DateSeparator;
+  return MidChars(text, 3, 2) + sep + MidChars(text, 0, 2) + sep + MidChars(text, 6);
+}
+
+TDaySet ParseWeekdays(std::string_view text) {
+  TDaySet set = 0;
+  for (char c : text) {
+    if (c >= '1' && c <= '8') set |= DayBit(c - '0');
+  }
+  return set;
+}
+
+std::string WeekdayDigits(TDaySet set) {
+  std::string out;
+  for (int d = 1; d <= 8; ++d) {
+    if (HasDay(set, d)) out += static_cast<char>('0' + d);
+  }
+  return out;
+}
+
+std::string WeekdayNames(TDaySet set) {
+  static const struct {
+    int code;
+    const char* name;
+  } kOrder[] = {{2, "Mo "}, {3, "Di "}, {4, "Mi "}, {5, "Do "}, {6, "Fr "}, {7, "Sa "}, {1, "So "}, {8, "Fei"}};
+  std::string out;
+  for (const auto& day : kOrder) {
+    if (HasDay(set, day.code)) out += day.name;
+  }
+  return out;
+}
+
+TRelationSet ParseRelations(std::string_view text) {
+  std::string s = RemoveBlanks(text);
+  if (const auto open = s.find('['); open != std::string::npos) s.erase(open, 1);
+  if (const auto close = s.find(']'); close != std::string::npos) s.erase(close, 1);
+  TRelationSet set = 0;
+  std::size_t pos = 0;
+  while (pos <= s.size()) {
+    std::size_t comma = s.find(',', pos);
+    if (comma == std::string::npos) comma = s.size();
+    bool ok = false;
+    const std::int32_t n = ParseInteger(std::string_view(s).substr(pos, comma - pos), &ok);
+    // Items that are not a number of the set are ignored.
+    if (ok && n >= 0 && n <= 15) set |= static_cast<TRelationSet>(1u << n);
+    pos = comma + 1;
+  }
+  return set;
+}
+
+std::string RelationsText(TRelationSet set) {
+  std::string out = "[";
+  bool first = true;
+  for (int n = 0; n <= 10; ++n) {
+    if (set & (1u << n)) {
+      if (!first) out += ",";
+      out += std::to_string(n);
+      first = false;
+    }
+  }
+  return out + "]";
+}
+
+std::string NumberText(double x) { return Fixed(x, 4); }
+
+std::string IntegerText(long long n) { return std::to_string(n); }
+
+std::string PriceText(double x) {
+  const RegionalSettings& r = Regional();
+  std::string number = Fixed(x, 4);
+  if (const auto dot = number.find('.'); dot != std::string::npos) number.replace(dot, 1, r.DecimalSeparator);
+  switch (r.CurrencyFormat) {
+    case 3: return number + " " + r.CurrencySymbol;
+    case 2: return r.CurrencySymbol + " " + number;
+    default: return r.CurrencySymbol + number;
+  }
+}
+
+std::string MoneyText(double x) {
+  const RegionalSettings& r = Regional();
+  const std::string fixed = Fixed(std::fabs(x), r.CurrencyDecimals);
+  const auto dot = fixed.find('.');
+  std::string number = GroupDigits(fixed.substr(0, dot), r.ThousandSeparator);
+  if (dot != std::string::npos) number += r.DecimalSeparator + fixed.substr(dot + 1);
+  std::string out;
+  switch (r.CurrencyFormat) {
+    case 0: out = r.CurrencySymbol + number; break;
+    case 1: out = number + r.CurrencySymbol; break;
+    case 2: out = r.CurrencySymbol + " " + number; break;
+    default: out = number + " " + r.CurrencySymbol; break;
+  }
+  const bool zero = fixed.find_first_not_of("0.") == std::string::npos;
+  return (x < 0 && !zero) ? "-" + out : out;
+}
+
+int Percent(long long pos, long long min, long long max) {
+  if (max == min || pos < min) return 100;
+  return static_cast<int>(std::nearbyint(static_cast<double>(pos - min) * 100.0 / static_cast<double>(max - min)));
+}
+
+std::string TwoDigitText(int n) { return n >= 0 && n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
+
+std::string FourDigitText(int n) { return n < 0 ? std::to_string(n) : PadLeft(std::to_string(n), 4, '0'); }
+
+std::string GroupedNumber(long long n) {
+  const std::string digits = std::to_string(n < 0 ? -n : n);
+  return (n < 0 ? "-" : "") + GroupDigits(digits, Regional().ThousandSeparator);
+}
+
+std::string ByteSizeText(long long n) {
+  if (n < 1000000) return GroupedNumber(n) + " Byte";
+  if (n <= 9999999) return std::to_string(n / 1024) + " KByte";
+  return std::to_string(n / 1048576) + " MByte";
+}
+
+std::string NewZoneKey(std::string_view displayName, const std::vector<std::string>& existingKeys) {
+  const std::string prefix = KeyLetters(TrimBlanks(LeftChars(displayName, 4)));
+  for (int number = 1; number <= 9999; ++number) {
+    const std::string key = prefix + FourDigitText(number);
+    bool taken = false;
+    for (const std::string& existing : existingKeys) {
+      if (EqualsNoCase(existing, key)) {
+        taken = true;
+        break;
+      }
+    }
+    if (!taken) return key;
+  }
+  return prefix + "0000";  // unreachable with at most 50 zones
+}
+
+}  // namespace dudode
