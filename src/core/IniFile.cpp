@@ -226,4 +226,8 @@ void TTheIniFile::Flush() {
   if (!store_->Flush(&error)) throw EIniError(error);
 }
 
+void TTheIniFile::DiscardChanges() {
+  if (store_) store_->Revert();
+}
+
 }  // namespace dudode

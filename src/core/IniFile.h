@@ -59,6 +59,10 @@ class TTheIniFile {
   void AddLine(const std::string& text, const std::string& prefix);
   // Writes buffered changes now; throws EIniError when the file cannot be written.
   void Flush();
+  // Drops every change not yet written (for all objects open on the file) and
+  // reads the file anew: an operation that gives up after a failed Flush must
+  // not have its half-done work written by a later flush or close.
+  void DiscardChanges();
 
  private:
   void OpenFile();

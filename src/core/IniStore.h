@@ -31,6 +31,8 @@ class TIniStore {
   void AppendLine(std::string_view line);
   // Writes the file when it has changed; false with a message on failure.
   bool Flush(std::string* error);
+  // Forgets unwritten changes and reads the file again.
+  void Revert() { Load(); }
 
  private:
   struct TLine {

@@ -6,11 +6,17 @@
 
 namespace dudode {
 
-std::string TKeyAndName::MenuCaption() const { return UnderscoreToBlank(DisplayName); }
+std::string TKeyAndName::MenuCaption() const {
+  return UnderscoreToBlank(DisplayName);
+}
 
-void TKeyAndName::SetMenuCaption(const std::string& caption) { DisplayName = BlankToUnderscore(caption); }
+void TKeyAndName::SetMenuCaption(const std::string& caption) {
+  DisplayName = BlankToUnderscore(caption);
+}
 
-std::string TKeyAndName::IndexName() const { return BlankToUnderscore(MenuCaption()); }
+std::string TKeyAndName::IndexName() const {
+  return BlankToUnderscore(MenuCaption());
+}
 
 void TKeyAndName::CopyZoneValuesToEntries() {
   for (TDayClass dayClass : kDayClasses) {
@@ -54,7 +60,9 @@ bool NeedsName(const TTarifFile& document) {
   return !IsUsableDescription(document.Description);
 }
 
-bool IsUsableDescription(const std::string& name) { return !name.empty() && name != kUnknownDescription; }
+bool IsUsableDescription(const std::string& name) {
+  return !name.empty() && name != kUnknownDescription;
+}
 
 std::string EntrySortKey(const TTarifEntry& entry) {
   std::string key = DateSortKey(entry.DateFrom) + " " + DateSortKey(entry.DateTo) + " " +

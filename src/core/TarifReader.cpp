@@ -63,7 +63,9 @@ std::string TakeBefore(std::string& text, char separator) {
   return part;
 }
 
-std::string UpTo(const std::string& text, char separator) { return text.substr(0, text.find(separator)); }
+std::string UpTo(const std::string& text, char separator) {
+  return text.substr(0, text.find(separator));
+}
 
 double NumberOrZero(std::string_view text) {
   bool ok = false;
@@ -134,7 +136,8 @@ class TTarifReader {
       if (rest.empty()) continue;
       const std::size_t comma = rest.find(',');
       const std::string display = rest.substr(0, comma);
-      const std::string key = comma == std::string::npos ? std::string() : RemoveBlanks(rest.substr(comma + 1));
+      const std::string key =
+          comma == std::string::npos ? std::string() : RemoveBlanks(rest.substr(comma + 1));
       // A zone without a key could not be stored or read back.
       if (key.empty()) continue;
       TKeyAndName zone;
@@ -183,7 +186,8 @@ class TTarifReader {
     }
     for (const std::string& value : in_.Values(key + (workday ? "WNO10PLUS" : "FNO10PLUS"))) {
       if (value.empty()) continue;
-      if (const auto window = ParseWindow(value)) zone.No10plus(dayClass).push_back({window->StartSec, window->EndSec});
+      if (const auto window = ParseWindow(value))
+        zone.No10plus(dayClass).push_back({window->StartSec, window->EndSec});
     }
 
     const std::string section = key + (workday ? "WERKTAG" : "SASO");
@@ -195,13 +199,15 @@ class TTarifReader {
   }
 
   // One cleaned, non-empty entry value.
-  void ReadEntry(const TKeyAndName& zone, std::string value, const std::string& section, TTarifEntryList& list) {
+  void ReadEntry(const TKeyAndName& zone, std::string value, const std::string& section,
+                 TTarifEntryList& list) {
     // The first "-" (the one between the times) must stand after the sixth
     // character and be followed by a time of five characters and a "/".
     const std::size_t dash = value.find('-');
     if (dash == std::string::npos || dash < 6 || dash + 6 >= value.size() || value[dash + 6] != '/') {
-      ShowMessageBox("Der Tarif f\u00FCr Schl\u00FCssel " + zone.Key + " ist fehlerhaft! Tarif wird nicht gelesen!",
-                     "Syntax Fehler", mkFehler, mbOK);
+      ShowMessageBox(
+          "Der Tarif f\u00FCr Schl\u00FCssel " + zone.Key + " ist fehlerhaft! Tarif wird nicht gelesen!",
+          "Syntax Fehler", mkFehler, mbOK);
       return;
     }
 

@@ -19,7 +19,9 @@ std::string WindowText(std::uint32_t startSec, std::uint32_t endSec) {
 
 // The user name and password lists are packed with character 254; that
 // character alone stands for an empty list.
-std::string PackedAccessText(const std::string& text) { return text == kAccessSeparator ? std::string() : text; }
+std::string PackedAccessText(const std::string& text) {
+  return text == kAccessSeparator ? std::string() : text;
+}
 
 void OpenFile(TTheIniFile& ini, const std::string& fileName) {
   ini.SetIniFileName(fileName);
@@ -43,7 +45,8 @@ void WriteApplications(TTheIniFile& ini, const TTarifFile& doc) {
   }
 }
 
-void WriteNo10plusList(TTheIniFile& ini, const std::string& section, const std::vector<TNo10plusEntry>& list) {
+void WriteNo10plusList(TTheIniFile& ini, const std::string& section,
+                       const std::vector<TNo10plusEntry>& list) {
   ini.SetSection(section);
   ini.EraseSection();
   for (std::size_t i = 0; i < list.size(); ++i) {
@@ -171,7 +174,8 @@ void WriteFreeTimes(TTheIniFile& ini, const std::string& section, const std::vec
   }
 }
 
-void WriteWholeFile(TTheIniFile& ini, TTarifFile& doc, const TSaveOptions& options, const TProgress& progress) {
+void WriteWholeFile(TTheIniFile& ini, TTarifFile& doc, const TSaveOptions& options,
+                    const TProgress& progress) {
   WriteHeader(ini, doc);
   WriteCommon(ini, doc, options);
   WriteOptions(ini, doc);
@@ -208,6 +212,17 @@ void WriteWholeFile(TTheIniFile& ini, TTarifFile& doc, const TSaveOptions& optio
   }
 }
 
+// Writes the file. When that fails the old file is still whole, and the
+// half-done image must not reach it later through another flush or close.
+void FlushOrDiscard(TTheIniFile& ini) {
+  try {
+    ini.Flush();
+  } catch (const EIniError&) {
+    ini.DiscardChanges();
+    throw;
+  }
+}
+
 // Runs one section writer on its own store and writes the file.
 template <typename Writer>
 bool WriteSection(const TTarifFile& doc, Writer writer) {
@@ -215,7 +230,7 @@ bool WriteSection(const TTarifFile& doc, Writer writer) {
     TTheIniFile ini;
     OpenFile(ini, doc.FileName);
     writer(ini, doc);
-    ini.Flush();
+    FlushOrDiscard(ini);
     return true;
   } catch (const EIniError& error) {
     ShowMessageBox(error.what(), "", mkFehler, mbOK);
@@ -240,14 +255,15 @@ bool SaveTarifFile(TTarifFile& document, const TSaveOptions& options, const TPro
   try {
     TTheIniFile ini;
     OpenFile(ini, document.FileName);
-    if (!ini.DeleteFile()) {
+    // A file that cannot even be created counts as one that cannot be replaced.
+    if (!ini.Open() || !ini.DeleteFile()) {
       ShowMessageBox("Konnte " + ProgramDirectory() + document.FileName + " nicht l\u00F6schen!\r" +
                          "Speicherung kann nicht erfolgen.",
                      "", mkFehler, mbOK);
       return false;
     }
     WriteWholeFile(ini, document, options, progress);
-    ini.Flush();
+    FlushOrDiscard(ini);
   } catch (const EIniError& error) {
     ShowMessageBox(error.what(), "", mkFehler, mbOK);
     return false;
@@ -256,8 +272,12 @@ bool SaveTarifFile(TTarifFile& document, const TSaveOptions& options, const TPro
   return true;
 }
 
-bool WriteHolidaysSection(const TTarifFile& document) { return WriteSection(document, WriteHolidays); }
+bool WriteHolidaysSection(const TTarifFile& document) {
+  return WriteSection(document, WriteHolidays);
+}
 
-bool WriteApplicationsSection(const TTarifFile& document) { return WriteSection(document, WriteApplications); }
+bool WriteApplicationsSection(const TTarifFile& document) {
+  return WriteSection(document, WriteApplications);
+}
 
 }  // namespace dudode

@@ -222,6 +222,22 @@ TEST_F(IniFileTest, FailedWriteLeavesOldFileUntouched) {
   EXPECT_EQ(1, count);
 }
 
+TEST_F(IniFileTest, DiscardedChangesAreNeverWritten) {
+  const std::string old = "[S]\r\nk=old\r\n";
+  dir.Write("d.ini", old);
+  {
+    TTheIniFile ini;
+    OpenOn(ini, "d.ini");
+    ini.DeleteFile();
+    ini.WriteString("k", "half done");
+    InjectWriteFailureAfter(3);
+    EXPECT_THROW(ini.Flush(), EIniError);
+    ini.DiscardChanges();
+    EXPECT_EQ("old", ini.ReadString("k", ""));
+  }  // closing writes nothing
+  EXPECT_EQ(old, dir.Read("d.ini"));
+}
+
 TEST_F(IniFileTest, WriteIntoReadOnlyDirectoryFailsAndKeepsFile) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only directories";
   dir.Write("g.ini", "[S]\r\nk=old\r\n");

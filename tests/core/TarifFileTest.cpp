@@ -40,8 +40,8 @@ TEST(SortEntryListTest, OrdersByValidityThenTimesWithSpecialCodesLast) {
       Entry("shorter-year", "01.01.", "30.06.", 0, 86399),
   };
   SortEntryList(list);
-  EXPECT_EQ((std::vector<std::string>{"shorter-year", "night", "day-short", "day", "april", "december", "cityplus",
-                                      "weekend", "holiday"}),
+  EXPECT_EQ((std::vector<std::string>{"shorter-year", "night", "day-short", "day", "april", "december",
+                                      "cityplus", "weekend", "holiday"}),
             Names(list));
   EXPECT_EQ("0101 1231 09:00:00 17:59:59", list[3].SortKey);
 }
@@ -75,8 +75,9 @@ TEST(SortEntryListTest, RandomListsComeOutOrderedAndComplete) {
 
     SortEntryList(list);
     ASSERT_EQ(expected.size(), list.size());
-    EXPECT_TRUE(std::is_sorted(list.begin(), list.end(),
-                               [](const TTarifEntry& a, const TTarifEntry& b) { return a.SortKey < b.SortKey; }));
+    EXPECT_TRUE(std::is_sorted(list.begin(), list.end(), [](const TTarifEntry& a, const TTarifEntry& b) {
+      return a.SortKey < b.SortKey;
+    }));
     std::vector<std::string> got = Names(list);
     std::vector<std::string> want = Names(expected);
     std::sort(got.begin(), got.end());
@@ -105,26 +106,6 @@ TEST(TarifFileTest, ZoneNameAsShownAndAsWritten) {
   TKeyAndName zone;
   zone.SetMenuCaption("Region 50 Nord");
   EXPECT_EQ("Region_50_Nord", zone.DisplayName);
-}
-
-TEST(TarifFileTest, ZoneKeysAndLookupIgnoreCase) {
-  TTarifFile doc;
-  doc.Zones.resize(2);
-  doc.Zones[0].Key = "CITY0001";
-  doc.Zones[1].Key = "FERN0001";
-  EXPECT_EQ((std::vector<std::string>{"CITY0001", "FERN0001"}), doc.ZoneKeys());
-  EXPECT_EQ(1, doc.FindZone("fern0001"));
-  EXPECT_EQ(-1, doc.FindZone("NAH0001"));
-}
-
-TEST(TarifFileTest, NamingStepIsNeededForUnnamedDocuments) {
-  TTarifFile doc;
-  EXPECT_TRUE(NeedsName(doc));
-  doc.Description = "";
-  EXPECT_TRUE(NeedsName(doc));
-  doc.Description = "Testnetz";
-  EXPECT_FALSE(NeedsName(doc));
-  EXPECT_FALSE(IsUsableDescription("Unbekannte Datei - Keine Information"));
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "TarifTestSupport.h"
 #include "core/TarifReader.h"
 #include "core/Values.h"
-#include "TarifTestSupport.h"
 
 namespace dudode {
 namespace {
@@ -44,9 +44,10 @@ TEST_F(TarifReaderTest, MissingFileGivesEmptyDocumentWithDefaults) {
 
 TEST_F(TarifReaderTest, ReadsEntryFields) {
   TScriptedMessageBoxes boxes;
-  TTarifFile doc = Load(OneZone(
-      "[ZONE0001WERKTAG]\nZONE00010=23456|0.06/60/1/09:00-17:59/60/0/0101-3112,Test\n"
-      "[ZONE0001SASO]\nZONE00010=178|0.0300/60.0000/1.0000/00:00-23:59/120.0000/2/9999-9999,Feier_tag;comment\n"));
+  TTarifFile doc =
+      Load(OneZone("[ZONE0001WERKTAG]\nZONE00010=23456|0.06/60/1/09:00-17:59/60/0/0101-3112,Test\n"
+                   "[ZONE0001SASO]\nZONE00010=178|0.0300/60.0000/1.0000/00:00-23:59/120.0000/2/"
+                   "9999-9999,Feier_tag;comment\n"));
   ASSERT_EQ(1u, doc.Zones.size());
   const TKeyAndName& zone = doc.Zones[0];
   EXPECT_EQ("ZONE0001", zone.Key);
@@ -101,9 +102,9 @@ TEST_F(TarifReaderTest, SyntaxErrorsAreReportedAndDropped) {
 TEST_F(TarifReaderTest, IncorrectEntriesAreReportedAndKeptOrDropped) {
   struct Case {
     const char* value;
-    const char* name;     // in the message
-    bool kept;            // after the sort
-    std::int32_t units;   // when kept
+    const char* name;    // in the message
+    bool kept;           // after the sort
+    std::int32_t units;  // when kept
   } cases[] = {
       // An end of 24:00 is no valid time: Takt and Units become 0 and the sort drops it.
       {"23456|0.06/60/1/09:00-24:00/60/0/0101-3112,Bis_Mitternacht", "Bis Mitternacht", false, 0},
@@ -141,9 +142,9 @@ TEST_F(TarifReaderTest, NamesAreCutAfterTheMessageAndDefaulted) {
 
 TEST_F(TarifReaderTest, EntryWithoutTariffVanishes) {
   TScriptedMessageBoxes boxes;
-  TTarifFile doc = Load(OneZone(
-      "[ZONE0001WERKTAG]\nZONE00010=23456|0.06/60/1/09:00-17:59/0/0/0101-3112,Nichts\n"
-      "ZONE00011=23456|0.06/60/1/00:00-08:59/0/4/0101-3112,Vier_Einheiten\n"));
+  TTarifFile doc =
+      Load(OneZone("[ZONE0001WERKTAG]\nZONE00010=23456|0.06/60/1/09:00-17:59/0/0/0101-3112,Nichts\n"
+                   "ZONE00011=23456|0.06/60/1/00:00-08:59/0/4/0101-3112,Vier_Einheiten\n"));
   ASSERT_EQ(1u, doc.Zones[0].Werktag.size());
   EXPECT_EQ("Vier Einheiten", doc.Zones[0].Werktag[0].Name);
 }
@@ -181,12 +182,9 @@ TEST_F(TarifReaderTest, BillingIntervalComesFromFirstEntriesWeekendWins) {
     double calcTakt;
     double firstSecond;
   } cases[] = {
-      {"60/1", "30/1", 30, 1},
-      {"60/1", "30/0", 60, 1},  // the weekend entry does not qualify
-      {"0/1", "0/0", 0, 0},
-      {nullptr, "10/2", 10, 2},
-      {"45/3", nullptr, 45, 3},
-      {"-60000/1", nullptr, 0, 0},  // a negative interval reads as 0
+      {"60/1", "30/1", 30, 1},  {"60/1", "30/0", 60, 1},  // the weekend entry does not qualify
+      {"0/1", "0/0", 0, 0},     {nullptr, "10/2", 10, 2},
+      {"45/3", nullptr, 45, 3}, {"-60000/1", nullptr, 0, 0},  // a negative interval reads as 0
   };
   for (const Case& c : cases) {
     std::string text;
@@ -201,7 +199,8 @@ TEST_F(TarifReaderTest, BillingIntervalComesFromFirstEntriesWeekendWins) {
     boxes.AcceptAll();
     TTarifFile doc = Load(OneZone("[ConnectPrice]\nZONE0001=0.05/3\n" + text));
     const TKeyAndName& zone = doc.Zones[0];
-    EXPECT_DOUBLE_EQ(c.calcTakt, zone.CalcTakt) << (c.werktag ? c.werktag : "-") << " " << (c.saso ? c.saso : "-");
+    EXPECT_DOUBLE_EQ(c.calcTakt, zone.CalcTakt)
+        << (c.werktag ? c.werktag : "-") << " " << (c.saso ? c.saso : "-");
     EXPECT_DOUBLE_EQ(c.firstSecond, zone.FirstSecond);
     for (TDayClass dayClass : kDayClasses) {
       for (const TTarifEntry& e : zone.Entries(dayClass)) {
@@ -254,15 +253,21 @@ TEST_F(TarifReaderTest, AccessInfos) {
     bool expected;
   } cases[] = {{nullptr, true}, {"1", true}, {"0", false}, {"2", false}, {"yes", false}, {"", false}};
   for (const Case& c : cases) {
-    std::string section = "[AccessInfos_ZONE0001]\nPhoneNr=0191#0192\nUserName=a b\xFE" "c\nPassword= geheim \n"
-                          "NichtBundesweit=1\n";
+    std::string section =
+        "[AccessInfos_ZONE0001]\nPhoneNr=0191#0192\nUserName=a b\xFE"
+        "c\nPassword= geheim \n"
+        "NichtBundesweit=1\n";
     if (c.registration) section += std::string("Registration=") + c.registration + "\n";
     TScriptedMessageBoxes boxes;
     TTarifFile doc = Load(OneZone(section));
     const TAccessInfos& access = doc.Zones[0].Access;
     EXPECT_EQ(c.expected, access.Registration) << (c.registration ? c.registration : "(missing)");
     EXPECT_EQ("0191#0192", access.PhoneNr);
-    EXPECT_EQ("a b\u00FE" "c", access.UserName) << "read as it stands, not cleaned";
+    EXPECT_EQ(
+        "a b\u00FE"
+        "c",
+        access.UserName)
+        << "read as it stands, not cleaned";
     EXPECT_EQ("geheim", access.Password);
     EXPECT_TRUE(access.NichtBundesweit);
   }
@@ -273,11 +278,11 @@ TEST_F(TarifReaderTest, AccessInfos) {
 
 TEST_F(TarifReaderTest, FreeTimesAndNo10plusWindows) {
   TScriptedMessageBoxes boxes;
-  TTarifFile doc = Load(OneZone(
-      "[ZONE0001WFREETIMES]\nF0=00:00-05:59/30.0000/\nF1=25:00-05:59/30/\nF2=\nx=06:00-06:59/abc/\n"
-      "[ZONE0001FFREETIMES]\nF0=10:00-10:59/12.5/extra/\n"
-      "[ZONE0001WNO10PLUS]\n0=09:00-11:59/\n1=09:00/11:59\n"
-      "[ZONE0001FNO10PLUS]\n0=00:00-23:59/\n"));
+  TTarifFile doc = Load(
+      OneZone("[ZONE0001WFREETIMES]\nF0=00:00-05:59/30.0000/\nF1=25:00-05:59/30/\nF2=\nx=06:00-06:59/abc/\n"
+              "[ZONE0001FFREETIMES]\nF0=10:00-10:59/12.5/extra/\n"
+              "[ZONE0001WNO10PLUS]\n0=09:00-11:59/\n1=09:00/11:59\n"
+              "[ZONE0001FNO10PLUS]\n0=00:00-23:59/\n"));
   const TKeyAndName& zone = doc.Zones[0];
   ASSERT_EQ(2u, zone.WFreeTimes.size());
   EXPECT_EQ(0u, zone.WFreeTimes[0].StartSec);
@@ -347,10 +352,11 @@ TEST_F(TarifReaderTest, FileOptionsAndTheirDefaults) {
 
 TEST_F(TarifReaderTest, CommonTexts) {
   TScriptedMessageBoxes boxes;
-  TTarifFile doc = Load(Crlf(
-      "[COMMON]\nSTRVERSION=Dudode version 2.00\nVERSION=\nFILEDATE=12/24/2001 ;edited\n"
-      "FILENAME=Testnetz_S\xFC" "d ;comment\nWWW=www.test netz.de\nHOTLINE=0800_1234\nCOMMENT=Nur_zum_Test\n"
-      "EMAIL=info@test.de\nACCESSCODE=010_99\nCOPYRIGHT=M\xFCller_&_S\xF6hne\n"));
+  TTarifFile doc =
+      Load(Crlf("[COMMON]\nSTRVERSION=Dudode version 2.00\nVERSION=\nFILEDATE=12/24/2001 ;edited\n"
+                "FILENAME=Testnetz_S\xFC"
+                "d ;comment\nWWW=www.test netz.de\nHOTLINE=0800_1234\nCOMMENT=Nur_zum_Test\n"
+                "EMAIL=info@test.de\nACCESSCODE=010_99\nCOPYRIGHT=M\xFCller_&_S\xF6hne\n"));
   EXPECT_EQ("Dudode version 2.00", doc.StrVersion);
   EXPECT_EQ("", doc.Version);
   EXPECT_EQ("12/24/2001", doc.FileDate);
@@ -369,11 +375,12 @@ TEST_F(TarifReaderTest, CommonTexts) {
 
 TEST_F(TarifReaderTest, HolidaysAndApplications) {
   TScriptedMessageBoxes boxes;
-  TTarifFile doc = Load(Crlf(
-      "[FEIERTAGE]\nF0=0101\nF1=\nanything= 2512 \nF0=0612\n"
-      "[APPLICATIONS]\nmsdial=Microsoft DF\xDC-Netzwerk\n\xE4rger=App\nleer=\n"
-      "abcdefghijklmnopqrstuvwxyz=Lang\n"
-      "lang=" + std::string(120, 'x') + "\n"));
+  TTarifFile doc =
+      Load(Crlf("[FEIERTAGE]\nF0=0101\nF1=\nanything= 2512 \nF0=0612\n"
+                "[APPLICATIONS]\nmsdial=Microsoft DF\xDC-Netzwerk\n\xE4rger=App\nleer=\n"
+                "abcdefghijklmnopqrstuvwxyz=Lang\n"
+                "lang=" +
+                std::string(120, 'x') + "\n"));
   ASSERT_EQ(3u, doc.Holidays.size());
   EXPECT_EQ("0101", doc.Holidays[0].Date);
   EXPECT_EQ("2512", doc.Holidays[1].Date);
@@ -389,10 +396,10 @@ TEST_F(TarifReaderTest, HolidaysAndApplications) {
 
 TEST_F(TarifReaderTest, FileWithoutZoneIndexStillReadsItsOtherSections) {
   TScriptedMessageBoxes boxes;
-  TTarifFile doc = Load(Crlf(
-      "[COMMON]\nFILENAME=Nur_Optionen\n[OPTIONS]\nPRICE=0.5\n"
-      "[ZONE0001WERKTAG]\nZONE00010=23456|0.06/60/1/09:00-17:59/60/0/0101-3112,Verwaist\n"
-      "[FEIERTAGE]\nF0=0101\n"));
+  TTarifFile doc =
+      Load(Crlf("[COMMON]\nFILENAME=Nur_Optionen\n[OPTIONS]\nPRICE=0.5\n"
+                "[ZONE0001WERKTAG]\nZONE00010=23456|0.06/60/1/09:00-17:59/60/0/0101-3112,Verwaist\n"
+                "[FEIERTAGE]\nF0=0101\n"));
   EXPECT_TRUE(doc.Zones.empty());
   EXPECT_EQ("Nur Optionen", doc.Description);
   EXPECT_DOUBLE_EQ(0.5, doc.Price);

@@ -1,0 +1,48 @@
+#pragma once
+// The commands of dudode-tarif. Each command group lives in a file of its own
+// and is listed in AllCommands (Commands.cpp).
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace dudode::cli {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;  // the command could not do its work
+constexpr int kExitUsage = 2;    // the arguments were not understood
+
+struct TCommand {
+  std::string Name;
+  std::string Arguments;  // for the usage text, e.g. "DIR FILE [--keep-date]"
+  std::string Summary;    // one line for the usage text
+  // Receives the arguments after the command name; returns the exit status.
+  std::function<int(const std::vector<std::string>& args)> Run;
+};
+
+std::vector<TCommand> TarifCommands();
+
+std::vector<TCommand> AllCommands();
+std::string UsageText();
+
+// Arguments split into positional ones and the flags a command knows. false
+// (after printing the usage text to standard error) when the count of
+// positional arguments is wrong or a flag is unknown.
+struct TParsedArgs {
+  std::vector<std::string> Positional;
+  std::vector<std::string> Flags;
+  bool Has(const std::string& flag) const;
+};
+bool ParseArgs(const std::vector<std::string>& args, std::size_t positionalCount,
+               const std::vector<std::string>& knownFlags, TParsedArgs& parsed);
+
+// Makes DIR the program directory; false (after a message on standard error)
+// when it is no directory.
+bool UseProgramDirectory(const std::string& dir);
+// A bare file name in the program directory; false (after a message) when
+// the name holds a directory part or the file does not exist.
+bool CheckTariffFile(const std::string& fileName);
+
+// Prints a line to standard error.
+void PrintError(const std::string& text);
+
+}  // namespace dudode::cli

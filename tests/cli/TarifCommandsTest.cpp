@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/Files.h"
+#include "support/TempDir.h"
+
+namespace dudode {
+namespace {
+
+using test::TTempDir;
+
+struct TRun {
+  int Status = -1;
+  std::string Out;
+  std::string Err;
+};
+
+std::string Quote(const std::string& arg) {
+  std::string quoted = "'";
+  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+std::string Data(const std::string& name) {
+  std::string bytes;
+  ReadWholeFile(std::string(DUDODE_TEST_DATA) + name, bytes);
+  return bytes;
+}
+
+class TarifCommandsTest : public ::testing::Test {
+ protected:
+  TRun Run(const std::vector<std::string>& args) {
+    std::string command = Quote(DUDODE_TARIF_CLI);
+    for (const std::string& arg : args) command += " " + Quote(arg);
+    command += " >" + Quote(out.File("out")) + " 2>" + Quote(out.File("err"));
+    const int raw = std::system(command.c_str());
+    TRun run;
+    run.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.Out = out.Read("out");
+    run.Err = out.Read("err");
+    return run;
+  }
+
+  TTempDir dir;  // the program directory of the command
+  TTempDir out;  // captured output
+};
+
+TEST_F(TarifCommandsTest, DumpPrintsTheDocumentAsJson) {
+  dir.Write("RATES.9", Data("tarif/RATES.9"));
+  const TRun run = Run({"dump", dir.Dir(), "RATES.9"});
+  EXPECT_EQ(0, run.Status);
+  EXPECT_EQ("", run.Err);
+  EXPECT_EQ(R"({
+  "FileName": "RATES.9",
+  "StrVersion": "",
+  "Version": "3.10",
+  "FileDate": "05/01/2024",
+  "Description": "Sonder\"zeichen \\ Test",
+  "WWW": "a\u0001b",
+  "Hotline": ")"
+            "\u0081"
+            R"(",
+  "Comment": "Tab\tdrin",
+  "EMail": "",
+  "AccessCode": "",
+  "Copyright": "",
+  "Takt": 0,
+  "Price": 0.1,
+  "BaseConnectPrice": 0,
+  "CityWeekend": true,
+  "Zones": [
+    {
+      "Key": "ZONE0001",
+      "DisplayName": "Zone_)"
+            "\u00C4"
+            R"(",
+      "CalcTakt": 60,
+      "FirstSecond": 1,
+      "ConnectPrice": 0,
+      "MonthlyFee": 0,
+      "Relations": [0, 10],
+      "TenPlusActive": false,
+      "WNo10plus": [],
+      "FNo10plus": [],
+      "RoundTo": 0,
+      "WFreeTimes": [],
+      "FFreeTimes": [],
+      "Access": {
+        "PhoneNr": "",
+        "UserName": "",
+        "Password": "",
+        "Registration": true,
+        "NichtBundesweit": false
+      },
+      "Werktag": [
+        {
+          "Weekdays": [2, 3, 4, 5, 6],
+          "PricePerUnit": 0.06,
+          "CalcTakt": 60,
+          "FirstSecond": 1,
+          "StartSec": 32400,
+          "EndSec": 64799,
+          "Takt": 60,
+          "Units": 0,
+          "Name": "Sag \"Hallo\"",
+          "DateFrom": "0101",
+          "DateTo": "3112",
+          "ZoneConnectPrice": 0,
+          "ZoneMonthlyFee": 0,
+          "SortKey": "0101 1231 09:00:00 17:59:59"
+        }
+      ],
+      "SaSo": []
+    }
+  ],
+  "Holidays": ["0101"],
+  "Applications": [
+    {
+      "TapiName": "APP",
+      "AppName": "Anwendung"
+    }
+  ]
+}
+)",
+            run.Out);
+}
+
+TEST_F(TarifCommandsTest, BrokenFileIsDumpedWithOneLinePerMessage) {
+  dir.Write("Rates.hand", Data("tarif/Rates.hand"));
+  const TRun run = Run({"dump", dir.Dir(), "Rates.hand"});
+  EXPECT_EQ(0, run.Status);
+  EXPECT_EQ(
+      "Syntax Fehler: Der Tarif f\u00FCr Schl\u00FCssel CITY0001 ist fehlerhaft! Tarif wird nicht gelesen!\n"
+      "Fehler: Tarif f\u00FCr Sp\u00E4t ( CITY0001WERKTAG ) ist nicht korrekt.\n",
+      run.Err);
+  EXPECT_NE(std::string::npos, run.Out.find("\"Name\": \"Haupt Zeit\""));
+  EXPECT_EQ(std::string::npos, run.Out.find("Sp\u00E4t"));
+}
+
+TEST_F(TarifCommandsTest, ResaveWithKeptDateReproducesAWrittenFile) {
+  const std::string bytes = Data("tarif/RATES.42");
+  dir.Write("RATES.42", bytes);
+  const TRun run = Run({"resave", dir.Dir(), "RATES.42", "--keep-date"});
+  EXPECT_EQ(0, run.Status);
+  EXPECT_EQ("", run.Err);
+  EXPECT_EQ(bytes, dir.Read("RATES.42"));
+
+  // Without the option the date moves on; nothing else changes.
+  EXPECT_EQ(0, Run({"resave", dir.Dir(), "RATES.42"}).Status);
+  const std::string resaved = dir.Read("RATES.42");
+  const std::size_t date = bytes.find("FILEDATE=");
+  ASSERT_EQ(bytes.size(), resaved.size());
+  EXPECT_EQ(bytes.substr(0, date), resaved.substr(0, date));
+  EXPECT_EQ(bytes.substr(date + 19), resaved.substr(date + 19));
+  EXPECT_NE(bytes.substr(date, 19), resaved.substr(date, 19));
+}
+
+TEST_F(TarifCommandsTest, ResaveRepairsABrokenFile) {
+  dir.Write("Rates.hand", Data("tarif/Rates.hand"));
+  const TRun run = Run({"resave", dir.Dir(), "Rates.hand", "--keep-date"});
+  EXPECT_EQ(0, run.Status);
+  EXPECT_EQ(2, std::count(run.Err.begin(), run.Err.end(), '\n'));
+  // The written file loads without any message.
+  const TRun again = Run({"dump", dir.Dir(), "Rates.hand"});
+  EXPECT_EQ(0, again.Status);
+  EXPECT_EQ("", again.Err);
+  EXPECT_NE(std::string::npos, dir.Read("Rates.hand").find("\r\nFILEDATE=02/29/2024\r\n"));
+}
+
+TEST_F(TarifCommandsTest, SampleFilesLoadAndResaveCleanly) {
+  const std::filesystem::path samples = std::filesystem::path(DUDODE_TEST_DATA) / "../../data";
+  for (const char* name : {"RATES.0", "RATES.1"}) {
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile((samples / name).string(), bytes)) << name;
+    dir.Write(name, bytes);
+    TRun run = Run({"resave", dir.Dir(), name, "--keep-date"});
+    EXPECT_EQ(0, run.Status) << name;
+    EXPECT_EQ("", run.Err) << name;
+    const std::string first = dir.Read(name);
+    run = Run({"resave", dir.Dir(), name, "--keep-date"});
+    EXPECT_EQ(first, dir.Read(name)) << name << " is stable after one save";
+  }
+}
+
+TEST_F(TarifCommandsTest, ArgumentErrorsShowTheUsage) {
+  dir.Write("RATES.0", "[COMMON]\r\n");
+  const std::vector<std::vector<std::string>> cases = {
+      {},
+      {"bogus"},
+      {"dump"},
+      {"dump", dir.Dir()},
+      {"dump", dir.Dir(), "RATES.0", "extra"},
+      {"resave", dir.Dir(), "RATES.0", "--keepdate"},
+  };
+  for (const auto& args : cases) {
+    const TRun run = Run(args);
+    std::string shown;
+    for (const std::string& a : args) shown += a + " ";
+    EXPECT_EQ(2, run.Status) << shown;
+    EXPECT_NE(std::string::npos, run.Err.find("Aufruf: dudode-tarif")) << shown;
+    EXPECT_EQ("", run.Out) << shown;
+  }
+  const TRun help = Run({"--help"});
+  EXPECT_EQ(0, help.Status);
+  EXPECT_NE(std::string::npos, help.Out.find("resave DIR FILE [--keep-date]"));
+}
+
+TEST_F(TarifCommandsTest, CommandFailuresExitWithOne) {
+  dir.Write("RATES.0", "[COMMON]\r\n");
+  const struct {
+    std::vector<std::string> args;
+    std::string err;
+  } cases[] = {
+      {{"dump", dir.File("missing"), "RATES.0"}, "Verzeichnis nicht gefunden: " + dir.File("missing") + "\n"},
+      {{"resave", dir.Dir(), "RATES.5"}, "Datei nicht gefunden: " + dir.Dir() + "RATES.5\n"},
+      {{"dump", dir.Dir(), "../RATES.0"}, "FILE muss ein Dateiname ohne Verzeichnis sein: ../RATES.0\n"},
+  };
+  for (const auto& c : cases) {
+    const TRun run = Run(c.args);
+    EXPECT_EQ(1, run.Status) << c.err;
+    EXPECT_EQ(c.err, run.Err);
+  }
+}
+
+TEST_F(TarifCommandsTest, UnwritableFileFailsWithTheMessage) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only directories";
+  dir.Write("RATES.0", "[COMMON]\r\nFILENAME=Alt\r\n");
+  std::filesystem::permissions(dir.Dir(),
+                               std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  const TRun run = Run({"resave", dir.Dir(), "RATES.0"});
+  std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_all);
+  EXPECT_EQ(1, run.Status);
+  EXPECT_EQ("Fehler: Konnte " + dir.Dir() + "RATES.0 nicht l\u00F6schen! Speicherung kann nicht erfolgen.\n",
+            run.Err);
+  EXPECT_EQ("[COMMON]\r\nFILENAME=Alt\r\n", dir.Read("RATES.0"));
+}
+
+}  // namespace
+}  // namespace dudode
