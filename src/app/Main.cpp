@@ -1,0 +1,671 @@
+#include "app/Main.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSizeGrip>
+#include <QStyle>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "app/AboutBox.h"
+#include "app/HeapReport.h"
+#include "app/OpenDlg.h"
+#include "app/PasswordEnterDlg.h"
+#include "app/RegIniFile.h"
+#include "app/SaveDlg.h"
+#include "app/StartWindow.h"
+#include "core/Clock.h"
+#include "core/Files.h"
+#include "core/MessageBox.h"
+#include "core/TarifReader.h"
+#include "core/TarifWriter.h"
+#include "core/Values.h"
+#include "tools/TarifOptionsDlg.h"
+#include "ui/RunModal.h"
+#include "zones/TarifGrid.h"
+
+namespace dudode {
+namespace {
+
+// Hints use CR LF as line break; Qt wants LF.
+QString Hint(const char* text) { return QString::fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+// Kept for a Windows build, where "I&nfo..." also goes into the system menu.
+[[maybe_unused]] constexpr int kInfoCommandId = 100;
+
+const char* const kAddEntryHint = "F\u00FCgt einen Tarif, in die\r\ngew\u00E4hlte Tarifzone, hinzu.";
+const char* const kEditEntryHint = "\u00C4ndert den ausge-\r\nw\u00E4hlten Tarif.";
+const char* const kDeleteEntryHint = "L\u00F6scht den ausge-\r\nw\u00E4hlten Tarif.";
+
+}  // namespace
+
+TMain::TMain(QWidget* parent) : QMainWindow(parent) {
+  setObjectName("Main");
+  setWindowTitle(QString::fromLatin1(kEditorCaption));
+  BuildPanel();
+  BuildMenus();
+  BuildToolBar();
+  DefineCommands();
+  EnableBuiltCommands();
+  resize(685, 480);
+  setMinimumSize(608, 480);
+  if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+}
+
+TMain::~TMain() = default;
+
+// ---------------------------------------------------------------- building
+
+void TMain::BuildPanel() {
+  MainPanel = new QWidget(this);
+  MainPanel->setObjectName("MainPanel");
+  MainPanel->setFocusPolicy(Qt::StrongFocus);
+  setCentralWidget(MainPanel);
+
+  ListsArea = new QWidget(MainPanel);
+  ListsArea->setObjectName("ListsArea");
+
+  auto* zoneLabel = new QLabel(QStringLiteral("Tarifzone"), ListsArea);
+  TarifComboBox = new QComboBox(ListsArea);
+  TarifComboBox->setObjectName("TarifComboBox");
+  TarifComboBox->setEditable(false);
+  TarifComboBox->setMinimumContentsLength(30);
+  TarifComboBox->installEventFilter(this);
+  zoneLabel->setBuddy(TarifComboBox);
+  connect(TarifComboBox, &QComboBox::currentIndexChanged, this, [this] { TarifComboBoxChange(); });
+  YearsComboBox = new QComboBox(ListsArea);
+  YearsComboBox->setObjectName("YearsComboBox");
+  YearsComboBox->setEnabled(false);
+  YearsComboBox->setVisible(false);  // it stands on the window but has no function
+
+  TarifStrGrid1 = new QTableWidget(ListsArea);
+  TarifStrGrid1->setObjectName("TarifStrGrid1");
+  TarifStrGrid2 = new QTableWidget(ListsArea);
+  TarifStrGrid2->setObjectName("TarifStrGrid2");
+  for (QTableWidget* grid : {TarifStrGrid1, TarifStrGrid2}) {
+    SetupTarifGrid(*grid);
+    grid->installEventFilter(this);
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](const QPoint& pos) { GridPopup(grid, pos); });
+  }
+  connect(TarifStrGrid1, &QTableWidget::cellDoubleClicked, this, [this] { RunCommand(TCommand::EditEntry1); });
+  connect(TarifStrGrid2, &QTableWidget::cellDoubleClicked, this, [this] { RunCommand(TCommand::EditEntry2); });
+
+  auto* zoneRow = new QHBoxLayout;
+  zoneRow->addWidget(zoneLabel);
+  zoneRow->addWidget(TarifComboBox, 1);
+  zoneRow->addWidget(YearsComboBox);
+
+  auto* buttons1 = new QVBoxLayout;
+  buttons1->addWidget(ListButton("AddEntry1Btn", QStringLiteral("+"), kAddEntryHint, TCommand::AddEntry1));
+  buttons1->addWidget(ListButton("EditEntry1Btn", QStringLiteral("\u270E"), kEditEntryHint, TCommand::EditEntry1));
+  buttons1->addWidget(ListButton("DeleteEntry1Btn", QStringLiteral("\u2212"), kDeleteEntryHint, TCommand::DeleteEntry1));
+  buttons1->addStretch();
+  auto* upper = new QHBoxLayout;
+  upper->addWidget(TarifStrGrid1, 1);
+  upper->addLayout(buttons1);
+
+  auto* copyRow = new QHBoxLayout;
+  auto copyButton = [this, &copyRow](const char* name, const char* caption, const char* hint, TCommand command,
+                                     QStyle::StandardPixmap arrow) {
+    QAbstractButton* button = ListButton(name, QString::fromUtf8(caption), hint, command);
+    button->setIcon(style()->standardIcon(arrow));
+    static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    copyRow->addWidget(button);
+  };
+  copyRow->addStretch();
+  copyButton("OneUpBtn", "Einzeln",
+             "Kopiert einen Tarif aus\r\n\"Samstag / Sonntag / Feiertag\"\r\nin \"Werktag\".", TCommand::CopyOneUp,
+             QStyle::SP_ArrowUp);
+  copyButton("AllUpBtn", "Alle", "Kopiert alle Tarife aus\r\n\"Samstag / Sonntag / Feiertag\"\r\nin \"Werktag\".",
+             TCommand::CopyAllUp, QStyle::SP_ArrowUp);
+  copyRow->addSpacing(24);
+  copyButton("OneDownBtn", "Einzeln", "Kopiert einen Tarif aus \"Werktag\" \r\nin \"Samstag / Sonntag / Feiertag\".",
+             TCommand::CopyOneDown, QStyle::SP_ArrowDown);
+  copyButton("AllDownBtn", "Alle", "Kopiert alle Tarife aus \"Werktag\" \r\nin \"Samstag / Sonntag / Feiertag\".",
+             TCommand::CopyAllDown, QStyle::SP_ArrowDown);
+  copyRow->addStretch();
+
+  auto* buttons2 = new QVBoxLayout;
+  buttons2->addWidget(ListButton("AddEntry2Btn", QStringLiteral("+"), kAddEntryHint, TCommand::AddEntry2));
+  buttons2->addWidget(ListButton("EditEntry2Btn", QStringLiteral("\u270E"), kEditEntryHint, TCommand::EditEntry2));
+  buttons2->addWidget(ListButton("DeleteEntry2Btn", QStringLiteral("\u2212"), kDeleteEntryHint, TCommand::DeleteEntry2));
+  buttons2->addWidget(ListButton("TarifSortBtn", QStringLiteral("\u21C5"), "Zeigt Tarife neu-\r\nsortiert an.",
+                                 TCommand::SortAll));
+  buttons2->addStretch();
+  auto* lower = new QHBoxLayout;
+  lower->addWidget(TarifStrGrid2, 1);
+  lower->addLayout(buttons2);
+
+  auto* lists = new QVBoxLayout(ListsArea);
+  lists->setContentsMargins(0, 0, 0, 0);
+  lists->addLayout(zoneRow);
+  lists->addWidget(new QLabel(QStringLiteral("Werktag"), ListsArea));
+  lists->addLayout(upper, 1);
+  lists->addLayout(copyRow);
+  lists->addWidget(new QLabel(QStringLiteral("Sa. / So. / Feiertag"), ListsArea));
+  lists->addLayout(lower, 1);
+
+  InfoLabel = new QLabel(MainPanel);
+  InfoLabel->setObjectName("InfoLabel");
+  Gauge = new QProgressBar(MainPanel);
+  Gauge->setObjectName("Gauge");
+  Gauge->setRange(0, 100);
+  Gauge->setValue(0);
+  Gauge->setFixedWidth(160);
+  auto* grip = new QSizeGrip(MainPanel);
+  grip->setObjectName("SizeGrip");
+  auto* status = new QHBoxLayout;
+  status->addWidget(InfoLabel, 1);
+  status->addWidget(Gauge);
+  status->addWidget(grip, 0, Qt::AlignBottom | Qt::AlignRight);
+
+  auto* layout = new QVBoxLayout(MainPanel);
+  layout->setContentsMargins(6, 4, 2, 2);
+  layout->addWidget(ListsArea, 1);
+  layout->addLayout(status);
+}
+
+QAbstractButton* TMain::ListButton(const char* name, const QString& caption, const char* hint, TCommand command) {
+  auto* button = new QToolButton(ListsArea);
+  button->setObjectName(name);
+  button->setText(caption);
+  button->setToolTip(Hint(hint));
+  button->setAutoRaise(true);
+  button->setMinimumWidth(28);
+  Bind(command, button);
+  return button;
+}
+
+QAction* TMain::MenuItem(QMenu* menu, const char* name, const QString& caption, TCommand command,
+                         const QKeySequence& shortcut) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(name);
+  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+  Bind(command, action);
+  return action;
+}
+
+void TMain::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
+  file->setObjectName("FileMenu");
+  MenuItem(file, "Neu1", QStringLiteral("&Neu"), TCommand::New, QKeySequence(Qt::CTRL | Qt::Key_N));
+  MenuItem(file, "Oeffnen1", QStringLiteral("\u00D6&ffnen..."), TCommand::Open, QKeySequence(Qt::CTRL | Qt::Key_O));
+  MenuItem(file, "Speichern1", QStringLiteral("&Speichern..."), TCommand::Save, QKeySequence(Qt::CTRL | Qt::Key_S));
+  MenuItem(file, "SpeichernUnter1", QStringLiteral("Speichern &unter..."), TCommand::SaveAs);
+  file->addSeparator();
+  MenuItem(file, "Import1", QStringLiteral("&Import..."), TCommand::Import, QKeySequence(Qt::CTRL | Qt::Key_I));
+  file->addSeparator();
+  KeepFileDate1 = file->addAction(QStringLiteral("Aktualisierungs&datum nicht \u00E4ndern"));
+  KeepFileDate1->setObjectName("KeepFileDate1");
+  KeepFileDate1->setCheckable(true);
+  KeepFileDate1->setChecked(false);
+  connect(KeepFileDate1, &QAction::triggered, this, [this](bool checked) {
+    // It only toggles its own mark, and not even that while a save runs.
+    if (!CommandsReady()) KeepFileDate1->setChecked(!checked);
+  });
+  file->addSeparator();
+  MenuItem(file, "Beenden1", QStringLiteral("&Beenden"), TCommand::Exit, QKeySequence(Qt::ALT | Qt::Key_F4));
+
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+  edit->setObjectName("EditMenu");
+  MenuItem(edit, "NeueTarifzone1", QStringLiteral("&Neue Tarifzone..."), TCommand::NewZone, QKeySequence(Qt::Key_F2));
+  MenuItem(edit, "TarifzoneAendern1", QStringLiteral("Tarifzonenname und Optionen \u00E4n&dern..."),
+           TCommand::EditZone, QKeySequence(Qt::Key_F3));
+  MenuItem(edit, "TarifzoneLoeschen1", QStringLiteral("Tarifzone &l\u00F6schen"), TCommand::DeleteZone,
+           QKeySequence(Qt::Key_F4));
+  edit->addSeparator();
+  MenuItem(edit, "TarifzonenAnordnen1", QStringLiteral("Tarifzonen neu &anordnen..."), TCommand::ReorderZones,
+           QKeySequence(Qt::Key_F5));
+  edit->addSeparator();
+  MenuItem(edit, "Tarifoptionen1", QStringLiteral("&Optionen der Tarifdatei anpassen..."), TCommand::Options,
+           QKeySequence(Qt::Key_F10));
+  edit->addSeparator();
+  MenuItem(edit, "Umsatzsteuer1", QStringLiteral("&Umsatzsteueranpassung..."), TCommand::Vat,
+           QKeySequence(Qt::Key_F6));
+  edit->addSeparator();
+  MenuItem(edit, "Rabatt10plus1", QStringLiteral("&10plus Rabatt zuweisen..."), TCommand::TenPlus,
+           QKeySequence(Qt::Key_F7));
+  edit->addSeparator();
+  MenuItem(edit, "Tarifeberprfen1", QStringLiteral("&Tarife \u00FCberpr\u00FCfen"), TCommand::CheckTariffs,
+           QKeySequence(Qt::Key_F9));
+
+  ZoneMenu = menuBar()->addMenu(QStringLiteral("Tarif&zonen"));
+  ZoneMenu->setObjectName("ZoneMenu");
+  zoneGroup_ = new QActionGroup(this);
+  zoneGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+
+  QMenu* holidays = menuBar()->addMenu(QStringLiteral("&Feiertage"));
+  holidays->setObjectName("HolidayMenu");
+  MenuItem(holidays, "Feiertage1", QStringLiteral("&Bearbeiten..."), TCommand::Holidays,
+           QKeySequence(Qt::CTRL | Qt::Key_F));
+  QMenu* apps = menuBar()->addMenu(QStringLiteral("An&wendungen"));
+  apps->setObjectName("ApplicationMenu");
+  MenuItem(apps, "Anwendungen1", QStringLiteral("&Bearbeiten..."), TCommand::Applications,
+           QKeySequence(Qt::CTRL | Qt::Key_A));
+  QMenu* providers = menuBar()->addMenu(QStringLiteral("&Provider"));
+  providers->setObjectName("ProviderMenu");
+  MenuItem(providers, "Provider1", QStringLiteral("&Bearbeiten..."), TCommand::Providers,
+           QKeySequence(Qt::CTRL | Qt::Key_P));
+  QMenu* templates = menuBar()->addMenu(QStringLiteral("Verbindungs&vorlagen"));
+  templates->setObjectName("TemplateMenu");
+  MenuItem(templates, "Providervorlagen1", QStringLiteral("&Providervorlagen bearbeiten..."),
+           TCommand::ConnectionTemplates);
+  QAction* phone = MenuItem(templates, "Telefonievorlagen1", QStringLiteral("&Telefonievorlagen bearbeiten..."),
+                            TCommand::PhoneTemplates);
+  phone->setVisible(false);  // never offered to the user
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
+  help->setObjectName("HelpMenu");
+  MenuItem(help, "Inhalt1", QStringLiteral("&Inhalt..."), TCommand::HelpContents);
+  help->addSeparator();
+  MenuItem(help, "Info1", QStringLiteral("I&nfo..."), TCommand::Info);
+
+  // The grids' pop-up menus.
+  GridMenu1 = new QMenu(this);
+  GridMenu1->setObjectName("GridMenu1");
+  MenuItem(GridMenu1, "AddEntryItem1", QStringLiteral("Hin&zuf\u00FCgen..."), TCommand::AddEntry1);
+  MenuItem(GridMenu1, "EditEntryItem1", QStringLiteral("\u00C4n&dern..."), TCommand::EditEntry1);
+  MenuItem(GridMenu1, "DeleteEntryItem1", QStringLiteral("L\u00F6&schen"), TCommand::DeleteEntry1);
+  GridMenu2 = new QMenu(this);
+  GridMenu2->setObjectName("GridMenu2");
+  MenuItem(GridMenu2, "AddEntryItem2", QStringLiteral("Hin&zuf\u00FCgen..."), TCommand::AddEntry2);
+  MenuItem(GridMenu2, "EditEntryItem2", QStringLiteral("\u00C4n&dern..."), TCommand::EditEntry2);
+  MenuItem(GridMenu2, "DeleteEntryItem2", QStringLiteral("L\u00F6&schen..."), TCommand::DeleteEntry2);
+}
+
+void TMain::BuildToolBar() {
+  ToolBarTop = new QToolBar(QStringLiteral("ToolBarTop"), this);
+  ToolBarTop->setObjectName("ToolBarTop");
+  ToolBarTop->setMovable(false);
+  ToolBarTop->setFloatable(false);
+  ToolBarTop->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  ToolBarTop->toggleViewAction()->setVisible(false);
+  addToolBar(Qt::TopToolBarArea, ToolBarTop);
+  auto button = [this](const char* name, const char* caption, const char* hint, TCommand command) {
+    QAction* action = ToolBarTop->addAction(QString::fromUtf8(caption));
+    action->setObjectName(name);
+    // A button without a hint shows none (Qt would show its caption).
+    action->setToolTip(hint ? Hint(hint) : QString());
+    Bind(command, action);
+  };
+  button("ExitToolBtn", "Beenden", nullptr, TCommand::Exit);
+  button("SaveToolBtn", "Speichern", nullptr, TCommand::Save);
+  ToolBarTop->addSeparator();
+  button("ReorderToolBtn", "Tarifzonen neu anordnen", "Ordnet die Tarif-\r\nzonen neu an.", TCommand::ReorderZones);
+  button("NewZoneToolBtn", "Neue Tarifzone", "Erstellt eine neue\r\nTarifzone.", TCommand::NewZone);
+  button("EditZoneToolBtn", "Tarif \u00E4ndern",
+         "\u00C4ndert den Namen\r\nund die Optionen der \r\ngew\u00E4hlten Tarifzone.", TCommand::EditZone);
+  button("DeleteZoneToolBtn", "Tarifzone l\u00F6schen", "L\u00F6scht die gew\u00E4hlte\r\nTarifzone.",
+         TCommand::DeleteZone);
+  button("CheckToolBtn", "Tarife \u00FCberpr\u00FCfen",
+         "\u00DCberpr\u00FCft die Tarife \r\nder gew\u00E4hlten Tarifzone\r\nauf Vollst\u00E4ndigkeit.",
+         TCommand::CheckTariffs);
+  ToolBarTop->addSeparator();
+  button("HelpToolBtn", "  Hilfe  ", nullptr, TCommand::HelpContents);
+}
+
+// ---------------------------------------------------------------- commands
+
+// The one place that says which commands are built. A command gets its
+// handler here when its dialog exists; until then its menu items, buttons
+// and keys are disabled.
+void TMain::DefineCommands() {
+  auto define = [this](TCommand command, std::function<void()> handler) {
+    commands_[command].Handler = std::move(handler);
+  };
+  define(TCommand::New, [this] { NewCommand(); });
+  define(TCommand::Open, [this] { OpenCommand(); });
+  define(TCommand::Save, [this] { SaveCommand(); });
+  define(TCommand::SaveAs, [this] { SaveAsCommand(); });
+  define(TCommand::Exit, [this] { close(); });
+  define(TCommand::Options, [this] { Tarifoptionen1Click(); });
+  define(TCommand::Info, [this] { InfoCommand(); });
+  // Still to come: Import, NewZone, EditZone, DeleteZone, ReorderZones, Vat,
+  // TenPlus, CheckTariffs, Holidays, Applications, Providers,
+  // ConnectionTemplates, PhoneTemplates, HelpContents, the entry commands of
+  // both grids, SortAll and the four copy commands.
+}
+
+void TMain::EnableBuiltCommands() {
+  for (auto& [command, entry] : commands_) {
+    const bool built = static_cast<bool>(entry.Handler);
+    for (QObject* trigger : entry.Triggers) {
+      if (auto* action = qobject_cast<QAction*>(trigger)) action->setEnabled(built);
+      if (auto* button = qobject_cast<QAbstractButton*>(trigger)) button->setEnabled(built);
+    }
+  }
+}
+
+void TMain::Bind(TCommand command, QAction* action) {
+  commands_[command].Triggers.push_back(action);
+  connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+}
+
+void TMain::Bind(TCommand command, QAbstractButton* button) {
+  commands_[command].Triggers.push_back(button);
+  connect(button, &QAbstractButton::clicked, this, [this, command] { RunCommand(command); });
+}
+
+bool TMain::CommandBuilt(TCommand command) const {
+  const auto it = commands_.find(command);
+  return it != commands_.end() && it->second.Handler;
+}
+
+bool TMain::CommandsReady() const { return MainPanel->isEnabled(); }
+
+void TMain::RunCommand(TCommand command) {
+  if (!CommandsReady()) return;
+  const auto it = commands_.find(command);
+  if (it == commands_.end() || !it->second.Handler) return;
+  it->second.Handler();
+}
+
+void TMain::BeginLongOperation(const std::string& label, bool hideLists) {
+  InfoLabel->setText(QString::fromStdString(label));
+  Gauge->setValue(0);
+  if (hideLists) ListsArea->hide();
+  MainPanel->setEnabled(false);
+  ToolBarTop->setEnabled(false);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void TMain::ShowProgress(const std::string& label, int percent) {
+  InfoLabel->setText(QString::fromStdString(label));
+  Gauge->setValue(percent);
+  QCoreApplication::processEvents();
+}
+
+void TMain::EndLongOperation() {
+  ListsArea->show();
+  MainPanel->setEnabled(true);
+  ToolBarTop->setEnabled(true);
+  QApplication::restoreOverrideCursor();
+  InfoLabel->clear();
+  RebuildGrids();
+}
+
+bool TMain::KeepFileDate() const { return KeepFileDate1->isChecked(); }
+
+void TMain::UpdateTitle() { setWindowTitle(QString::fromStdString(EditorWindowTitle(document_))); }
+
+void TMain::NewCommand() {
+  if (!CommandsReady()) return;
+  if (!AskBeforeReplacing(document_, [this] { return SaveCommand(); })) return;
+  BeginLongOperation("", false);
+  document_.FileName = NewTariffFileName();
+  document_.Description = kUnknownDescription;
+  LoadTarifFile(document_);  // no such file yet: the reader's defaults, no zones
+  EndLongOperation();
+  RebuildZoneControls(-1);
+  document_.Modified = false;
+  documentLoaded_ = true;
+  Tarifoptionen1Click();
+  UpdateTitle();
+}
+
+void TMain::OpenCommand() {
+  if (!CommandsReady()) return;
+  if (!AskBeforeReplacing(document_, [this] { return SaveCommand(); })) return;
+  TOpenDlg dlg(document_.FileName, this);
+  const bool chosen = RunModal(dlg) == QDialog::Accepted && !dlg.SelectedFileName().empty();
+  if (chosen) {
+    BeginLongOperation("", false);
+    document_.FileName = dlg.SelectedFileName();
+    LoadTarifFile(document_);
+    EndLongOperation();
+    RebuildZoneControls(0);  // the reader checks the first zone
+    document_.Modified = false;
+    documentLoaded_ = true;
+  } else if (!documentLoaded_) {
+    // Nothing loaded yet: set up a new file. A loaded document stays as it is.
+    if (document_.FileName.empty()) document_.FileName = NewTariffFileName();
+    document_.CityWeekend = true;
+    documentLoaded_ = true;
+    Tarifoptionen1Click();
+  }
+  UpdateTitle();
+}
+
+TSaveOutcome TMain::SaveCommand() {
+  if (!CommandsReady()) return TSaveOutcome::Stopped;
+  MarkTariffUpdates();  // before any question, on every save
+  if (NeedsName(document_)) {
+    TSaveDlg dlg(QStringLiteral("Speichern"), document_.Description, this);
+    if (RunModal(dlg) != QDialog::Accepted) return TSaveOutcome::Stopped;
+    const std::string name = dlg.Name();
+    if (!IsUsableDescription(name)) return TSaveOutcome::Stopped;
+    document_.Description = name;
+  }
+  UpdateTitle();
+  if (ShowMessageBox("M\u00F6chten Sie wirklich die \u00C4nderungen in \"" + document_.Description +
+                         "\" speichern?",
+                     "", mkBestaetigung, mbYesNo) != idYes) {
+    return TSaveOutcome::Stopped;
+  }
+  BeginLongOperation("Speichern", true);
+  TSaveOptions options;
+  options.KeepDate = KeepFileDate();
+  const bool saved = SaveTarifFile(document_, options,
+                                   [this](const std::string& label, int percent) { ShowProgress(label, percent); });
+  EndLongOperation();
+  return saved ? TSaveOutcome::Saved : TSaveOutcome::Failed;
+}
+
+void TMain::SaveAsCommand() {
+  if (!CommandsReady()) return;
+  if (ShowMessageBox("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rM\u00F6chten Sie dies wirklich?",
+                     "Speichern unter", mkFehler, mbYesNo) != idYes) {
+    return;
+  }
+  TSaveDlg dlg(QStringLiteral("Speichern unter"), document_.Description, this);
+  if (RunModal(dlg) != QDialog::Accepted) return;
+  const std::string name = dlg.Name();
+  if (!IsUsableDescription(name)) return;
+  if (name != document_.Description) {
+    document_.FileName = NewTariffFileName();
+    document_.Description = name;
+  } else {
+    ShowMessageBox("Die Speicherung erfolgt in die bestehende Datei!", "", mkInformation, mbOK);
+  }
+  UpdateTitle();
+  SaveCommand();
+}
+
+void TMain::Tarifoptionen1Click() {
+  if (!CommandsReady()) return;
+  TTarifOptionsDlg dlg(this);
+  dlg.Fill(document_, Now());
+  if (RunModal(dlg) != QDialog::Accepted) return;
+  ApplyOptions(document_, dlg.Options());
+  UpdateTitle();
+}
+
+void TMain::InfoCommand() {
+  if (!CommandsReady()) return;
+  TAboutBox box(this);
+  RunModal(box);
+}
+
+// ---------------------------------------------------------------- zones and grids
+
+int TMain::CurrentZone() const {
+  for (std::size_t i = 0; i < zoneItems_.size(); ++i) {
+    if (zoneItems_[i]->isChecked()) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void TMain::RebuildZoneControls(int current) {
+  {
+    const QSignalBlocker block(TarifComboBox);
+    TarifComboBox->clear();
+    for (QAction* item : zoneItems_) {
+      zoneGroup_->removeAction(item);
+      delete item;
+    }
+    zoneItems_.clear();
+    for (std::size_t i = 0; i < document_.Zones.size(); ++i) {
+      const QString caption = QString::fromStdString(document_.Zones[i].MenuCaption());
+      QAction* item = ZoneMenu->addAction(caption);
+      item->setObjectName(QStringLiteral("ZoneItem%1").arg(i));
+      item->setCheckable(true);
+      zoneGroup_->addAction(item);
+      const int index = static_cast<int>(i);
+      connect(item, &QAction::triggered, this, [this, index] { SelectZone(index); });
+      zoneItems_.push_back(item);
+      TarifComboBox->addItem(QString::fromStdString(RemoveAmpersand(document_.Zones[i].MenuCaption())));
+    }
+    const bool valid = current >= 0 && current < static_cast<int>(zoneItems_.size());
+    if (valid) zoneItems_[current]->setChecked(true);
+    TarifComboBox->setCurrentIndex(valid ? current : -1);
+  }
+  RebuildGrids();
+}
+
+void TMain::SelectZone(int index) {
+  if (!CommandsReady()) return;
+  for (QAction* item : zoneItems_) item->setChecked(false);
+  if (index == -1) index = 0;
+  if (index >= 0 && index < static_cast<int>(zoneItems_.size())) {
+    zoneItems_[index]->setChecked(true);
+    const QSignalBlocker block(TarifComboBox);
+    TarifComboBox->setCurrentIndex(index);
+  }
+  RebuildGrids();
+  MainPanel->setFocus();
+}
+
+void TMain::TarifComboBoxChange() {
+  // The box cannot be typed into, so its text is always one of its items.
+  const int index = TarifComboBox->currentIndex();
+  if (index >= 0) SelectZone(index);
+}
+
+void TMain::RebuildGrids() {
+  if (TarifComboBox->count() > 0 && TarifComboBox->currentText().isEmpty()) {
+    {
+      const QSignalBlocker block(TarifComboBox);
+      TarifComboBox->setCurrentIndex(0);
+    }
+    TarifComboBoxChange();
+    if (CommandsReady()) return;  // the change rebuilt the grids
+  }
+  const int zone = CurrentZone();
+  const bool shown = zone >= 0 && zone < static_cast<int>(document_.Zones.size()) &&
+                     !TarifComboBox->currentText().isEmpty();
+  for (TDayClass dayClass : kDayClasses) {
+    FillTarifGrid(*Grid(dayClass), shown ? &document_.Zones[zone].Entries(dayClass) : nullptr);
+  }
+}
+
+QTableWidget* TMain::Grid(TDayClass dayClass) const {
+  return dayClass == TDayClass::Werktag ? TarifStrGrid1 : TarifStrGrid2;
+}
+
+int TMain::SelectedEntry(TDayClass dayClass) const { return Grid(dayClass)->currentRow(); }
+
+void TMain::GridPopup(QTableWidget* grid, const QPoint& pos) {
+  QMenu* menu = grid == TarifStrGrid1 ? GridMenu1 : GridMenu2;
+  menu->popup(grid->viewport()->mapToGlobal(pos));
+}
+
+void TMain::GridKey(QTableWidget* grid, QEvent* event, bool& handled) {
+  auto* key = static_cast<QKeyEvent*>(event);
+  const bool upper = grid == TarifStrGrid1;
+  constexpr Qt::KeyboardModifiers kHeapKeys = Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier;
+  if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_M &&
+      (key->modifiers() & (kHeapKeys | Qt::MetaModifier)) == kHeapKeys) {
+    ShowHeapReport();
+    handled = true;
+    return;
+  }
+  if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat() && key->modifiers() == Qt::NoModifier) {
+    if (key->key() == Qt::Key_Insert) {
+      RunCommand(upper ? TCommand::AddEntry1 : TCommand::AddEntry2);
+      handled = true;
+    } else if (key->key() == Qt::Key_Delete) {
+      RunCommand(upper ? TCommand::DeleteEntry1 : TCommand::DeleteEntry2);
+      handled = true;
+    }
+  }
+}
+
+// ---------------------------------------------------------------- window events
+
+bool TMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == TarifComboBox) {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+        // The zone is chosen from the drop-down list only.
+        return static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1;
+      case QEvent::Wheel: return true;
+      default: return false;
+    }
+  }
+  if ((watched == TarifStrGrid1 || watched == TarifStrGrid2) &&
+      (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+    bool handled = false;
+    GridKey(static_cast<QTableWidget*>(watched), event, handled);
+    return handled;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TMain::closeEvent(QCloseEvent* event) {
+  if (CloseQuery(document_, !CommandsReady(), [this] { return SaveCommand(); })) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void TMain::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  TarifStrGrid1->viewport()->update();
+}
+
+// ---------------------------------------------------------------- start-up
+
+bool TMain::Startup(const TStartupOptions& options) {
+  if (IsFileSystemRoot(ProgramDirectory())) {
+    ShowMessageBox(kDriveRootText, "", mkFehler, mbOK);
+    return false;
+  }
+  settings_ = ReadProgramSettings();
+  std::unique_ptr<TStartWindow> start;
+  if (settings_.ShowStartWindow && options.AllowStartWindow) {
+    start = std::make_unique<TStartWindow>(options.StartWindowMilliseconds);
+    start->ShowStart();
+    QCoreApplication::processEvents();
+  }
+  document_.Price = 0.12;
+  if (start) start->CloseWhenDue();
+  start.reset();
+
+  if (settings_.EditorProtected()) {
+    TPasswordEnterDlg dlg;
+    if (RunModal(dlg) != QDialog::Accepted || dlg.Password() != settings_.Password) {
+      ShowMessageBox(kWrongPasswordText, kWrongPasswordCaption, mkFehler, mbOK);
+      return false;
+    }
+  }
+  OpenCommand();
+  return true;
+}
+
+}  // namespace dudode

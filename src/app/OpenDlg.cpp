@@ -1,0 +1,145 @@
+#include "app/OpenDlg.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/MessageBox.h"
+#include "ui/DialogMechanics.h"
+
+namespace dudode {
+
+TOpenDlg::TOpenDlg(const std::string& currentFileName, QWidget* parent)
+    : QDialog(parent), currentFileName_(currentFileName) {
+  setWindowTitle(QStringLiteral("Tarifdatei \u00F6ffnen"));
+  auto* listLabel = new QLabel(QStringLiteral("vorhandene Tarifdateien:"), this);
+  OpenListBox = new QListWidget(this);
+  OpenListBox->setObjectName("OpenListBox");
+  OpenListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+  OpenListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  listLabel->setBuddy(OpenListBox);
+  QuickSearchEdit = new QLineEdit(this);
+  QuickSearchEdit->setObjectName("QuickSearchEdit");
+  InfoLabel = new QLabel(this);
+  InfoLabel->setObjectName("InfoLabel");
+  OpenBtn = new QPushButton(QStringLiteral("\u00D6ffnen"), this);
+  OpenBtn->setObjectName("OpenBtn");
+  OpenBtn->setDefault(true);
+  CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
+  CancelBtn->setObjectName("CancelBtn");
+  DeleteBtn = new QPushButton(QStringLiteral("L\u00F6schen"), this);
+  DeleteBtn->setObjectName("DeleteBtn");
+
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(OpenBtn);
+  buttons->addWidget(CancelBtn);
+  buttons->addSpacing(12);
+  buttons->addWidget(DeleteBtn);
+  buttons->addStretch();
+  auto* left = new QVBoxLayout;
+  left->addWidget(listLabel);
+  left->addWidget(OpenListBox);
+  left->addWidget(QuickSearchEdit);
+  left->addWidget(InfoLabel);
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(left, 1);
+  layout->addLayout(buttons);
+  resize(460, 320);
+
+  connect(OpenBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  connect(DeleteBtn, &QPushButton::clicked, this, &TOpenDlg::DeleteBtnClick);
+  // Clicks and the arrow keys both select a line.
+  connect(OpenListBox, &QListWidget::currentRowChanged, this, [this] {
+    if (!selecting_) OpenListBoxClick();
+  });
+  connect(OpenListBox, &QListWidget::itemClicked, this, &TOpenDlg::OpenListBoxClick);
+  connect(OpenListBox, &QListWidget::itemDoubleClicked, this, &TOpenDlg::DoubleClick);
+  connect(QuickSearchEdit, &QLineEdit::textChanged, this, &TOpenDlg::QuickSearchEditChange);
+  auto* mechanics = new TDialogMechanics(this);
+  mechanics->EnterRuns(QuickSearchEdit, [this] { DoubleClick(); });
+}
+
+void TOpenDlg::showEvent(QShowEvent* event) {
+  FillList();
+  QDialog::showEvent(event);
+  QuickSearchEdit->setFocus();
+}
+
+void TOpenDlg::FillList() {
+  OpenListBox->clear();
+  OpenListBox->setEnabled(true);
+  records_ = ReadTariffFileRecords();
+  int current = -1;
+  for (std::size_t i = 0; i < records_.size(); ++i) {
+    OpenListBox->addItem(QString::fromStdString(records_[i].Description));
+    if (!currentFileName_.empty() && records_[i].FileName == currentFileName_) current = static_cast<int>(i);
+  }
+  SelectLine(current, false);
+}
+
+void TOpenDlg::SelectLine(int row, bool takeText) {
+  selecting_ = true;
+  OpenListBox->setCurrentRow(row);
+  if (row < 0) OpenListBox->clearSelection();
+  selecting_ = false;
+  const bool selected = row >= 0 && row < static_cast<int>(records_.size());
+  if (selected && takeText) {
+    settingText_ = true;
+    QuickSearchEdit->setText(OpenListBox->item(row)->text());
+    settingText_ = false;
+  }
+  InfoLabel->setText(selected ? QString::fromStdString(TariffFileUpdateText(records_[row].FileName)) : QString());
+  OpenBtn->setEnabled(selected);
+  DeleteBtn->setEnabled(selected);
+}
+
+void TOpenDlg::OpenListBoxClick() { SelectLine(OpenListBox->currentRow(), true); }
+
+void TOpenDlg::QuickSearchEditChange(const QString& text) {
+  if (settingText_) return;
+  std::vector<std::string> lines;
+  for (const TTariffFileRecord& r : records_) lines.push_back(r.Description);
+  SelectLine(QuickSearchMatch(lines, text.toStdString()), false);
+}
+
+void TOpenDlg::DoubleClick() {
+  if (OpenBtn->isEnabled()) OpenBtn->click();
+}
+
+void TOpenDlg::DeleteBtnClick() {
+  const int row = OpenListBox->currentRow();
+  if (row < 0 || row >= static_cast<int>(records_.size())) return;
+  const std::string question = "M\u00F6chten Sie wirklich die Tarifdatei \"" +
+                               OpenListBox->item(row)->text().toStdString() + "\" l\u00F6schen?";
+  if (ShowMessageBox(question, "", mkBestaetigung, mbYesNo) != idYes) return;
+  if (!DeleteTariffFile(records_[row].FileName)) {
+    ShowMessageBox("Die Tarifdatei konnte nicht gel\u00F6scht werden.", "", mkFehler, mbOK);
+    return;
+  }
+  records_.erase(records_.begin() + row);
+  delete OpenListBox->takeItem(row);
+  SelectLine(-1, false);
+}
+
+std::string TOpenDlg::SelectedFileName() const {
+  const int row = OpenListBox->currentRow();
+  if (row < 0 || row >= static_cast<int>(records_.size()) || !OpenListBox->item(row)->isSelected()) return {};
+  return records_[row].FileName;
+}
+
+void TOpenDlg::done(int result) {
+  // The selection is read after the dialog closed, so keep it; only the
+  // controls go quiet.
+  OpenBtn->setEnabled(false);
+  DeleteBtn->setEnabled(false);
+  OpenListBox->setEnabled(false);
+  InfoLabel->clear();
+  QDialog::done(result);
+}
+
+}  // namespace dudode

@@ -1,0 +1,43 @@
+#include "app/PasswordEnterDlg.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace dudode {
+
+TPasswordEnterDlg::TPasswordEnterDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Zugriffsschutz"));
+  auto* text = new QLabel(QStringLiteral("Diese Funktion wurde durch ein Pa\u00DFwort gesch\u00FCtzt!"), this);
+  auto* label = new QLabel(QStringLiteral("Pa\u00DFwort:"), this);
+  PasswordEdit = new QLineEdit(this);
+  PasswordEdit->setObjectName("PasswordEdit");
+  PasswordEdit->setEchoMode(QLineEdit::Password);
+  PasswordEdit->setMaxLength(255);
+  label->setBuddy(PasswordEdit);
+  auto* okBtn = new QPushButton(QStringLiteral("OK"), this);
+  okBtn->setObjectName("OKBtn");
+  okBtn->setDefault(true);
+  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
+  cancelBtn->setObjectName("CancelBtn");
+  connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* field = new QHBoxLayout;
+  field->addWidget(label);
+  field->addWidget(PasswordEdit, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(okBtn);
+  buttons->addWidget(cancelBtn);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(text);
+  layout->addLayout(field);
+  layout->addLayout(buttons);
+}
+
+std::string TPasswordEnterDlg::Password() const { return PasswordEdit->text().toStdString(); }
+
+}  // namespace dudode

@@ -1,0 +1,60 @@
+#include "app/SaveDlg.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/MessageBox.h"
+#include "core/TarifFile.h"
+#include "tools/TarifOptions.h"
+#include "ui/DialogMechanics.h"
+
+namespace dudode {
+
+TSaveDlg::TSaveDlg(const QString& title, const std::string& name, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(title);
+  auto* label = new QLabel(QStringLiteral("Name der Tarifdatei"), this);
+  FileNameEdit = new QLineEdit(QString::fromStdString(name), this);
+  FileNameEdit->setObjectName("FileNameEdit");
+  FileNameEdit->setMaxLength(kMaxDescriptionChars);
+  FileNameEdit->setMinimumWidth(320);
+  label->setBuddy(FileNameEdit);
+  auto* saveBtn = new QPushButton(QStringLiteral("Speichern"), this);
+  saveBtn->setObjectName("SaveBtn");
+  saveBtn->setDefault(true);
+  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
+  cancelBtn->setObjectName("CancelBtn");
+  connect(saveBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(saveBtn);
+  buttons->addWidget(cancelBtn);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label);
+  layout->addWidget(FileNameEdit);
+  layout->addLayout(buttons);
+
+  auto* mechanics = new TDialogMechanics(this);
+  mechanics->EnterMovesFocus(FileNameEdit);
+  mechanics->CheckOnLeave(FileNameEdit, [this] { return FileNameEditExit(); });
+  mechanics->NoChecksFor(cancelBtn);
+  FileNameEdit->selectAll();
+}
+
+// A warning only: the callers check the name again.
+bool TSaveDlg::FileNameEditExit() {
+  FileNameEdit->setText(FileNameEdit->text().trimmed());
+  if (IsMissingFileName(FileNameEdit->text().toStdString())) {
+    ShowMessageBox("Sie sollten einen Namen f\u00FCr die Tarifdatei angeben, ansonsten speichert der Editor nicht!", "",
+                   mkFehler, mbOK);
+  }
+  return true;
+}
+
+std::string TSaveDlg::Name() const { return FileNameEdit->text().trimmed().toStdString(); }
+
+}  // namespace dudode

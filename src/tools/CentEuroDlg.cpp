@@ -1,0 +1,85 @@
+#include "tools/CentEuroDlg.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "tools/TarifOptions.h"
+#include "ui/DialogMechanics.h"
+#include "ui/NumberEdit.h"
+#include "ui/RunModal.h"
+
+namespace dudode {
+
+TCentEuroDlg::TCentEuroDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Cent in Euro Umrechnung"));
+  CentEdit = new TNumberEdit(this);
+  CentEdit->setObjectName("CentEdit");
+  CentEdit->SetDecimals(4);
+  CentEdit->SetRange(0, 1e7);
+  EuroEdit = new TNumberEdit(this);
+  EuroEdit->setObjectName("EuroEdit");
+  EuroEdit->SetDecimals(4);
+  EuroEdit->SetRange(0, 1e5);
+  EuroEdit->setReadOnly(true);
+  auto* okBtn = new QPushButton(QStringLiteral("\u00DCbernehmen"), this);
+  okBtn->setObjectName("OKBtn");
+  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
+  cancelBtn->setObjectName("CancelBtn");
+  connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  connect(CentEdit, &QLineEdit::textChanged, this, &TCentEuroDlg::CentEditChange);
+  connect(EuroEdit, &QLineEdit::textChanged, this, &TCentEuroDlg::EuroEditChange);
+
+  auto* fields = new QGridLayout;
+  auto* centLabel = new QLabel(QStringLiteral("Angabe in Cent:"), this);
+  centLabel->setBuddy(CentEdit);
+  auto* euroLabel = new QLabel(QStringLiteral("Angabe in Euro:"), this);
+  euroLabel->setBuddy(EuroEdit);
+  fields->addWidget(centLabel, 0, 0);
+  fields->addWidget(CentEdit, 0, 1);
+  fields->addWidget(euroLabel, 1, 0);
+  fields->addWidget(EuroEdit, 1, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(okBtn);
+  buttons->addWidget(cancelBtn);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(fields);
+  layout->addLayout(buttons);
+
+  auto* mechanics = new TDialogMechanics(this);
+  mechanics->EnterRuns(CentEdit, [this] { accept(); });
+  mechanics->EnterMovesFocus(EuroEdit);
+  CentEdit->setFocus();
+  CentEdit->selectAll();
+}
+
+double TCentEuroDlg::Euro() const { return EuroEdit->Value(); }
+
+void TCentEuroDlg::CentEditChange() {
+  if (converting_) return;
+  converting_ = true;
+  EuroEdit->SetValue(CentsToEuro(CentEdit->Value()));
+  converting_ = false;
+}
+
+void TCentEuroDlg::EuroEditChange() {
+  if (converting_) return;
+  converting_ = true;
+  CentEdit->SetValue(EuroToCents(EuroEdit->Value()));
+  converting_ = false;
+}
+
+bool ConvertCentsIntoField(QWidget* focusedField, QWidget* parent) {
+  QPointer<TNumberEdit> field = qobject_cast<TNumberEdit*>(focusedField);
+  TCentEuroDlg dlg(parent);
+  if (RunModal(dlg) != QDialog::Accepted || !field || field->isReadOnly()) return false;
+  field->SetValue(dlg.Euro());
+  return true;
+}
+
+}  // namespace dudode
