@@ -233,6 +233,7 @@ void TNewEditEntryDlg::BuildMechanics() {
     const TEntryControl control = c.Control;
     const auto check = c.Check;
     mechanics->CheckOnLeave(c.Field, [this, control, check] {
+      if (showing_) return true;
       ReadForm();
       (form_.*check)();
       ShowForm();
@@ -272,6 +273,8 @@ void TNewEditEntryDlg::ReadForm() {
 }
 
 void TNewEditEntryDlg::ShowForm() {
+  const bool wasShowing = showing_;
+  showing_ = true;
   ShowMaskedText(EntryTimeFrom, form_.TimeFrom);
   ShowMaskedText(EntryTimeTo, form_.TimeTo);
   ShowValue(TaktEdit, form_.Takt);
@@ -304,6 +307,7 @@ void TNewEditEntryDlg::ShowForm() {
     button->setEnabled(form_.DayEnabled[static_cast<std::size_t>(code)]);
     button->setVisible(form_.DayShown(code));
   }
+  showing_ = wasShowing;
 }
 
 QWidget* TNewEditEntryDlg::Control(TEntryControl control) const {

@@ -49,7 +49,9 @@ class TNewEditEntryDlg : public QDialog {
 
   TEntryForm form_;
   bool shown_ = false;
-  QWidget* lastField_ = nullptr;  // where the focus was before the converter button
+  // While the form is shown, a field that loses the focus because it is
+  // disabled or hidden is not checked: the widgets are half updated.
+  bool showing_ = false;
 
   std::array<QAbstractButton*, 8> dayButtons_{};  // by day code 1..7
   TTimeEdit* EntryTimeFrom = nullptr;
