@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
 
 #include "app/AboutBox.h"
@@ -298,9 +299,14 @@ void TMain::BuildToolBar() {
   auto button = [this](const char* name, const char* caption, const char* hint, TCommand command) {
     QAction* action = ToolBarTop->addAction(QString::fromUtf8(caption));
     action->setObjectName(name);
-    // A button without a hint shows none (Qt would show its caption).
-    action->setToolTip(hint ? Hint(hint) : QString());
     Bind(command, action);
+    if (hint) {
+      action->setToolTip(Hint(hint));
+    } else {
+      // Qt would show the caption as hint; these buttons have none.
+      ToolBarTop->widgetForAction(action)->installEventFilter(this);
+      unhinted_.push_back(ToolBarTop->widgetForAction(action));
+    }
   };
   button("ExitToolBtn", "Beenden", nullptr, TCommand::Exit);
   button("SaveToolBtn", "Speichern", nullptr, TCommand::Save);
@@ -525,23 +531,35 @@ void TMain::RebuildZoneControls(int current) {
       item->setCheckable(true);
       zoneGroup_->addAction(item);
       const int index = static_cast<int>(i);
-      connect(item, &QAction::triggered, this, [this, index] { SelectZone(index); });
+      connect(item, &QAction::triggered, this, [this, index] {
+        // A click toggles the mark at once; while busy the old mark comes back.
+        if (CommandsReady()) {
+          SelectZone(index);
+        } else {
+          CheckZoneItem(checkedZone_);
+        }
+      });
       zoneItems_.push_back(item);
       TarifComboBox->addItem(QString::fromStdString(RemoveAmpersand(document_.Zones[i].MenuCaption())));
     }
     const bool valid = current >= 0 && current < static_cast<int>(zoneItems_.size());
-    if (valid) zoneItems_[current]->setChecked(true);
+    CheckZoneItem(valid ? current : -1);
     TarifComboBox->setCurrentIndex(valid ? current : -1);
   }
   RebuildGrids();
 }
 
+void TMain::CheckZoneItem(int index) {
+  for (std::size_t i = 0; i < zoneItems_.size(); ++i) zoneItems_[i]->setChecked(static_cast<int>(i) == index);
+  checkedZone_ = index;
+}
+
 void TMain::SelectZone(int index) {
   if (!CommandsReady()) return;
-  for (QAction* item : zoneItems_) item->setChecked(false);
   if (index == -1) index = 0;
-  if (index >= 0 && index < static_cast<int>(zoneItems_.size())) {
-    zoneItems_[index]->setChecked(true);
+  const bool valid = index >= 0 && index < static_cast<int>(zoneItems_.size());
+  CheckZoneItem(valid ? index : -1);
+  if (valid) {
     const QSignalBlocker block(TarifComboBox);
     TarifComboBox->setCurrentIndex(index);
   }
@@ -607,6 +625,9 @@ void TMain::GridKey(QTableWidget* grid, QEvent* event, bool& handled) {
 // ---------------------------------------------------------------- window events
 
 bool TMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ToolTip && std::find(unhinted_.begin(), unhinted_.end(), watched) != unhinted_.end()) {
+    return true;
+  }
   if (watched == TarifComboBox) {
     switch (event->type()) {
       case QEvent::KeyPress:

@@ -127,6 +127,8 @@ class TMain : public QMainWindow {
   void Bind(TCommand command, QAbstractButton* button);
   QAbstractButton* ListButton(const char* name, const QString& caption, const char* hint, TCommand command);
   void TarifComboBoxChange();
+  // Checks the zone menu item of this zone only (-1: none).
+  void CheckZoneItem(int index);
   void GridKey(QTableWidget* grid, QEvent* event, bool& handled);
   void GridPopup(QTableWidget* grid, const QPoint& pos);
 
@@ -135,6 +137,8 @@ class TMain : public QMainWindow {
   bool documentLoaded_ = false;
   std::map<TCommand, TCommandEntry> commands_;
   std::vector<QAction*> zoneItems_;
+  int checkedZone_ = -1;
+  std::vector<QObject*> unhinted_;
 
   QToolBar* ToolBarTop = nullptr;
   QWidget* MainPanel = nullptr;

@@ -27,8 +27,8 @@ class TStartPicture : public QWidget {
     p.fillRect(r, sky);
 
     // Bars of a tariff chart.
-    const double base = r.height() * 0.86;
-    const double heights[] = {0.18, 0.30, 0.24, 0.42, 0.36, 0.55, 0.47, 0.66};
+    const double base = r.height() * 0.90;
+    const double heights[] = {0.10, 0.17, 0.14, 0.24, 0.20, 0.31, 0.27, 0.38};
     const double barWidth = r.width() / 20.0;
     for (int i = 0; i < 8; ++i) {
       const double x = r.width() * 0.52 + i * barWidth * 1.1;

@@ -32,7 +32,9 @@ int main(int argc, char** argv) {
   if (lockDir.isEmpty()) lockDir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
   QLockFile lock(lockDir + QStringLiteral("/Dudode - Editor32.lock"));
   lock.setStaleLockTime(0);
-  if (!lock.tryLock(0)) {
+  // Only another editor holding the lock stops this one; a directory that
+  // takes no lock file does not keep the user from working.
+  if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
     ShowMessageBox(kAlreadyRunningText, "", mkFehler, mbOK);
     return 0;
   }

@@ -1,0 +1,306 @@
+// The main window: its commands, the busy rule, zone selection and grids.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolTip>
+
+#include "MainTestSupport.h"
+
+namespace dudode {
+namespace {
+
+using test::TModalScript;
+using test::TScriptedMessageBoxes;
+
+class MainWindowTest : public test::MainTest {};
+
+TEST_F(MainWindowTest, WindowSizeAndParts) {
+  TMain main;
+  EXPECT_EQ(QSize(685, 480), main.size());
+  EXPECT_EQ(QSize(608, 480), main.minimumSize());
+  for (const char* name : {"MainPanel", "TarifComboBox", "TarifStrGrid1", "TarifStrGrid2", "InfoLabel", "Gauge",
+                           "ToolBarTop", "YearsComboBox", "AddEntry1Btn", "EditEntry1Btn", "DeleteEntry1Btn",
+                           "AddEntry2Btn", "EditEntry2Btn", "DeleteEntry2Btn", "TarifSortBtn", "OneUpBtn",
+                           "AllUpBtn", "OneDownBtn", "AllDownBtn"}) {
+    EXPECT_NE(nullptr, main.findChild<QWidget*>(QString::fromLatin1(name))) << name;
+  }
+  EXPECT_FALSE(main.findChild<QWidget*>("YearsComboBox")->isEnabled());
+  EXPECT_EQ(QStringLiteral("Zeigt Tarife neu-\nsortiert an."), main.findChild<QWidget*>("TarifSortBtn")->toolTip());
+  EXPECT_EQ(QStringLiteral("Kopiert einen Tarif aus \"Werktag\" \nin \"Samstag / Sonntag / Feiertag\"."),
+            main.findChild<QWidget*>("OneDownBtn")->toolTip());
+}
+
+// Captions and shortcuts of the main menu, in order ("-" is a separator).
+TEST_F(MainWindowTest, MainMenuCaptionsAndShortcuts) {
+  TMain main;
+  QStringList seen;
+  for (QAction* menuAction : main.menuBar()->actions()) {
+    seen << menuAction->text();
+    for (QAction* item : menuAction->menu()->actions()) {
+      if (!item->isVisible()) continue;
+      seen << (item->isSeparator() ? QStringLiteral("-")
+                                   : QStringLiteral("  ") + item->text() + QStringLiteral(" ") +
+                                         item->shortcut().toString());
+    }
+  }
+  const QStringList expected = {
+      "&Datei", "  &Neu Ctrl+N", "  \u00D6&ffnen... Ctrl+O", "  &Speichern... Ctrl+S", "  Speichern &unter... ", "-",
+      "  &Import... Ctrl+I", "-", "  Aktualisierungs&datum nicht \u00E4ndern ", "-", "  &Beenden Alt+F4",
+      "&Bearbeiten", "  &Neue Tarifzone... F2", "  Tarifzonenname und Optionen \u00E4n&dern... F3",
+      "  Tarifzone &l\u00F6schen F4", "-", "  Tarifzonen neu &anordnen... F5", "-",
+      "  &Optionen der Tarifdatei anpassen... F10", "-", "  &Umsatzsteueranpassung... F6", "-",
+      "  &10plus Rabatt zuweisen... F7", "-", "  &Tarife \u00FCberpr\u00FCfen F9", "Tarif&zonen", "&Feiertage",
+      "  &Bearbeiten... Ctrl+F", "An&wendungen", "  &Bearbeiten... Ctrl+A", "&Provider", "  &Bearbeiten... Ctrl+P",
+      "Verbindungs&vorlagen", "  &Providervorlagen bearbeiten... ", "&?", "  &Inhalt... ", "-", "  I&nfo... "};
+  EXPECT_EQ(expected, seen);
+}
+
+TEST_F(MainWindowTest, ToolBarCaptionsAndHints) {
+  TMain main;
+  main.show();
+  auto* bar = main.findChild<QToolBar*>("ToolBarTop");
+  QStringList seen;
+  for (QAction* action : bar->actions()) {
+    if (action->isSeparator()) {
+      seen << QStringLiteral("-");
+      continue;
+    }
+    // The hint the user gets when the mouse rests on the button.
+    QWidget* button = bar->widgetForAction(action);
+    QToolTip::hideText();
+    ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(button, &help);
+    seen << action->text() + QStringLiteral("|") + (QToolTip::isVisible() ? QToolTip::text() : QString());
+  }
+  QToolTip::hideText();
+  const QStringList expected = {
+      "Beenden|",
+      "Speichern|",
+      "-",
+      "Tarifzonen neu anordnen|Ordnet die Tarif-\nzonen neu an.",
+      "Neue Tarifzone|Erstellt eine neue\nTarifzone.",
+      "Tarif \u00E4ndern|\u00C4ndert den Namen\nund die Optionen der \ngew\u00E4hlten Tarifzone.",
+      "Tarifzone l\u00F6schen|L\u00F6scht die gew\u00E4hlte\nTarifzone.",
+      "Tarife \u00FCberpr\u00FCfen|\u00DCberpr\u00FCft die Tarife \nder gew\u00E4hlten Tarifzone\nauf "
+      "Vollst\u00E4ndigkeit.",
+      "-",
+      "  Hilfe  |"};
+  EXPECT_EQ(expected, seen);
+}
+
+TEST_F(MainWindowTest, CommandsOfLaterStepsAreDisabledAndDoNothing) {
+  TMain main;
+  const char* const built[] = {"Neu1",           "Oeffnen1",          "Speichern1",         "SpeichernUnter1",
+                               "KeepFileDate1",  "Beenden1",          "Tarifoptionen1",     "Info1",
+                               "ExitToolBtn",    "SaveToolBtn",       "NeueTarifzone1",     "TarifzoneAendern1",
+                               "TarifzoneLoeschen1", "TarifzonenAnordnen1", "ReorderToolBtn", "NewZoneToolBtn",
+                               "EditZoneToolBtn", "DeleteZoneToolBtn", "AddEntryItem1",     "EditEntryItem1",
+                               "DeleteEntryItem1", "AddEntryItem2",    "EditEntryItem2",     "DeleteEntryItem2"};
+  const char* const waiting[] = {"Import1",       "Umsatzsteuer1",      "Rabatt10plus1", "Tarifeberprfen1",
+                                 "Feiertage1",    "Anwendungen1",       "Provider1",     "Providervorlagen1",
+                                 "Telefonievorlagen1", "Inhalt1",       "CheckToolBtn",  "HelpToolBtn"};
+  for (const char* name : built) EXPECT_TRUE(Action(main, name)->isEnabled()) << name;
+  TModalScript noDialogs;
+  TScriptedMessageBoxes noBoxes;
+  for (const char* name : waiting) {
+    EXPECT_FALSE(Action(main, name)->isEnabled()) << name;
+    Trigger(main, name);
+  }
+  for (const char* name : {"AddEntry1Btn", "EditEntry1Btn", "DeleteEntry1Btn", "AddEntry2Btn", "EditEntry2Btn",
+                           "DeleteEntry2Btn", "TarifSortBtn", "OneUpBtn", "AllUpBtn", "OneDownBtn", "AllDownBtn"}) {
+    EXPECT_TRUE(main.findChild<QWidget*>(QString::fromLatin1(name))->isEnabled()) << name;
+  }
+  EXPECT_FALSE(Action(main, "Telefonievorlagen1")->isVisible()) << "never offered";
+}
+
+TEST_F(MainWindowTest, NothingRunsWhileASaveIsUnderWay) {
+  TMain main;
+  main.show();
+  OpenTwoZoneFile(main);
+  main.Document().Modified = true;  // New or Open would ask; a box would fail the test
+
+  bool busyMeanwhile = false;
+  bool closedMeanwhile = true;
+  bool listsHidden = false;
+  QString label;
+  // Runs inside the save, when the window lets pending events through.
+  QMetaObject::invokeMethod(
+      &main,
+      [&] {
+        busyMeanwhile = !main.CommandsReady();
+        listsHidden = !main.Grid(TDayClass::Werktag)->isVisible();
+        label = main.findChild<QLabel*>("InfoLabel")->text();
+        for (QAction* action : main.findChildren<QAction*>()) {
+          if (!action->objectName().isEmpty()) action->trigger();
+        }
+        for (QAbstractButton* button : main.findChildren<QAbstractButton*>()) button->click();
+        main.SelectZone(1);
+        closedMeanwhile = main.close();
+      },
+      Qt::QueuedConnection);
+  TScriptedMessageBoxes boxes;
+  boxes.Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Zwei Zonen Tarif\" speichern?", idYes);
+  TModalScript noOtherDialogs;
+  Trigger(main, "Speichern1");
+
+  EXPECT_TRUE(busyMeanwhile);
+  EXPECT_TRUE(listsHidden);
+  EXPECT_FALSE(label.isEmpty());
+  EXPECT_FALSE(closedMeanwhile);
+  EXPECT_TRUE(main.isVisible());
+  EXPECT_FALSE(main.KeepFileDate()) << "the check item kept its mark";
+  EXPECT_EQ(0, main.CurrentZone());
+  EXPECT_TRUE(main.CommandsReady());
+  EXPECT_TRUE(main.Grid(TDayClass::Werktag)->isVisible());
+  EXPECT_FALSE(main.Document().Modified);
+  EXPECT_EQ(1u, boxes.Boxes().size());
+}
+
+TEST_F(MainWindowTest, ALongOperationBlocksEveryCommandAndTheClose) {
+  TMain main;
+  main.show();
+  main.Document().Modified = true;
+  main.BeginLongOperation("Rechne", false);
+  EXPECT_EQ(QStringLiteral("Rechne"), main.findChild<QLabel*>("InfoLabel")->text());
+  {
+    TModalScript noDialogs;
+    TScriptedMessageBoxes noBoxes;
+    for (const char* name : {"Neu1", "Oeffnen1", "Speichern1", "SpeichernUnter1", "Tarifoptionen1", "Info1",
+                             "Beenden1", "ExitToolBtn", "SaveToolBtn"}) {
+      Trigger(main, name);
+    }
+    EXPECT_EQ(TSaveOutcome::Stopped, main.SaveCommand());
+    EXPECT_FALSE(main.close());
+  }
+  main.ShowProgress("Rechne", 40);
+  EXPECT_EQ(40, main.findChild<QProgressBar*>("Gauge")->value());
+  main.EndLongOperation();
+  TScriptedMessageBoxes boxes;
+  boxes.Expect("Die Angaben wurden nicht gespeichert. M\u00F6chten Sie jetzt speichern?", idNo)
+      .Expect("Die \u00C4nderungen gehen damit verloren!");
+  EXPECT_TRUE(main.close());
+}
+
+TEST_F(MainWindowTest, ZoneMenuAndZoneBoxSelectTheZone) {
+  TMain main;
+  main.show();
+  OpenTwoZoneFile(main);
+  auto* box = main.findChild<QComboBox*>("TarifComboBox");
+  QMenu* zones = main.findChild<QMenu*>("ZoneMenu");
+  ASSERT_EQ(2, zones->actions().size());
+  EXPECT_EQ(QStringLiteral("City Zone"), zones->actions()[0]->text());
+  EXPECT_TRUE(zones->actions()[0]->isChecked());
+
+  zones->actions()[1]->trigger();
+  EXPECT_EQ(1, main.CurrentZone());
+  EXPECT_FALSE(zones->actions()[0]->isChecked());
+  EXPECT_EQ(QStringLiteral("Fern Zone"), box->currentText());
+  EXPECT_EQ(QStringLiteral("Fern"), Cell(main, TDayClass::Werktag, 0, 4));
+  EXPECT_EQ(1, main.Grid(TDayClass::SaSo)->rowCount());
+  EXPECT_EQ(QString(), Cell(main, TDayClass::SaSo, 0, 4)) << "an empty list shows one empty row";
+
+  // Typed keys and the wheel do not change the zone box.
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_C);
+  QTest::keyClick(box, Qt::Key_Up);
+  QTest::keyClick(box, Qt::Key_Home);
+  EXPECT_EQ(1, box->currentIndex());
+  EXPECT_EQ(1, main.CurrentZone());
+
+  box->setCurrentIndex(0);  // chosen from the drop-down list
+  EXPECT_EQ(0, main.CurrentZone());
+  EXPECT_TRUE(zones->actions()[0]->isChecked());
+  EXPECT_EQ(QStringLiteral("Neben Zeit"), Cell(main, TDayClass::Werktag, 0, 4));
+}
+
+TEST_F(MainWindowTest, GridsShowTheEntriesOfTheCurrentZone) {
+  TMain main;
+  OpenTwoZoneFile(main);
+  QTableWidget* upper = main.Grid(TDayClass::Werktag);
+  ASSERT_EQ(8, upper->columnCount());
+  EXPECT_EQ(QStringLiteral("zus\u00E4tzl. TE"), upper->horizontalHeaderItem(3)->text());
+  EXPECT_EQ(120, upper->columnWidth(2));
+  ASSERT_EQ(2, upper->rowCount());
+  // The reader sorts each list by validity and time.
+  const QStringList first = {"18:00:00 Uhr", "07:59:59 Uhr",    "30,0000 Sekunde(n)", "    2 Einheit(en)",
+                             "Neben Zeit",   "01.01. / 31.12.", "0,0600 \u20AC",      "Mo Di Mi Do Fr "};
+  for (int c = 0; c < 8; ++c) EXPECT_EQ(first[c], Cell(main, TDayClass::Werktag, 0, c)) << c;
+  EXPECT_EQ(QStringLiteral("60,0000 Sekunde(n)"), Cell(main, TDayClass::Werktag, 1, 2));
+  EXPECT_EQ(QStringLiteral("    0 Einheit(en)"), Cell(main, TDayClass::Werktag, 1, 3));
+  EXPECT_EQ(QStringLiteral("01.04. / 30.09."), Cell(main, TDayClass::Werktag, 1, 5));
+
+  ASSERT_EQ(2, main.Grid(TDayClass::SaSo)->rowCount());
+  EXPECT_EQ(QStringLiteral("CityWeekend"), Cell(main, TDayClass::SaSo, 0, 5));
+  EXPECT_EQ(QStringLiteral("Sa So "), Cell(main, TDayClass::SaSo, 0, 7));
+  EXPECT_EQ(QStringLiteral("    3 Einheit(en)"), Cell(main, TDayClass::SaSo, 1, 2));
+  EXPECT_EQ(QStringLiteral("Feiertag"), Cell(main, TDayClass::SaSo, 1, 5));
+  EXPECT_EQ(QStringLiteral("Sa So Fei"), Cell(main, TDayClass::SaSo, 1, 7));
+
+  // Row n stands for entry n; every change rebuilds the grids.
+  upper->setCurrentCell(1, 0);
+  EXPECT_EQ(1, main.SelectedEntry(TDayClass::Werktag));
+  main.Document().Zones[0].Werktag.pop_back();
+  main.RebuildGrids();
+  EXPECT_EQ(1, upper->rowCount());
+}
+
+TEST_F(MainWindowTest, HeapReportFromEitherGrid) {
+  TMain main;
+  main.show();
+  for (TDayClass dayClass : kDayClasses) {
+    TScriptedMessageBoxes boxes;
+    boxes.AcceptAll();
+    QTest::keyClick(main.Grid(dayClass), Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    ASSERT_EQ(1u, boxes.Boxes().size());
+    const test::TRecordedBox& box = boxes.Boxes()[0];
+    EXPECT_EQ("MemoryStatus", box.Caption);
+    EXPECT_EQ(mkFehler, box.Kind);
+    EXPECT_EQ(0u, box.Text.find("TotalAddrSpace: "));
+    EXPECT_NE(std::string::npos, box.Text.find("\rTotalAllocated: "));
+    EXPECT_NE(std::string::npos, box.Text.find("\rHeapErrorCode: 0"));
+  }
+  TScriptedMessageBoxes none;
+  QTest::keyClick(main.Grid(TDayClass::Werktag), Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
+}
+
+TEST_F(MainWindowTest, OptionsCommandStoresTheNetworkCodeAndRetitles) {
+  TMain main;
+  OpenTwoZoneFile(main);
+  TModalScript script;
+  script.Then("dudode::TTarifOptionsDlg", [](QDialog& dlg) {
+    EXPECT_EQ(QStringLiteral("24.12.1999"), test::Find<QLineEdit>(dlg, "LastEditDate")->text());
+    EXPECT_EQ(QStringLiteral("2"), test::Find<QLineEdit>(dlg, "ZoneCount")->text());
+    test::Type(test::Find<QLineEdit>(dlg, "AccessCodeEdit"), "1050");
+    test::Type(test::Find<QLineEdit>(dlg, "FileNameEdit"), "Neu benannt");
+    test::Click(dlg, "ApplyBtn");
+  });
+  Trigger(main, "Tarifoptionen1");
+  EXPECT_EQ("01050", main.Document().AccessCode);
+  EXPECT_EQ("Neu benannt", main.Document().Description);
+  EXPECT_TRUE(main.Document().Modified);
+  EXPECT_EQ(QStringLiteral("Dudode - Editor 3.10 [Neu benannt]"), main.windowTitle());
+}
+
+TEST_F(MainWindowTest, InfoOpensTheAboutBox) {
+  TMain main;
+  TModalScript script;
+  script.Then("dudode::TAboutBox", [](QDialog& dlg) {
+    EXPECT_NE(nullptr, dlg.findChild<QLabel*>("ProductName"));
+    EXPECT_EQ(QStringLiteral("Version 3.10"), dlg.findChild<QLabel*>("Version")->text());
+    EXPECT_FALSE(dlg.findChild<QLabel*>("OSLabel")->text().isEmpty());
+    EXPECT_FALSE(dlg.findChild<QLabel*>("MemoryLabel")->text().isEmpty());
+    test::Click(dlg, "OKBtn");
+  });
+  Trigger(main, "Info1");
+}
+
+}  // namespace
+}  // namespace dudode

@@ -1,0 +1,184 @@
+// Start-up: settings, the access password, the location rule, the start window.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include "MainTestSupport.h"
+#include "app/StartWindow.h"
+#include "core/Text.h"
+
+namespace dudode {
+namespace {
+
+using test::Click;
+using test::Find;
+using test::TModalScript;
+using test::TScriptedMessageBoxes;
+using test::Type;
+
+class StartupTest : public test::MainTest {
+ protected:
+  TMain::TStartupOptions NoStartWindow() {
+    TMain::TStartupOptions options;
+    options.AllowStartWindow = false;
+    return options;
+  }
+  // The counter's encoding of a password.
+  static std::string Encode(const std::string& plain) {
+    std::string bytes = Utf8ToCp1252(plain);
+    for (std::size_t i = 1; i < bytes.size(); ++i) {
+      bytes[i] = static_cast<char>(static_cast<unsigned char>(bytes[i]) + static_cast<unsigned char>(bytes[i - 1]));
+    }
+    return Cp1252ToUtf8(bytes);
+  }
+};
+
+TEST_F(StartupTest, SettingsDefaults) {
+  WriteSetting("PROGPARAMS", "CURRENCYBASE", "abc");
+  WriteSetting("PROGPARAMS", "SHOWSTARTWND", "yes");
+  TProgramSettings s = ReadProgramSettings();
+  EXPECT_EQ(100, s.CurrencyBase);
+  EXPECT_FALSE(s.ShowStartWindow) << "\"yes\" is not YES";
+
+  SetSettingsFileForTests(settingsDir.File("empty.ini"));
+  s = ReadProgramSettings();
+  EXPECT_EQ(100, s.CurrencyBase);
+  EXPECT_TRUE(s.ShowStartWindow);
+  EXPECT_EQ("", s.Password);
+  EXPECT_EQ((std::array<bool, 5>{}), s.Protection);
+
+  WriteSetting("PROGPARAMS", "CURRENCYBASE", "1000");
+  WriteSetting("PROGPARAMS", "SHOWSTARTWND", "");
+  WriteSetting("PWProtected", "2", "YES");
+  s = ReadProgramSettings();
+  EXPECT_EQ(1000, s.CurrencyBase);
+  EXPECT_TRUE(s.ShowStartWindow) << "empty counts as YES";
+  EXPECT_TRUE(s.Protection[1]);
+}
+
+TEST_F(StartupTest, RightPasswordLeadsToOpen) {
+  WriteSetting("PWProtected", "5", "YES");
+  WriteSetting("PWProtected", "PASSWORD", Encode("Sesam"));
+  TMain main;
+  TModalScript script;
+  script
+      .Then("dudode::TPasswordEnterDlg",
+            [](QDialog& dlg) {
+              EXPECT_EQ(QStringLiteral("Zugriffsschutz"), dlg.windowTitle());
+              Type(Find<QLineEdit>(dlg, "PasswordEdit"), "Sesam");
+              Click(dlg, "OKBtn");
+            })
+      .Then("dudode::TOpenDlg", [](QDialog& dlg) { Click(dlg, "CancelBtn"); })
+      .Then("dudode::TTarifOptionsDlg", [](QDialog& dlg) { Click(dlg, "CloseBtn"); });
+  EXPECT_TRUE(main.Startup(NoStartWindow()));
+  EXPECT_EQ("RATES.0", main.Document().FileName);
+}
+
+TEST_F(StartupTest, WrongOrNoPasswordEndsTheProgram) {
+  WriteSetting("PWProtected", "5", "YES");
+  WriteSetting("PWProtected", "PASSWORD", Encode("Sesam"));
+  for (const char* typed : {"sesam", "Sesa", ""}) {
+    SCOPED_TRACE(typed);
+    TMain main;
+    TScriptedMessageBoxes boxes;
+    boxes.Expect("Der Editor kann nicht weiter ausgef\u00FChrt werden, da das Pa\u00DFwort inkorrekt ist!", idOK,
+                 "Zugriffsverletzung");
+    TModalScript script;
+    script.Then("dudode::TPasswordEnterDlg", [&](QDialog& dlg) {
+      Type(Find<QLineEdit>(dlg, "PasswordEdit"), typed);
+      Click(dlg, *typed ? "OKBtn" : "CancelBtn");
+    });
+    EXPECT_FALSE(main.Startup(NoStartWindow()));
+    EXPECT_EQ(mkFehler, boxes.Boxes().at(0).Kind);
+  }
+}
+
+TEST_F(StartupTest, PasswordIsAskedOnlyWithFlagFiveAndAPassword) {
+  struct Case {
+    const char* flag5;
+    const char* password;
+  } cases[] = {{"YES", ""}, {"yes", "x"}, {"NO", "x"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.flag5);
+    WriteSetting("PWProtected", "5", c.flag5);
+    WriteSetting("PWProtected", "PASSWORD", c.password);
+    TMain main;
+    TModalScript script;  // straight to Open
+    script.Then("dudode::TOpenDlg", [](QDialog& dlg) { Click(dlg, "CancelBtn"); })
+        .Then("dudode::TTarifOptionsDlg", [](QDialog& dlg) { Click(dlg, "CloseBtn"); });
+    EXPECT_TRUE(main.Startup(NoStartWindow()));
+  }
+}
+
+TEST_F(StartupTest, OneCharacterPasswordIsUsedAsStored) {
+  WriteSetting("PWProtected", "5", "YES");
+  WriteSetting("PWProtected", "PASSWORD", "k");
+  TMain main;
+  TModalScript script;
+  script
+      .Then("dudode::TPasswordEnterDlg",
+            [](QDialog& dlg) {
+              Type(Find<QLineEdit>(dlg, "PasswordEdit"), "k");
+              Click(dlg, "OKBtn");
+            })
+      .Then("dudode::TOpenDlg", [](QDialog& dlg) { Click(dlg, "CancelBtn"); })
+      .Then("dudode::TTarifOptionsDlg", [](QDialog& dlg) { Click(dlg, "CloseBtn"); });
+  EXPECT_TRUE(main.Startup(NoStartWindow()));
+}
+
+TEST_F(StartupTest, RefusesToRunFromTheFileSystemRoot) {
+  SetProgramDirectory("/");
+  TMain main;
+  TScriptedMessageBoxes boxes;
+  boxes.Expect(
+      "Der Editor mu\u00DF sich in einem Unterverzeichnis befinden, ansonsten kann er nicht ausgef\u00FChrt werden!");
+  TModalScript noDialogs;
+  EXPECT_FALSE(main.Startup(NoStartWindow()));
+}
+
+TEST_F(StartupTest, StartupOpensAFileOfTheProgramDirectory) {
+  dir.Write("Rates.1", test::TestDataFile("app/Rates.zwei"));
+  TMain main;
+  TModalScript script;
+  script.Then("dudode::TOpenDlg", [](QDialog& dlg) {
+    auto* list = Find<QListWidget>(dlg, "OpenListBox");
+    ASSERT_EQ(1, list->count());
+    EXPECT_EQ(QStringLiteral("Zwei Zonen Tarif"), list->item(0)->text());
+    // A double click: its first click selects the line.
+    const QPoint at = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+  });
+  EXPECT_TRUE(main.Startup(NoStartWindow()));
+  EXPECT_EQ("Rates.1", main.Document().FileName);
+  EXPECT_EQ(2u, main.Document().Zones.size());
+}
+
+TEST(StartWindowTest, StaysItsMinimumTimeUnlessClicked) {
+  {
+    TStartWindow start(150);
+    EXPECT_EQ(QSize(400, 247), start.size());
+    EXPECT_TRUE(start.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(QStringLiteral("Dudode-Editor"), start.windowTitle());
+    QElapsedTimer elapsed;
+    elapsed.start();
+    start.ShowStart();
+    start.CloseWhenDue();
+    EXPECT_GE(elapsed.elapsed(), 150);
+    EXPECT_FALSE(start.isVisible());
+  }
+  {
+    TStartWindow start(60 * 60 * 1000);  // would keep the test for an hour
+    start.ShowStart();
+    QTest::mouseClick(&start, Qt::LeftButton);
+    EXPECT_FALSE(start.isVisible());
+    start.CloseWhenDue();
+    EXPECT_TRUE(start.Clicked());
+  }
+}
+
+}  // namespace
+}  // namespace dudode

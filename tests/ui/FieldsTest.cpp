@@ -1,0 +1,138 @@
+// The shared number, time and date fields and the dialog mechanics.
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "core/MessageBox.h"
+#include "support/ModalScript.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "ui/DateEdit.h"
+#include "ui/DialogMechanics.h"
+#include "ui/NumberEdit.h"
+#include "ui/TimeEdit.h"
+
+namespace dudode {
+namespace {
+
+TEST(NumberEditTest, TypedTextBecomesALimitedNumber) {
+  struct Case {
+    const char* typed;
+    double value;
+    const char* shown;  // after leaving the field
+  } cases[] = {
+      {"12,5", 12.5, "12,5000"}, {"12.5", 12.5, "12,5000"}, {"1.2.3", 1.23, "1,2300"}, {"abc7", 7, "7,0000"},
+      {"-3", 3, "3,0000"},       {"250", 100, "100,0000"},  {"", 0, "0,0000"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    QDialog dlg;
+    auto* edit = new TNumberEdit(&dlg);
+    edit->SetRange(0, 100);
+    auto* other = new QPushButton(&dlg);
+    dlg.show();
+    QApplication::setActiveWindow(&dlg);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, c.typed);
+    EXPECT_DOUBLE_EQ(c.value, edit->Value());
+    other->setFocus();
+    EXPECT_EQ(QString::fromUtf8(c.shown), edit->text());
+  }
+}
+
+TEST(NumberEditTest, PastedGarbageKeepsTheLastValue) {
+  TNumberEdit edit;
+  edit.SetDecimals(2);
+  edit.SetValue(4.5);
+  EXPECT_EQ(QStringLiteral("4,50"), edit.text());
+  edit.setText(QStringLiteral("4x5"));
+  EXPECT_DOUBLE_EQ(4.5, edit.Value());
+}
+
+TEST(TimeEditTest, ShowsAndReadsHoursAndMinutes) {
+  TTimeEdit edit;
+  edit.SetSeconds(8 * 3600 + 30 * 60 + 59);
+  EXPECT_EQ("08:30", edit.TimeText());
+  bool valid = false;
+  EXPECT_EQ(8u * 3600 + 30 * 60 + 59, edit.Seconds(59, &valid));
+  EXPECT_TRUE(valid);
+  edit.clear();
+  QTest::keyClicks(&edit, "2360");
+  EXPECT_EQ("23:60", edit.TimeText());
+  edit.Seconds(0, &valid);
+  EXPECT_FALSE(valid);
+}
+
+TEST(DateEditTest, DayAndMonthWithoutYear) {
+  TDateEdit edit;
+  edit.SetDdmm("2412");
+  EXPECT_EQ(QStringLiteral("24.12."), edit.text());
+  EXPECT_EQ("2412", edit.Ddmm());
+  EXPECT_TRUE(edit.IsValidDate());
+  for (const char* ddmm : {"2902", "3112", "0101"}) {
+    edit.SetDdmm(ddmm);
+    EXPECT_TRUE(edit.IsValidDate()) << ddmm;
+  }
+  for (const char* ddmm : {"3002", "3104", "0013", "0001"}) {
+    edit.SetDdmm(ddmm);
+    EXPECT_FALSE(edit.IsValidDate()) << ddmm;
+  }
+}
+
+// A dialog with two checked fields: the first refuses "x".
+class TTwoFields : public QDialog {
+ public:
+  TTwoFields() {
+    first = new QLineEdit(this);
+    second = new QLineEdit(this);
+    ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(first);
+    layout->addWidget(second);
+    layout->addWidget(ok);
+    auto* mechanics = new TDialogMechanics(this);
+    for (QLineEdit* edit : {first, second}) mechanics->EnterMovesFocus(edit);
+    mechanics->CheckOnLeave(first, [this] {
+      ++firstChecks;
+      if (first->text() != QStringLiteral("x")) return true;
+      // While this message is up, leaving the second field checks nothing.
+      ShowMessageBox("kein x");
+      test::Leave(second);
+      return false;
+    });
+    mechanics->CheckOnLeave(second, [this] {
+      ++secondChecks;
+      return true;
+    });
+  }
+  QLineEdit* first;
+  QLineEdit* second;
+  QPushButton* ok;
+  int firstChecks = 0;
+  int secondChecks = 0;
+};
+
+TEST(DialogMechanicsTest, ChecksOnLeaveWithOneCheckAtATime) {
+  test::TScriptedMessageBoxes boxes;
+  boxes.Expect("kein x");
+  TTwoFields dlg;
+  dlg.show();
+  QApplication::setActiveWindow(&dlg);
+  dlg.first->setFocus();
+  QTest::keyClicks(dlg.first, "x");
+  QTest::keyClick(dlg.first, Qt::Key_Return);  // moves on, and so leaves the field
+  EXPECT_FALSE(dlg.result() == QDialog::Accepted);
+  EXPECT_EQ(1, dlg.firstChecks);
+  EXPECT_EQ(0, dlg.secondChecks) << "no check while another one shows its message";
+  QApplication::processEvents();
+  EXPECT_EQ(dlg.first, QApplication::focusWidget()) << "the focus comes back to the refused field";
+}
+
+}  // namespace
+}  // namespace dudode
