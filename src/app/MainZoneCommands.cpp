@@ -38,7 +38,9 @@ void TMain::DefineZoneCommands() {
 
 // A grid always has a row selected, the first one unless the user chose
 // another; a grid without entries shows one empty row.
-int TMain::SelectedRow(TDayClass dayClass) const { return std::max(0, Grid(dayClass)->currentRow()) + 1; }
+int TMain::SelectedRow(TDayClass dayClass) const {
+  return std::max(0, Grid(dayClass)->currentRow()) + 1;
+}
 
 void TMain::AddEntryBtnClick(TDayClass dayClass) {
   if (!CommandsReady()) return;

@@ -48,7 +48,9 @@ void JoinAccessLines(const std::vector<TAccessLine>& lines, TAccessInfos& access
   access.Password = std::move(passwords);
 }
 
-bool IsPhoneNrKey(char32_t ch) { return ch >= U'0' && ch <= U'9'; }
+bool IsPhoneNrKey(char32_t ch) {
+  return ch >= U'0' && ch <= U'9';
+}
 
 std::string PhoneNrDigits(std::string_view text) {
   std::string out;

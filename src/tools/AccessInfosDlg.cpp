@@ -19,22 +19,27 @@ namespace {
 
 enum { kPhoneColumn = 0, kUserColumn = 1, kPasswordColumn = 2 };
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 }  // namespace
 
-TAccessInfosDlg::TAccessInfosDlg(const TAccessInfos& access, QWidget* parent) : QDialog(parent), access_(access) {
+TAccessInfosDlg::TAccessInfosDlg(const TAccessInfos& access, QWidget* parent)
+    : QDialog(parent), access_(access) {
   setWindowTitle(QStringLiteral("Internetzugang"));
   auto* text = new QLabel(
-      QStringLiteral("In dieser Liste finden Sie Einwahlnummern und Zugangsinformationen f\u00FCr den Provider. Sie "
-                     "k\u00F6nnen beliebige Zugangsinformationen/Rufnummern hinzuf\u00FCgen. Diese Informationen "
-                     "werden von Dudode zur Erkennung der korrekten Tarife ben\u00F6tigt."),
+      QStringLiteral(
+          "In dieser Liste finden Sie Einwahlnummern und Zugangsinformationen f\u00FCr den Provider. Sie "
+          "k\u00F6nnen beliebige Zugangsinformationen/Rufnummern hinzuf\u00FCgen. Diese Informationen "
+          "werden von Dudode zur Erkennung der korrekten Tarife ben\u00F6tigt."),
       this);
   text->setObjectName("InfoLabel");
   text->setWordWrap(true);
   LV = new QTreeWidget(this);
   LV->setObjectName("LV");
-  LV->setHeaderLabels({QStringLiteral("Rufnummer"), QStringLiteral("Benutzername"), QStringLiteral("Passwort")});
+  LV->setHeaderLabels(
+      {QStringLiteral("Rufnummer"), QStringLiteral("Benutzername"), QStringLiteral("Passwort")});
   LV->setRootIsDecorated(false);
   LV->setSelectionMode(QAbstractItemView::SingleSelection);
   LV->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -50,9 +55,12 @@ TAccessInfosDlg::TAccessInfosDlg(const TAccessInfos& access, QWidget* parent) : 
     button->setToolTip(hint);
     return button;
   };
-  AddEntryBtn = tool("AddEntryBtn", QStringLiteral("Hinzuf\u00FCgen"), QStringLiteral("Zugangsinformationen hinzuf\u00FCgen."));
-  EditEntryBtn = tool("EditEntryBtn", QStringLiteral("\u00C4ndern"), QStringLiteral("Zugangsinformationen \u00E4ndern."));
-  DeleteEntryBtn = tool("DeleteEntryBtn", QStringLiteral("L\u00F6schen"), QStringLiteral("Zugangsinformationen l\u00F6schen."));
+  AddEntryBtn = tool("AddEntryBtn", QStringLiteral("Hinzuf\u00FCgen"),
+                     QStringLiteral("Zugangsinformationen hinzuf\u00FCgen."));
+  EditEntryBtn = tool("EditEntryBtn", QStringLiteral("\u00C4ndern"),
+                      QStringLiteral("Zugangsinformationen \u00E4ndern."));
+  DeleteEntryBtn = tool("DeleteEntryBtn", QStringLiteral("L\u00F6schen"),
+                        QStringLiteral("Zugangsinformationen l\u00F6schen."));
   auto* applyBtn = new QPushButton(QStringLiteral("\u00DCbernehmen"), this);
   applyBtn->setObjectName("ApplyBtn");
   auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
@@ -166,10 +174,11 @@ TAccessInfos TAccessInfosDlg::Access() const {
 
 TAccessInfoEditDlg::TAccessInfoEditDlg(const TAccessLine& line, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Internetzugang "));
-  auto* text = new QLabel(QStringLiteral("Bei Call-by-Call Anbietern k\u00F6nnen Sie hier Informationen zum "
-                                         "Verbindungsaufbau angeben.\nACHTUNG!! Geben Sie auf keinen Fall Ihre "
-                                         "pers\u00F6nlichen Zugangsinformationen ein!"),
-                          this);
+  auto* text =
+      new QLabel(QStringLiteral("Bei Call-by-Call Anbietern k\u00F6nnen Sie hier Informationen zum "
+                                "Verbindungsaufbau angeben.\nACHTUNG!! Geben Sie auf keinen Fall Ihre "
+                                "pers\u00F6nlichen Zugangsinformationen ein!"),
+                 this);
   text->setObjectName("InfoLabel");
   text->setWordWrap(true);
   auto edit = [this](const char* name, const std::string& value) {
@@ -215,7 +224,9 @@ TAccessInfoEditDlg::TAccessInfoEditDlg(const TAccessLine& line, QWidget* parent)
 
   auto* mechanics = new TDialogMechanics(this);
   for (QLineEdit* field : {PhoneNrEdit, UserNameEdit, PasswordEdit}) mechanics->EnterMovesFocus(field);
-  mechanics->FilterKeys(PhoneNrEdit, [](const QString& c) { return c == QStringLiteral("\b") || IsPhoneNrKey(c.toUcs4().value(0)); });
+  mechanics->FilterKeys(PhoneNrEdit, [](const QString& c) {
+    return c == QStringLiteral("\b") || IsPhoneNrKey(c.toUcs4().value(0));
+  });
   mechanics->CheckOnLeave(PhoneNrEdit, [this] {
     const QString digits = Q(PhoneNrDigits(PhoneNrEdit->text().toStdString()));
     if (digits != PhoneNrEdit->text()) PhoneNrEdit->setText(digits);

@@ -12,8 +12,10 @@ TClockCheck CheckClockText(std::string_view text, bool endOfWindow) {
   const std::string_view hoursText = text.substr(0, at);
   const std::string_view minutesText =
       at == std::string_view::npos ? std::string_view() : text.substr(at + sep.size(), 2);
-  const std::string rest = at == std::string_view::npos ? std::string() : std::string(text.substr(at + sep.size()));
-  if (RemoveBlanks(hoursText).empty() && RemoveBlanks(rest).empty()) return {TClockState::Blank, std::string(text)};
+  const std::string rest =
+      at == std::string_view::npos ? std::string() : std::string(text.substr(at + sep.size()));
+  if (RemoveBlanks(hoursText).empty() && RemoveBlanks(rest).empty())
+    return {TClockState::Blank, std::string(text)};
 
   bool okHours = false;
   bool okMinutes = false;
@@ -25,7 +27,8 @@ TClockCheck CheckClockText(std::string_view text, bool endOfWindow) {
     --hours;
     if (hours < 0 || hours > 24) hours = 23;
   }
-  if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59) return {TClockState::Invalid, std::string(text)};
+  if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59)
+    return {TClockState::Invalid, std::string(text)};
   return {TClockState::Valid, TwoDigitText(hours) + sep + TwoDigitText(minutes)};
 }
 

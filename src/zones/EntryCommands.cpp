@@ -46,7 +46,8 @@ int EntryIndexOfRow(const TTarifEntryList& list, int row) {
   return -1;
 }
 
-bool AddEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, const TEntryDialogRunner& runDialog) {
+bool AddEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass,
+                     const TEntryDialogRunner& runDialog) {
   if (!ValidZone(document, zoneIndex)) {
     ShowMessageBox(kNoZoneMessage, {}, mkFehler, mbOK);
     return false;
@@ -83,11 +84,13 @@ bool DeleteEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass,
   const bool hasZone = ValidZone(document, zoneIndex);
   std::string zoneName = hasZone ? document.Zones[static_cast<std::size_t>(zoneIndex)].MenuCaption() : "";
   if (zoneName.empty()) zoneName = kUnknownEntryName;
-  const std::string caption = "L\u00F6schen eines Tarifs (" + zoneName + ", " +
-                              (dayClass == TDayClass::Werktag ? "Werktag, Tarif " : "Sa./So./Feiertag, Tarif ") +
-                              std::to_string(row) + ")";
+  const std::string caption =
+      "L\u00F6schen eines Tarifs (" + zoneName + ", " +
+      (dayClass == TDayClass::Werktag ? "Werktag, Tarif " : "Sa./So./Feiertag, Tarif ") +
+      std::to_string(row) + ")";
   const int index =
-      hasZone ? EntryIndexOfRow(document.Zones[static_cast<std::size_t>(zoneIndex)].Entries(dayClass), row) : -1;
+      hasZone ? EntryIndexOfRow(document.Zones[static_cast<std::size_t>(zoneIndex)].Entries(dayClass), row)
+              : -1;
   if (index < 0) {
     ShowMessageBox(kCannotDeleteMessage, caption, mkFehler, mbOK);
     return false;
@@ -115,9 +118,8 @@ bool CopyAllEntriesCommand(TTarifFile& document, int zoneIndex, TDayClass target
   TTarifEntryList& to = zone.Entries(target);
   bool copy = true;
   if (to.size() + from.size() > kMaxEntriesPerList) {
-    const std::string replace = std::string(kCopyLimitMessage) +
-                                " Sollen die bisherigen Tarife f\u00FCr \"" + DayClassName(target) +
-                                "\" gel\u00F6scht werden?";
+    const std::string replace = std::string(kCopyLimitMessage) + " Sollen die bisherigen Tarife f\u00FCr \"" +
+                                DayClassName(target) + "\" gel\u00F6scht werden?";
     copy = ShowMessageBox(replace, {}, mkBestaetigung, mbYesNo) == idYes;
     if (copy) to.clear();
   }
@@ -138,8 +140,9 @@ bool CopyOneEntryCommand(TTarifFile& document, int zoneIndex, TDayClass target, 
           ? EntryIndexOfRow(document.Zones[static_cast<std::size_t>(zoneIndex)].Entries(source), sourceRow)
           : -1;
   if (index < 0) {
-    ShowMessageBox("Sie m\u00FCssen einen Tarif in der Liste \"" + DayClassName(source) + "\" ausw\u00E4hlen!", {},
-                   mkInformation, mbOK);
+    ShowMessageBox(
+        "Sie m\u00FCssen einen Tarif in der Liste \"" + DayClassName(source) + "\" ausw\u00E4hlen!", {},
+        mkInformation, mbOK);
     return false;
   }
   document.Modified = true;

@@ -25,7 +25,8 @@ int EntryIndexOfRow(const TTarifEntryList& list, int row);
 
 // Add: refused without zones and at 50 entries; the new entry is appended
 // (no sort). true when the document changed.
-bool AddEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, const TEntryDialogRunner& runDialog);
+bool AddEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass,
+                     const TEntryDialogRunner& runDialog);
 // Change the entry of the grid row; an empty row adds instead. The entry
 // keeps its place.
 bool EditEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, int row,

@@ -11,8 +11,10 @@
 namespace dudode {
 namespace {
 
-constexpr const char* kNoDaysMessage = "Bitte legen Sie die Wochentage fest, an denen dieser Tarif gelten soll!";
-constexpr const char* kTaktMessage = "Die Angabe im Feld Takt ist ung\u00FCltig. Der Wert muss gr\u00F6\u00DFer 0 betragen.";
+constexpr const char* kNoDaysMessage =
+    "Bitte legen Sie die Wochentage fest, an denen dieser Tarif gelten soll!";
+constexpr const char* kTaktMessage =
+    "Die Angabe im Feld Takt ist ung\u00FCltig. Der Wert muss gr\u00F6\u00DFer 0 betragen.";
 constexpr const char* kUnitsMessage = "Die Angabe im Feld \"Anzahl Einheiten\" ist nicht korrekt!";
 constexpr const char* kNameSeparatorMessage = "Der Tarifname darf kein \";\" und kein \",\" enthalten!";
 constexpr const char* kNameReservedMessage =
@@ -73,7 +75,9 @@ char32_t FirstCodePoint(const std::string& text) {
   return cp;
 }
 
-bool IsDigit(char32_t ch) { return ch >= U'0' && ch <= U'9'; }
+bool IsDigit(char32_t ch) {
+  return ch >= U'0' && ch <= U'9';
+}
 
 }  // namespace
 
@@ -208,7 +212,8 @@ void TEntryForm::SetCityPlus(bool checked) {
 }
 
 void TEntryForm::Open() {
-  TaktOrUnitsValid = TimeFromValid = TimeToValid = NameValid = DateFromValid = DateToValid = Confirmed = false;
+  TaktOrUnitsValid = TimeFromValid = TimeToValid = NameValid = DateFromValid = DateToValid = Confirmed =
+      false;
   if (Name == kCityPlusName) NameEnabled = false;
   if (AnySpecial()) {
     DateFromValid = DateToValid = true;
@@ -263,7 +268,8 @@ void TEntryForm::LeaveName() {
   Name = TrimBlanks(Name);
   NameValid = false;
   if (Name.empty()) return;
-  if (Name.find_first_of(";,") != std::string::npos) return Refuse(kNameSeparatorMessage, TEntryControl::Name);
+  if (Name.find_first_of(";,") != std::string::npos)
+    return Refuse(kNameSeparatorMessage, TEntryControl::Name);
   if (NameEnabled && Name.find(kCityPlusName) != std::string::npos) {
     return Refuse(kNameReservedMessage, TEntryControl::Name);
   }
@@ -296,7 +302,8 @@ bool TEntryForm::Apply() {
   Confirmed = false;
   bool daysSet = false;
   if (DayClass == TDayClass::Werktag) {
-    for (int code = kMonday; code <= kFriday; ++code) daysSet = daysSet || DayPressed[static_cast<std::size_t>(code)];
+    for (int code = kMonday; code <= kFriday; ++code)
+      daysSet = daysSet || DayPressed[static_cast<std::size_t>(code)];
   } else {
     if (Holiday) {
       PressDay(kSaturday, true);
@@ -413,7 +420,8 @@ TTarifEntry StoreEntryForm(const TEntryForm& form, const TKeyAndName& zone) {
   entry.ZoneMonthlyFee = zone.MonthlyFee;
   const TDaySet stored = DayClassDays(form.DayClass);
   for (int code = kSunday; code <= kSaturday; ++code) {
-    if (HasDay(stored, code) && form.DayPressed[static_cast<std::size_t>(code)]) entry.Weekdays |= DayBit(code);
+    if (HasDay(stored, code) && form.DayPressed[static_cast<std::size_t>(code)])
+      entry.Weekdays |= DayBit(code);
   }
   if (form.DayClass == TDayClass::SaSo && form.Holiday && entry.DateFrom == kHolidayOnlyCode) {
     entry.Weekdays |= DayBit(kHoliday);
@@ -421,7 +429,9 @@ TTarifEntry StoreEntryForm(const TEntryForm& form, const TKeyAndName& zone) {
   return entry;
 }
 
-bool IsDroppedEntryKey(char32_t ch) { return ch == U';' || ch == U',' || ch == U'/'; }
+bool IsDroppedEntryKey(char32_t ch) {
+  return ch == U';' || ch == U',' || ch == U'/';
+}
 
 TKeyVerdict TaktKey(char32_t ch, std::string_view currentText) {
   const std::string& sepText = Regional().DecimalSeparator;
@@ -432,7 +442,8 @@ TKeyVerdict TaktKey(char32_t ch, std::string_view currentText) {
     return {false, 0};
   }
   if (currentText.find(sepText) != std::string_view::npos) {
-    ShowMessageBox("Nur Ziffern erlaubt. Die Angabe enthaelt bereits ein " + sepText + ".", {}, mkFehler, mbOK);
+    ShowMessageBox("Nur Ziffern erlaubt. Die Angabe enthaelt bereits ein " + sepText + ".", {}, mkFehler,
+                   mbOK);
     return {false, 0};
   }
   return {true, ch == sep ? 0 : sep};

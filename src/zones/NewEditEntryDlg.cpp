@@ -22,7 +22,9 @@ namespace dudode {
 namespace {
 
 // The field text as the checks read it: blanks where nothing was typed.
-std::string MaskedText(const QLineEdit* edit) { return edit->displayText().replace('_', ' ').toStdString(); }
+std::string MaskedText(const QLineEdit* edit) {
+  return edit->displayText().replace('_', ' ').toStdString();
+}
 
 void ShowMaskedText(QLineEdit* edit, const std::string& text) {
   if (MaskedText(edit) != text) edit->setText(QString::fromStdString(text));
@@ -32,7 +34,9 @@ void ShowValue(TNumberEdit* edit, double value) {
   if (edit->Value() != value) edit->SetValue(value);
 }
 
-char32_t Typed(const QString& character) { return character.isEmpty() ? 0 : character.toUcs4().value(0); }
+char32_t Typed(const QString& character) {
+  return character.isEmpty() ? 0 : character.toUcs4().value(0);
+}
 
 // The text a typed character joins: the field without its selection.
 std::string TextBeside(const QLineEdit* edit) {
@@ -58,9 +62,9 @@ void TNewEditEntryDlg::BuildControls() {
     const char* Name;
     const char* Text;
   };
-  static constexpr TDay kDays[] = {{kMonday, "MoBtn", "Mo"},     {3, "TuBtn", "Di"},   {4, "WedBtn", "Mi"},
-                                   {5, "ThuBtn", "Do"},          {kFriday, "FrBtn", "Fr"},
-                                   {kSaturday, "SatBtn", "Sa"}, {kSunday, "SunBtn", "So"}};
+  static constexpr TDay kDays[] = {
+      {kMonday, "MoBtn", "Mo"}, {3, "TuBtn", "Di"},          {4, "WedBtn", "Mi"},      {5, "ThuBtn", "Do"},
+      {kFriday, "FrBtn", "Fr"}, {kSaturday, "SatBtn", "Sa"}, {kSunday, "SunBtn", "So"}};
   for (const TDay& day : kDays) {
     auto* button = new QToolButton(this);
     button->setObjectName(day.Name);
@@ -123,9 +127,12 @@ void TNewEditEntryDlg::BuildControls() {
   connect(SaveBtn, &QPushButton::clicked, this, &TNewEditEntryDlg::SaveBtnClick);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   connect(CentEuroBtn, &QPushButton::clicked, this, &TNewEditEntryDlg::CentEuroBtnClick);
-  connect(OnlyUnits, &QCheckBox::clicked, this, [this](bool on) { BoxClicked(&TEntryForm::SetOnlyUnits, on); });
-  connect(FtagCheckBox, &QCheckBox::clicked, this, [this](bool on) { BoxClicked(&TEntryForm::SetHoliday, on); });
-  connect(CWChkBox, &QCheckBox::clicked, this, [this](bool on) { BoxClicked(&TEntryForm::SetCityWeekend, on); });
+  connect(OnlyUnits, &QCheckBox::clicked, this,
+          [this](bool on) { BoxClicked(&TEntryForm::SetOnlyUnits, on); });
+  connect(FtagCheckBox, &QCheckBox::clicked, this,
+          [this](bool on) { BoxClicked(&TEntryForm::SetHoliday, on); });
+  connect(CWChkBox, &QCheckBox::clicked, this,
+          [this](bool on) { BoxClicked(&TEntryForm::SetCityWeekend, on); });
   connect(CPChkBox, &QCheckBox::clicked, this, [this](bool on) { BoxClicked(&TEntryForm::SetCityPlus, on); });
 }
 
@@ -136,7 +143,8 @@ void TNewEditEntryDlg::BuildLayout() {
     return l;
   };
   auto* days = new QHBoxLayout;
-  for (int code : {kMonday, 3, 4, 5, kFriday, kSaturday, kSunday}) days->addWidget(dayButtons_[static_cast<std::size_t>(code)]);
+  for (int code : {kMonday, 3, 4, 5, kFriday, kSaturday, kSunday})
+    days->addWidget(dayButtons_[static_cast<std::size_t>(code)]);
   days->addStretch();
 
   auto* times = new QGridLayout;
@@ -204,14 +212,15 @@ void TNewEditEntryDlg::BuildLayout() {
 void TNewEditEntryDlg::BuildMechanics() {
   auto* mechanics = new TDialogMechanics(this);
   const auto dropSeparators = [](const QString& c) { return !IsDroppedEntryKey(Typed(c)); };
-  for (QWidget* field : std::initializer_list<QWidget*>{EntryTimeFrom, EntryTimeTo, Tarifname, DateEdit1, DateEdit2,
-                                                        Units, UnitsToAddEdit, OnlyUnits, FtagCheckBox, CWChkBox,
-                                                        CPChkBox}) {
+  for (QWidget* field :
+       std::initializer_list<QWidget*>{EntryTimeFrom, EntryTimeTo, Tarifname, DateEdit1, DateEdit2, Units,
+                                       UnitsToAddEdit, OnlyUnits, FtagCheckBox, CWChkBox, CPChkBox}) {
     mechanics->EnterMovesFocus(field);
     mechanics->FilterKeys(field, dropSeparators);
   }
   mechanics->EnterMovesFocus(TaktEdit);
-  mechanics->FilterKeys(TaktEdit, [this](const QString& c) { return TaktKey(Typed(c), TextBeside(TaktEdit)).Accept; });
+  mechanics->FilterKeys(TaktEdit,
+                        [this](const QString& c) { return TaktKey(Typed(c), TextBeside(TaktEdit)).Accept; });
   mechanics->EnterMovesFocus(PriceEdit);
   mechanics->FilterKeys(PriceEdit, [](const QString& c) { return PriceKey(Typed(c)).Accept; });
 
@@ -312,16 +321,26 @@ void TNewEditEntryDlg::ShowForm() {
 
 QWidget* TNewEditEntryDlg::Control(TEntryControl control) const {
   switch (control) {
-    case TEntryControl::TimeFrom: return EntryTimeFrom;
-    case TEntryControl::TimeTo: return EntryTimeTo;
-    case TEntryControl::Takt: return TaktEdit;
-    case TEntryControl::Units: return Units;
-    case TEntryControl::UnitsToAdd: return UnitsToAddEdit;
-    case TEntryControl::Price: return PriceEdit;
-    case TEntryControl::Name: return Tarifname;
-    case TEntryControl::DateFrom: return DateEdit1;
-    case TEntryControl::DateTo: return DateEdit2;
-    case TEntryControl::None: break;
+    case TEntryControl::TimeFrom:
+      return EntryTimeFrom;
+    case TEntryControl::TimeTo:
+      return EntryTimeTo;
+    case TEntryControl::Takt:
+      return TaktEdit;
+    case TEntryControl::Units:
+      return Units;
+    case TEntryControl::UnitsToAdd:
+      return UnitsToAddEdit;
+    case TEntryControl::Price:
+      return PriceEdit;
+    case TEntryControl::Name:
+      return Tarifname;
+    case TEntryControl::DateFrom:
+      return DateEdit1;
+    case TEntryControl::DateTo:
+      return DateEdit2;
+    case TEntryControl::None:
+      break;
   }
   return nullptr;
 }
@@ -354,7 +373,8 @@ void TNewEditEntryDlg::SaveBtnClick() {
 
 void TNewEditEntryDlg::CentEuroBtnClick() {
   QWidget* field = focusWidget();
-  const bool numberField = field == PriceEdit || field == TaktEdit || field == Units || field == UnitsToAddEdit;
+  const bool numberField =
+      field == PriceEdit || field == TaktEdit || field == Units || field == UnitsToAddEdit;
   ConvertCentsIntoField(numberField ? field : nullptr, this);
 }
 

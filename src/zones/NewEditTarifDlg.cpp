@@ -29,8 +29,8 @@ TNewEditTarifDlg::TNewEditTarifDlg(const TZoneForm& form, QWidget* parent) : QDi
   TarifName->setObjectName("TarifName");
   TarifName->setMaxLength(static_cast<int>(kMaxZoneNameChars));
   NameLabel->setBuddy(TarifName);
-  TaktCheckBox =
-      new QCheckBox(QStringLiteral(" Der Anbieter nutzt f\u00FCr diese Tarifzone die taktbezogene Abrechnung."), this);
+  TaktCheckBox = new QCheckBox(
+      QStringLiteral(" Der Anbieter nutzt f\u00FCr diese Tarifzone die taktbezogene Abrechnung."), this);
   TaktCheckBox->setObjectName("TaktCheckBox");
   auto number = [this](const char* name, int decimals, double maximum) {
     auto* edit = new TNumberEdit(this);
@@ -57,7 +57,8 @@ TNewEditTarifDlg::TNewEditTarifDlg(const TZoneForm& form, QWidget* parent) : QDi
   }
   RoundToChkBox = new QCheckBox(QStringLiteral(" Pfenniggenaue Rundung bei der Berechnung verwenden"), this);
   RoundToChkBox->setObjectName("RoundToChkBox");
-  nichtbundesweitChkBox = new QCheckBox(QStringLiteral(" Dieser Tarif ist nicht bundesweit verf\u00FCgbar."), this);
+  nichtbundesweitChkBox =
+      new QCheckBox(QStringLiteral(" Dieser Tarif ist nicht bundesweit verf\u00FCgbar."), this);
   nichtbundesweitChkBox->setObjectName("nichtbundesweitChkBox");
   INetBtn = new QPushButton(QStringLiteral("Internetzugang..."), this);
   INetBtn->setObjectName("INetBtn");
@@ -128,12 +129,13 @@ TNewEditTarifDlg::TNewEditTarifDlg(const TZoneForm& form, QWidget* parent) : QDi
   layout->addLayout(buttons);
 
   auto* mechanics = new TDialogMechanics(this);
-  for (QWidget* field : std::initializer_list<QWidget*>{TarifName, CalcTaktEdit, FirstSecondEdit, BCPEdit,
-                                                        MonthRateEdit, TaktCheckBox, RoundToChkBox,
-                                                        nichtbundesweitChkBox}) {
+  for (QWidget* field :
+       std::initializer_list<QWidget*>{TarifName, CalcTaktEdit, FirstSecondEdit, BCPEdit, MonthRateEdit,
+                                       TaktCheckBox, RoundToChkBox, nichtbundesweitChkBox}) {
     mechanics->EnterMovesFocus(field);
   }
-  mechanics->FilterKeys(TarifName, [](const QString& c) { return !IsDroppedZoneNameKey(c.toUcs4().value(0)); });
+  mechanics->FilterKeys(TarifName,
+                        [](const QString& c) { return !IsDroppedZoneNameKey(c.toUcs4().value(0)); });
   mechanics->CheckOnLeave(TarifName, [this] {
     ReadForm();
     form_.LeaveName();
@@ -166,7 +168,8 @@ void TNewEditTarifDlg::ReadForm() {
   form_.MonthlyFee = MonthRateEdit->Value();
   form_.Relations = 0;
   for (int i = 0; i < kRegionCount; ++i) {
-    if (RegionGroup->item(i)->checkState() == Qt::Checked) form_.Relations |= static_cast<TRelationSet>(1u << i);
+    if (RegionGroup->item(i)->checkState() == Qt::Checked)
+      form_.Relations |= static_cast<TRelationSet>(1u << i);
   }
   form_.RoundTo = RoundToChkBox->isChecked();
   form_.Access.NichtBundesweit = nichtbundesweitChkBox->isChecked();

@@ -14,7 +14,9 @@
 namespace dudode {
 namespace {
 
-std::string MaskedText(const QLineEdit* edit) { return edit->displayText().replace('_', ' ').toStdString(); }
+std::string MaskedText(const QLineEdit* edit) {
+  return edit->displayText().replace('_', ' ').toStdString();
+}
 
 void ShowMaskedText(QLineEdit* edit, const std::string& text) {
   if (MaskedText(edit) != text) edit->setText(QString::fromStdString(text));
@@ -25,7 +27,9 @@ void ShowMaskedText(QLineEdit* edit, const std::string& text) {
 TNoCostEditDlg::TNoCostEditDlg(const TNoCostEditForm& form, QWidget* parent) : QDialog(parent), form_(form) {
   setWindowTitle(QStringLiteral("Neuer Eintrag "));
   auto* text = new QLabel(
-      QStringLiteral("Geben Sie an, zu welcher Zeit der Telefonanbieter kostenlose Telefongesp\u00E4che anbietet."), this);
+      QStringLiteral(
+          "Geben Sie an, zu welcher Zeit der Telefonanbieter kostenlose Telefongesp\u00E4che anbietet."),
+      this);
   text->setObjectName("InfoLabel");
   text->setWordWrap(true);
   TimeFrom = new TTimeEdit(this);
@@ -75,15 +79,21 @@ TNoCostEditDlg::TNoCostEditDlg(const TNoCostEditForm& form, QWidget* parent) : Q
     w->setVisible(form_.SecondsShown);
   }
   auto* mechanics = new TDialogMechanics(this);
-  for (QWidget* field : std::initializer_list<QWidget*>{TimeFrom, TimeTo, TimeEdit}) mechanics->EnterMovesFocus(field);
-  mechanics->CheckOnLeave(TimeFrom, [this] { return Leave(TNoCostControl::TimeFrom, &TNoCostEditForm::LeaveTimeFrom); });
-  mechanics->CheckOnLeave(TimeTo, [this] { return Leave(TNoCostControl::TimeTo, &TNoCostEditForm::LeaveTimeTo); });
-  mechanics->CheckOnLeave(TimeEdit, [this] { return Leave(TNoCostControl::Seconds, &TNoCostEditForm::LeaveSeconds); });
+  for (QWidget* field : std::initializer_list<QWidget*>{TimeFrom, TimeTo, TimeEdit})
+    mechanics->EnterMovesFocus(field);
+  mechanics->CheckOnLeave(
+      TimeFrom, [this] { return Leave(TNoCostControl::TimeFrom, &TNoCostEditForm::LeaveTimeFrom); });
+  mechanics->CheckOnLeave(TimeTo,
+                          [this] { return Leave(TNoCostControl::TimeTo, &TNoCostEditForm::LeaveTimeTo); });
+  mechanics->CheckOnLeave(TimeEdit,
+                          [this] { return Leave(TNoCostControl::Seconds, &TNoCostEditForm::LeaveSeconds); });
   mechanics->NoChecksFor(CancelBtn);
   ShowForm();
 }
 
-void TNoCostEditDlg::SetChangeCaption() { setWindowTitle(QStringLiteral("Eintrag \u00E4ndern")); }
+void TNoCostEditDlg::SetChangeCaption() {
+  setWindowTitle(QStringLiteral("Eintrag \u00E4ndern"));
+}
 
 void TNoCostEditDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);

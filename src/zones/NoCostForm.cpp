@@ -63,8 +63,9 @@ void TNoCostEditForm::LeaveSeconds() {
   SecondsValid = Seconds != 0;
   if (!SecondsValid) {
     ShowMessageBox(
-        "Die Angabe im Feld \"kostenlose Zeit\" ist ung\u00FCltig. Der Wert mu\u00DF gr\u00F6\u00DFer 0 betragen.", {},
-        mkFehler, mbOK);
+        "Die Angabe im Feld \"kostenlose Zeit\" ist ung\u00FCltig. Der Wert mu\u00DF gr\u00F6\u00DFer 0 "
+        "betragen.",
+        {}, mkFehler, mbOK);
     focus_ = TNoCostControl::Seconds;
   }
 }

@@ -13,8 +13,8 @@
 
 namespace dudode {
 
-TNoCostsDlg::TNoCostsDlg(const std::vector<TFreeTimeEntry>& weekdays, const std::vector<TFreeTimeEntry>& weekend,
-                         QWidget* parent)
+TNoCostsDlg::TNoCostsDlg(const std::vector<TFreeTimeEntry>& weekdays,
+                         const std::vector<TFreeTimeEntry>& weekend, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(QStringLiteral("Kostenlose Zeiten bearbeiten"));
   PageOf(TDayClass::Werktag).Windows = weekdays;
@@ -76,16 +76,18 @@ QWidget* TNoCostsDlg::BuildPage(TDayClass dayClass, const char* prefix) {
 // index before sorting.
 void TNoCostsDlg::Fill(TDayClass dayClass, int select) {
   TPage& p = PageOf(dayClass);
-  const TFreeTimeEntry* selected =
-      select >= 0 && select < static_cast<int>(p.Windows.size()) ? &p.Windows[static_cast<std::size_t>(select)] : nullptr;
+  const TFreeTimeEntry* selected = select >= 0 && select < static_cast<int>(p.Windows.size())
+                                       ? &p.Windows[static_cast<std::size_t>(select)]
+                                       : nullptr;
   const TFreeTimeEntry keep = selected ? *selected : TFreeTimeEntry{};
   SortNoCostList(p.Windows);
   p.List->clear();
   QTreeWidgetItem* current = nullptr;
   for (const TFreeTimeEntry& window : p.Windows) {
     const auto texts = NoCostRowTexts(window);
-    auto* item = new QTreeWidgetItem(p.List, {QString::fromStdString(texts[0]), QString::fromStdString(texts[1]),
-                                              QString::fromStdString(texts[2])});
+    auto* item =
+        new QTreeWidgetItem(p.List, {QString::fromStdString(texts[0]), QString::fromStdString(texts[1]),
+                                     QString::fromStdString(texts[2])});
     if (selected && !current && window.StartSec == keep.StartSec && window.EndSec == keep.EndSec &&
         window.FreeSeconds == keep.FreeSeconds) {
       current = item;

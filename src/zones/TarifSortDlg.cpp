@@ -39,8 +39,10 @@ TTarifSortDlg::TTarifSortDlg(const TZoneOrderForm& form, QWidget* parent) : QDia
   auto* applyBtn = button("ApplyBtn", QStringLiteral("\u00DCbernehmen"));
   auto* cancelBtn = button("CancelBtn", QStringLiteral("Abbrechen"));
 
-  connect(IncludeBtn, &QPushButton::clicked, this, [this] { AfterMove(SrcList, form_.Include(Marked(SrcList))); });
-  connect(ExcludeBtn, &QPushButton::clicked, this, [this] { AfterMove(DstList, form_.Exclude(Marked(DstList))); });
+  connect(IncludeBtn, &QPushButton::clicked, this,
+          [this] { AfterMove(SrcList, form_.Include(Marked(SrcList))); });
+  connect(ExcludeBtn, &QPushButton::clicked, this,
+          [this] { AfterMove(DstList, form_.Exclude(Marked(DstList))); });
   connect(IncAllBtn, &QPushButton::clicked, this, [this] { AfterMove(SrcList, form_.IncludeAll()); });
   connect(ExcAllBtn, &QPushButton::clicked, this, [this] { AfterMove(DstList, form_.ExcludeAll()); });
   // Once sorted, a list stays sorted while the dialog is open.

@@ -16,7 +16,9 @@ constexpr const char* kTimeBillingMessage =
 constexpr const char* kNoZonesMessage = "Es sind keine Tarifzonen gespeichert!";
 
 // The zone box compares names without regard to letter case, umlauts included.
-bool SameBoxName(const std::string& a, const std::string& b) { return CapitalizeGerman(a) == CapitalizeGerman(b); }
+bool SameBoxName(const std::string& a, const std::string& b) {
+  return CapitalizeGerman(a) == CapitalizeGerman(b);
+}
 
 bool ValidZone(const TTarifFile& document, int zoneIndex) {
   return zoneIndex >= 0 && static_cast<std::size_t>(zoneIndex) < document.Zones.size();
@@ -75,9 +77,13 @@ bool TZoneForm::Apply() {
   return Confirmed;
 }
 
-bool IsDroppedZoneNameKey(char32_t ch) { return ch == U';' || ch == U','; }
+bool IsDroppedZoneNameKey(char32_t ch) {
+  return ch == U';' || ch == U',';
+}
 
-std::string ZoneBoxText(const TKeyAndName& zone) { return RemoveAmpersand(zone.MenuCaption()); }
+std::string ZoneBoxText(const TKeyAndName& zone) {
+  return RemoveAmpersand(zone.MenuCaption());
+}
 
 TZoneForm NewZoneForm(const TTarifFile& document) {
   TZoneForm form;
@@ -116,7 +122,8 @@ TZoneCommandResult NewZoneCommand(TTarifFile& document, const TZoneDialogRunner&
   for (const TKeyAndName& zone : document.Zones) {
     const std::string boxText = ZoneBoxText(zone);
     if (SameBoxName(boxText, form.Name) || SameBoxName(boxText, bare)) {
-      ShowMessageBox("Es existiert bereits eine Tarifzone mit dem Namen \"" + form.Name + "\"!", {}, mkFehler, mbOK);
+      ShowMessageBox("Es existiert bereits eine Tarifzone mit dem Namen \"" + form.Name + "\"!", {}, mkFehler,
+                     mbOK);
       return {};
     }
   }
@@ -130,7 +137,8 @@ TZoneCommandResult NewZoneCommand(TTarifFile& document, const TZoneDialogRunner&
   return {true, static_cast<int>(document.Zones.size()) - 1};
 }
 
-TZoneCommandResult ChangeZoneCommand(TTarifFile& document, int zoneIndex, const TZoneDialogRunner& runDialog) {
+TZoneCommandResult ChangeZoneCommand(TTarifFile& document, int zoneIndex,
+                                     const TZoneDialogRunner& runDialog) {
   if (document.Zones.empty()) return NewZoneCommand(document, runDialog);
   if (!ValidZone(document, zoneIndex)) zoneIndex = 0;
   TKeyAndName& zone = document.Zones[static_cast<std::size_t>(zoneIndex)];
@@ -161,8 +169,8 @@ TZoneCommandResult ChangeZoneCommand(TTarifFile& document, int zoneIndex, const 
   // change of letter case alone is allowed.
   for (std::size_t i = 0; i < document.Zones.size(); ++i) {
     if (static_cast<int>(i) != zoneIndex && document.Zones[i].MenuCaption() == form.Name) {
-      ShowMessageBox("Es existiert bereits ein Tarif mit dem Namen \"" + RemoveAmpersand(form.Name) + "\"!", {},
-                     mkFehler, mbOK);
+      ShowMessageBox("Es existiert bereits ein Tarif mit dem Namen \"" + RemoveAmpersand(form.Name) + "\"!",
+                     {}, mkFehler, mbOK);
       return {};
     }
   }

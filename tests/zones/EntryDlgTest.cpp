@@ -47,7 +47,8 @@ TEST_F(EntryDlgTest, EightToSixIsShownWithItsEndMinuteAndComesBackAsEntered) {
   TModalScript script;
   script.Then(kEntryDlg, [](QDialog& dlg) {
     EXPECT_EQ("Tarif zur Tarifzone City (Werktag) hinzuf\u00FCgen", dlg.windowTitle().toStdString());
-    for (const char* day : {"MoBtn", "TuBtn", "WedBtn", "ThuBtn", "FrBtn"}) EXPECT_TRUE(Checked(dlg, day)) << day;
+    for (const char* day : {"MoBtn", "TuBtn", "WedBtn", "ThuBtn", "FrBtn"})
+      EXPECT_TRUE(Checked(dlg, day)) << day;
     for (const char* hidden : {"SatBtn", "SunBtn", "FtagCheckBox", "CWChkBox"}) {
       EXPECT_FALSE(Find<QWidget>(dlg, hidden)->isVisible()) << hidden;
     }
@@ -92,8 +93,8 @@ TEST(EntryDlgFieldTest, EndTimeIsAdjustedWhenLeft) {
     const struct {
       const char* typed;
       const char* shown;
-    } cases[] = {{"1800", "17:59"}, {"0000", "23:59"}, {"2400", "23:59"}, {"2600", "23:59"}, {"1830", "18:30"},
-                 {"2500", "25:00"}};
+    } cases[] = {{"1800", "17:59"}, {"0000", "23:59"}, {"2400", "23:59"},
+                 {"2600", "23:59"}, {"1830", "18:30"}, {"2500", "25:00"}};
     auto* to = Find<QLineEdit>(dlg, "EntryTimeTo");
     for (const auto& c : cases) {
       Type(to, c.typed);
@@ -109,7 +110,8 @@ TEST(EntryDlgFieldTest, EndTimeIsAdjustedWhenLeft) {
 
 // Each case types into a fresh dialog and presses "Übernehmen" once.
 TEST(EntryDlgFieldTest, FinalCheckRefusalsKeepTheDialogOpen) {
-  const std::string times = "Die Zeitangaben sind nicht korrekt!\r\u00DCberpr\u00FCfen Sie die Angaben nochmals!";
+  const std::string times =
+      "Die Zeitangaben sind nicht korrekt!\r\u00DCberpr\u00FCfen Sie die Angaben nochmals!";
   const std::string dates =
       "Die G\u00FCltigkeitsdaten sind nicht korrekt!\r\u00DCberpr\u00FCfen Sie die Daten nochmals!";
   const std::string incomplete = "Nicht alle Felder sind korrekt ausgef\u00FCllt!";
@@ -225,7 +227,8 @@ TEST_F(EntryDlgTest, FiftyFirstEntryIsRefusedAndTheOtherListIsNot) {
   {
     TScriptedMessageBoxes boxes;
     boxes.Expect(
-        "Es k\u00F6nnen keine Eintr\u00E4ge hinzugef\u00FCgt werden. Alle Eintr\u00E4ge sind bereits verwendet!");
+        "Es k\u00F6nnen keine Eintr\u00E4ge hinzugef\u00FCgt werden. Alle Eintr\u00E4ge sind bereits "
+        "verwendet!");
     Press("AddEntry1Btn");
   }
   TModalScript script;

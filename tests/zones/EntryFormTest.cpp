@@ -10,8 +10,10 @@ namespace {
 using test::TScriptedMessageBoxes;
 
 const char* const kIncomplete = "Nicht alle Felder sind korrekt ausgef\u00FCllt!";
-const char* const kTimes = "Die Zeitangaben sind nicht korrekt!\r\u00DCberpr\u00FCfen Sie die Angaben nochmals!";
-const char* const kDates = "Die G\u00FCltigkeitsdaten sind nicht korrekt!\r\u00DCberpr\u00FCfen Sie die Daten nochmals!";
+const char* const kTimes =
+    "Die Zeitangaben sind nicht korrekt!\r\u00DCberpr\u00FCfen Sie die Angaben nochmals!";
+const char* const kDates =
+    "Die G\u00FCltigkeitsdaten sind nicht korrekt!\r\u00DCberpr\u00FCfen Sie die Daten nochmals!";
 const char* const kBadDate = "Das eingegebene Datum ist nicht korrekt!";
 const char* const kBadFrom = "Ung\u00FCltige Uhrzeit im Feld \"Von\". Uhrzeit in der Form HH:MM angeben.";
 const char* const kBadTo = "Ung\u00FCltige Uhrzeit im Feld \"Bis\". Uhrzeit in der Form HH:MM angeben.";
@@ -107,87 +109,132 @@ TEST(EntryFormTest, FinalCheckShowsTheMessagesInOrder) {
          f.TimeFrom = "00:00";
          f.TimeTo = "00:00";
        },
-       {}, true, TEntryControl::None},
+       {},
+       true,
+       TEntryControl::None},
       {"no day pressed",
        [](TEntryForm& f) {
          for (int d = 2; d <= 6; ++d) f.PressDay(d, false);
        },
-       {"Bitte legen Sie die Wochentage fest, an denen dieser Tarif gelten soll!"}, false, TEntryControl::None},
+       {"Bitte legen Sie die Wochentage fest, an denen dieser Tarif gelten soll!"},
+       false,
+       TEntryControl::None},
       {"blank start", [](TEntryForm& f) { f.TimeFrom = "  :  "; }, {kIncomplete}, false, TEntryControl::None},
-      {"bad start", [](TEntryForm& f) { f.TimeFrom = "24:00"; }, {kBadFrom, kIncomplete}, false,
+      {"bad start",
+       [](TEntryForm& f) { f.TimeFrom = "24:00"; },
+       {kBadFrom, kIncomplete},
+       false,
        TEntryControl::TimeFrom},
       {"12:00 to 12:00",
        [](TEntryForm& f) {
          f.TimeFrom = "12:00";
          f.TimeTo = "12:00";
        },
-       {kTimes}, false, TEntryControl::TimeFrom},
+       {kTimes},
+       false,
+       TEntryControl::TimeFrom},
       {"end before start",
        [](TEntryForm& f) {
          f.TimeFrom = "18:00";
          f.TimeTo = "08:00";
        },
-       {kTimes}, false, TEntryControl::TimeFrom},
-      {"interval 0", [](TEntryForm& f) { f.Takt = 0; },
-       {"Die Angabe im Feld Takt ist ung\u00FCltig. Der Wert muss gr\u00F6\u00DFer 0 betragen.", kIncomplete}, false,
+       {kTimes},
+       false,
+       TEntryControl::TimeFrom},
+      {"interval 0",
+       [](TEntryForm& f) { f.Takt = 0; },
+       {"Die Angabe im Feld Takt ist ung\u00FCltig. Der Wert muss gr\u00F6\u00DFer 0 betragen.", kIncomplete},
+       false,
        TEntryControl::Takt},
       {"fixed units 0",
        [](TEntryForm& f) {
          f.SetOnlyUnits(true);
          f.Units = 0;
        },
-       {"Die Angabe im Feld \"Anzahl Einheiten\" ist nicht korrekt!", kIncomplete}, false, TEntryControl::Units},
+       {"Die Angabe im Feld \"Anzahl Einheiten\" ist nicht korrekt!", kIncomplete},
+       false,
+       TEntryControl::Units},
       {"fixed units 1000",
        [](TEntryForm& f) {
          f.SetOnlyUnits(true);
          f.Units = 1000;
        },
-       {"Die Angabe im Feld \"Anzahl Einheiten\" ist nicht korrekt!", kIncomplete}, false, TEntryControl::Units},
+       {"Die Angabe im Feld \"Anzahl Einheiten\" ist nicht korrekt!", kIncomplete},
+       false,
+       TEntryControl::Units},
       {"fixed units 999",
        [](TEntryForm& f) {
          f.SetOnlyUnits(true);
          f.Units = 999;
        },
-       {}, true, TEntryControl::None},
+       {},
+       true,
+       TEntryControl::None},
       {"empty name", [](TEntryForm& f) { f.Name = "   "; }, {kIncomplete}, false, TEntryControl::None},
-      {"name with comma", [](TEntryForm& f) { f.Name = "Tag,Nacht"; },
-       {"Der Tarifname darf kein \";\" und kein \",\" enthalten!", kIncomplete}, false, TEntryControl::Name},
-      {"typed CityPlus", [](TEntryForm& f) { f.Name = "Mein CityPlus"; },
-       {"Der Tarifname darf das reservierte Wort \"CityPlus\" nicht enthalten!", kIncomplete}, false,
+      {"name with comma",
+       [](TEntryForm& f) { f.Name = "Tag,Nacht"; },
+       {"Der Tarifname darf kein \";\" und kein \",\" enthalten!", kIncomplete},
+       false,
        TEntryControl::Name},
-      {"cityplus in other case is a name", [](TEntryForm& f) { f.Name = "cityplus"; }, {}, true,
+      {"typed CityPlus",
+       [](TEntryForm& f) { f.Name = "Mein CityPlus"; },
+       {"Der Tarifname darf das reservierte Wort \"CityPlus\" nicht enthalten!", kIncomplete},
+       false,
+       TEntryControl::Name},
+      {"cityplus in other case is a name",
+       [](TEntryForm& f) { f.Name = "cityplus"; },
+       {},
+       true,
        TEntryControl::None},
       {"29.02. is a date", [](TEntryForm& f) { f.DateFrom = "29.02."; }, {}, true, TEntryControl::None},
-      {"30.02. is none", [](TEntryForm& f) { f.DateFrom = "30.02."; }, {kBadDate, kIncomplete}, false,
+      {"30.02. is none",
+       [](TEntryForm& f) { f.DateFrom = "30.02."; },
+       {kBadDate, kIncomplete},
+       false,
        TEntryControl::DateFrom},
-      {"13th month", [](TEntryForm& f) { f.DateTo = "01.13."; }, {kBadDate, kIncomplete}, false,
+      {"13th month",
+       [](TEntryForm& f) { f.DateTo = "01.13."; },
+       {kBadDate, kIncomplete},
+       false,
        TEntryControl::DateTo},
-      {"incomplete date", [](TEntryForm& f) { f.DateTo = "3 .12."; }, {kIncomplete}, false, TEntryControl::None},
+      {"incomplete date",
+       [](TEntryForm& f) { f.DateTo = "3 .12."; },
+       {kIncomplete},
+       false,
+       TEntryControl::None},
       {"01.06. to 01.06.",
        [](TEntryForm& f) {
          f.DateFrom = "01.06.";
          f.DateTo = "01.06.";
        },
-       {}, true, TEntryControl::None},
+       {},
+       true,
+       TEntryControl::None},
       {"02.06. to 01.06.",
        [](TEntryForm& f) {
          f.DateFrom = "02.06.";
          f.DateTo = "01.06.";
        },
-       {kDates}, false, TEntryControl::DateFrom},
+       {kDates},
+       false,
+       TEntryControl::DateFrom},
       {"31.05. to 01.06.",
        [](TEntryForm& f) {
          f.DateFrom = "31.05.";
          f.DateTo = "01.06.";
        },
-       {}, true, TEntryControl::None},
+       {},
+       true,
+       TEntryControl::None},
       // a bad time is reported before a bad date, which is then not looked at
       {"bad time and bad date",
        [](TEntryForm& f) {
          f.TimeTo = "25:00";
          f.DateFrom = "30.02.";
        },
-       {kBadTo, kIncomplete}, false, TEntryControl::TimeTo},
+       {kBadTo, kIncomplete},
+       false,
+       TEntryControl::TimeTo},
   };
   for (const Case& c : cases) {
     TScriptedMessageBoxes boxes;
@@ -201,41 +248,6 @@ TEST(EntryFormTest, FinalCheckShowsTheMessagesInOrder) {
     for (const auto& b : boxes.Boxes()) EXPECT_EQ(mkFehler, b.Kind) << c.what;
     EXPECT_EQ(c.focus, form.TakeFocus()) << c.what;
   }
-}
-
-TEST(EntryFormTest, EightToSixIsStoredWithTheEndMinuteAndShownBackAsEntered) {
-  TEntryForm form = GoodForm();
-  ASSERT_TRUE(form.Apply());
-  EXPECT_EQ("17:59", form.TimeTo);
-  TKeyAndName zone;
-  zone.CalcTakt = 1;
-  zone.FirstSecond = 60;
-  zone.ConnectPrice = 0.1;
-  zone.MonthlyFee = 4.95;
-  const TTarifEntry entry = StoreEntryForm(form, zone);
-  EXPECT_EQ(8u * 3600, entry.StartSec);
-  EXPECT_EQ(18u * 3600 - 1, entry.EndSec);  // 17:59:59
-  EXPECT_EQ("0101", entry.DateFrom);
-  EXPECT_EQ("3112", entry.DateTo);
-  EXPECT_EQ(124, entry.Weekdays);
-  EXPECT_EQ(60, entry.Takt);
-  EXPECT_EQ(0.06, entry.PricePerUnit);
-  EXPECT_EQ("Tag", entry.Name);
-  EXPECT_EQ(1, entry.CalcTakt);
-  EXPECT_EQ(60, entry.FirstSecond);
-  EXPECT_EQ(0.1, entry.ZoneConnectPrice);
-  EXPECT_EQ(4.95, entry.ZoneMonthlyFee);
-
-  const TEntryForm again = EditEntryForm(entry, TDayClass::Werktag);
-  EXPECT_EQ("08:00", again.TimeFrom);
-  EXPECT_EQ("17:59", again.TimeTo);
-  EXPECT_EQ("01.01.", again.DateFrom);
-  EXPECT_EQ("31.12.", again.DateTo);
-  // Confirming it unchanged stores the same window: 17:59 is no full hour.
-  TEntryForm reopened = again;
-  reopened.Open();
-  ASSERT_TRUE(reopened.Apply());
-  EXPECT_EQ(entry.EndSec, StoreEntryForm(reopened, zone).EndSec);
 }
 
 TEST(EntryFormTest, SpecialValidityBoxesSetCodesDaysAndNames) {
@@ -344,8 +356,7 @@ TEST(EntryFormTest, ChangingFillsTheFormFromTheEntry) {
          EXPECT_EQ("01.04.", f.DateFrom);
          EXPECT_EQ("30.09.", f.DateTo);
        }},
-      {"interval and start units", EntryOf(30, 2, "0101", "3112"),
-       TDayClass::Werktag,
+      {"interval and start units", EntryOf(30, 2, "0101", "3112"), TDayClass::Werktag,
        [](const TEntryForm& f) {
          EXPECT_FALSE(f.OnlyUnits);
          EXPECT_EQ(30, f.Takt);
@@ -359,14 +370,12 @@ TEST(EntryFormTest, ChangingFillsTheFormFromTheEntry) {
          EXPECT_FALSE(f.DayEnabled[1]);
          EXPECT_TRUE(f.DayPressed[1] && f.DayPressed[7]);  // pressed after the box released them
        }},
-      {"CityPlus", EntryOf(60, 0, "7777", "7777", 130, "CityPlus"),
-       TDayClass::SaSo,
+      {"CityPlus", EntryOf(60, 0, "7777", "7777", 130, "CityPlus"), TDayClass::SaSo,
        [](const TEntryForm& f) {
          EXPECT_TRUE(f.CityPlus);
          EXPECT_FALSE(f.NameEnabled);
        }},
-      {"CityWeekend", EntryOf(60, 0, "8888", "8888", 130, "CityWeekend"),
-       TDayClass::SaSo,
+      {"CityWeekend", EntryOf(60, 0, "8888", "8888", 130, "CityWeekend"), TDayClass::SaSo,
        [](const TEntryForm& f) {
          EXPECT_TRUE(f.CityWeekend);
          EXPECT_FALSE(f.DayEnabled[7]);
@@ -392,36 +401,6 @@ TEST(EntryFormTest, ClockIntervalIsKeptAsEntered) {
     EXPECT_EQ(7.5, entry.Takt);
     EXPECT_EQ(2, entry.Units);
   }
-}
-
-TEST(EntryFormTest, KeyFiltersDropWhatTheFieldsCannotTake) {
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Nur Ziffern und , erlaubt.")
-      .Expect("Nur Ziffern erlaubt. Die Angabe enthaelt bereits ein ,.")
-      .Expect("Nur Ziffern erlaubt. Die Angabe enthaelt bereits ein ,.")
-      .Expect("Nur Ziffern von \"0\" .. \"9\" und \",\" erlaubt!")
-      .Expect("Nur Ziffern von \"0\" .. \"9\" und \",\" erlaubt!");
-  struct Case {
-    char32_t ch;
-    const char* text;
-    bool accept;
-    char32_t replacement;
-  } takt[] = {
-      {U'7', "", true, 0},   {U',', "6", true, 0},     {U'.', "6", true, U','},
-      {U'x', "6", false, 0}, {U',', "6,5", false, 0},  {U'.', "6,5", false, 0},
-  };
-  for (const Case& c : takt) {
-    const TKeyVerdict v = TaktKey(c.ch, c.text);
-    EXPECT_EQ(c.accept, v.Accept) << static_cast<char>(c.ch) << " after " << c.text;
-    EXPECT_EQ(c.replacement, v.Replacement);
-  }
-  EXPECT_TRUE(PriceKey(U'0').Accept);
-  EXPECT_TRUE(PriceKey(U',').Accept);
-  EXPECT_EQ(U',', PriceKey(U'.').Replacement);
-  EXPECT_FALSE(PriceKey(U'-').Accept);
-  EXPECT_FALSE(PriceKey(U'e').Accept);
-  for (char32_t ch : {U';', U',', U'/'}) EXPECT_TRUE(IsDroppedEntryKey(ch));
-  for (char32_t ch : {U'a', U':', U'.', U' '}) EXPECT_FALSE(IsDroppedEntryKey(ch));
 }
 
 }  // namespace

@@ -20,8 +20,14 @@ TTarifEntry Entry(double takt, int units, const char* from = "0101", const char*
 }
 
 TEST(GridTextsTest, ColumnTitlesAndWidths) {
-  const char* titles[] = {"von",        "bis",          "Zeittakt",          "zus\u00E4tzl. TE",
-                          "Tarifname",  "G\u00FCltig vom / bis", "Preis pro Einheit", "Wochentage"};
+  const char* titles[] = {"von",
+                          "bis",
+                          "Zeittakt",
+                          "zus\u00E4tzl. TE",
+                          "Tarifname",
+                          "G\u00FCltig vom / bis",
+                          "Preis pro Einheit",
+                          "Wochentage"};
   const int widths[] = {73, 73, 120, 80, 100, 90, 90, 100};
   for (int i = 0; i < kTarifGridColumns; ++i) {
     EXPECT_STREQ(titles[i], kTarifGridColumnSpecs[i].Title);
@@ -31,8 +37,9 @@ TEST(GridTextsTest, ColumnTitlesAndWidths) {
 
 TEST(GridTextsTest, CellTextsOfAnEntry) {
   const TTarifGridRow row = EntryCellTexts(Entry(60, 0, "0104", "3009"));
-  const TTarifGridRow expected = {"08:00:00 Uhr", "17:59:59 Uhr",    "60,0000 Sekunde(n)", "    0 Einheit(en)",
-                                  "Haupt Zeit",   "01.04. / 30.09.", "0,1200 \u20AC",      "Mo Di Mi Do Fr "};
+  const TTarifGridRow expected = {"08:00:00 Uhr",      "17:59:59 Uhr",   "60,0000 Sekunde(n)",
+                                  "    0 Einheit(en)", "Haupt Zeit",     "01.04. / 30.09.",
+                                  "0,1200 \u20AC",     "Mo Di Mi Do Fr "};
   EXPECT_EQ(expected, row);
 }
 

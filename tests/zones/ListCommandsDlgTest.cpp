@@ -41,8 +41,11 @@ TEST_F(ListCommandsTest, ReorderingPutsTheMarkedZonesInReverseAndDropsTheRestWhe
   Show(ThreeZones());
   main->SelectZone(2);
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Sie haben nicht alle Tarifzonen neu eingeordnet! Sollen diese gel\u00F6scht werden?", idNo, "Warnung")
-      .Expect("Sie haben nicht alle Tarifzonen neu eingeordnet! Sollen diese gel\u00F6scht werden?", idYes, "Warnung");
+  boxes
+      .Expect("Sie haben nicht alle Tarifzonen neu eingeordnet! Sollen diese gel\u00F6scht werden?", idNo,
+              "Warnung")
+      .Expect("Sie haben nicht alle Tarifzonen neu eingeordnet! Sollen diese gel\u00F6scht werden?", idYes,
+              "Warnung");
   TModalScript script;
   script.Then(kSortDlg, [](QDialog& dlg) {
     EXPECT_EQ("Tarifzonen neu anordnen", dlg.windowTitle().toStdString());
@@ -101,15 +104,20 @@ TEST_F(ListCommandsTest, CopyAllAsksTwiceWhenTheListsTogetherExceedFifty) {
   Show(doc);
   TScriptedMessageBoxes boxes;
   boxes
-      .Expect("M\u00F6chten Sie wirklich alle Eintr\u00E4ge aus \"Sa./So./Feiertag\" in \"Werktag\" kopieren?", idYes,
-              "Best\u00E4tigung")
-      .Expect("Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
-              "f\u00FCr \"Werktag\" gel\u00F6scht werden?",
-              idNo)
-      .Expect("M\u00F6chten Sie wirklich alle Eintr\u00E4ge aus \"Sa./So./Feiertag\" in \"Werktag\" kopieren?", idYes)
-      .Expect("Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
-              "f\u00FCr \"Werktag\" gel\u00F6scht werden?",
-              idYes);
+      .Expect(
+          "M\u00F6chten Sie wirklich alle Eintr\u00E4ge aus \"Sa./So./Feiertag\" in \"Werktag\" kopieren?",
+          idYes, "Best\u00E4tigung")
+      .Expect(
+          "Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
+          "f\u00FCr \"Werktag\" gel\u00F6scht werden?",
+          idNo)
+      .Expect(
+          "M\u00F6chten Sie wirklich alle Eintr\u00E4ge aus \"Sa./So./Feiertag\" in \"Werktag\" kopieren?",
+          idYes)
+      .Expect(
+          "Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
+          "f\u00FCr \"Werktag\" gel\u00F6scht werden?",
+          idYes);
   Press("AllUpBtn");
   EXPECT_EQ(30, Grid(TDayClass::Werktag)->rowCount());
   Press("AllUpBtn");

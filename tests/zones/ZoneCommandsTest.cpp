@@ -79,15 +79,15 @@ TEST(ZoneCommandsTest, NewZoneWithANameTheBoxHoldsIsRefused) {
     const char* typed;
     bool refused;
   } cases[] = {
-      {"city", true}, {"CITY", true}, {"Ci&ty", true}, {"Region 50", true}, {"region 50", true},
-      {"\u00E4rger", true},  // umlauts compare without case too
+      {"city", true},      {"CITY", true},      {"Ci&ty", true},
+      {"Region 50", true}, {"region 50", true}, {"\u00E4rger", true},  // umlauts compare without case too
       {"Cityplus", false}, {"Region50", false},
   };
   for (const Case& c : cases) {
     TScriptedMessageBoxes boxes;
     if (c.refused) {
-      boxes.Expect("Es existiert bereits eine Tarifzone mit dem Namen \"" + std::string(c.typed) + "\"!", idOK,
-                   "Fehler");
+      boxes.Expect("Es existiert bereits eine Tarifzone mit dem Namen \"" + std::string(c.typed) + "\"!",
+                   idOK, "Fehler");
     }
     TTarifFile doc;
     doc.Zones = {test::Zone("City", "CITY0001"), test::Zone("Region 50", "REGI0001"),
@@ -102,10 +102,12 @@ TEST(ZoneCommandsTest, NewZoneWithANameTheBoxHoldsIsRefused) {
 TEST(ZoneCommandsTest, TheFiftyFirstZoneIsRefused) {
   TScriptedMessageBoxes boxes;
   boxes.Expect(
-      "Es kann keine weitere Tarifzone aufgenommen werden. Dieses Programm unterst\u00FCtzt nur 50 Tarifzonen.", idOK,
-      "Fehler");
+      "Es kann keine weitere Tarifzone aufgenommen werden. Dieses Programm unterst\u00FCtzt nur 50 "
+      "Tarifzonen.",
+      idOK, "Fehler");
   TTarifFile doc;
-  for (int i = 0; i < 49; ++i) ASSERT_TRUE(NewZoneCommand(doc, Named("Zone " + std::to_string(i))).ZonesChanged);
+  for (int i = 0; i < 49; ++i)
+    ASSERT_TRUE(NewZoneCommand(doc, Named("Zone " + std::to_string(i))).ZonesChanged);
   EXPECT_EQ("ZONE0049", doc.Zones.back().Key);
   bool shown = false;
   EXPECT_TRUE(NewZoneCommand(doc, Named("Zone 49")).ZonesChanged);
@@ -133,14 +135,16 @@ TEST(ZoneCommandsTest, ZoneDialogChecksTheNameAndTheTimeBilling) {
          f.TaktBilling = false;
          f.FirstSecond = 1;
        },
-       {billing}, false},
+       {billing},
+       false},
       {"time billing without first second",
        [](TZoneForm& f) {
          f.Name = "Online";
          f.TaktBilling = false;
          f.CalcTakt = 1;
        },
-       {billing}, false},
+       {billing},
+       false},
       {"time billing complete",
        [](TZoneForm& f) {
          f.Name = "Online";
@@ -148,7 +152,8 @@ TEST(ZoneCommandsTest, ZoneDialogChecksTheNameAndTheTimeBilling) {
          f.CalcTakt = 1;
          f.FirstSecond = 1;
        },
-       {}, true},
+       {},
+       true},
       {"clock billing ignores the interval", [](TZoneForm& f) { f.Name = " Online "; }, {}, true},
   };
   for (const Case& c : cases) {
@@ -216,7 +221,8 @@ TEST(ZoneCommandsTest, EachChangedOptionMarksTheDocument) {
       {"registration", [](TZoneForm& f) { f.Access.Registration = false; }},
       {"nationwide", [](TZoneForm& f) { f.Access.NichtBundesweit = true; }},
       {"user names", [](TZoneForm& f) { f.Access.UserName = "gast"; }},
-      {"no-cost windows", [](TZoneForm& f) {
+      {"no-cost windows",
+       [](TZoneForm& f) {
          f.WFreeTimes = {{0, 59, 5}};
          f.NoCostsConfirmed = true;
        }},
@@ -231,7 +237,8 @@ TEST(ZoneCommandsTest, EachChangedOptionMarksTheDocument) {
 
 TEST(ZoneCommandsTest, RenameIsAskedAndRefusedForAnotherZonesName) {
   const auto question = [](const std::string& from, const std::string& to) {
-    return "M\u00F6chten Sie wirklich den Tarifzonennamen von \"" + from + "\" in \"" + to + "\" \u00E4ndern?";
+    return "M\u00F6chten Sie wirklich den Tarifzonennamen von \"" + from + "\" in \"" + to +
+           "\" \u00E4ndern?";
   };
   struct Case {
     const char* what;
@@ -244,10 +251,18 @@ TEST(ZoneCommandsTest, RenameIsAskedAndRefusedForAnotherZonesName) {
       {"letter case of its own name", 0, "CITY", {{question("City", "CITY"), idYes}}, "CITY", true},
       {"answered Nein", 0, "CITY", {{question("City", "CITY"), idNo}}, "City", false},
       {"new name with blank", 0, "City Nah", {{question("City", "City Nah"), idYes}}, "City_Nah", true},
-      {"name of another zone", 0, "Region 50",
-       {{"Es existiert bereits ein Tarif mit dem Namen \"Region 50\"!", idOK}}, "City", false},
-      {"another zone with blank, other case", 2, "region 50", {{question("Fern", "region 50"), idYes}},
-       "region_50", true},
+      {"name of another zone",
+       0,
+       "Region 50",
+       {{"Es existiert bereits ein Tarif mit dem Namen \"Region 50\"!", idOK}},
+       "City",
+       false},
+      {"another zone with blank, other case",
+       2,
+       "region 50",
+       {{question("Fern", "region 50"), idYes}},
+       "region_50",
+       true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -304,7 +319,8 @@ TEST(ZoneCommandsTest, DeleteAsksAndLeavesTheFirstZoneCurrent) {
   doc.Zones = {FilledZone("City", "CITY0001", 1, 1), FilledZone("Fern Zone", "FERN0001", 2, 2)};
   {
     TScriptedMessageBoxes boxes;
-    boxes.Expect("M\u00F6chten Sie die Tarifzone \"Fern Zone\" wirklich l\u00F6schen?", idNo, "Best\u00E4tigung");
+    boxes.Expect("M\u00F6chten Sie die Tarifzone \"Fern Zone\" wirklich l\u00F6schen?", idNo,
+                 "Best\u00E4tigung");
     EXPECT_FALSE(DeleteZoneCommand(doc, 1).ZonesChanged);
     EXPECT_FALSE(doc.Modified);
   }
@@ -360,8 +376,9 @@ TEST(NoCostFormTest, FieldChecksShowTheirMessagesAndDisableApply) {
   TScriptedMessageBoxes boxes;
   boxes.Expect("Ung\u00FCltige Uhrzeit im Feld \"Von\". Uhrzeit in der Form HH:MM angeben.")
       .Expect("Ung\u00FCltige Uhrzeit im Feld \"Bis\". Uhrzeit in der Form HH:MM angeben.")
-      .Expect("Die Angabe im Feld \"kostenlose Zeit\" ist ung\u00FCltig. Der Wert mu\u00DF gr\u00F6\u00DFer 0 "
-              "betragen.");
+      .Expect(
+          "Die Angabe im Feld \"kostenlose Zeit\" ist ung\u00FCltig. Der Wert mu\u00DF gr\u00F6\u00DFer 0 "
+          "betragen.");
   TNoCostEditForm form = NoCostEditFormFor({3600, 7199, 5});
   form.Open();
   EXPECT_TRUE(form.FromValid && form.ToValid);

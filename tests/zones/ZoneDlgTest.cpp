@@ -53,7 +53,8 @@ TEST_F(ZoneDlgTest, NewZoneTakesOptionsAccessDataAndNoCostWindows) {
   TModalScript script;
   script.Then(kZoneDlg, [](QDialog& dlg) {
     EXPECT_EQ("Neue Tarifzone anlegen", dlg.windowTitle().toStdString());
-    EXPECT_EQ("Geben Sie den Namen der neuen Tarifzone ein:", Find<QLabel>(dlg, "NameLabel")->text().toStdString());
+    EXPECT_EQ("Geben Sie den Namen der neuen Tarifzone ein:",
+              Find<QLabel>(dlg, "NameLabel")->text().toStdString());
     EXPECT_EQ(0.05, Value(dlg, "BCPEdit"));
     EXPECT_TRUE(Checked(dlg, "TaktCheckBox"));
     EXPECT_FALSE(Find<QWidget>(dlg, "CalcTaktEdit")->isEnabled());
@@ -149,11 +150,13 @@ TEST_F(ZoneDlgTest, NameTheBoxHoldsInOtherCaseIsRefused) {
 
 TEST_F(ZoneDlgTest, FiftyFirstZoneIsRefusedBeforeTheDialog) {
   TTarifFile doc;
-  for (int i = 0; i < 50; ++i) doc.Zones.push_back(test::Zone("Zone " + std::to_string(i), "ZONE" + std::to_string(1000 + i)));
+  for (int i = 0; i < 50; ++i)
+    doc.Zones.push_back(test::Zone("Zone " + std::to_string(i), "ZONE" + std::to_string(1000 + i)));
   Show(doc);
   TScriptedMessageBoxes boxes;
   boxes.Expect(
-      "Es kann keine weitere Tarifzone aufgenommen werden. Dieses Programm unterst\u00FCtzt nur 50 Tarifzonen.");
+      "Es kann keine weitere Tarifzone aufgenommen werden. Dieses Programm unterst\u00FCtzt nur 50 "
+      "Tarifzonen.");
   Trigger("NewZoneToolBtn");
   EXPECT_EQ(50, ZoneBox()->count());
 }
@@ -301,21 +304,6 @@ TEST_F(ZoneDlgTest, ChangedNoCostWindowIsRewritten) {
   EXPECT_EQ(12.5, Doc().Zones[0].FFreeTimes[0].FreeSeconds);
   EXPECT_EQ(7199u, Doc().Zones[0].FFreeTimes[0].EndSec);
   EXPECT_TRUE(Doc().Modified);
-}
-
-TEST(NoCostEditDlgTest, FreeSecondsOfZeroAreRefused) {
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Die Angabe im Feld \"kostenlose Zeit\" ist ung\u00FCltig. Der Wert mu\u00DF gr\u00F6\u00DFer 0 betragen.");
-  TModalScript script;
-  script.Then(kNoCostEditDlg, [](QDialog& dlg) {
-    Type(Find<QLineEdit>(dlg, "TimeFrom"), "0800");
-    Type(Find<QLineEdit>(dlg, "TimeTo"), "0900");
-    Type(Find<QLineEdit>(dlg, "TimeEdit"), "0");
-    test::Leave(Find<QWidget>(dlg, "TimeEdit"));
-    EXPECT_FALSE(Find<QWidget>(dlg, "ApplyBtn")->isEnabled());
-  });
-  TFreeTimeEntry window;
-  EXPECT_FALSE(EditNoCostWindow(window, true, true, nullptr));
 }
 
 TEST(NoCostEditDlgTest, WithoutSecondsTheTimesAreEnough) {

@@ -66,25 +66,6 @@ TEST(ZoneOrderTest, ASortedListStaysSorted) {
   EXPECT_EQ((std::vector<std::string>{"a", "\u00C4rger", "b", "c", "Ost"}), Texts(list));
 }
 
-TEST(ZoneOrderTest, ZonesLeftBehindAreDroppedOnlyWhenConfirmed) {
-  TScriptedMessageBoxes boxes;
-  const std::string ask = "Sie haben nicht alle Tarifzonen neu eingeordnet! Sollen diese gel\u00F6scht werden?";
-  boxes.Expect(ask, idNo, "Warnung").Expect(ask, idYes, "Warnung");
-  TTarifFile doc = ThreeZones();
-  const auto result = ReorderZonesCommand(doc, [](TZoneOrderForm& form) {
-    form.Include({1});
-    EXPECT_FALSE(form.Apply());  // Nein: the dialog stays open
-    return form.Apply();
-  });
-  EXPECT_EQ(mkWarnung, boxes.Boxes().at(0).Kind);
-  EXPECT_TRUE(result.ZonesChanged);
-  EXPECT_EQ(0, result.CurrentZone);
-  EXPECT_TRUE(doc.Modified);
-  ASSERT_EQ(1u, doc.Zones.size());
-  EXPECT_EQ("FERN0001", doc.Zones[0].Key);
-  EXPECT_EQ(2u, doc.Zones[0].Werktag.size());
-}
-
 TEST(ZoneOrderTest, ReorderingMovesListsAndOptionsWithTheirZones) {
   TScriptedMessageBoxes boxes;
   TTarifFile doc = ThreeZones();
@@ -103,17 +84,6 @@ TEST(ZoneOrderTest, ReorderingMovesListsAndOptionsWithTheirZones) {
   EXPECT_EQ(1u, doc.Zones[0].WFreeTimes.size());
   EXPECT_EQ("NAH0001", doc.Zones[1].Key);
   EXPECT_EQ("FERN0001", doc.Zones[2].Key);
-}
-
-TEST(ZoneOrderTest, CancelledReorderingChangesNothing) {
-  TTarifFile doc = ThreeZones();
-  const auto result = ReorderZonesCommand(doc, [](TZoneOrderForm& form) {
-    form.Include({0});
-    return false;
-  });
-  EXPECT_FALSE(result.ZonesChanged);
-  EXPECT_FALSE(doc.Modified);
-  EXPECT_EQ(3u, doc.Zones.size());
 }
 
 }  // namespace

@@ -32,7 +32,8 @@ inline TKeyAndName Zone(std::string caption, std::string key) {
 inline TKeyAndName FilledZone(std::string caption, std::string key, int werktag, int saso) {
   TKeyAndName zone = Zone(std::move(caption), std::move(key));
   for (int i = 0; i < werktag; ++i) {
-    zone.Werktag.push_back(TimedEntry("W" + std::to_string(i), "0101", "3112", static_cast<std::uint32_t>(i % 24),
+    zone.Werktag.push_back(TimedEntry("W" + std::to_string(i), "0101", "3112",
+                                      static_cast<std::uint32_t>(i % 24),
                                       static_cast<std::uint32_t>(i % 24) + 1));
   }
   for (int i = 0; i < saso; ++i) {
