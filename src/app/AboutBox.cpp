@@ -73,7 +73,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   };
   addFact(QStringLiteral("Betriebssystem:"),
           QSysInfo::prettyProductName() + QStringLiteral(" (") + QSysInfo::kernelType() + QChar(' ') +
-              QSysInfo::kernelVersion() + QStringLiteral(", ") + QSysInfo::currentCpuArchitecture() + QChar(')'),
+              QSysInfo::kernelVersion() + QStringLiteral(", ") + QSysInfo::currentCpuArchitecture() +
+              QChar(')'),
           "OSLabel");
   addFact(QStringLiteral("Arbeitsspeicher:"), MemoryText(), "MemoryLabel");
   addFact(QStringLiteral("Bildschirm:"), DisplayText(), "DisplayLabel");

@@ -30,9 +30,12 @@ bool AskBeforeReplacing(const TTarifFile& document, const TSaveCommand& save) {
   if (!document.Modified) return true;
   switch (ShowMessageBox("Es wurden nicht alle Angaben gespeichert. M\u00F6chten Sie nun speichern?", "",
                          mkBestaetigung, mbYesNoCancel)) {
-    case idYes: return save() != TSaveOutcome::Failed;
-    case idNo: return true;
-    default: return false;
+    case idYes:
+      return save() != TSaveOutcome::Failed;
+    case idNo:
+      return true;
+    default:
+      return false;
   }
 }
 

@@ -40,6 +40,8 @@ std::string HeapReportText(const THeapFigures& f) {
          "Overhead: " + ByteSizeText(f.Overhead) + "\r" + "HeapErrorCode: " + std::to_string(f.HeapErrorCode);
 }
 
-void ShowHeapReport() { ShowMessageBox(HeapReportText(CurrentHeapFigures()), "MemoryStatus", mkFehler, mbOK); }
+void ShowHeapReport() {
+  ShowMessageBox(HeapReportText(CurrentHeapFigures()), "MemoryStatus", mkFehler, mbOK);
+}
 
 }  // namespace dudode

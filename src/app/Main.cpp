@@ -43,7 +43,9 @@ namespace dudode {
 namespace {
 
 // Hints use CR LF as line break; Qt wants LF.
-QString Hint(const char* text) { return QString::fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString Hint(const char* text) {
+  return QString::fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 // Kept for a Windows build, where "I&nfo..." also goes into the system menu.
 [[maybe_unused]] constexpr int kInfoCommandId = 100;
@@ -101,10 +103,13 @@ void TMain::BuildPanel() {
     SetupTarifGrid(*grid);
     grid->installEventFilter(this);
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](const QPoint& pos) { GridPopup(grid, pos); });
+    connect(grid, &QWidget::customContextMenuRequested, this,
+            [this, grid](const QPoint& pos) { GridPopup(grid, pos); });
   }
-  connect(TarifStrGrid1, &QTableWidget::cellDoubleClicked, this, [this] { RunCommand(TCommand::EditEntry1); });
-  connect(TarifStrGrid2, &QTableWidget::cellDoubleClicked, this, [this] { RunCommand(TCommand::EditEntry2); });
+  connect(TarifStrGrid1, &QTableWidget::cellDoubleClicked, this,
+          [this] { RunCommand(TCommand::EditEntry1); });
+  connect(TarifStrGrid2, &QTableWidget::cellDoubleClicked, this,
+          [this] { RunCommand(TCommand::EditEntry2); });
 
   auto* zoneRow = new QHBoxLayout;
   zoneRow->addWidget(zoneLabel);
@@ -113,16 +118,18 @@ void TMain::BuildPanel() {
 
   auto* buttons1 = new QVBoxLayout;
   buttons1->addWidget(ListButton("AddEntry1Btn", QStringLiteral("+"), kAddEntryHint, TCommand::AddEntry1));
-  buttons1->addWidget(ListButton("EditEntry1Btn", QStringLiteral("\u270E"), kEditEntryHint, TCommand::EditEntry1));
-  buttons1->addWidget(ListButton("DeleteEntry1Btn", QStringLiteral("\u2212"), kDeleteEntryHint, TCommand::DeleteEntry1));
+  buttons1->addWidget(
+      ListButton("EditEntry1Btn", QStringLiteral("\u270E"), kEditEntryHint, TCommand::EditEntry1));
+  buttons1->addWidget(
+      ListButton("DeleteEntry1Btn", QStringLiteral("\u2212"), kDeleteEntryHint, TCommand::DeleteEntry1));
   buttons1->addStretch();
   auto* upper = new QHBoxLayout;
   upper->addWidget(TarifStrGrid1, 1);
   upper->addLayout(buttons1);
 
   auto* copyRow = new QHBoxLayout;
-  auto copyButton = [this, &copyRow](const char* name, const char* caption, const char* hint, TCommand command,
-                                     QStyle::StandardPixmap arrow) {
+  auto copyButton = [this, &copyRow](const char* name, const char* caption, const char* hint,
+                                     TCommand command, QStyle::StandardPixmap arrow) {
     QAbstractButton* button = ListButton(name, QString::fromUtf8(caption), hint, command);
     button->setIcon(style()->standardIcon(arrow));
     static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -130,23 +137,28 @@ void TMain::BuildPanel() {
   };
   copyRow->addStretch();
   copyButton("OneUpBtn", "Einzeln",
-             "Kopiert einen Tarif aus\r\n\"Samstag / Sonntag / Feiertag\"\r\nin \"Werktag\".", TCommand::CopyOneUp,
-             QStyle::SP_ArrowUp);
-  copyButton("AllUpBtn", "Alle", "Kopiert alle Tarife aus\r\n\"Samstag / Sonntag / Feiertag\"\r\nin \"Werktag\".",
+             "Kopiert einen Tarif aus\r\n\"Samstag / Sonntag / Feiertag\"\r\nin \"Werktag\".",
+             TCommand::CopyOneUp, QStyle::SP_ArrowUp);
+  copyButton("AllUpBtn", "Alle",
+             "Kopiert alle Tarife aus\r\n\"Samstag / Sonntag / Feiertag\"\r\nin \"Werktag\".",
              TCommand::CopyAllUp, QStyle::SP_ArrowUp);
   copyRow->addSpacing(24);
-  copyButton("OneDownBtn", "Einzeln", "Kopiert einen Tarif aus \"Werktag\" \r\nin \"Samstag / Sonntag / Feiertag\".",
+  copyButton("OneDownBtn", "Einzeln",
+             "Kopiert einen Tarif aus \"Werktag\" \r\nin \"Samstag / Sonntag / Feiertag\".",
              TCommand::CopyOneDown, QStyle::SP_ArrowDown);
-  copyButton("AllDownBtn", "Alle", "Kopiert alle Tarife aus \"Werktag\" \r\nin \"Samstag / Sonntag / Feiertag\".",
+  copyButton("AllDownBtn", "Alle",
+             "Kopiert alle Tarife aus \"Werktag\" \r\nin \"Samstag / Sonntag / Feiertag\".",
              TCommand::CopyAllDown, QStyle::SP_ArrowDown);
   copyRow->addStretch();
 
   auto* buttons2 = new QVBoxLayout;
   buttons2->addWidget(ListButton("AddEntry2Btn", QStringLiteral("+"), kAddEntryHint, TCommand::AddEntry2));
-  buttons2->addWidget(ListButton("EditEntry2Btn", QStringLiteral("\u270E"), kEditEntryHint, TCommand::EditEntry2));
-  buttons2->addWidget(ListButton("DeleteEntry2Btn", QStringLiteral("\u2212"), kDeleteEntryHint, TCommand::DeleteEntry2));
-  buttons2->addWidget(ListButton("TarifSortBtn", QStringLiteral("\u21C5"), "Zeigt Tarife neu-\r\nsortiert an.",
-                                 TCommand::SortAll));
+  buttons2->addWidget(
+      ListButton("EditEntry2Btn", QStringLiteral("\u270E"), kEditEntryHint, TCommand::EditEntry2));
+  buttons2->addWidget(
+      ListButton("DeleteEntry2Btn", QStringLiteral("\u2212"), kDeleteEntryHint, TCommand::DeleteEntry2));
+  buttons2->addWidget(ListButton("TarifSortBtn", QStringLiteral("\u21C5"),
+                                 "Zeigt Tarife neu-\r\nsortiert an.", TCommand::SortAll));
   buttons2->addStretch();
   auto* lower = new QHBoxLayout;
   lower->addWidget(TarifStrGrid2, 1);
@@ -181,7 +193,8 @@ void TMain::BuildPanel() {
   layout->addLayout(status);
 }
 
-QAbstractButton* TMain::ListButton(const char* name, const QString& caption, const char* hint, TCommand command) {
+QAbstractButton* TMain::ListButton(const char* name, const QString& caption, const char* hint,
+                                   TCommand command) {
   auto* button = new QToolButton(ListsArea);
   button->setObjectName(name);
   button->setText(caption);
@@ -205,11 +218,14 @@ void TMain::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
   file->setObjectName("FileMenu");
   MenuItem(file, "Neu1", QStringLiteral("&Neu"), TCommand::New, QKeySequence(Qt::CTRL | Qt::Key_N));
-  MenuItem(file, "Oeffnen1", QStringLiteral("\u00D6&ffnen..."), TCommand::Open, QKeySequence(Qt::CTRL | Qt::Key_O));
-  MenuItem(file, "Speichern1", QStringLiteral("&Speichern..."), TCommand::Save, QKeySequence(Qt::CTRL | Qt::Key_S));
+  MenuItem(file, "Oeffnen1", QStringLiteral("\u00D6&ffnen..."), TCommand::Open,
+           QKeySequence(Qt::CTRL | Qt::Key_O));
+  MenuItem(file, "Speichern1", QStringLiteral("&Speichern..."), TCommand::Save,
+           QKeySequence(Qt::CTRL | Qt::Key_S));
   MenuItem(file, "SpeichernUnter1", QStringLiteral("Speichern &unter..."), TCommand::SaveAs);
   file->addSeparator();
-  MenuItem(file, "Import1", QStringLiteral("&Import..."), TCommand::Import, QKeySequence(Qt::CTRL | Qt::Key_I));
+  MenuItem(file, "Import1", QStringLiteral("&Import..."), TCommand::Import,
+           QKeySequence(Qt::CTRL | Qt::Key_I));
   file->addSeparator();
   KeepFileDate1 = file->addAction(QStringLiteral("Aktualisierungs&datum nicht \u00E4ndern"));
   KeepFileDate1->setObjectName("KeepFileDate1");
@@ -224,7 +240,8 @@ void TMain::BuildMenus() {
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
   edit->setObjectName("EditMenu");
-  MenuItem(edit, "NeueTarifzone1", QStringLiteral("&Neue Tarifzone..."), TCommand::NewZone, QKeySequence(Qt::Key_F2));
+  MenuItem(edit, "NeueTarifzone1", QStringLiteral("&Neue Tarifzone..."), TCommand::NewZone,
+           QKeySequence(Qt::Key_F2));
   MenuItem(edit, "TarifzoneAendern1", QStringLiteral("Tarifzonenname und Optionen \u00E4n&dern..."),
            TCommand::EditZone, QKeySequence(Qt::Key_F3));
   MenuItem(edit, "TarifzoneLoeschen1", QStringLiteral("Tarifzone &l\u00F6schen"), TCommand::DeleteZone,
@@ -266,8 +283,8 @@ void TMain::BuildMenus() {
   templates->setObjectName("TemplateMenu");
   MenuItem(templates, "Providervorlagen1", QStringLiteral("&Providervorlagen bearbeiten..."),
            TCommand::ConnectionTemplates);
-  QAction* phone = MenuItem(templates, "Telefonievorlagen1", QStringLiteral("&Telefonievorlagen bearbeiten..."),
-                            TCommand::PhoneTemplates);
+  QAction* phone = MenuItem(templates, "Telefonievorlagen1",
+                            QStringLiteral("&Telefonievorlagen bearbeiten..."), TCommand::PhoneTemplates);
   phone->setVisible(false);  // never offered to the user
   QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
   help->setObjectName("HelpMenu");
@@ -311,7 +328,8 @@ void TMain::BuildToolBar() {
   button("ExitToolBtn", "Beenden", nullptr, TCommand::Exit);
   button("SaveToolBtn", "Speichern", nullptr, TCommand::Save);
   ToolBarTop->addSeparator();
-  button("ReorderToolBtn", "Tarifzonen neu anordnen", "Ordnet die Tarif-\r\nzonen neu an.", TCommand::ReorderZones);
+  button("ReorderToolBtn", "Tarifzonen neu anordnen", "Ordnet die Tarif-\r\nzonen neu an.",
+         TCommand::ReorderZones);
   button("NewZoneToolBtn", "Neue Tarifzone", "Erstellt eine neue\r\nTarifzone.", TCommand::NewZone);
   button("EditZoneToolBtn", "Tarif \u00E4ndern",
          "\u00C4ndert den Namen\r\nund die Optionen der \r\ngew\u00E4hlten Tarifzone.", TCommand::EditZone);
@@ -371,7 +389,9 @@ bool TMain::CommandBuilt(TCommand command) const {
   return it != commands_.end() && it->second.Handler;
 }
 
-bool TMain::CommandsReady() const { return MainPanel->isEnabled(); }
+bool TMain::CommandsReady() const {
+  return MainPanel->isEnabled();
+}
 
 void TMain::RunCommand(TCommand command) {
   if (!CommandsReady()) return;
@@ -404,9 +424,13 @@ void TMain::EndLongOperation() {
   RebuildGrids();
 }
 
-bool TMain::KeepFileDate() const { return KeepFileDate1->isChecked(); }
+bool TMain::KeepFileDate() const {
+  return KeepFileDate1->isChecked();
+}
 
-void TMain::UpdateTitle() { setWindowTitle(QString::fromStdString(EditorWindowTitle(document_))); }
+void TMain::UpdateTitle() {
+  setWindowTitle(QString::fromStdString(EditorWindowTitle(document_)));
+}
 
 void TMain::NewCommand() {
   if (!CommandsReady()) return;
@@ -457,24 +481,25 @@ TSaveOutcome TMain::SaveCommand() {
     document_.Description = name;
   }
   UpdateTitle();
-  if (ShowMessageBox("M\u00F6chten Sie wirklich die \u00C4nderungen in \"" + document_.Description +
-                         "\" speichern?",
-                     "", mkBestaetigung, mbYesNo) != idYes) {
+  if (ShowMessageBox(
+          "M\u00F6chten Sie wirklich die \u00C4nderungen in \"" + document_.Description + "\" speichern?", "",
+          mkBestaetigung, mbYesNo) != idYes) {
     return TSaveOutcome::Stopped;
   }
   BeginLongOperation("Speichern", true);
   TSaveOptions options;
   options.KeepDate = KeepFileDate();
-  const bool saved = SaveTarifFile(document_, options,
-                                   [this](const std::string& label, int percent) { ShowProgress(label, percent); });
+  const bool saved = SaveTarifFile(
+      document_, options, [this](const std::string& label, int percent) { ShowProgress(label, percent); });
   EndLongOperation();
   return saved ? TSaveOutcome::Saved : TSaveOutcome::Failed;
 }
 
 void TMain::SaveAsCommand() {
   if (!CommandsReady()) return;
-  if (ShowMessageBox("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rM\u00F6chten Sie dies wirklich?",
-                     "Speichern unter", mkFehler, mbYesNo) != idYes) {
+  if (ShowMessageBox(
+          "Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rM\u00F6chten Sie dies wirklich?",
+          "Speichern unter", mkFehler, mbYesNo) != idYes) {
     return;
   }
   TSaveDlg dlg(QStringLiteral("Speichern unter"), document_.Description, this);
@@ -520,8 +545,11 @@ void TMain::RebuildZoneControls(int current) {
     const QSignalBlocker block(TarifComboBox);
     TarifComboBox->clear();
     for (QAction* item : zoneItems_) {
+      // The item may be the one whose click led here.
       zoneGroup_->removeAction(item);
-      delete item;
+      ZoneMenu->removeAction(item);
+      item->setObjectName(QString());
+      item->deleteLater();
     }
     zoneItems_.clear();
     for (std::size_t i = 0; i < document_.Zones.size(); ++i) {
@@ -583,8 +611,8 @@ void TMain::RebuildGrids() {
     if (CommandsReady()) return;  // the change rebuilt the grids
   }
   const int zone = CurrentZone();
-  const bool shown = zone >= 0 && zone < static_cast<int>(document_.Zones.size()) &&
-                     !TarifComboBox->currentText().isEmpty();
+  const bool shown =
+      zone >= 0 && zone < static_cast<int>(document_.Zones.size()) && !TarifComboBox->currentText().isEmpty();
   for (TDayClass dayClass : kDayClasses) {
     FillTarifGrid(*Grid(dayClass), shown ? &document_.Zones[zone].Entries(dayClass) : nullptr);
   }
@@ -594,7 +622,9 @@ QTableWidget* TMain::Grid(TDayClass dayClass) const {
   return dayClass == TDayClass::Werktag ? TarifStrGrid1 : TarifStrGrid2;
 }
 
-int TMain::SelectedEntry(TDayClass dayClass) const { return Grid(dayClass)->currentRow(); }
+int TMain::SelectedEntry(TDayClass dayClass) const {
+  return Grid(dayClass)->currentRow();
+}
 
 void TMain::GridPopup(QTableWidget* grid, const QPoint& pos) {
   QMenu* menu = grid == TarifStrGrid1 ? GridMenu1 : GridMenu2;
@@ -625,7 +655,8 @@ void TMain::GridKey(QTableWidget* grid, QEvent* event, bool& handled) {
 // ---------------------------------------------------------------- window events
 
 bool TMain::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::ToolTip && std::find(unhinted_.begin(), unhinted_.end(), watched) != unhinted_.end()) {
+  if (event->type() == QEvent::ToolTip &&
+      std::find(unhinted_.begin(), unhinted_.end(), watched) != unhinted_.end()) {
     return true;
   }
   if (watched == TarifComboBox) {
@@ -634,8 +665,10 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
       case QEvent::KeyRelease:
         // The zone is chosen from the drop-down list only.
         return static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1;
-      case QEvent::Wheel: return true;
-      default: return false;
+      case QEvent::Wheel:
+        return true;
+      default:
+        return false;
     }
   }
   if ((watched == TarifStrGrid1 || watched == TarifStrGrid2) &&

@@ -93,12 +93,15 @@ void TOpenDlg::SelectLine(int row, bool takeText) {
     QuickSearchEdit->setText(OpenListBox->item(row)->text());
     settingText_ = false;
   }
-  InfoLabel->setText(selected ? QString::fromStdString(TariffFileUpdateText(records_[row].FileName)) : QString());
+  InfoLabel->setText(selected ? QString::fromStdString(TariffFileUpdateText(records_[row].FileName))
+                              : QString());
   OpenBtn->setEnabled(selected);
   DeleteBtn->setEnabled(selected);
 }
 
-void TOpenDlg::OpenListBoxClick() { SelectLine(OpenListBox->currentRow(), true); }
+void TOpenDlg::OpenListBoxClick() {
+  SelectLine(OpenListBox->currentRow(), true);
+}
 
 void TOpenDlg::QuickSearchEditChange(const QString& text) {
   if (settingText_) return;

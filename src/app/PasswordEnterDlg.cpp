@@ -10,7 +10,8 @@ namespace dudode {
 
 TPasswordEnterDlg::TPasswordEnterDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Zugriffsschutz"));
-  auto* text = new QLabel(QStringLiteral("Diese Funktion wurde durch ein Pa\u00DFwort gesch\u00FCtzt!"), this);
+  auto* text =
+      new QLabel(QStringLiteral("Diese Funktion wurde durch ein Pa\u00DFwort gesch\u00FCtzt!"), this);
   auto* label = new QLabel(QStringLiteral("Pa\u00DFwort:"), this);
   PasswordEdit = new QLineEdit(this);
   PasswordEdit->setObjectName("PasswordEdit");
@@ -38,6 +39,8 @@ TPasswordEnterDlg::TPasswordEnterDlg(QWidget* parent) : QDialog(parent) {
   layout->addLayout(buttons);
 }
 
-std::string TPasswordEnterDlg::Password() const { return PasswordEdit->text().toStdString(); }
+std::string TPasswordEnterDlg::Password() const {
+  return PasswordEdit->text().toStdString();
+}
 
 }  // namespace dudode

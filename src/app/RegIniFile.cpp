@@ -72,7 +72,8 @@ QString TTheRegIniFile::ExistingGroup() {
 
 QString TTheRegIniFile::Key(const std::string& name) {
   const QString existing = ExistingGroup();
-  return (existing.isEmpty() ? QString::fromStdString(Group()) : existing) + '/' + QString::fromStdString(name);
+  return (existing.isEmpty() ? QString::fromStdString(Group()) : existing) + '/' +
+         QString::fromStdString(name);
 }
 
 std::string TTheRegIniFile::ReadString(const std::string& name, const std::string& defaultValue) {
@@ -91,7 +92,9 @@ void TTheRegIniFile::WriteString(const std::string& name, const std::string& val
   errorCode_ = Settings().status() == QSettings::NoError ? 0 : 1;
 }
 
-bool TTheRegIniFile::SectionExists() { return !ExistingGroup().isEmpty(); }
+bool TTheRegIniFile::SectionExists() {
+  return !ExistingGroup().isEmpty();
+}
 
 TProgramSettings ReadProgramSettings() {
   TTheRegIniFile reg;
@@ -113,6 +116,8 @@ void MarkTariffUpdates() {
   if (reg.SectionExists()) reg.WriteString("TariffUpdatesAvail", "YES");
 }
 
-void SetSettingsFileForTests(const std::string& path) { SettingsFileForTests() = path; }
+void SetSettingsFileForTests(const std::string& path) {
+  SettingsFileForTests() = path;
+}
 
 }  // namespace dudode

@@ -49,12 +49,15 @@ TSaveDlg::TSaveDlg(const QString& title, const std::string& name, QWidget* paren
 bool TSaveDlg::FileNameEditExit() {
   FileNameEdit->setText(FileNameEdit->text().trimmed());
   if (IsMissingFileName(FileNameEdit->text().toStdString())) {
-    ShowMessageBox("Sie sollten einen Namen f\u00FCr die Tarifdatei angeben, ansonsten speichert der Editor nicht!", "",
-                   mkFehler, mbOK);
+    ShowMessageBox(
+        "Sie sollten einen Namen f\u00FCr die Tarifdatei angeben, ansonsten speichert der Editor nicht!", "",
+        mkFehler, mbOK);
   }
   return true;
 }
 
-std::string TSaveDlg::Name() const { return FileNameEdit->text().trimmed().toStdString(); }
+std::string TSaveDlg::Name() const {
+  return FileNameEdit->text().trimmed().toStdString();
+}
 
 }  // namespace dudode

@@ -14,7 +14,9 @@ namespace {
 // The picture: a telephone receiver over a rising chart of charges.
 class TStartPicture : public QWidget {
  public:
-  explicit TStartPicture(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+  explicit TStartPicture(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -55,7 +57,8 @@ class TStartPicture : public QWidget {
     title.setPointSize(30);
     title.setBold(true);
     p.setFont(title);
-    p.drawText(QRectF(0, 12, r.width() - 16, 60), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Dudode"));
+    p.drawText(QRectF(0, 12, r.width() - 16, 60), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("Dudode"));
   }
 };
 

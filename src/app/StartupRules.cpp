@@ -14,7 +14,9 @@ int CurrencyBaseFromText(std::string_view text) {
   return ok && value > 0 ? value : 100;
 }
 
-bool IsYes(std::string_view text) { return text == "YES"; }
+bool IsYes(std::string_view text) {
+  return text == "YES";
+}
 
 TProgramSettings SettingsFromStored(const TStoredSettings& stored) {
   TProgramSettings settings;
@@ -32,7 +34,8 @@ std::string DecodePassword(std::string_view stored) {
   if (TrimBlanks(bytes).empty()) return LeftChars(stored, kMaxPasswordChars);
   std::string decoded = bytes;
   for (std::size_t i = bytes.size() - 1; i >= 1; --i) {
-    decoded[i] = static_cast<char>(static_cast<unsigned char>(bytes[i]) - static_cast<unsigned char>(bytes[i - 1]));
+    decoded[i] =
+        static_cast<char>(static_cast<unsigned char>(bytes[i]) - static_cast<unsigned char>(bytes[i - 1]));
   }
   return LeftChars(Cp1252ToUtf8(decoded), kMaxPasswordChars);
 }

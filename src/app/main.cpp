@@ -1,5 +1,7 @@
 // The editor's entry: one instance per user, German texts, regional settings
 // from the system, then the main window.
+#include "app/Main.h"
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -7,7 +9,6 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
-#include "app/Main.h"
 #include "app/StartupRules.h"
 #include "core/Files.h"
 #include "core/MessageBox.h"

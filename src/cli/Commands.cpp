@@ -10,7 +10,7 @@ namespace dudode::cli {
 
 std::vector<TCommand> AllCommands() {
   std::vector<TCommand> all;
-  for (auto group : {TarifCommands}) {
+  for (auto group : {TarifCommands, ToolCommands, ProviderCommands, TemplateCommands}) {
     for (TCommand& command : group()) all.push_back(std::move(command));
   }
   return all;
@@ -34,6 +34,21 @@ std::string UsageText() {
       "Meldungen erscheinen als eine Zeile \"Titel: Text\" auf der Standardfehlerausgabe.\n"
       "Exit-Status: 0 erfolgreich, 1 Befehl fehlgeschlagen, 2 falscher Aufruf.\n";
   return text;
+}
+
+const TCommand* FindCommand(const std::vector<TCommand>& commands, const std::vector<std::string>& args,
+                            std::size_t& consumed) {
+  for (const TCommand& command : commands) {
+    std::string name;
+    for (std::size_t i = 0; i < args.size() && i < 2; ++i) {
+      name += (i == 0 ? "" : " ") + args[i];
+      if (name == command.Name) {
+        consumed = i + 1;
+        return &command;
+      }
+    }
+  }
+  return nullptr;
 }
 
 bool TParsedArgs::Has(const std::string& flag) const {

@@ -12,7 +12,7 @@ constexpr int kExitFailure = 1;  // the command could not do its work
 constexpr int kExitUsage = 2;    // the arguments were not understood
 
 struct TCommand {
-  std::string Name;
+  std::string Name;  // one word, or two for a command group ("provider dump")
   std::string Arguments;  // for the usage text, e.g. "DIR FILE [--keep-date]"
   std::string Summary;    // one line for the usage text
   // Receives the arguments after the command name; returns the exit status.
@@ -20,6 +20,14 @@ struct TCommand {
 };
 
 std::vector<TCommand> TarifCommands();
+std::vector<TCommand> ToolCommands();
+std::vector<TCommand> ProviderCommands();
+std::vector<TCommand> TemplateCommands();
+
+// The command that args start with (a name may be two words, such as
+// "provider dump"), or nullptr; consumed tells how many words it took.
+const TCommand* FindCommand(const std::vector<TCommand>& commands, const std::vector<std::string>& args,
+                            std::size_t& consumed);
 
 std::vector<TCommand> AllCommands();
 std::string UsageText();

@@ -39,8 +39,10 @@ int main(int argc, char** argv) {
     std::fputs(UsageText().c_str(), stdout);
     return kExitOk;
   }
-  for (const TCommand& command : AllCommands()) {
-    if (command.Name == args[0]) return command.Run({args.begin() + 1, args.end()});
+  const std::vector<TCommand> commands = AllCommands();
+  std::size_t consumed = 0;
+  if (const TCommand* command = FindCommand(commands, args, consumed)) {
+    return command->Run({args.begin() + static_cast<std::ptrdiff_t>(consumed), args.end()});
   }
   PrintError("Unbekannter Befehl: " + args[0]);
   std::fputs(UsageText().c_str(), stderr);

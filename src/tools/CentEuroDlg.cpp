@@ -58,7 +58,9 @@ TCentEuroDlg::TCentEuroDlg(QWidget* parent) : QDialog(parent) {
   CentEdit->selectAll();
 }
 
-double TCentEuroDlg::Euro() const { return EuroEdit->Value(); }
+double TCentEuroDlg::Euro() const {
+  return EuroEdit->Value();
+}
 
 void TCentEuroDlg::CentEditChange() {
   if (converting_) return;

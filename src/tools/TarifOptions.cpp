@@ -7,7 +7,9 @@
 namespace dudode {
 namespace {
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 bool IsValidDate(int year, int month, int day) {
   static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -102,9 +104,15 @@ std::string PriceKeyMessage() {
   return "Nur Ziffern von \"0\" .. \"9\" und \"" + Regional().DecimalSeparator + "\" erlaubt!";
 }
 
-bool IsCommentCharacter(std::string_view character) { return character == ";"; }
+bool IsCommentCharacter(std::string_view character) {
+  return character == ";";
+}
 
-double CentsToEuro(double cents) { return cents / 100.0; }
-double EuroToCents(double euro) { return euro * 100.0; }
+double CentsToEuro(double cents) {
+  return cents / 100.0;
+}
+double EuroToCents(double euro) {
+  return euro * 100.0;
+}
 
 }  // namespace dudode

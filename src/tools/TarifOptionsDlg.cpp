@@ -72,7 +72,8 @@ TTarifOptionsDlg::TTarifOptionsDlg(QWidget* parent) : QDialog(parent) {
   CurrencyLabel1->setObjectName("CurrencyLabel1");
   CurrencyLabel2 = new QLabel(currency, filePage);
   CurrencyLabel2->setObjectName("CurrencyLabel2");
-  CWChckBox2431 = new QCheckBox(QStringLiteral(" Der CityWeekend - Tarif gilt auch am 24.12. und 31.12.."), filePage);
+  CWChckBox2431 =
+      new QCheckBox(QStringLiteral(" Der CityWeekend - Tarif gilt auch am 24.12. und 31.12.."), filePage);
   CWChckBox2431->setObjectName("CWChckBox2431");
   AccessCodeEdit = new QLineEdit(filePage);
   AccessCodeEdit->setObjectName("AccessCodeEdit");
@@ -97,13 +98,15 @@ TTarifOptionsDlg::TTarifOptionsDlg(QWidget* parent) : QDialog(parent) {
   auto* fileLayout = new QGridLayout(filePage);
   fileLayout->addWidget(Caption(QStringLiteral("Name der Tarifdatei:"), FileNameEdit, filePage), 0, 0, 1, 3);
   fileLayout->addWidget(FileNameEdit, 1, 0, 1, 3);
-  fileLayout->addWidget(Caption(QStringLiteral("Standardpreis pro Gespr\u00E4ch:"), BaseValueEdit, filePage), 2, 0);
+  fileLayout->addWidget(Caption(QStringLiteral("Standardpreis pro Gespr\u00E4ch:"), BaseValueEdit, filePage),
+                        2, 0);
   fileLayout->addWidget(BaseValueEdit, 2, 1);
   fileLayout->addWidget(CurrencyLabel1, 2, 2);
   fileLayout->addWidget(Caption(QStringLiteral("Standardpreis pro Einheit:"), PriceEdit, filePage), 3, 0);
   fileLayout->addWidget(PriceEdit, 3, 1);
   fileLayout->addWidget(CurrencyLabel2, 3, 2);
-  fileLayout->addWidget(Caption(QStringLiteral("Standardl\u00E4nge einer Einheit"), TaktEdit, filePage), 4, 0);
+  fileLayout->addWidget(Caption(QStringLiteral("Standardl\u00E4nge einer Einheit"), TaktEdit, filePage), 4,
+                        0);
   fileLayout->addWidget(TaktEdit, 4, 1);
   fileLayout->addWidget(new QLabel(QStringLiteral("Sekunde(n)"), filePage), 4, 2);
   fileLayout->addWidget(
@@ -123,7 +126,8 @@ TTarifOptionsDlg::TTarifOptionsDlg(QWidget* parent) : QDialog(parent) {
   auto* providerLayout = new QVBoxLayout(providerPage);
   providerLayout->addWidget(Caption(QStringLiteral("URL (optional):"), WWWEdit, providerPage));
   providerLayout->addWidget(WWWEdit);
-  providerLayout->addWidget(Caption(QStringLiteral("Telefon Hotline (optional):"), HotlineEdit, providerPage));
+  providerLayout->addWidget(
+      Caption(QStringLiteral("Telefon Hotline (optional):"), HotlineEdit, providerPage));
   providerLayout->addWidget(HotlineEdit);
   providerLayout->addWidget(
       Caption(QStringLiteral("Info E-Mail - Adresse (optional):"), EMAILEdit, providerPage));
@@ -163,12 +167,14 @@ TTarifOptionsDlg::TTarifOptionsDlg(QWidget* parent) : QDialog(parent) {
   auto* mechanics = new TDialogMechanics(this);
   mechanics->NoChecksFor(closeBtn);
   // Number fields, the information fields and the check box: Enter moves on.
-  for (QWidget* w : std::initializer_list<QWidget*>{BaseValueEdit, TaktEdit, ZoneCount, LastEditDate, CWChckBox2431}) {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{BaseValueEdit, TaktEdit, ZoneCount, LastEditDate, CWChckBox2431}) {
     mechanics->EnterMovesFocus(w);
   }
   // Text fields: Enter moves on, ";" cannot be typed.
   const auto noComment = [](const QString& c) { return !IsCommentCharacter(c.toStdString()); };
-  for (QLineEdit* edit : {FileNameEdit, AccessCodeEdit, WWWEdit, HotlineEdit, EMAILEdit, CommentEdit, CopyrightEdit}) {
+  for (QLineEdit* edit :
+       {FileNameEdit, AccessCodeEdit, WWWEdit, HotlineEdit, EMAILEdit, CommentEdit, CopyrightEdit}) {
     mechanics->EnterMovesFocus(edit);
     mechanics->FilterKeys(edit, noComment);
     DropCommentCharacters(edit);

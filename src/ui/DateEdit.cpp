@@ -15,7 +15,9 @@ std::string TDateEdit::Ddmm() const {
   return StripDateSeparator(displayText().replace('_', ' ').toStdString());
 }
 
-void TDateEdit::SetDdmm(const std::string& ddmm) { setText(QString::fromStdString(DateDisplay(ddmm))); }
+void TDateEdit::SetDdmm(const std::string& ddmm) {
+  setText(QString::fromStdString(DateDisplay(ddmm)));
+}
 
 bool TDateEdit::IsValidDate() const {
   static const int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

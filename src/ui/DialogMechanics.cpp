@@ -34,7 +34,9 @@ TDialogMechanics::TField& TDialogMechanics::Field(QWidget* field) {
   return it->second;
 }
 
-void TDialogMechanics::EnterMovesFocus(QWidget* field) { Field(field).EnterMovesFocus = true; }
+void TDialogMechanics::EnterMovesFocus(QWidget* field) {
+  Field(field).EnterMovesFocus = true;
+}
 
 void TDialogMechanics::EnterRuns(QWidget* field, std::function<void()> action) {
   Field(field).EnterAction = std::move(action);
@@ -48,9 +50,13 @@ void TDialogMechanics::FilterKeys(QWidget* field, std::function<bool(const QStri
   Field(field).Filter = std::move(filter);
 }
 
-void TDialogMechanics::NoChecksFor(QWidget* control) { noChecks_.insert(control); }
+void TDialogMechanics::NoChecksFor(QWidget* control) {
+  noChecks_.insert(control);
+}
 
-bool TDialogMechanics::CheckRunning() { return RunningChecks() > 0; }
+bool TDialogMechanics::CheckRunning() {
+  return RunningChecks() > 0;
+}
 
 void TDialogMechanics::MoveFocusOn(QWidget* field) {
   for (QWidget* next = field->nextInFocusChain(); next && next != field; next = next->nextInFocusChain()) {
@@ -74,7 +80,11 @@ bool TDialogMechanics::LeaveField(QWidget* field, TField& entry) {
     // The message box has closed; the focus change that led here is still
     // under way, so give the focus back once it is done.
     QMetaObject::invokeMethod(
-        guard, [guard] { if (guard) guard->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
+        guard,
+        [guard] {
+          if (guard) guard->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
   }
   return ok;
 }
@@ -108,7 +118,8 @@ bool TDialogMechanics::eventFilter(QObject* watched, QEvent* event) {
       LeaveField(field, entry);
       return false;
     }
-    default: return false;
+    default:
+      return false;
   }
 }
 

@@ -9,7 +9,9 @@
 
 namespace dudode {
 namespace {
-QString DecimalSeparator() { return QString::fromStdString(Regional().DecimalSeparator); }
+QString DecimalSeparator() {
+  return QString::fromStdString(Regional().DecimalSeparator);
+}
 }  // namespace
 
 TNumberEdit::TNumberEdit(QWidget* parent) : QLineEdit(parent) {
@@ -29,7 +31,9 @@ void TNumberEdit::SetRange(double minimum, double maximum) {
   SetValue(Value());
 }
 
-double TNumberEdit::Limit(double value) const { return std::clamp(value, minimum_, maximum_); }
+double TNumberEdit::Limit(double value) const {
+  return std::clamp(value, minimum_, maximum_);
+}
 
 bool TNumberEdit::Parse(const QString& text, double& value) const {
   QString t = text.trimmed();

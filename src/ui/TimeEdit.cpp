@@ -11,9 +11,13 @@ TTimeEdit::TTimeEdit(QWidget* parent) : QLineEdit(parent) {
   SetSeconds(0);
 }
 
-std::string TTimeEdit::TimeText() const { return displayText().replace('_', ' ').toStdString(); }
+std::string TTimeEdit::TimeText() const {
+  return displayText().replace('_', ' ').toStdString();
+}
 
-void TTimeEdit::SetSeconds(std::uint32_t seconds) { setText(QString::fromStdString(dudode::TimeText(seconds))); }
+void TTimeEdit::SetSeconds(std::uint32_t seconds) {
+  setText(QString::fromStdString(dudode::TimeText(seconds)));
+}
 
 std::uint32_t TTimeEdit::Seconds(int extraSeconds, bool* valid) const {
   // ParseTime reads hours from characters 1-2 and minutes from 4-5.

@@ -15,7 +15,7 @@ struct TTarifGridColumn {
   int Width;  // initial width in pixels
 };
 
-inline constexpr std::array<TTarifGridColumn, kTarifGridColumns> kTarifGridColumnSpecs = {{
+inline constexpr std::array<TTarifGridColumn, kTarifGridColumns> kTarifGridColumnLayout = {{
     {"von", 73},
     {"bis", 73},
     {"Zeittakt", 120},

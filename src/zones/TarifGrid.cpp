@@ -1,8 +1,9 @@
 #include "zones/TarifGrid.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
-#include <algorithm>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "zones/GridTexts.h"
 
@@ -11,9 +12,26 @@ namespace dudode {
 void SetupTarifGrid(QTableWidget& grid) {
   grid.setColumnCount(kTarifGridColumns);
   QStringList titles;
-  for (const TTarifGridColumn& column : kTarifGridColumnSpecs) titles << QString::fromUtf8(column.Title);
+  for (const TTarifGridColumn& column : kTarifGridColumnLayout) titles << QString::fromUtf8(column.Title);
   grid.setHorizontalHeaderLabels(titles);
-  for (int i = 0; i < kTarifGridColumns; ++i) grid.setColumnWidth(i, kTarifGridColumnSpecs[i].Width);
+  // The layout's widths were made for a smaller font: widen a column where a
+  // typical cell or its title would not fit, so that no text is cut at start.
+  TTarifEntry typical;
+  typical.StartSec = 8 * 3600;
+  typical.EndSec = 17 * 3600 + 59 * 60 + 59;
+  typical.Takt = 60;
+  typical.PricePerUnit = 0.12;
+  typical.DateFrom = "0101";
+  typical.DateTo = "3112";
+  typical.Weekdays = ParseWeekdays("23456");
+  const TTarifGridRow sample = EntryCellTexts(typical);
+  const QFontMetrics metrics(grid.font());
+  const QFontMetrics headerMetrics(grid.horizontalHeader()->font());
+  for (int i = 0; i < kTarifGridColumns; ++i) {
+    const int cell = metrics.horizontalAdvance(QString::fromStdString(sample[i])) + 12;
+    const int title = headerMetrics.horizontalAdvance(titles[i]) + 16;
+    grid.setColumnWidth(i, std::max({kTarifGridColumnLayout[i].Width, cell, title}));
+  }
   grid.horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   grid.horizontalHeader()->setHighlightSections(false);
   grid.verticalHeader()->setVisible(false);

@@ -31,7 +31,8 @@ TEST_F(FileCommandsTest, CloseQueryInItsThreeForms) {
       {"named",
        true,
        "Stadt",
-       {"Es wurden nicht alle \u00C4nderungen in \"Stadt\" gespeichert.\r\rM\u00F6chten Sie die Angaben jetzt "
+       {"Es wurden nicht alle \u00C4nderungen in \"Stadt\" gespeichert.\r\rM\u00F6chten Sie die Angaben "
+        "jetzt "
         "speichern?",
         "Die \u00C4nderungen gehen damit verloren!"}},
       {"unnamed",
@@ -52,7 +53,8 @@ TEST_F(FileCommandsTest, CloseQueryInItsThreeForms) {
     main.Document().Description = c.description;
     main.Document().Modified = c.modified;
     TScriptedMessageBoxes boxes;
-    if (!c.boxes.empty()) boxes.Expect(c.boxes[0], idNo, "Dudode - Editor").Expect(c.boxes[1], idOK, "Dudode - Editor");
+    if (!c.boxes.empty())
+      boxes.Expect(c.boxes[0], idNo, "Dudode - Editor").Expect(c.boxes[1], idOK, "Dudode - Editor");
     EXPECT_TRUE(main.close());
     if (c.boxes.size() == 2) {
       EXPECT_EQ(mkBestaetigung, boxes.Boxes()[0].Kind);
@@ -69,9 +71,12 @@ TEST_F(FileCommandsTest, CloseQueryYesSavesBeforeClosing) {
   main.Document().FileName = "RATES.4";
   main.Document().Modified = true;
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Es wurden nicht alle \u00C4nderungen in \"Stadt\" gespeichert.\r\rM\u00F6chten Sie die Angaben jetzt "
-               "speichern?",
-               idYes)
+  boxes
+      .Expect(
+          "Es wurden nicht alle \u00C4nderungen in \"Stadt\" gespeichert.\r\rM\u00F6chten Sie die Angaben "
+          "jetzt "
+          "speichern?",
+          idYes)
       .Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Stadt\" speichern?", idYes);
   EXPECT_TRUE(main.close());
   EXPECT_TRUE(dir.Exists("RATES.4"));
@@ -84,11 +89,37 @@ TEST_F(FileCommandsTest, CloseQueryStoppedSaveStillCloses) {
   main.Document().Description = "Stadt";
   main.Document().Modified = true;
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Es wurden nicht alle \u00C4nderungen in \"Stadt\" gespeichert.\r\rM\u00F6chten Sie die Angaben jetzt "
-               "speichern?",
-               idYes)
+  boxes
+      .Expect(
+          "Es wurden nicht alle \u00C4nderungen in \"Stadt\" gespeichert.\r\rM\u00F6chten Sie die Angaben "
+          "jetzt "
+          "speichern?",
+          idYes)
       .Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Stadt\" speichern?", idNo);
   EXPECT_TRUE(main.close());
+}
+
+TEST_F(FileCommandsTest, AFailedSaveKeepsTheWindowOpen) {
+  TMain main;
+  main.show();
+  OpenTwoZoneFile(main);
+  const std::string original = dir.Read("RATES.1");
+  main.Document().Modified = true;
+  TScriptedMessageBoxes boxes;
+  boxes
+      .Expect(
+          "Es wurden nicht alle \u00C4nderungen in \"Zwei Zonen Tarif\" gespeichert.\r\rM\u00F6chten Sie die "
+          "Angaben jetzt speichern?",
+          idYes)
+      .Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Zwei Zonen Tarif\" speichern?", idYes)
+      .AcceptAll();  // the writer's message about the full disk
+  InjectWriteFailureAfter(100);
+  EXPECT_FALSE(main.close());
+  EXPECT_TRUE(main.isVisible());
+  EXPECT_TRUE(main.Document().Modified);
+  EXPECT_EQ(original, dir.Read("RATES.1"));
+  EXPECT_EQ(3u, boxes.Boxes().size());
+  EXPECT_TRUE(main.CommandsReady());
 }
 
 TEST_F(FileCommandsTest, CancelInTheQuestionBeforeNewOrOpenLeavesAllAsItWas) {
@@ -150,7 +181,8 @@ TEST_F(FileCommandsTest, CancellingTheFirstOpenSetsUpANewFile) {
   Trigger(main, "Oeffnen1");
   EXPECT_EQ("RATES.1", main.Document().FileName);
   EXPECT_TRUE(main.Document().CityWeekend);
-  EXPECT_EQ(QStringLiteral("Dudode - Editor 3.10 [Unbekannte Datei - Keine Information]"), main.windowTitle());
+  EXPECT_EQ(QStringLiteral("Dudode - Editor 3.10 [Unbekannte Datei - Keine Information]"),
+            main.windowTitle());
 }
 
 TEST_F(FileCommandsTest, CancellingOpenLeavesALoadedDocumentAlone) {
@@ -272,8 +304,9 @@ TEST_F(FileCommandsTest, SaveAsWithTheSameNameWritesTheExistingFile) {
   TMain main;
   OpenTwoZoneFile(main);
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rM\u00F6chten Sie dies wirklich?", idYes,
-               "Speichern unter")
+  boxes
+      .Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rM\u00F6chten Sie dies wirklich?",
+              idYes, "Speichern unter")
       .Expect("Die Speicherung erfolgt in die bestehende Datei!", idOK)
       .Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Zwei Zonen Tarif\" speichern?", idYes);
   TModalScript script;
@@ -295,7 +328,9 @@ TEST_F(FileCommandsTest, SaveAsWithANewNameWritesANewFile) {
   OpenTwoZoneFile(main);
   const std::string original = dir.Read("RATES.1");
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rM\u00F6chten Sie dies wirklich?", idYes)
+  boxes
+      .Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rM\u00F6chten Sie dies wirklich?",
+              idYes)
       .Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Kopie\" speichern?", idYes);
   TModalScript script;
   script.Then("dudode::TSaveDlg", [](QDialog& dlg) {
@@ -317,7 +352,8 @@ TEST_F(FileCommandsTest, SaveAsStopsUnlessConfirmedAndNamed) {
   OpenTwoZoneFile(main);
   {
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rM\u00F6chten Sie dies wirklich?", idNo);
+    boxes.Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rM\u00F6chten Sie dies wirklich?",
+                 idNo);
     Trigger(main, "SpeichernUnter1");
   }
   {

@@ -42,7 +42,8 @@ class OpenDlgTest : public ::testing::Test {
   }
 
   // Shows the dialog and works it; returns the result and the chosen file.
-  std::pair<int, std::string> Work(const std::function<void(QDialog&)>& step, const std::string& current = "") {
+  std::pair<int, std::string> Work(const std::function<void(QDialog&)>& step,
+                                   const std::string& current = "") {
     TModalScript script;
     script.Then("dudode::TOpenDlg", step);
     TOpenDlg dlg(current);
@@ -74,8 +75,8 @@ TEST_F(OpenDlgTest, QuickSearchSelectsTheMatchingLine) {
     int row;
     const char* info;
   } cases[] = {
-      {"RAT", 3, "Aktualisiert: 31.01.2024"},   // the exact line wins over an earlier beginning
-      {"ra", 1, ""},                             // else the first beginning, any case; no date, no label
+      {"RAT", 3, "Aktualisiert: 31.01.2024"},  // the exact line wins over an earlier beginning
+      {"ra", 1, ""},                           // else the first beginning, any case; no date, no label
       {"RAT-", 2, "Aktualisiert: 31.01.2024"},
       {"fern", 0, "Aktualisiert: 24.12.1999"},
       {"x", -1, ""},
@@ -181,7 +182,8 @@ TEST(SaveDlgTest, LeavingTheNameFieldWarnsAboutAMissingName) {
     SCOPED_TRACE(c.typed);
     TScriptedMessageBoxes boxes;
     if (c.warned) {
-      boxes.Expect("Sie sollten einen Namen f\u00FCr die Tarifdatei angeben, ansonsten speichert der Editor nicht!");
+      boxes.Expect(
+          "Sie sollten einen Namen f\u00FCr die Tarifdatei angeben, ansonsten speichert der Editor nicht!");
     }
     TModalScript script;
     script.Then("dudode::TSaveDlg", [&](QDialog& dlg) {

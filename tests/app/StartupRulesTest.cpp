@@ -11,7 +11,8 @@ namespace {
 std::string Encode(const std::string& plain) {
   std::string bytes = Utf8ToCp1252(plain);
   for (std::size_t i = 1; i < bytes.size(); ++i) {
-    bytes[i] = static_cast<char>(static_cast<unsigned char>(bytes[i]) + static_cast<unsigned char>(bytes[i - 1]));
+    bytes[i] =
+        static_cast<char>(static_cast<unsigned char>(bytes[i]) + static_cast<unsigned char>(bytes[i - 1]));
   }
   return Cp1252ToUtf8(bytes);
 }
@@ -22,12 +23,12 @@ TEST(PasswordTest, DecodesStoredPasswords) {
     std::string plain;
   } cases[] = {
       {"", ""},
-      {"x", "x"},                    // one character needs no decoding
-      {"   ", "   "},               // blanks only: not decoded
+      {"x", "x"},                     // one character needs no decoding
+      {"   ", "   "},                 // blanks only: not decoded
       {Cp1252ToUtf8("A\x82"), "AA"},  // 0x41 + 0x41 = 0x82, stored as 1252 holds it
       {Encode("Geheim"), "Geheim"},
       {Encode("\u00E4\u00F6\u00FC\u00DF9"), "\u00E4\u00F6\u00FC\u00DF9"},
-      {Encode("zzzz"), "zzzz"},     // sums wrap around 256
+      {Encode("zzzz"), "zzzz"},  // sums wrap around 256
   };
   for (const Case& c : cases) {
     EXPECT_EQ(c.plain, DecodePassword(c.stored)) << "stored " << c.stored;
@@ -67,17 +68,14 @@ TEST(SettingsTest, EditorIsProtectedOnlyByFlagFiveWithAPassword) {
     std::string password;
     bool protectedEditor;
   } cases[] = {
-      {"YES", "", false},
-      {"YES", "a", true},
-      {"yes", "a", false},
-      {"NO", "a", false},
-      {"", "a", false},
+      {"YES", "", false}, {"YES", "a", true}, {"yes", "a", false}, {"NO", "a", false}, {"", "a", false},
   };
   for (const Case& c : cases) {
     TStoredSettings stored;
     stored.Flags[4] = c.flag5;
     stored.Password = c.password;
-    EXPECT_EQ(c.protectedEditor, SettingsFromStored(stored).EditorProtected()) << c.flag5 << "/" << c.password;
+    EXPECT_EQ(c.protectedEditor, SettingsFromStored(stored).EditorProtected())
+        << c.flag5 << "/" << c.password;
   }
   TStoredSettings others;
   others.Flags = {"YES", "NO", "YES", "", "NO"};
@@ -103,12 +101,6 @@ TEST(StartupRulesTest, FileSystemRootIsRefused) {
   EXPECT_FALSE(IsFileSystemRoot("/opt/"));
   EXPECT_FALSE(IsFileSystemRoot("/a/"));
   EXPECT_FALSE(IsFileSystemRoot("/opt/dudode/bin/"));
-}
-
-TEST(StartupRulesTest, WindowTitleNamesTheDescription) {
-  TTarifFile doc;
-  doc.Description = "Stadtwerke Nord";
-  EXPECT_EQ("Dudode - Editor 3.10 [Stadtwerke Nord]", EditorWindowTitle(doc));
 }
 
 }  // namespace

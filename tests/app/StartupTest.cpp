@@ -30,7 +30,8 @@ class StartupTest : public test::MainTest {
   static std::string Encode(const std::string& plain) {
     std::string bytes = Utf8ToCp1252(plain);
     for (std::size_t i = 1; i < bytes.size(); ++i) {
-      bytes[i] = static_cast<char>(static_cast<unsigned char>(bytes[i]) + static_cast<unsigned char>(bytes[i - 1]));
+      bytes[i] =
+          static_cast<char>(static_cast<unsigned char>(bytes[i]) + static_cast<unsigned char>(bytes[i - 1]));
     }
     return Cp1252ToUtf8(bytes);
   }
@@ -84,8 +85,8 @@ TEST_F(StartupTest, WrongOrNoPasswordEndsTheProgram) {
     SCOPED_TRACE(typed);
     TMain main;
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Der Editor kann nicht weiter ausgef\u00FChrt werden, da das Pa\u00DFwort inkorrekt ist!", idOK,
-                 "Zugriffsverletzung");
+    boxes.Expect("Der Editor kann nicht weiter ausgef\u00FChrt werden, da das Pa\u00DFwort inkorrekt ist!",
+                 idOK, "Zugriffsverletzung");
     TModalScript script;
     script.Then("dudode::TPasswordEnterDlg", [&](QDialog& dlg) {
       Type(Find<QLineEdit>(dlg, "PasswordEdit"), typed);
@@ -134,7 +135,8 @@ TEST_F(StartupTest, RefusesToRunFromTheFileSystemRoot) {
   TMain main;
   TScriptedMessageBoxes boxes;
   boxes.Expect(
-      "Der Editor mu\u00DF sich in einem Unterverzeichnis befinden, ansonsten kann er nicht ausgef\u00FChrt werden!");
+      "Der Editor mu\u00DF sich in einem Unterverzeichnis befinden, ansonsten kann er nicht ausgef\u00FChrt "
+      "werden!");
   TModalScript noDialogs;
   EXPECT_FALSE(main.Startup(NoStartWindow()));
 }

@@ -66,8 +66,8 @@ TEST(QuickSearchTest, ExactLineFirstThenFirstBeginning) {
     const char* text;
     int line;
   } cases[] = {
-      {"", -1}, {"rat", 3},   {"RAT", 3},     {"ra", 1},       {"ratt", 2},
-      {"f", 0}, {"x", -1},    {"Rates Alt!", -1}, {"\u00F6r", 4}, {"rates alt", 1},
+      {"", -1}, {"rat", 3}, {"RAT", 3},         {"ra", 1},      {"ratt", 2},
+      {"f", 0}, {"x", -1},  {"Rates Alt!", -1}, {"\u00F6r", 4}, {"rates alt", 1},
   };
   for (const Case& c : cases) EXPECT_EQ(c.line, QuickSearchMatch(lines, c.text)) << c.text;
   const std::vector<std::string> noExact = {"Fern", "Rates Alt", "rat-Tarif"};

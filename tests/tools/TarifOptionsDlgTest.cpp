@@ -103,7 +103,8 @@ TEST(TarifOptionsDlgTest, NetworkCodeIsStoredWithItsLeadingZero) {
 
 TEST(TarifOptionsDlgTest, SemicolonCannotBeTypedIntoAnyTextField) {
   WorkOptions(Document(), [](QDialog& dlg) {
-    for (const char* name : {"FileNameEdit", "WWWEdit", "HotlineEdit", "EMAILEdit", "CommentEdit", "CopyrightEdit"}) {
+    for (const char* name :
+         {"FileNameEdit", "WWWEdit", "HotlineEdit", "EMAILEdit", "CommentEdit", "CopyrightEdit"}) {
       SCOPED_TRACE(name);
       auto* edit = Find<QLineEdit>(dlg, name);
       Type(edit, "a;b");
@@ -119,7 +120,8 @@ TEST(TarifOptionsDlgTest, SemicolonCannotBeTypedIntoAnyTextField) {
 
 TEST(TarifOptionsDlgTest, PriceFieldRefusesWhatIsNoNumber) {
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Nur Ziffern von \"0\" .. \"9\" und \",\" erlaubt!").Expect("Nur Ziffern von \"0\" .. \"9\" und \",\" erlaubt!");
+  boxes.Expect("Nur Ziffern von \"0\" .. \"9\" und \",\" erlaubt!")
+      .Expect("Nur Ziffern von \"0\" .. \"9\" und \",\" erlaubt!");
   auto options = WorkOptions(Document(), [](QDialog& dlg) {
     auto* price = Find<QLineEdit>(dlg, "PriceEdit");
     Enter(price);

@@ -8,14 +8,6 @@ namespace {
 
 const TDateTime kToday{2024, 3, 5, 10, 0, 0};
 
-TEST(TarifOptionsTest, NetworkCodeGetsItsLeadingZero) {
-  struct Case {
-    const char* typed;
-    const char* stored;
-  } cases[] = {{"1050", "01050"}, {"01050", "01050"}, {"", ""}, {"  ", ""}, {" 1033 ", "01033"}};
-  for (const Case& c : cases) EXPECT_EQ(c.stored, NetworkCodeForStorage(c.typed)) << "\"" << c.typed << "\"";
-}
-
 TEST(TarifOptionsTest, LastUpdateDate) {
   struct Case {
     const char* fileDate;
@@ -38,7 +30,8 @@ TEST(TarifOptionsTest, LastUpdateDateUsesTheLocaleSeparator) {
 
 TEST(TarifOptionsTest, PriceKeyFilter) {
   for (const char* ok : {"0", "5", "9", ".", ",", "\b"}) EXPECT_TRUE(PriceKeyAllowed(ok)) << ok;
-  for (const char* refused : {"a", "-", "+", " ", ";", "e", "\u00E4"}) EXPECT_FALSE(PriceKeyAllowed(refused)) << refused;
+  for (const char* refused : {"a", "-", "+", " ", ";", "e", "\u00E4"})
+    EXPECT_FALSE(PriceKeyAllowed(refused)) << refused;
   EXPECT_EQ("Nur Ziffern von \"0\" .. \"9\" und \",\" erlaubt!", PriceKeyMessage());
 }
 
@@ -67,18 +60,6 @@ TEST(TarifOptionsTest, ApplyTrimsTextsAndMarksTheDocument) {
   TTarifFile unchanged;
   ApplyOptions(unchanged, OptionsOf(unchanged));
   EXPECT_TRUE(unchanged.Modified) << "confirming without changes still modifies";
-}
-
-TEST(TarifOptionsTest, MissingFileName) {
-  EXPECT_TRUE(IsMissingFileName(""));
-  EXPECT_TRUE(IsMissingFileName("   "));
-  EXPECT_TRUE(IsMissingFileName(" Unbekannte Datei - Keine Information "));
-  EXPECT_FALSE(IsMissingFileName("Unbekannte Datei"));
-}
-
-TEST(TarifOptionsTest, CentsToEuro) {
-  EXPECT_DOUBLE_EQ(0.125, CentsToEuro(12.5));
-  EXPECT_DOUBLE_EQ(12.5, EuroToCents(0.125));
 }
 
 }  // namespace

@@ -150,7 +150,7 @@ TEST_F(BuildTariffFileTest, FileBuiltInTheWindowComesBackAsEntered) {
         {.From = "0000", .To = "0000", .Name = "Ganztags", .Price = "0,04", .Takt = "30", .UnitsToAdd = "1"});
     AddEntry(main, "AddEntry2Btn",
              {.From = "0000", .To = "0000", .Name = nullptr, .Price = "0,02", .Box = "CWChkBox"});
-    Photograph(main, "main-window.png");
+    Photograph(main, "built-file-main-window.png");
 
     TScriptedMessageBoxes boxes;
     boxes.Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Stadtnetz Beispiel\" speichern?", idYes);

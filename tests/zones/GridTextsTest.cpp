@@ -19,22 +19,6 @@ TTarifEntry Entry(double takt, int units, const char* from = "0101", const char*
   return e;
 }
 
-TEST(GridTextsTest, ColumnTitlesAndWidths) {
-  const char* titles[] = {"von",
-                          "bis",
-                          "Zeittakt",
-                          "zus\u00E4tzl. TE",
-                          "Tarifname",
-                          "G\u00FCltig vom / bis",
-                          "Preis pro Einheit",
-                          "Wochentage"};
-  const int widths[] = {73, 73, 120, 80, 100, 90, 90, 100};
-  for (int i = 0; i < kTarifGridColumns; ++i) {
-    EXPECT_STREQ(titles[i], kTarifGridColumnSpecs[i].Title);
-    EXPECT_EQ(widths[i], kTarifGridColumnSpecs[i].Width);
-  }
-}
-
 TEST(GridTextsTest, CellTextsOfAnEntry) {
   const TTarifGridRow row = EntryCellTexts(Entry(60, 0, "0104", "3009"));
   const TTarifGridRow expected = {"08:00:00 Uhr",      "17:59:59 Uhr",   "60,0000 Sekunde(n)",

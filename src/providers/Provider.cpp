@@ -1,0 +1,104 @@
+#include "providers/Provider.h"
+
+#include <cmath>
+#include <limits>
+
+#include "core/Text.h"
+#include "providers/QuickSort.h"
+
+namespace dudode {
+namespace {
+
+std::int32_t RoundToInt32(double x) {
+  const double r = std::nearbyint(x);
+  if (!(r >= std::numeric_limits<std::int32_t>::min())) return std::numeric_limits<std::int32_t>::min();
+  if (r > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(r);
+}
+
+}  // namespace
+
+std::string ProviderLimitMessage() {
+  return "Es kann kein Provider aufgenommen werden, da das Maximum von " + std::to_string(kMaxProviders) +
+         " Providern damit \u00FCberschritten w\u00FCrde!";
+}
+
+std::string ProviderEntryLimitMessage() {
+  return "Es kann kein Providertarif hinzugef\u00FCgt werden, damit w\u00FCrde das Maximum von " +
+         std::to_string(kMaxProviderEntries) + " Tarifen \u00FCberschritten!";
+}
+
+void SortProviderEntries(TProviderEntryList& entries) {
+  TProviderEntryList kept;
+  kept.reserve(entries.size());
+  for (auto& entry : entries) {
+    if (entry.Takt == 0) continue;
+    entry.SortKey = TimeTextLong(static_cast<std::uint32_t>(entry.StartSec)) + " " +
+                    TimeTextLong(static_cast<std::uint32_t>(entry.EndSec));
+    kept.push_back(std::move(entry));
+  }
+  entries = std::move(kept);
+  QuickSortBy(entries, [](const TProviderEntry& e) -> const std::string& { return e.SortKey; });
+}
+
+std::string NewProviderKey(std::string_view name, const TProviderList& providers) {
+  const std::string prefix = KeyLetters(TrimBlanks(LeftChars(name, 4)));
+  for (long long counter = 1;; ++counter) {
+    std::string number = std::to_string(counter);
+    if (number.size() < 4) number.insert(0, 4 - number.size(), '0');
+    const std::string key = prefix + number;
+    bool taken = false;
+    for (const auto& provider : providers) {
+      if (provider.Key == key) {
+        taken = true;
+        break;
+      }
+    }
+    if (!taken) return key;
+  }
+}
+
+TProviderOptionsForm FormFromOptions(const TProviderOptions& options, double currencyBase) {
+  TProviderOptionsForm form;
+  form.FreeHours = options.FreeHours;
+  form.FreeHoursCosts = options.FreeHoursCosts / currencyBase;
+  form.Holiday2431 = options.Holiday2431;
+  form.BaseAmount = options.BaseAmount / currencyBase;
+  form.NoCostsFrom = options.NoCostsFrom <= 0 ? 0 : options.NoCostsFrom / currencyBase;
+  form.EntryTiming = options.Timing <= 0 || options.MinConnectTime <= 0;
+  if (!form.EntryTiming) {
+    form.Timing = options.Timing;
+    form.MinConnectTime = options.MinConnectTime;
+  }
+  form.CostsPerDay = options.CostsPerDay > 0 ? options.CostsPerDay / currencyBase : 0;
+  form.BaseConnectPrice = options.BaseConnectPrice / currencyBase;
+  form.FreeHoursRanges = options.FreeHoursRanges;
+  form.FreeHoursPerDay = options.FreeHoursPerDay;
+  form.ISDNDoubleCosts = options.ISDNDoubleCosts;
+  return form;
+}
+
+TProviderOptions OptionsFromForm(const TProviderOptionsForm& form, double currencyBase) {
+  TProviderOptions options;
+  options.FreeHours = form.FreeHours;
+  options.FreeHoursCosts = form.FreeHoursCosts * currencyBase;
+  options.Holiday2431 = form.Holiday2431;
+  options.BaseAmount = RoundToInt32(form.BaseAmount * currencyBase);
+  options.BaseConnectPrice = std::nearbyint(form.BaseConnectPrice * currencyBase);
+  options.FreeHoursPerDay = form.FreeHoursPerDay;
+  options.ISDNDoubleCosts = form.ISDNDoubleCosts;
+  options.NoCostsFrom = form.NoCostsFrom * currencyBase;
+  if (options.NoCostsFrom <= 0) options.NoCostsFrom = -1;
+  if (!form.EntryTiming && form.Timing > 0 && form.MinConnectTime > 0) {
+    options.Timing = form.Timing;
+    options.MinConnectTime = form.MinConnectTime;
+  } else {
+    options.Timing = -1;
+    options.MinConnectTime = -1;
+  }
+  options.CostsPerDay = form.CostsPerDay * currencyBase;
+  options.FreeHoursRanges = form.FreeHoursRanges;
+  return options;
+}
+
+}  // namespace dudode

@@ -1,0 +1,369 @@
+#include "providers/ProviderFile.h"
+
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+#include "core/Clock.h"
+#include "core/Files.h"
+#include "core/IniFile.h"
+#include "core/MessageBox.h"
+#include "core/Text.h"
+#include "core/Values.h"
+#include "providers/QuickSort.h"
+
+namespace dudode {
+namespace {
+
+constexpr const char* kWerktagTag = "WERKTAG";
+constexpr const char* kSaSoTag = "SASO";
+constexpr const char* kRangeTag = "FREEHOURSRANGE";
+
+// A value cleaned of blanks and comment; missing and empty are the same.
+std::string ReadClean(TTheIniFile& ini, const std::string& key) {
+  std::string value = ini.ReadString(key, "");
+  if (ini.ErrorCode() != 0) return {};
+  return Clean(value);
+}
+
+// A decimal number; fallback when the text is none (infinities and NaN
+// included, so that no such value ever reaches the model or the file).
+double NumberOr(const std::string& text, double fallback) {
+  bool ok = false;
+  const double value = ParseNumber(text, &ok);
+  return ok && std::isfinite(value) ? value : fallback;
+}
+
+std::int32_t IntegerOr(const std::string& text, std::int32_t fallback) {
+  bool ok = false;
+  const std::int32_t value = ParseInteger(text, &ok);
+  return ok ? value : fallback;
+}
+
+double Clamp(double value, double low, double high) {
+  if (value > high) return high;
+  if (value < low) return low;
+  return value;
+}
+
+// The character at a 1-based position, counted in characters.
+std::string CharAt(const std::string& text, std::size_t position) { return MidChars(text, position - 1, 1); }
+
+// "18:00-07:59/60.0000/" behind the day digits: drops the range (false) when
+// a time or the Takt does not parse.
+bool ParseRange(const std::string& value, TFreeHoursRange& range) {
+  const std::size_t bar = value.find('|');
+  const std::string days = bar == std::string::npos ? std::string() : value.substr(0, bar);
+  const std::string rest = bar == std::string::npos ? value : value.substr(bar + 1);
+  const std::size_t dash = rest.find('-');
+  const std::size_t slash = rest.find('/');
+  if (dash == std::string::npos || slash == std::string::npos || slash < dash) return false;
+  const std::size_t slash2 = rest.find('/', slash + 1);
+  if (slash2 == std::string::npos) return false;
+  const TParsedTime start = ParseTime(rest.substr(0, dash));
+  const TParsedTime end = ParseTime(rest.substr(dash + 1, slash - dash - 1));
+  bool taktOk = false;
+  const double takt = ParseNumber(rest.substr(slash + 1, slash2 - slash - 1), &taktOk);
+  if (!start.Valid || !end.Valid || !taktOk || !std::isfinite(takt)) return false;
+  range.Days = ParseWeekdays(days);
+  range.StartSec = static_cast<std::int32_t>(start.Seconds);
+  range.EndSec = static_cast<std::int32_t>(end.Seconds);
+  range.Takt = takt;
+  return true;
+}
+
+void ReadRanges(TTheIniFile& ini, const std::string& key, TFreeHoursRangeArray& ranges) {
+  ini.SetSection(key + kRangeTag);
+  std::vector<std::string> keys;
+  ini.ReadSection(keys);
+  for (const auto& rangeKey : keys) {
+    // Range values keep their inner blanks: they are parsed as they stand.
+    const std::string value = ini.ReadString(rangeKey, "");
+    if (ini.ErrorCode() != 0 || value.empty()) continue;
+    TFreeHoursRange range;
+    if (ParseRange(value, range)) ranges.push_back(range);
+  }
+}
+
+void ReadOptions(TTheIniFile& ini, const std::string& key, TProviderOptions& options) {
+  auto option = [&](const char* section) {
+    ini.SetSection(section);
+    return ReadClean(ini, key);
+  };
+  auto orDefault = [](std::string value, const char* fallback) { return value.empty() ? std::string(fallback) : value; };
+
+  options.FreeHours = IntegerOr(option("FREISTUNDEN"), 0);
+  ReadRanges(ini, key, options.FreeHoursRanges);
+  options.Holiday2431 = orDefault(option("OPTIONS"), "YES") == "YES";
+  options.FreeHoursCosts = NumberOr(option("FreeHoursCosts"), 0);
+  options.BaseAmount = IntegerOr(option("GRUNDBETRAG"), 0);
+  options.BaseConnectPrice = NumberOr(option("BASECONNECTPRICE"), 0);
+  options.FreeHoursPerDay = option("FreeHoursPerDay") == "YES";
+  options.ISDNDoubleCosts = option("ISDNDoubleCosts") == "YES";
+  options.NoCostsFrom = NumberOr(orDefault(option("NOCOSTS"), "-1"), -1);
+  options.CostsPerDay = NumberOr(orDefault(option("COSTSPERDAY"), "-1"), 0);
+  if (options.CostsPerDay < 0) options.CostsPerDay = 0;
+  options.Timing = Clamp(NumberOr(orDefault(option("TIMING"), "-1"), -1), -1, 1000);
+  options.MinConnectTime = Clamp(NumberOr(orDefault(option("MinConnectTime"), "-1"), -1), -1, 1000);
+}
+
+void ReadEntries(TTheIniFile& ini, const std::string& key, const std::string& storedName, const char* tag,
+                 TProviderEntryList& entries) {
+  ini.SetSection(key + tag);
+  std::vector<std::string> keys;
+  ini.ReadSection(keys);
+  if (keys.size() > static_cast<std::size_t>(kMaxProviderEntriesRead)) keys.resize(kMaxProviderEntriesRead);
+  for (const auto& entryKey : keys) {
+    const std::string value = ReadClean(ini, entryKey);
+    if (value.empty()) continue;
+    if (CharAt(value, 6) != "-" || CharAt(value, 12) != "/") {
+      ShowMessageBox("Der Providereintrag f\u00FCr Schl\u00FCssel " + key + " ist fehlerhaft! " +
+                         "Providereintrag wird nicht gelesen!",
+                     "Syntax Fehler", mkFehler, mbOK);
+      continue;
+    }
+    // The check above guarantees a "-" and a "/" after it.
+    const std::size_t dash = value.find('-');
+    const std::size_t slash = value.find('/');
+    const std::size_t slash2 = value.find('/', slash + 1);
+    const std::string startText = value.substr(0, dash);
+    const std::string endText = slash > dash ? value.substr(dash + 1, slash - dash - 1) : std::string();
+    const std::string taktText =
+        value.substr(slash + 1, slash2 == std::string::npos ? std::string::npos : slash2 - slash - 1);
+    const std::string priceText = slash2 == std::string::npos ? std::string() : value.substr(slash2 + 1);
+
+    TProviderEntry entry;
+    const TParsedTime start = ParseTime(startText);
+    const TParsedTime end = ParseTime(endText);
+    bool correct = start.Valid && end.Valid;
+    if (correct) {
+      entry.StartSec = static_cast<std::int32_t>(start.Seconds);
+      entry.EndSec = static_cast<std::int32_t>(end.Seconds) + 59;
+      bool taktOk = false;
+      bool priceOk = false;
+      entry.Takt = ParseNumber(taktText, &taktOk);
+      entry.Price = ParseNumber(priceText, &priceOk);
+      if (!taktOk || !std::isfinite(entry.Takt)) entry.Takt = 0;
+      if (!priceOk || !std::isfinite(entry.Price)) entry.Price = 0;
+      correct = taktOk && priceOk && std::isfinite(entry.Takt) && std::isfinite(entry.Price);
+    }
+    if (!correct) {
+      ShowMessageBox("Eintrag f\u00FCr Provider " + storedName + " ( " + key + tag + " ) ist nicht korrekt.", "",
+                     mkFehler, mbOK);
+    }
+    entries.push_back(std::move(entry));
+  }
+}
+
+// Rounded to a whole number (ties to even) and written without decimals.
+std::string WholeText(double value) {
+  char buffer[400];
+  std::snprintf(buffer, sizeof buffer, "%.0f", std::nearbyint(value) + 0.0);
+  return buffer;
+}
+
+std::string EntryText(const TProviderEntry& entry) {
+  return TimeText(static_cast<std::uint32_t>(entry.StartSec)) + "-" + TimeText(static_cast<std::uint32_t>(entry.EndSec)) +
+         "/" + NumberText(entry.Takt) + "/" + NumberText(entry.Price);
+}
+
+std::string RangeText(const TFreeHoursRange& range) {
+  return WeekdayDigits(range.Days) + "|" + TimeText(static_cast<std::uint32_t>(range.StartSec)) + "-" +
+         TimeText(static_cast<std::uint32_t>(range.EndSec)) + "/" + NumberText(range.Takt) + "/";
+}
+
+void WriteEntries(TTheIniFile& ini, const TProvider& provider, const TProviderEntryList& entries, const char* tag) {
+  ini.SetSection(provider.Key + tag);
+  int index = 0;
+  for (const auto& entry : entries) {
+    if (entry.Takt == 0) continue;
+    ini.WriteString(provider.Key + std::to_string(index), EntryText(entry));
+    ++index;
+  }
+}
+
+template <class Value, class Include>
+void WriteOption(TTheIniFile& ini, const char* section, const TProviderList& providers, Value value,
+                 Include include) {
+  ini.SetSection(section);
+  for (const auto& provider : providers) {
+    if (include(provider.Options)) ini.WriteString(provider.Key, value(provider.Options));
+  }
+}
+
+void WriteFile(TTheIniFile& ini, const std::string& fileName, const TProviderList& providers,
+               const TProviderWriteStep& step) {
+  const std::string header[] = {fileName,
+                                "",
+                                "",
+                                "Diese Datei ist Bestandteil des Programms \"Dudode\", sie wurde mit",
+                                "dem \"Dudode - Editor\" erstellt.",
+                                "",
+                                "",
+                                "DER AUTOR DER DATEI " + fileName + " HAFTET NICHT FUER DIE RICHTIGKEIT",
+                                "DER EINTRAGUNGEN IN DIESER DATEI.",
+                                "",
+                                ""};
+  for (const auto& line : header) ini.AddLine(line, "; ");
+
+  ini.SetSection("COMMON");
+  ini.WriteString("STRVERSION", "Dudode version 3.10");
+  ini.WriteString("VERSION", "3.10");
+  ini.WriteString("FILEDATE", FileDateText(Now()));
+  ini.WriteString("FILENAME", fileName == kUserProviderFile ? "Providertarife_benutzerdefiniert" : "Providertarife");
+
+  const int count = static_cast<int>(providers.size());
+  ini.SetSection("PROVIDER");
+  for (int i = 0; i < count; ++i) {
+    if (step && i % 2 == 0) step(i, count);
+    const auto& provider = providers[static_cast<std::size_t>(i)];
+    ini.WriteString("P" + std::to_string(i), BlankToUnderscore(provider.Name) + "," + provider.Key);
+  }
+  for (const auto& provider : providers) WriteEntries(ini, provider, provider.WerktagEntries, kWerktagTag);
+  for (const auto& provider : providers) WriteEntries(ini, provider, provider.SaSoEntries, kSaSoTag);
+
+  auto every = [](const TProviderOptions&) { return true; };
+  WriteOption(ini, "TIMING", providers, [](const TProviderOptions& o) { return NumberText(o.Timing); }, every);
+  WriteOption(
+      ini, "MinConnectTime", providers, [](const TProviderOptions& o) { return NumberText(o.MinConnectTime); },
+      every);
+  WriteOption(ini, "FREISTUNDEN", providers, [](const TProviderOptions& o) { return IntegerText(o.FreeHours); },
+              every);
+  for (const auto& provider : providers) {
+    ini.SetSection(provider.Key + kRangeTag);
+    int index = 0;
+    for (const auto& range : provider.Options.FreeHoursRanges) {
+      ini.WriteString(provider.Key + std::to_string(index++), RangeText(range));
+    }
+  }
+  WriteOption(
+      ini, "OPTIONS", providers, [](const TProviderOptions& o) { return std::string(o.Holiday2431 ? "YES" : "NO"); },
+      every);
+  WriteOption(
+      ini, "FreeHoursCosts", providers, [](const TProviderOptions& o) { return NumberText(o.FreeHoursCosts); },
+      [](const TProviderOptions& o) { return o.FreeHoursCosts > 0; });
+  WriteOption(ini, "GRUNDBETRAG", providers, [](const TProviderOptions& o) { return IntegerText(o.BaseAmount); },
+              every);
+  WriteOption(
+      ini, "BASECONNECTPRICE", providers, [](const TProviderOptions& o) { return NumberText(o.BaseConnectPrice); },
+      every);
+  auto yes = [](const TProviderOptions&) { return std::string("YES"); };
+  WriteOption(ini, "FreeHoursPerDay", providers, yes, [](const TProviderOptions& o) { return o.FreeHoursPerDay; });
+  WriteOption(ini, "ISDNDoubleCosts", providers, yes, [](const TProviderOptions& o) { return o.ISDNDoubleCosts; });
+  WriteOption(ini, "NOCOSTS", providers, [](const TProviderOptions& o) { return WholeText(o.NoCostsFrom); }, every);
+  WriteOption(
+      ini, "COSTSPERDAY", providers, [](const TProviderOptions& o) { return WholeText(o.CostsPerDay); },
+      [](const TProviderOptions& o) { return o.CostsPerDay > 0; });
+}
+
+}  // namespace
+
+TProviderList LoadProviderFile(const std::string& fileName) {
+  TProviderList providers;
+  try {
+    TTheIniFile ini;
+    ini.SetIniFileName(fileName);
+    ini.SetIniLocation(loProgDir);
+    ini.SetOpen(true);
+    if (!ini.Open() || ini.ErrorCode() != 0) return providers;
+
+    ini.SetSection("PROVIDER");
+    std::vector<std::string> lineKeys;
+    ini.ReadSection(lineKeys);
+    if (lineKeys.size() > static_cast<std::size_t>(kMaxProviderLines)) lineKeys.resize(kMaxProviderLines);
+
+    // The names as the file holds them ("_" for blanks): they are the sort
+    // key and what the entry messages quote.
+    std::vector<std::string> storedNames;
+    for (const auto& lineKey : lineKeys) {
+      const std::string value = ReadClean(ini, lineKey);
+      if (value.empty()) continue;
+      const std::size_t comma = value.find(',');
+      TProvider provider;
+      std::string name;
+      if (comma == std::string::npos) {
+        provider.Key = value;
+      } else {
+        name = LeftChars(value.substr(0, comma), kMaxProviderNameChars);
+        provider.Key = value.substr(comma + 1);
+      }
+      // A provider without a key has no sections to read and could not be
+      // written back; such a line is left out.
+      if (provider.Key.empty()) continue;
+      provider.Name = UnderscoreToBlank(name);
+      providers.push_back(std::move(provider));
+      storedNames.push_back(std::move(name));
+    }
+
+    // Sorted by the file's bytes, as the names were always sorted.
+    {
+      std::vector<std::size_t> index(providers.size());
+      std::vector<std::string> keys;
+      keys.reserve(providers.size());
+      for (std::size_t i = 0; i < providers.size(); ++i) {
+        index[i] = i;
+        keys.push_back(Utf8ToCp1252(storedNames[i]));
+      }
+      QuickSortParallel(index, keys);
+      TProviderList sorted;
+      std::vector<std::string> sortedNames;
+      sorted.reserve(providers.size());
+      for (std::size_t i : index) {
+        sorted.push_back(std::move(providers[i]));
+        sortedNames.push_back(std::move(storedNames[i]));
+      }
+      providers = std::move(sorted);
+      storedNames = std::move(sortedNames);
+    }
+
+    for (std::size_t i = 0; i < providers.size(); ++i) {
+      ReadOptions(ini, providers[i].Key, providers[i].Options);
+      ReadEntries(ini, providers[i].Key, storedNames[i], kWerktagTag, providers[i].WerktagEntries);
+    }
+    for (std::size_t i = 0; i < providers.size(); ++i) {
+      ReadEntries(ini, providers[i].Key, storedNames[i], kSaSoTag, providers[i].SaSoEntries);
+    }
+    for (auto& provider : providers) {
+      SortProviderEntries(provider.WerktagEntries);
+      SortProviderEntries(provider.SaSoEntries);
+    }
+  } catch (const EIniError&) {
+    // An unreadable file is an empty list; the editor starts without providers.
+    providers.clear();
+  }
+  return providers;
+}
+
+bool SaveProviderFile(const std::string& fileName, TProviderList& providers, const TProviderWriteStep& step) {
+  try {
+    TTheIniFile ini;
+    ini.SetIniFileName(fileName);
+    ini.SetIniLocation(loProgDir);
+    ini.SetOpen(true);
+    if (!ini.Open() || !ini.DeleteFile()) {
+      const std::string path = ini.FullPath().empty() ? ProgramDirectory() + fileName : ini.FullPath();
+      ShowMessageBox("Konnte " + path + " nicht l\u00F6schen!" + "\r" + "Speicherung kann nicht erfolgen!", "",
+                     mkFehler, mbOK);
+      return false;
+    }
+    for (auto& provider : providers) {
+      SortProviderEntries(provider.WerktagEntries);
+      SortProviderEntries(provider.SaSoEntries);
+      if (provider.Options.NoCostsFrom <= 0) provider.Options.NoCostsFrom = -1;
+    }
+    try {
+      WriteFile(ini, fileName, providers, step);
+      ini.Flush();
+    } catch (...) {
+      // Half-done work must not reach the file through a later flush.
+      ini.DiscardChanges();
+      throw;
+    }
+    return true;
+  } catch (const EIniError& error) {
+    ShowMessageBox(error.what(), "", mkFehler, mbOK);
+    return false;
+  }
+}
+
+}  // namespace dudode

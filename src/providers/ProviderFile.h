@@ -1,0 +1,26 @@
+#pragma once
+// Reading and writing the provider files Provider.ini and UserProv.ini of the
+// program directory.
+#include <functional>
+#include <string>
+
+#include "providers/Provider.h"
+
+namespace dudode {
+
+// Reads the whole file into a provider list, sorted by stored name, every
+// entry list sorted. A missing or unreadable file gives an empty list without
+// a message; bad entry lines are reported by message box and reading goes on.
+TProviderList LoadProviderFile(const std::string& fileName);
+
+// Called while writing the PROVIDER section before every second provider, so
+// that a window can process its pending messages.
+using TProviderWriteStep = std::function<void(int index, int count)>;
+
+// Replaces the file by the list (the file part of saving: no question, no
+// wait window). Sorts every entry list and sets a NoCostsFrom of 0 or below to
+// -1, as written. The old file stays untouched when the new one cannot be
+// written; that is reported by message box and the result is false.
+bool SaveProviderFile(const std::string& fileName, TProviderList& providers, const TProviderWriteStep& step = {});
+
+}  // namespace dudode

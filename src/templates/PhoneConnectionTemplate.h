@@ -1,0 +1,51 @@
+#pragma once
+// Telephony templates and their record file PhoneTemp.dat.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "templates/RatesFileInfo.h"
+
+namespace dudode {
+
+struct TPhoneConnectionTemplate {
+  std::string AccessCode;
+  std::string Description;
+  std::string PhoneTarif;
+  std::string Zone;
+  TRelationSet Relations = 0;
+  std::uint8_t Reserved1 = 0;
+  std::uint8_t Reserved2 = 0;
+  std::uint8_t Reserved3 = 0;
+  std::uint8_t Reserved4 = 0;
+  std::int32_t Reserved5 = 0;
+  std::int32_t Reserved6 = 0;
+  std::int32_t Reserved7 = 0;
+  std::int32_t Reserved8 = 0;
+
+  bool operator==(const TPhoneConnectionTemplate&) const = default;
+};
+using TPhoneConnectionTemplateList = std::vector<TPhoneConnectionTemplate>;
+
+inline constexpr std::string_view kPhoneTempFile = "PhoneTemp.dat";
+
+// Reading stops at the end of the bytes; a record cut short is dropped.
+TPhoneConnectionTemplateList ParsePhoneTempRecords(std::string_view bytes);
+std::string PhoneTempRecords(const TPhoneConnectionTemplateList& templates);
+
+// PhoneTemp.dat of the program directory as stored; empty when it is missing.
+TPhoneConnectionTemplateList ReadPhoneTempFile();
+
+// PhoneTarif cut at its first zero byte, "FEHLER!" when no tariff has it.
+void CheckPhoneTemplates(TPhoneConnectionTemplateList& templates, const std::vector<TRatesFileInfo>& tariffs);
+
+// ReadPhoneTempFile with the check above, in the list's order (by prefix).
+TPhoneConnectionTemplateList LoadPhoneTemplates(const std::vector<TRatesFileInfo>& tariffs);
+
+void SortPhoneTemplates(TPhoneConnectionTemplateList& templates);
+
+// Replaces PhoneTemp.dat atomically; failures are reported by message box.
+bool SavePhoneTemplates(const TPhoneConnectionTemplateList& templates);
+
+}  // namespace dudode

@@ -1,0 +1,32 @@
+#pragma once
+// Recomputing every price of a tariff document for a new VAT rate.
+#include <functional>
+#include <string>
+
+#include "core/TarifFile.h"
+
+namespace dudode {
+
+// p × (100 + newRate) / (100 + oldRate), computed as the gross price less the
+// contained old tax plus the new tax, rounded to four decimals (an exact tie
+// goes to the even digit).
+double AdjustPrice(double price, int oldRate, int newRate);
+
+// Every PricePerUnit of every zone (first all Werktag lists in zone order, then
+// all SaSo lists), then BaseConnectPrice and Price; sets Modified. Zone
+// connection prices and monthly fees stay. progress gets the percentage the
+// dialog's bar shows: 0, then at every even zone index of each pass.
+void AdjustVat(TTarifFile& document, int oldRate, int newRate, const std::function<void(int percent)>& progress = {});
+
+enum class TVatOutcome { NothingToDo, InvalidRate, Adjusted };
+
+// The dialog's computation on the texts of its two rate fields: equal texts do
+// nothing; a text that is not a whole number from 0 to 99 changes nothing.
+TVatOutcome RunVatAdjustment(TTarifFile& document, const std::string& oldRateText, const std::string& newRateText,
+                             const std::function<void(int percent)>& progress = {});
+
+std::string VatNothingToDoMessage();
+std::string VatInvalidRateMessage();
+std::string VatDoneMessage();
+
+}  // namespace dudode

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/Files.h"
+#include "support/CliRun.h"
+#include "support/TempDir.h"
+
+namespace dudode {
+namespace {
+
+using test::TTempDir;
+
+std::string Data(const std::string& name) {
+  std::string bytes;
+  ReadWholeFile(std::string(DUDODE_TEST_DATA) + name, bytes);
+  return bytes;
+}
+
+// The text without its FILEDATE value, which is the day of writing.
+std::string WithoutFileDate(std::string text) {
+  const std::size_t at = text.find("FILEDATE=");
+  if (at != std::string::npos) text.erase(at + 9, text.find('\r', at) - at - 9);
+  return text;
+}
+
+class ProviderCommandsTest : public ::testing::Test {
+ protected:
+  test::TCliRun Run(const std::vector<std::string>& args) { return test::RunCli(DUDODE_TARIF_CLI, args, capture); }
+
+  TTempDir dir;
+  TTempDir capture;
+};
+
+TEST_F(ProviderCommandsTest, DumpPrintsProvidersAsJson) {
+  dir.Write("UserProv.ini",
+            "[PROVIDER]\r\nP0=Netzwerk_S\xFC" "d,NETZ0001\r\n"
+            "[NETZ0001WERKTAG]\r\nNETZ00010=08:00-17:59/60/0.029\r\nNETZ00011=8:00-17:59/60/0.029\r\n"
+            "[NETZ0001FREEHOURSRANGE]\r\nNETZ00010=17|18:00-07:59/60.0000/\r\n"
+            "[TIMING]\r\nNETZ0001=5000\r\n");
+  const test::TCliRun run = Run({"provider", "dump", dir.Dir(), "UserProv.ini"});
+  EXPECT_EQ(0, run.Status);
+  EXPECT_EQ(
+      "Syntax Fehler: Der Providereintrag f\u00FCr Schl\u00FCssel NETZ0001 ist fehlerhaft! "
+      "Providereintrag wird nicht gelesen!\n",
+      run.Err);
+  EXPECT_EQ(R"({
+  "Providers": [
+    {
+      "Key": "NETZ0001",
+      "Name": "Netzwerk Süd",
+      "Options": {
+        "FreeHours": 0,
+        "FreeHoursCosts": 0,
+        "Holiday2431": true,
+        "BaseAmount": 0,
+        "NoCostsFrom": -1,
+        "Timing": 1000,
+        "MinConnectTime": -1,
+        "CostsPerDay": 0,
+        "BaseConnectPrice": 0,
+        "FreeHoursRanges": [
+          {
+            "Days": [1, 7],
+            "StartSec": 64800,
+            "EndSec": 28740,
+            "Takt": 60
+          }
+        ],
+        "FreeHoursPerDay": false,
+        "ISDNDoubleCosts": false
+      },
+      "Werktag": [
+        {
+          "StartSec": 28800,
+          "EndSec": 64799,
+          "Takt": 60,
+          "Price": 0.029
+        }
+      ],
+      "SaSo": []
+    }
+  ]
+}
+)",
+      run.Out);
+}
+
+TEST_F(ProviderCommandsTest, ResaveWritesTheEditorsLayout) {
+  dir.Write("Provider.ini", Data("providers/Provider.ini"));
+  const test::TCliRun run = Run({"provider", "resave", dir.Dir(), "Provider.ini"});
+  EXPECT_EQ(0, run.Status) << run.Err;
+  EXPECT_EQ("", run.Err);
+  EXPECT_EQ(WithoutFileDate(Data("providers/Expected.ini")), WithoutFileDate(dir.Read("Provider.ini")));
+}
+
+TEST_F(ProviderCommandsTest, OnlyTheTwoProviderFilesAreTaken) {
+  dir.Write("Other.ini", "[PROVIDER]\r\n");
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+  } cases[] = {
+      {{"provider", "dump", dir.Dir(), "Other.ini"}, 1},
+      {{"provider", "resave", dir.Dir(), "Other.ini"}, 1},
+      {{"provider", "dump", dir.Dir(), "Provider.ini"}, 1},  // not there
+      {{"provider", "dump", dir.Dir()}, 2},
+  };
+  for (const auto& c : cases) {
+    const test::TCliRun run = Run(c.args);
+    EXPECT_EQ(c.status, run.Status) << c.args.back();
+    EXPECT_EQ("", run.Out);
+  }
+  EXPECT_EQ("[PROVIDER]\r\n", dir.Read("Other.ini"));
+}
+
+}  // namespace
+}  // namespace dudode

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/Files.h"
+#include "support/CliRun.h"
+#include "support/TempDir.h"
+
+namespace dudode {
+namespace {
+
+using test::TTempDir;
+
+std::string Data(const std::string& name) {
+  std::string bytes;
+  ReadWholeFile(std::string(DUDODE_TEST_DATA) + name, bytes);
+  return bytes;
+}
+
+class ToolCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { dir.Write("RATES.5", Data("tools/RATES.5")); }
+  test::TCliRun Run(const std::vector<std::string>& args) { return test::RunCli(DUDODE_TARIF_CLI, args, capture); }
+
+  TTempDir dir;
+  TTempDir capture;
+};
+
+TEST_F(ToolCommandsTest, CheckReportsEveryZone) {
+  const test::TCliRun run = Run({"check", dir.Dir(), "RATES.5"});
+  EXPECT_EQ(1, run.Status);
+  EXPECT_EQ(
+      "City Zone: Alle gepr\u00FCften Tarifangaben sind vollst\u00E4ndig!\n"
+      "Fern: Es existiert kein g\u00FCltiger Tarif f\u00FCr den 01.07. 00:00:00 Uhr - Sa./So./Feiertags. "
+      "\u00DCberpr\u00FCfen Sie die Angaben!\n",
+      run.Out);
+  // The reader's messages go to standard error.
+  EXPECT_EQ("Syntax Fehler: Der Tarif f\u00FCr Schl\u00FCssel FERN0001 ist fehlerhaft! Tarif wird nicht gelesen!\n",
+            run.Err);
+  // Only reading: the file is as it was.
+  EXPECT_EQ(Data("tools/RATES.5"), dir.Read("RATES.5"));
+}
+
+TEST_F(ToolCommandsTest, CheckOfCompleteZonesSucceeds) {
+  dir.Write("RATES.6", "[REGIONENINDEX]\r\nR0=A,A0001\r\n[A0001SASO]\r\nA00010=1|1/60/1/00:00-23:59/60/0/0101-3112,X\r\n");
+  const test::TCliRun run = Run({"check", dir.Dir(), "RATES.6"});
+  EXPECT_EQ(0, run.Status);
+  EXPECT_EQ("A: Alle gepr\u00FCften Tarifangaben sind vollst\u00E4ndig!\n", run.Out);
+}
+
+TEST_F(ToolCommandsTest, VatRecomputesAndSaves) {
+  const test::TCliRun run = Run({"vat", dir.Dir(), "RATES.5", "16", "19", "--keep-date"});
+  EXPECT_EQ(0, run.Status) << run.Err;
+  EXPECT_EQ("Die Geb\u00FChren wurden neu berechnet!\n\u00DCberpr\u00FCfen Sie nun unbedingt die Richtigkeit der "
+            "Tarifangaben!\n",
+            run.Out);
+  const std::string saved = dir.Read("RATES.5");
+  for (const char* line : {
+           "FILEDATE=03/01/2004\r\n",
+           "BASECONNECTPRICE=0.0616\r\nPRICE=0.1231\r\n",
+           "CITY0001=0.1200/5.0000\r\n",  // zone prices stay
+           "CITY00010=23456|0.1231/60.0000/1.0000/00:00-05:59/60.0000/0/0101-3112,Nacht\r\n",
+           "CITY00011=23456|0.0616/60.0000/1.0000/06:00-23:59/60.0000/0/0101-3112,Tag\r\n",
+           "CITY00010=178|0.0006/60.0000/1.0000/00:00-23:59/60.0000/0/0101-3112,Wochenende\r\n",
+           "FERN00010=178|0.0616/60.0000/1.0000/00:00-23:59/60.0000/0/0101-3006,Erstes_Halbjahr\r\n",
+           "FERN00011=178|0.0000/60.0000/1.0000/00:00-23:59/60.0000/0/9999-9999,Feiertag\r\n",
+       }) {
+    EXPECT_NE(std::string::npos, saved.find(line)) << line;
+  }
+}
+
+TEST_F(ToolCommandsTest, VatWithEqualOrBadRatesChangesNothing) {
+  struct Case {
+    const char* oldRate;
+    const char* newRate;
+    int status;
+    const char* out;
+  } cases[] = {
+      {"16", "16", 0, "Nichts zu tun!\n"},
+      {"16", "x", 2, ""},
+      {"16", "100", 2, ""},
+  };
+  for (const auto& c : cases) {
+    const test::TCliRun run = Run({"vat", dir.Dir(), "RATES.5", c.oldRate, c.newRate});
+    EXPECT_EQ(c.status, run.Status) << c.newRate;
+    EXPECT_EQ(c.out, run.Out) << c.newRate;
+    EXPECT_EQ(Data("tools/RATES.5"), dir.Read("RATES.5")) << c.newRate;
+  }
+}
+
+TEST_F(ToolCommandsTest, UsageListsEveryCommand) {
+  const test::TCliRun run = Run({"--help"});
+  EXPECT_EQ(0, run.Status);
+  for (const char* command : {"  dump DIR FILE ", "  resave DIR FILE [--keep-date] ", "  check DIR FILE ",
+                              "  vat DIR FILE OLD NEW [--keep-date] ", "  provider dump DIR FILE ",
+                              "  provider resave DIR FILE ", "  templates dump DIR ", "  templates resave DIR "}) {
+    EXPECT_NE(std::string::npos, run.Out.find(command)) << command;
+  }
+  const test::TCliRun wrong = Run({"provider", "print", dir.Dir()});
+  EXPECT_EQ(2, wrong.Status);
+  EXPECT_NE(std::string::npos, wrong.Err.find("Unbekannter Befehl: provider"));
+}
+
+}  // namespace
+}  // namespace dudode

@@ -1,0 +1,403 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/Clock.h"
+#include "core/Files.h"
+#include "core/Text.h"
+#include "providers/ProviderFile.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/TempDir.h"
+
+namespace dudode {
+namespace {
+
+using test::TScriptedMessageBoxes;
+using test::TTempDir;
+
+std::string DataFile(const std::string& name) {
+  std::string bytes;
+  EXPECT_TRUE(ReadWholeFile(std::string(DUDODE_TEST_DATA) + name, bytes)) << name;
+  return bytes;
+}
+
+// Lines joined with CR LF, in the files' Windows-1252.
+std::string IniText(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return Utf8ToCp1252(text);
+}
+
+class ProviderFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir.UseAsProgramDirectory();
+    SetClock([] { return TDateTime{2004, 3, 27, 10, 0, 0}; });
+  }
+  void TearDown() override {
+    SetClock({});
+    InjectWriteFailureAfter(-1);
+  }
+
+  TProviderList Load(const std::vector<std::string>& lines) {
+    dir.Write("Provider.ini", IniText(lines));
+    return LoadProviderFile("Provider.ini");
+  }
+
+  TTempDir dir;
+};
+
+TEST_F(ProviderFileTest, ReadsHandWrittenFileIntoModel) {
+  dir.Write("Provider.ini", DataFile("providers/Provider.ini"));
+  TScriptedMessageBoxes boxes;
+  const TProviderList providers = LoadProviderFile("Provider.ini");
+
+  ASSERT_EQ(3u, providers.size());
+  // Sorted by the stored names; blanks and the comment of a line are gone.
+  EXPECT_EQ("ALPH0001", providers[0].Key);
+  EXPECT_EQ("AlphaOnline", providers[0].Name);
+  EXPECT_EQ("BITS0001", providers[1].Key);
+  EXPECT_EQ("Bits & Bytes", providers[1].Name);
+  EXPECT_EQ("NETZ0001", providers[2].Key);
+  EXPECT_EQ("Netzwerk S\u00FCd", providers[2].Name);
+
+  const TProvider& netz = providers[2];
+  ASSERT_EQ(3u, netz.WerktagEntries.size());
+  EXPECT_EQ(0, netz.WerktagEntries[0].StartSec);
+  EXPECT_EQ(7 * 3600 + 59 * 60 + 59, netz.WerktagEntries[0].EndSec);
+  EXPECT_EQ(8 * 3600, netz.WerktagEntries[1].StartSec);
+  EXPECT_EQ(17 * 3600 + 59 * 60 + 59, netz.WerktagEntries[1].EndSec);
+  EXPECT_DOUBLE_EQ(60, netz.WerktagEntries[1].Takt);
+  EXPECT_DOUBLE_EQ(0.029, netz.WerktagEntries[1].Price);
+  EXPECT_EQ("08:00:00 17:59:59", netz.WerktagEntries[1].SortKey);
+  ASSERT_EQ(1u, netz.SaSoEntries.size());
+  EXPECT_DOUBLE_EQ(30, netz.SaSoEntries[0].Takt);
+
+  const TProviderOptions& o = netz.Options;
+  EXPECT_EQ(18000, o.FreeHours);
+  EXPECT_DOUBLE_EQ(1.5, o.FreeHoursCosts);
+  EXPECT_TRUE(o.Holiday2431);
+  EXPECT_EQ(495, o.BaseAmount);
+  EXPECT_DOUBLE_EQ(2000, o.NoCostsFrom);
+  EXPECT_DOUBLE_EQ(10, o.Timing);
+  EXPECT_DOUBLE_EQ(60, o.MinConnectTime);
+  EXPECT_DOUBLE_EQ(0, o.CostsPerDay);
+  EXPECT_DOUBLE_EQ(2, o.BaseConnectPrice);
+  EXPECT_TRUE(o.FreeHoursPerDay);
+  EXPECT_FALSE(o.ISDNDoubleCosts);
+  ASSERT_EQ(2u, o.FreeHoursRanges.size());
+  // Monday to Saturday; the end keeps its minute without 59 seconds.
+  EXPECT_EQ(TFreeHoursRange({0x00FC, 18 * 3600, 7 * 3600 + 59 * 60, 60}), o.FreeHoursRanges[0]);
+  EXPECT_EQ(TFreeHoursRange({0x0002, 0, 23 * 3600 + 59 * 60, 30}), o.FreeHoursRanges[1]);
+
+  // Options that are missing take their defaults.
+  const TProviderOptions& alpha = providers[0].Options;
+  EXPECT_FALSE(alpha.Holiday2431);
+  EXPECT_DOUBLE_EQ(1000, alpha.Timing);  // 5000 is capped
+  EXPECT_DOUBLE_EQ(-1, alpha.MinConnectTime);
+  EXPECT_DOUBLE_EQ(0, alpha.NoCostsFrom);  // read as it stands; the writer turns it into -1
+  EXPECT_TRUE(alpha.ISDNDoubleCosts);
+  EXPECT_TRUE(alpha.FreeHoursRanges.empty());
+  EXPECT_DOUBLE_EQ(50, providers[1].Options.CostsPerDay);
+  EXPECT_DOUBLE_EQ(-1, providers[1].Options.NoCostsFrom);
+}
+
+TEST_F(ProviderFileTest, WrittenFileMatchesHandWrittenText) {
+  dir.Write("Provider.ini", DataFile("providers/Provider.ini"));
+  TProviderList providers = LoadProviderFile("Provider.ini");
+  TScriptedMessageBoxes boxes;
+  std::vector<int> steps;
+  ASSERT_TRUE(SaveProviderFile("Provider.ini", providers, [&](int index, int count) {
+    EXPECT_EQ(3, count);
+    steps.push_back(index);
+  }));
+  const std::string expected = DataFile("providers/Expected.ini");
+  EXPECT_EQ(expected, dir.Read("Provider.ini"));
+  EXPECT_EQ((std::vector<int>{0, 2}), steps);
+  // The model holds what was written.
+  EXPECT_DOUBLE_EQ(-1, providers[0].Options.NoCostsFrom);
+
+  // Reading the written file and writing it again changes nothing.
+  providers = LoadProviderFile("Provider.ini");
+  ASSERT_TRUE(SaveProviderFile("Provider.ini", providers));
+  EXPECT_EQ(expected, dir.Read("Provider.ini"));
+}
+
+TEST_F(ProviderFileTest, WriterLeavesOutWhatHasNoValue) {
+  TProviderList providers(1);
+  TProvider& p = providers[0];
+  p.Key = "X0001";
+  p.Name = "Neuer Anbieter_2";
+  p.Options.NoCostsFrom = 0;
+  p.Options.CostsPerDay = 0.4;  // above 0: a line, rounded
+  p.Options.Timing = 12.34567;
+  p.WerktagEntries = {{9 * 3600, 9 * 3600 + 59 * 60 + 59, 60, 0.02, ""}, {0, 3599, 0, 1, ""}};
+  p.Options.FreeHoursRanges = {{0, 0, 60, 1.5}};
+  TScriptedMessageBoxes boxes;
+  ASSERT_TRUE(SaveProviderFile("UserProv.ini", providers));
+  const std::string written = dir.Read("UserProv.ini");
+  const std::string body = written.substr(written.find("[COMMON]"));
+  EXPECT_EQ(IniText({"[COMMON]",
+                     "STRVERSION=Dudode version 3.10",
+                     "VERSION=3.10",
+                     "FILEDATE=03/27/2004",
+                     "FILENAME=Providertarife_benutzerdefiniert",
+                     "[PROVIDER]",
+                     "P0=Neuer_Anbieter_2,X0001",
+                     "[X0001WERKTAG]",
+                     "X00010=09:00-09:59/60.0000/0.0200",
+                     "[TIMING]",
+                     "X0001=12.3457",
+                     "[MinConnectTime]",
+                     "X0001=-1.0000",
+                     "[FREISTUNDEN]",
+                     "X0001=0",
+                     "[X0001FREEHOURSRANGE]",
+                     "X00010=|00:00-00:01/1.5000/",
+                     "[OPTIONS]",
+                     "X0001=YES",
+                     "[GRUNDBETRAG]",
+                     "X0001=0",
+                     "[BASECONNECTPRICE]",
+                     "X0001=0.0000",
+                     "[NOCOSTS]",
+                     "X0001=-1",
+                     "[COSTSPERDAY]",
+                     "X0001=0"}),
+            body);
+  EXPECT_EQ(0u, written.find("; UserProv.ini\r\n"));
+  // The entry without Takt is gone from the model too.
+  EXPECT_EQ(1u, p.WerktagEntries.size());
+  EXPECT_DOUBLE_EQ(-1, p.Options.NoCostsFrom);
+}
+
+TEST_F(ProviderFileTest, ProviderLinesAreCleanedAndSplit) {
+  struct Case {
+    std::vector<std::string> lines;
+    std::vector<std::pair<std::string, std::string>> expected;  // key, name
+  } cases[] = {
+      {{"P0=Netzwerk_S\u00FCd,NETZ 0001 ; alt"}, {{"NETZ0001", "Netzwerk S\u00FCd"}}},
+      {{"P0=NETZ0001"}, {{"NETZ0001", ""}}},    // no ",": the whole value is the key
+      {{"P0=Ohne_Schluessel,", "P1=B,B0001"}, {{"B0001", "B"}}},  // an empty key is left out
+      {{"P0=", "P1=  ;nur Kommentar", "P2=A,A0001"}, {{"A0001", "A"}}},
+      {{"P0=" + std::string(120, 'n') + ",LANG0001"}, {{"LANG0001", std::string(100, 'n')}}},
+      // Byte order of the file: "€" (0x80) sorts before "Ä" (0xC4), capitals before small letters.
+      {{"P0=\u00C4ther,AE0001", "P1=\u20ACuro,EU0001", "P2=b,B0001", "P3=B,B0002", "P4=a_b,A0001"},
+       {{"B0002", "B"}, {"A0001", "a b"}, {"B0001", "b"}, {"EU0001", "\u20ACuro"}, {"AE0001", "\u00C4ther"}}},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> lines = {"[PROVIDER]"};
+    lines.insert(lines.end(), c.lines.begin(), c.lines.end());
+    const TProviderList providers = Load(lines);
+    std::vector<std::pair<std::string, std::string>> got;
+    for (const auto& p : providers) got.emplace_back(p.Key, p.Name);
+    EXPECT_EQ(c.expected, got) << c.lines[0];
+  }
+}
+
+TEST_F(ProviderFileTest, ReadsAtMost1025ProviderLines) {
+  std::vector<std::string> lines = {"[PROVIDER]"};
+  for (int i = 0; i < 1030; ++i) lines.push_back("P" + std::to_string(i) + "=N" + std::to_string(i) + ",K" + std::to_string(i));
+  EXPECT_EQ(1025u, Load(lines).size());
+}
+
+TEST_F(ProviderFileTest, OptionValuesAreDefaultedAndClamped) {
+  struct Case {
+    std::string section;
+    std::string value;  // empty: no line
+    double expected;
+  } cases[] = {
+      {"TIMING", "5000", 1000},
+      {"TIMING", "-7", -1},
+      {"TIMING", "abc", -1},
+      {"TIMING", "", -1},
+      {"TIMING", "1000.5", 1000},
+      {"TIMING", "0", 0},
+      {"MinConnectTime", "2000", 1000},
+      {"MinConnectTime", "-1.5", -1},
+      {"MinConnectTime", "30 ; Sekunden", 30},
+      {"COSTSPERDAY", "-3", 0},
+      {"COSTSPERDAY", "x", 0},
+      {"COSTSPERDAY", "", 0},
+      {"COSTSPERDAY", "12.5", 12.5},
+      {"NOCOSTS", "", -1},
+      {"NOCOSTS", "x", -1},
+      {"NOCOSTS", "1 500", 1500},
+      {"FREISTUNDEN", "3600", 3600},
+      {"FREISTUNDEN", "36.5", 0},
+      {"FREISTUNDEN", "", 0},
+      {"GRUNDBETRAG", "495", 495},
+      {"GRUNDBETRAG", "4.95", 0},
+      {"FreeHoursCosts", "2.5", 2.5},
+      {"FreeHoursCosts", "nan", 0},
+      {"FreeHoursCosts", "1e999", 0},
+      {"BASECONNECTPRICE", "y", 0},
+      {"OPTIONS", "", 1},
+      {"OPTIONS", "YES", 1},
+      {"OPTIONS", "yes", 0},
+      {"OPTIONS", "NO", 0},
+      {"FreeHoursPerDay", "YES", 1},
+      {"FreeHoursPerDay", "Yes", 0},
+      {"ISDNDoubleCosts", "YES", 1},
+      {"ISDNDoubleCosts", "", 0},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> lines = {"[PROVIDER]", "P0=Name,K0001", "[" + c.section + "]"};
+    if (!c.value.empty()) lines.push_back("K0001=" + c.value);
+    const TProviderList providers = Load(lines);
+    ASSERT_EQ(1u, providers.size());
+    const TProviderOptions& o = providers[0].Options;
+    const double got = c.section == "TIMING"             ? o.Timing
+                       : c.section == "MinConnectTime"   ? o.MinConnectTime
+                       : c.section == "COSTSPERDAY"      ? o.CostsPerDay
+                       : c.section == "NOCOSTS"          ? o.NoCostsFrom
+                       : c.section == "FREISTUNDEN"      ? o.FreeHours
+                       : c.section == "GRUNDBETRAG"      ? o.BaseAmount
+                       : c.section == "FreeHoursCosts"   ? o.FreeHoursCosts
+                       : c.section == "BASECONNECTPRICE" ? o.BaseConnectPrice
+                       : c.section == "OPTIONS"          ? o.Holiday2431
+                       : c.section == "FreeHoursPerDay"  ? o.FreeHoursPerDay
+                                                         : o.ISDNDoubleCosts;
+    EXPECT_DOUBLE_EQ(c.expected, got) << c.section << "=" << c.value;
+  }
+}
+
+TEST_F(ProviderFileTest, FreeHoursRangesNeedTwoTimesAndATakt) {
+  struct Case {
+    std::string value;
+    bool kept;
+    TFreeHoursRange range;
+  } cases[] = {
+      {"234567|18:00-07:59/60.0000/", true, {0x00FC, 64800, 28740, 60}},
+      {"x8 1|00:00-23:59/30/", true, {0x0102, 0, 86340, 30}},  // day digits anywhere, holiday accepted
+      {"|06:00-07:00/1.5/", true, {0, 21600, 25200, 1.5}},      // no day at all
+      {"06:00-07:00/1.5/", true, {0, 21600, 25200, 1.5}},       // no "|": no day part
+      {"234|18:00-07:59/60.0000", false, {}},                   // no second "/"
+      {"234|18:00-24:00/60/", false, {}},
+      {"234|18:00/07:59-60/", false, {}},
+      {"234|18:00-07:59/sechzig/", false, {}},
+      {"234|18:00-07:59//", false, {}},
+  };
+  for (const auto& c : cases) {
+    const TProviderList providers =
+        Load({"[PROVIDER]", "P0=Name,K0001", "[K0001FREEHOURSRANGE]", "K00010=" + c.value});
+    ASSERT_EQ(1u, providers.size());
+    const auto& ranges = providers[0].Options.FreeHoursRanges;
+    ASSERT_EQ(c.kept ? 1u : 0u, ranges.size()) << c.value;
+    if (c.kept) {
+      EXPECT_EQ(c.range, ranges[0]) << c.value;
+    }
+  }
+}
+
+TEST_F(ProviderFileTest, BadEntriesAreReportedPerLine) {
+  const std::string syntax =
+      "Der Providereintrag f\u00FCr Schl\u00FCssel NETZ0001 ist fehlerhaft! Providereintrag wird nicht gelesen!";
+  struct Case {
+    std::string value;
+    std::string message;  // empty: none
+    const char* caption;
+    std::size_t entries;  // after the sort
+  } cases[] = {
+      {"08:00-17:59/60/0.029", "", "", 1},
+      {"8:00-17:59/60/0.029", syntax, "Syntax Fehler", 0},
+      {"08:00-17:59", syntax, "Syntax Fehler", 0},
+      {"08:00+17:59/60/0.029", syntax, "Syntax Fehler", 0},
+      {"08:00-25:00/60/0.029",
+       "Eintrag f\u00FCr Provider Netzwerk_S\u00FCd ( NETZ0001WERKTAG ) ist nicht korrekt.", "Fehler", 0},
+      // A bad price is reported, the entry stays (with price 0).
+      {"08:00-17:59/60/billig",
+       "Eintrag f\u00FCr Provider Netzwerk_S\u00FCd ( NETZ0001WERKTAG ) ist nicht korrekt.", "Fehler", 1},
+      // A bad Takt is reported and leaves Takt 0, which the sort drops.
+      {"08:00-17:59/x/0.029", "Eintrag f\u00FCr Provider Netzwerk_S\u00FCd ( NETZ0001WERKTAG ) ist nicht korrekt.",
+       "Fehler", 0},
+      {"08:00-17:59/0/0.029", "", "", 0},  // Takt 0: dropped silently
+      {" ; nur Kommentar", "", "", 0},
+  };
+  for (const auto& c : cases) {
+    TScriptedMessageBoxes boxes;
+    if (!c.message.empty()) boxes.Expect(c.message, idOK, c.caption);
+    const TProviderList providers =
+        Load({"[PROVIDER]", "P0=Netzwerk_S\u00FCd,NETZ0001", "[NETZ0001WERKTAG]", "NETZ00010=" + c.value});
+    ASSERT_EQ(1u, providers.size());
+    EXPECT_EQ(c.entries, providers[0].WerktagEntries.size()) << c.value;
+    for (const auto& box : boxes.Boxes()) EXPECT_EQ(mkFehler, box.Kind);
+  }
+}
+
+TEST_F(ProviderFileTest, MessagesComeWerktagFirstInSortedOrder) {
+  TScriptedMessageBoxes boxes;
+  boxes.Expect("Eintrag f\u00FCr Provider A ( A0001WERKTAG ) ist nicht korrekt.")
+      .Expect("Eintrag f\u00FCr Provider B ( B0001WERKTAG ) ist nicht korrekt.")
+      .Expect("Eintrag f\u00FCr Provider A ( A0001SASO ) ist nicht korrekt.");
+  Load({"[PROVIDER]", "P0=B,B0001", "P1=A,A0001", "[A0001SASO]", "A00010=00:00-99:00/1/1", "[B0001WERKTAG]",
+        "B00010=00:00-99:00/1/1", "[A0001WERKTAG]", "A00010=00:00-99:00/1/1"});
+}
+
+TEST_F(ProviderFileTest, ReadsAtMost21EntriesPerSection) {
+  std::vector<std::string> lines = {"[PROVIDER]", "P0=Name,K0001", "[K0001SASO]"};
+  for (int i = 0; i < 25; ++i) {
+    lines.push_back("K0001" + std::to_string(i) + "=" + (i < 10 ? "0" : "") + std::to_string(i) + ":00-" +
+                    (i < 10 ? "0" : "") + std::to_string(i) + ":59/60/0.01");
+  }
+  const TProviderList providers = Load(lines);
+  ASSERT_EQ(1u, providers.size());
+  ASSERT_EQ(21u, providers[0].SaSoEntries.size());
+  EXPECT_EQ(20 * 3600, providers[0].SaSoEntries.back().StartSec);
+}
+
+TEST_F(ProviderFileTest, EntriesAreSortedByTimesAsText) {
+  const TProviderList providers =
+      Load({"[PROVIDER]", "P0=Name,K0001", "[K0001WERKTAG]", "a=22:00-05:59/60/0.01", "b=09:00-09:59/60/0.02",
+            "c=00:00-08:59/60/0.03", "d=09:00-09:29/60/0.04"});
+  ASSERT_EQ(1u, providers.size());
+  std::vector<double> prices;
+  for (const auto& e : providers[0].WerktagEntries) prices.push_back(e.Price);
+  EXPECT_EQ((std::vector<double>{0.03, 0.04, 0.02, 0.01}), prices);
+}
+
+TEST_F(ProviderFileTest, MissingFileGivesNoProvidersAndNoMessage) {
+  TScriptedMessageBoxes boxes;
+  EXPECT_TRUE(LoadProviderFile("UserProv.ini").empty());
+  EXPECT_FALSE(dir.Exists("UserProv.ini"));
+}
+
+TEST_F(ProviderFileTest, FailedWriteKeepsOldFileAndSaysSo) {
+  const std::string old = IniText({"[PROVIDER]", "P0=Alt,ALT0001"});
+  dir.Write("Provider.ini", old);
+  TProviderList providers = LoadProviderFile("Provider.ini");
+  providers[0].Name = "Neu";
+  for (long long failAfter : {0LL, 10LL, 200LL}) {
+    TScriptedMessageBoxes boxes;
+    boxes.AcceptAll();
+    InjectWriteFailureAfter(failAfter);
+    EXPECT_FALSE(SaveProviderFile("Provider.ini", providers)) << failAfter;
+    InjectWriteFailureAfter(-1);
+    EXPECT_EQ(1u, boxes.Boxes().size()) << failAfter;
+    EXPECT_EQ(old, dir.Read("Provider.ini")) << failAfter;
+  }
+  // Nothing of the failed attempt lingers: the next save writes the new name.
+  TScriptedMessageBoxes boxes;
+  ASSERT_TRUE(SaveProviderFile("Provider.ini", providers));
+  EXPECT_NE(std::string::npos, dir.Read("Provider.ini").find("P0=Neu,ALT0001"));
+}
+
+TEST_F(ProviderFileTest, UnreplaceableFileIsNotTouched) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+  const std::string old = IniText({"[PROVIDER]", "P0=Alt,ALT0001"});
+  dir.Write("Provider.ini", old);
+  TProviderList providers = LoadProviderFile("Provider.ini");
+  std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+  TScriptedMessageBoxes boxes;
+  boxes.Expect("Konnte " + dir.File("Provider.ini") + " nicht l\u00F6schen!\rSpeicherung kann nicht erfolgen!");
+  EXPECT_FALSE(SaveProviderFile("Provider.ini", providers));
+  std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+  EXPECT_EQ(old, dir.Read("Provider.ini"));
+}
+
+}  // namespace
+}  // namespace dudode

@@ -1,0 +1,372 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/Files.h"
+#include "core/Text.h"
+#include "templates/ConnectionTemplate.h"
+#include "templates/PhoneConnectionTemplate.h"
+#include "templates/RatesFileInfo.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/TempDir.h"
+
+namespace dudode {
+namespace {
+
+using namespace std::string_literals;
+using test::TScriptedMessageBoxes;
+using test::TTempDir;
+
+std::string IniText(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return Utf8ToCp1252(text);
+}
+
+// Two ConnTemp.dat records, byte by byte.
+const std::string kFirstRecord =
+    "\x0C\x00"s "DF\xDC-Netzwerk"s     // Name
+    "\x07\x00"s "PHONE.0"s             // PhoneTarif
+    "\x04\x00"s "City"s                // Zone
+    "\x01\x00\x01\x01"s                // CityWeekend, CityPlus, ISDNx2, TenPlusActive
+    "\x00\x00\x00\x00\x00\xC0\x82\x40"s  // TenPlusFrom 600
+    "\x00\x00\x00\x00\x00\x00\xE0\x3F"s  // TenPlusRate 0.5
+    "\x00"s                            // InstantActive
+    "\x00\x00\x00\x00\x00\x00\xD0\x3F"s  // InstantWorkday 0.25
+    "\x00\x00\x00\x00\x00\x00\x00\x00"s  // InstantWeekend 0
+    "\x00\x00\x00\x00\x00\x00\xF0\x3F"s  // InstantHoliday 1
+    "\x0C\x00"s "Netzwerk S\xFC"s "d"s      // Provider
+    "\x01"s;                           // ProviderActive
+const std::string kSecondRecord =
+    "\x15\x00"s "Manuelle Aufzeichnung"s
+    "\x0A\x00"s "PHONE.1\x00\x00\x00"s  // padded with zero bytes
+    "\x04\x00"s "Fern"s
+    "\x00\x00\x00\x00"s
+    "\x00\x00\x00\x00\x00\x00\x00\x00"s
+    "\x00\x00\x00\x00\x00\x00\x00\x00"s
+    "\x01"s
+    "\x00\x00\x00\x00\x00\x00\x00\x00"s
+    "\x00\x00\x00\x00\x00\x00\x00\x00"s
+    "\x00\x00\x00\x00\x00\x00\x00\x00"s
+    "\x00\x00"s
+    "\x00"s;
+
+TConnectionTemplate FirstTemplate() {
+  TConnectionTemplate t;
+  t.Name = "DF\u00DC-Netzwerk";
+  t.PhoneTarif = "PHONE.0";
+  t.Zone = "City";
+  t.CityWeekend = 1;
+  t.ISDNx2 = 1;
+  t.TenPlusActive = 1;
+  t.TenPlusFrom = 600;
+  t.TenPlusRate = 0.5;
+  t.InstantWorkday = 0.25;
+  t.InstantHoliday = 1;
+  t.Provider = "Netzwerk S\u00FCd";
+  t.ProviderActive = 1;
+  return t;
+}
+
+TConnectionTemplate SecondTemplate() {
+  TConnectionTemplate t;
+  t.Name = "Manuelle Aufzeichnung";
+  t.PhoneTarif = "PHONE.1\0\0\0"s;
+  t.Zone = "Fern";
+  t.InstantActive = 1;
+  return t;
+}
+
+std::string DataFile(const std::string& name) {
+  std::string bytes;
+  EXPECT_TRUE(ReadWholeFile(std::string(DUDODE_TEST_DATA) + name, bytes)) << name;
+  return bytes;
+}
+
+TEST(TemplateRecordsTest, ConnTempBytesReadIntoRecordsAndBack) {
+  const std::string bytes = DataFile("templates/ConnTemp.dat");
+  ASSERT_EQ(kFirstRecord + kSecondRecord, bytes);
+  const TConnectionTemplateList templates = ParseConnTempRecords(bytes);
+  ASSERT_EQ(2u, templates.size());
+  EXPECT_EQ(FirstTemplate(), templates[0]);
+  EXPECT_EQ(SecondTemplate(), templates[1]);
+  EXPECT_EQ(bytes, ConnTempRecords(templates));
+}
+
+TEST(TemplateRecordsTest, FileEndingInsideARecordKeepsTheRecordsBeforeIt) {
+  const std::string bytes = kFirstRecord + kSecondRecord;
+  struct Case {
+    std::size_t length;
+    std::size_t records;
+  } cases[] = {
+      {0, 0},
+      {1, 0},                         // half a string length
+      {kFirstRecord.size() - 1, 0},   // without the last byte
+      {kFirstRecord.size(), 1},
+      {kFirstRecord.size() + 1, 1},   // half a string length
+      {kFirstRecord.size() + 10, 1},  // inside a string
+      {kFirstRecord.size() + 40, 1},  // inside a double
+      {bytes.size() - 1, 1},
+      {bytes.size(), 2},
+  };
+  for (const auto& c : cases) {
+    const TConnectionTemplateList templates = ParseConnTempRecords(std::string_view(bytes).substr(0, c.length));
+    ASSERT_EQ(c.records, templates.size()) << c.length;
+    if (c.records > 0) {
+      EXPECT_EQ(FirstTemplate(), templates[0]);
+    }
+  }
+  // A string length that claims more than is left ends the reading too.
+  EXPECT_TRUE(ParseConnTempRecords("\xFF\xFF" "abc"s).empty());
+}
+
+TEST(TemplateRecordsTest, PhoneTempBytesReadIntoRecordsAndBack) {
+  const std::string record =
+      "\x05\x00"s "01019"s
+      "\x11\x00"s "Anbieter X - City"s
+      "\x07\x00"s "PHONE.0"s
+      "\x04\x00"s "City"s
+      "\x01\x02"s  // relations 0 and 9
+      "\x00\x00\x00\x00"s
+      "\x00\x00\x00\x00"s "\x00\x00\x00\x00"s "\x00\x00\x00\x00"s "\x00\x00\x00\x00"s;
+  const std::string odd =  // reserved fields as a later version might fill them
+      "\x00\x00"s "\x00\x00"s "\x00\x00"s "\x00\x00"s
+      "\xFF\xFF"s
+      "\x01\x02\x03\x04"s
+      "\xFF\xFF\xFF\xFF"s "\x01\x00\x00\x00"s "\x00\x00\x00\x80"s "\x00\x01\x00\x00"s;
+  const TPhoneConnectionTemplateList templates = ParsePhoneTempRecords(record + odd);
+  ASSERT_EQ(2u, templates.size());
+  EXPECT_EQ("01019", templates[0].AccessCode);
+  EXPECT_EQ("Anbieter X - City", templates[0].Description);
+  EXPECT_EQ("PHONE.0", templates[0].PhoneTarif);
+  EXPECT_EQ("City", templates[0].Zone);
+  EXPECT_EQ(0x0201, templates[0].Relations);
+  EXPECT_EQ(0xFFFF, templates[1].Relations);
+  EXPECT_EQ(4, templates[1].Reserved4);
+  EXPECT_EQ(-1, templates[1].Reserved5);
+  EXPECT_EQ(INT32_MIN, templates[1].Reserved7);
+  EXPECT_EQ(256, templates[1].Reserved8);
+  EXPECT_EQ(record + odd, PhoneTempRecords(templates));
+  EXPECT_EQ(1u, ParsePhoneTempRecords(record + odd.substr(0, odd.size() - 1)).size());
+}
+
+TEST(TemplateRecordsTest, PhoneTempFixtureReadsAndWritesBack) {
+  const std::string bytes = DataFile("templates/PhoneTemp.dat");
+  const TPhoneConnectionTemplateList templates = ParsePhoneTempRecords(bytes);
+  ASSERT_EQ(2u, templates.size());
+  EXPECT_EQ((TPhoneConnectionTemplate{"01019", "Anbieter X - City", "PHONE.0", "City", 0x0201}), templates[0]);
+  EXPECT_EQ((TPhoneConnectionTemplate{"01013", "Fernzone", "PHONE.1", "Fernzone", 0x0004}), templates[1]);
+  EXPECT_EQ(bytes, PhoneTempRecords(templates));
+}
+
+TEST(TemplateRecordsTest, TextsAreWindows1252InTheFile) {
+  TConnectionTemplate t;
+  t.Name = "\u20AC \u00E4 \u4E2D";  // the last one has no place in 1252
+  const std::string bytes = ConnTempRecords({t});
+  EXPECT_EQ("\x05\x00\x80 \xE4 ?"s, bytes.substr(0, 7));
+  EXPECT_EQ("\u20AC \u00E4 ?", ParseConnTempRecords(bytes)[0].Name);
+}
+
+class TemplateFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir.UseAsProgramDirectory();
+    dir.Write("Rates.0", IniText({"[COMMON]",
+                                  "FILENAME=Anbieter_X_(Stand_2003)",
+                                  "ACCESSCODE=010_19 ; Vorwahl",
+                                  "[REGIONENINDEX]",
+                                  "R0=City,CITY0001",
+                                  "R1=,LEER0001",  // no name: no zone
+                                  "R2=Region_50,REGI0001",
+                                  "R3=Fernzone,FERN0001",
+                                  "[AccessInfos_CITY0001]",
+                                  "PhoneNr=0191011#0191012",
+                                  "[AccessInfos_LEER0001]",
+                                  "PhoneNr=0999",
+                                  "[AccessInfos_FERN0001]",
+                                  "PhoneNr=0193",
+                                  "[RELATIONS]",
+                                  "CITY0001=[0]",
+                                  "FERN0001=[2, 9]"}));
+    dir.Write("rates.1", IniText({"[REGIONENINDEX]", "R0=Mobilfunk,MOBI0001"}));
+    dir.Write("RATES.2", IniText({"[COMMON]", "FILENAME=aaa_erster"}));
+    dir.Write("Provider.ini", IniText({"[PROVIDER]", "P0=Netzwerk_S\u00FCd,NETZ0001", "P1=alpha,ALPH0001",
+                                       "P2=Ohne_Schluessel,", "P3=OHNENAME"}));
+    dir.Write("UserProv.ini", IniText({"[PROVIDER]", "P0=Gone,GONE0001"}));
+  }
+
+  TTempDir dir;
+};
+
+TEST_F(TemplateFilesTest, PhoneTariffListDescribesEveryRatesFile) {
+  const std::vector<TRatesFileInfo> tariffs = LoadPhoneTariffList();
+  ASSERT_EQ(3u, tariffs.size());
+  // Sorted by description without regard to case.
+  EXPECT_EQ("aaa erster", tariffs[0].Description);
+  EXPECT_EQ("PHONE.2", tariffs[0].Identifier);
+  EXPECT_TRUE(tariffs[0].ZoneNames.empty());
+
+  const TRatesFileInfo& x = tariffs[1];
+  EXPECT_EQ("Anbieter X (Stand 2003)", x.Description);
+  EXPECT_EQ("PHONE.0", x.Identifier);
+  EXPECT_EQ("010 19", x.AccessCode);
+  EXPECT_EQ((std::vector<std::string>{"City", "Region 50", "Fernzone"}), x.ZoneNames);
+  EXPECT_EQ((std::vector<std::string>{"0191011#0191012", "", "0193"}), x.AccessNumbers);
+  EXPECT_EQ((std::vector<TRelationSet>{0x0001, 0x0000, 0x0204}), x.ZoneRelations);
+
+  EXPECT_EQ("Unbekannte Datei - Keine Information", tariffs[2].Description);
+  EXPECT_EQ("PHONE.1", tariffs[2].Identifier);
+  EXPECT_EQ("", tariffs[2].AccessCode);
+}
+
+TEST_F(TemplateFilesTest, PhoneTariffListTakesFirst50ZonesAnd150Characters) {
+  std::vector<std::string> lines = {"[COMMON]", "FILENAME=" + std::string(200, 'd'), "[REGIONENINDEX]"};
+  for (int i = 0; i < 60; ++i) lines.push_back("R" + std::to_string(i) + "=Z" + std::to_string(i) + ",K" + std::to_string(i));
+  dir.Write("Rates.9", IniText(lines));
+  const TRatesFileInfo info = ReadRatesFileInfo("Rates.9");
+  EXPECT_EQ(std::string(150, 'd'), info.Description);
+  EXPECT_EQ(50u, info.ZoneNames.size());
+  EXPECT_EQ(50u, info.AccessNumbers.size());
+  EXPECT_EQ(50u, info.ZoneRelations.size());
+  EXPECT_EQ("Z49", info.ZoneNames.back());
+}
+
+TEST_F(TemplateFilesTest, ProviderNamesComeFromTheMainProviderFileOnly) {
+  EXPECT_EQ((std::vector<std::string>{"alpha", "Netzwerk S\u00FCd"}), LoadProviderNames());
+}
+
+TEST_F(TemplateFilesTest, ReadingMarksMissingTariffsAndProviders) {
+  TConnectionTemplate gone = FirstTemplate();
+  gone.Name = "anderer";
+  gone.PhoneTarif = "PHONE.7";
+  gone.Provider = "Gone";  // only in UserProv.ini
+  TConnectionTemplate caseOnly = FirstTemplate();
+  caseOnly.Name = "Zeta";
+  caseOnly.Provider = "NETZWERK S\u00DCD";
+  dir.Write("ConnTemp.dat", ConnTempRecords({caseOnly, FirstTemplate(), gone}) + kSecondRecord);
+
+  // As stored: nothing replaced, file order.
+  const TConnectionTemplateList stored = ReadConnTempFile();
+  ASSERT_EQ(4u, stored.size());
+  EXPECT_EQ("PHONE.7", stored[2].PhoneTarif);
+  EXPECT_EQ("PHONE.1\0\0\0"s, stored[3].PhoneTarif);
+
+  const TConnectionTemplateList templates = LoadConnectionTemplates(LoadPhoneTariffList(), LoadProviderNames());
+  ASSERT_EQ(4u, templates.size());
+  // The list's order: by name without regard to case.
+  EXPECT_EQ("anderer", templates[0].Name);
+  EXPECT_EQ("FEHLER!", templates[0].PhoneTarif);
+  EXPECT_EQ("FEHLER!", templates[0].Provider);
+  EXPECT_EQ("DF\u00DC-Netzwerk", templates[1].Name);
+  EXPECT_EQ("PHONE.0", templates[1].PhoneTarif);
+  EXPECT_EQ("Netzwerk S\u00FCd", templates[1].Provider);
+  EXPECT_EQ("Manuelle Aufzeichnung", templates[2].Name);
+  EXPECT_EQ("PHONE.1", templates[2].PhoneTarif);  // cut at the zero byte, then found
+  EXPECT_EQ("", templates[2].Provider);
+  EXPECT_EQ("Zeta", templates[3].Name);
+  EXPECT_EQ("NETZWERK S\u00DCD", templates[3].Provider);  // found without regard to case, kept as stored
+}
+
+TEST_F(TemplateFilesTest, MissingFilesGiveEmptyLists) {
+  TScriptedMessageBoxes boxes;
+  EXPECT_TRUE(LoadConnectionTemplates(LoadPhoneTariffList(), LoadProviderNames()).empty());
+  EXPECT_TRUE(LoadPhoneTemplates(LoadPhoneTariffList()).empty());
+}
+
+TEST_F(TemplateFilesTest, SavingWritesBothFilesWithAccessNumbers) {
+  const std::vector<TRatesFileInfo> tariffs = LoadPhoneTariffList();
+  TConnectionTemplate fern = SecondTemplate();
+  fern.PhoneTarif = "PHONE.0";
+  fern.Name = "Fern";
+  fern.Zone = "Fernzone";
+  TConnectionTemplate unknownZone = FirstTemplate();
+  unknownZone.Name = "X";
+  unknownZone.Zone = "Nirgendwo";
+  TConnectionTemplateList templates = {FirstTemplate(), fern, unknownZone};
+  TScriptedMessageBoxes boxes;
+  ASSERT_TRUE(SaveConnectionTemplates(templates, tariffs));
+
+  EXPECT_EQ(ConnTempRecords(templates), dir.Read("ConnTemp.dat"));
+  const std::string tail = "\x00\x00"s "\x00\x00"s "\x00\x00\x00\x00"s "\x00\x00\x00\x00"s "\x00"s "\x00"s;
+  const std::string firstEx =
+      "\x0C\x00"s "DF\xDC-Netzwerk"s
+      "\x07\x00"s "PHONE.0"s
+      "\x0F\x00"s "0191011#0191012"s  // the access numbers of City
+      + kFirstRecord.substr(2 + 12 + 2 + 7) + tail;
+  const std::string ex = dir.Read("ConnTempEx.dat");
+  ASSERT_GE(ex.size(), firstEx.size());
+  EXPECT_EQ(firstEx, ex.substr(0, firstEx.size()));
+
+  const TConnectionTemplateList back = ParseConnTempExRecords(ex);
+  ASSERT_EQ(3u, back.size());
+  EXPECT_EQ("0191011#0191012", back[0].AccessNumber);
+  EXPECT_EQ("0193", back[1].AccessNumber);
+  EXPECT_EQ("", back[2].AccessNumber);
+  EXPECT_EQ(ex, ConnTempExRecords(back));
+  // Three records in ConnTemp.dat as well.
+  EXPECT_EQ(3u, ParseConnTempRecords(dir.Read("ConnTemp.dat")).size());
+}
+
+TEST_F(TemplateFilesTest, PhoneTemplatesRoundTripWithChecks) {
+  TPhoneConnectionTemplate a{"01019", "Anbieter X - City", "PHONE.0", "City", 1};
+  TPhoneConnectionTemplate b{"01013", "Weg", "PHONE.5", "Irgendwo", 0};
+  dir.Write("PhoneTemp.dat", PhoneTempRecords({a, b}));
+  const TPhoneConnectionTemplateList templates = LoadPhoneTemplates(LoadPhoneTariffList());
+  ASSERT_EQ(2u, templates.size());
+  EXPECT_EQ("01013", templates[0].AccessCode);  // by prefix
+  EXPECT_EQ("FEHLER!", templates[0].PhoneTarif);
+  EXPECT_EQ(a, templates[1]);
+  TScriptedMessageBoxes boxes;
+  ASSERT_TRUE(SavePhoneTemplates(templates));
+  b.PhoneTarif = "FEHLER!";
+  EXPECT_EQ(PhoneTempRecords({b, a}), dir.Read("PhoneTemp.dat"));
+}
+
+TEST_F(TemplateFilesTest, FailedWriteKeepsBothOldFiles) {
+  dir.Write("ConnTemp.dat", kFirstRecord);
+  dir.Write("ConnTempEx.dat", "alt");
+  TConnectionTemplateList templates = {SecondTemplate()};
+  for (long long failAfter : {0LL, 5LL}) {
+    TScriptedMessageBoxes boxes;
+    boxes.AcceptAll();
+    InjectWriteFailureAfter(failAfter);
+    EXPECT_FALSE(SaveConnectionTemplates(templates, LoadPhoneTariffList()));
+    InjectWriteFailureAfter(-1);
+    ASSERT_EQ(1u, boxes.Boxes().size());
+    EXPECT_EQ(mkFehler, boxes.Boxes()[0].Kind);
+    EXPECT_EQ(kFirstRecord, dir.Read("ConnTemp.dat"));
+  }
+}
+
+TEST_F(TemplateFilesTest, WriteProtectedFilesAreReplaced) {
+  namespace fs = std::filesystem;
+  dir.Write("PhoneTemp.dat", "alt");
+  fs::permissions(dir.File("PhoneTemp.dat"), fs::perms::owner_read, fs::perm_options::replace);
+  TScriptedMessageBoxes boxes;
+  const TPhoneConnectionTemplateList templates = {{"01019", "A", "PHONE.0", "City", 1}};
+  ASSERT_TRUE(SavePhoneTemplates(templates));
+  EXPECT_EQ(PhoneTempRecords(templates), dir.Read("PhoneTemp.dat"));
+  EXPECT_NE(fs::perms::none, fs::status(dir.File("PhoneTemp.dat")).permissions() & fs::perms::owner_write);
+}
+
+TEST(TemplateOptionsTest, OptionTextNamesWhatHoldsInFixedOrder) {
+  struct Case {
+    TConnectionTemplate t;
+    const char* expected;
+  } cases[] = {
+      {{}, ""},
+      {FirstTemplate(), "Provider, CityWeekend, 10plus, ISDNx2"},
+      {SecondTemplate(), "SRabatt"},
+  };
+  cases[0].t.ProviderActive = 1;  // no provider named: not shown
+  for (const auto& c : cases) EXPECT_EQ(c.expected, ConnectionOptionText(c.t));
+  TConnectionTemplate all = FirstTemplate();
+  all.CityPlus = all.InstantActive = 1;
+  EXPECT_EQ("Provider, CityPlus, CityWeekend, 10plus, SRabatt, ISDNx2", ConnectionOptionText(all));
+}
+
+}  // namespace
+}  // namespace dudode
