@@ -52,7 +52,7 @@ std::shared_ptr<TIniStore> TIniStore::Attach(const std::string& path) {
   if (auto it = registry.find(path); it != registry.end()) {
     std::shared_ptr<TIniStore> store = it->second.lock();
     // Another program may have changed the file since; pending writes win.
-    if (!store->dirty_ && store->DiskChanged()) store->Load();
+    if (!store->dirty_ && (store->readFailed_ || store->DiskChanged())) store->Load();
     return store;
   }
   auto store = std::make_shared<TIniStore>(path);
@@ -67,7 +67,7 @@ void TIniStore::Load() {
   dirty_ = false;
   cleared_ = false;
   std::string bytes;
-  if (FileExists(path_)) ReadWholeFile(path_, bytes);
+  readFailed_ = FileExists(path_) && !ReadWholeFile(path_, bytes, &readError_);
   Parse(bytes);
   RememberDiskState();
 }

@@ -19,6 +19,9 @@ class TIniStore {
 
   const std::string& Path() const { return path_; }
   bool Dirty() const { return dirty_; }
+  // The file exists but could not be read (its text is then not known).
+  bool ReadFailed() const { return readFailed_; }
+  const std::string& ReadError() const { return readError_; }
 
   // false when the key is missing. The value is as in the file, untrimmed, and
   // stays valid until the store changes.
@@ -65,7 +68,9 @@ class TIniStore {
   std::vector<std::unique_ptr<TSection>> sections_;
   std::unordered_map<std::string, TSection*> sectionIndex_;  // first live section of each name
   bool dirty_ = false;
-  bool cleared_ = false;  // emptied on purpose: an empty result removes the file
+  bool cleared_ = false;
+  bool readFailed_ = false;
+  std::string readError_;  // emptied on purpose: an empty result removes the file
   std::int64_t diskSize_ = -1;
   std::int64_t diskTime_ = 0;
 };

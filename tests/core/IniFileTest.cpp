@@ -294,6 +294,30 @@ TEST_F(IniFileTest, ObjectsOnTheSameFileSeeEachOthersWrites) {
   EXPECT_EQ("from a", b.ReadString("k", ""));
 }
 
+TEST_F(IniFileTest, NamesDifferingOnlyInCaseOpenTheExistingFile) {
+  dir.Write("provider.ini", "[S]\r\nk=v\r\n");
+  TTheIniFile ini;
+  OpenOn(ini, "Provider.ini");
+  EXPECT_EQ(0, ini.ErrorCode());
+  EXPECT_EQ("v", ini.ReadString("k", ""));
+  ini.WriteString("k", "w");
+  ini.SetOpen(false);
+  EXPECT_FALSE(dir.Exists("Provider.ini"));
+  EXPECT_EQ("[S]\r\nk=w\r\n", dir.Read("provider.ini"));
+}
+
+TEST_F(IniFileTest, UnreadableFileIsNotOpened) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  dir.Write("u.ini", "[S]\r\nk=v\r\n");
+  ::chmod(dir.File("u.ini").c_str(), 0200);
+  TTheIniFile ini;
+  ini.SetIniFileName("u.ini");
+  EXPECT_THROW(ini.SetOpen(true), EIniError);
+  EXPECT_FALSE(ini.Open());
+  ::chmod(dir.File("u.ini").c_str(), 0600);
+  EXPECT_EQ("[S]\r\nk=v\r\n", dir.Read("u.ini"));
+}
+
 TEST_F(IniFileTest, ValuesCannotBreakLines) {
   TTheIniFile ini;
   OpenOn(ini, "n.ini");
