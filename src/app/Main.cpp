@@ -358,10 +358,10 @@ void TMain::DefineCommands() {
   define(TCommand::Exit, [this] { close(); });
   define(TCommand::Options, [this] { Tarifoptionen1Click(); });
   define(TCommand::Info, [this] { InfoCommand(); });
-  // Still to come: Import, NewZone, EditZone, DeleteZone, ReorderZones, Vat,
-  // TenPlus, CheckTariffs, Holidays, Applications, Providers,
-  // ConnectionTemplates, PhoneTemplates, HelpContents, the entry commands of
-  // both grids, SortAll and the four copy commands.
+  DefineZoneCommands();
+  // Still to come: Import, Vat, TenPlus, CheckTariffs, Holidays,
+  // Applications, Providers, ConnectionTemplates, PhoneTemplates,
+  // HelpContents.
 }
 
 void TMain::EnableBuiltCommands() {

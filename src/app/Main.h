@@ -23,6 +23,8 @@ class QToolBar;
 
 namespace dudode {
 
+struct TZoneCommandResult;
+
 class TMain : public QMainWindow {
   Q_OBJECT
  public:
@@ -100,6 +102,18 @@ class TMain : public QMainWindow {
   void SaveAsCommand();
   void Tarifoptionen1Click();
   void InfoCommand();
+
+  // Zone editing: one handler per command serves both lists.
+  void AddEntryBtnClick(TDayClass dayClass);
+  void EditEntryBtnClick(TDayClass dayClass);
+  void DeleteEntryBtnClick(TDayClass dayClass);
+  void CopyOneBtnClick(TDayClass target);
+  void CopyAllBtnClick(TDayClass target);
+  void TarifSortBtnClick();
+  void NeuerTarif2Click();
+  void Tarifndern2Click();
+  void Tariflschen1Click();
+  void Tarifzonenneuanordnen1Click();
   bool KeepFileDate() const;
   void UpdateTitle();
 
@@ -129,6 +143,10 @@ class TMain : public QMainWindow {
   void BuildToolBar();
   void BuildPanel();
   void DefineCommands();
+  void DefineZoneCommands();
+  // Grid row of a list's selection, counted from 1 as the commands count.
+  int SelectedRow(TDayClass dayClass) const;
+  void AfterZoneCommand(const TZoneCommandResult& result);
   void EnableBuiltCommands();
   QAction* MenuItem(QMenu* menu, const char* name, const QString& caption, TCommand command,
                     const QKeySequence& shortcut = {});

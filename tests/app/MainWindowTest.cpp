@@ -128,34 +128,34 @@ TEST_F(MainWindowTest, ToolBarCaptionsAndHints) {
 
 TEST_F(MainWindowTest, CommandsOfLaterStepsAreDisabledAndDoNothing) {
   TMain main;
-  const char* const built[] = {"Neu1",     "Oeffnen1",       "Speichern1", "SpeichernUnter1", "KeepFileDate1",
-                               "Beenden1", "Tarifoptionen1", "Info1",      "ExitToolBtn",     "SaveToolBtn"};
-  const char* const waiting[] = {"Import1",
-                                 "NeueTarifzone1",
-                                 "TarifzoneAendern1",
-                                 "TarifzoneLoeschen1",
-                                 "TarifzonenAnordnen1",
-                                 "Umsatzsteuer1",
-                                 "Rabatt10plus1",
-                                 "Tarifeberprfen1",
-                                 "Feiertage1",
-                                 "Anwendungen1",
-                                 "Provider1",
-                                 "Providervorlagen1",
-                                 "Telefonievorlagen1",
-                                 "Inhalt1",
-                                 "ReorderToolBtn",
-                                 "NewZoneToolBtn",
-                                 "EditZoneToolBtn",
-                                 "DeleteZoneToolBtn",
-                                 "CheckToolBtn",
-                                 "HelpToolBtn",
-                                 "AddEntryItem1",
-                                 "EditEntryItem1",
-                                 "DeleteEntryItem1",
-                                 "AddEntryItem2",
-                                 "EditEntryItem2",
-                                 "DeleteEntryItem2"};
+  const char* const built[] = {"Neu1",
+                               "Oeffnen1",
+                               "Speichern1",
+                               "SpeichernUnter1",
+                               "KeepFileDate1",
+                               "Beenden1",
+                               "Tarifoptionen1",
+                               "Info1",
+                               "ExitToolBtn",
+                               "SaveToolBtn",
+                               "NeueTarifzone1",
+                               "TarifzoneAendern1",
+                               "TarifzoneLoeschen1",
+                               "TarifzonenAnordnen1",
+                               "ReorderToolBtn",
+                               "NewZoneToolBtn",
+                               "EditZoneToolBtn",
+                               "DeleteZoneToolBtn",
+                               "AddEntryItem1",
+                               "EditEntryItem1",
+                               "DeleteEntryItem1",
+                               "AddEntryItem2",
+                               "EditEntryItem2",
+                               "DeleteEntryItem2"};
+  const char* const waiting[] = {"Import1",         "Umsatzsteuer1",     "Rabatt10plus1",
+                                 "Tarifeberprfen1", "Feiertage1",        "Anwendungen1",
+                                 "Provider1",       "Providervorlagen1", "Telefonievorlagen1",
+                                 "Inhalt1",         "CheckToolBtn",      "HelpToolBtn"};
   for (const char* name : built) EXPECT_TRUE(Action(main, name)->isEnabled()) << name;
   TModalScript noDialogs;
   TScriptedMessageBoxes noBoxes;
@@ -166,7 +166,7 @@ TEST_F(MainWindowTest, CommandsOfLaterStepsAreDisabledAndDoNothing) {
   for (const char* name :
        {"AddEntry1Btn", "EditEntry1Btn", "DeleteEntry1Btn", "AddEntry2Btn", "EditEntry2Btn",
         "DeleteEntry2Btn", "TarifSortBtn", "OneUpBtn", "AllUpBtn", "OneDownBtn", "AllDownBtn"}) {
-    EXPECT_FALSE(main.findChild<QWidget*>(QString::fromLatin1(name))->isEnabled()) << name;
+    EXPECT_TRUE(main.findChild<QWidget*>(QString::fromLatin1(name))->isEnabled()) << name;
   }
   EXPECT_FALSE(Action(main, "Telefonievorlagen1")->isVisible()) << "never offered";
 }

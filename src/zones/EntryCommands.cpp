@@ -1,0 +1,166 @@
+#include "zones/EntryCommands.h"
+
+#include "core/MessageBox.h"
+
+namespace dudode {
+namespace {
+
+constexpr const char* kNoZoneMessage =
+    "Es k\u00F6nnen keine Eintr\u00E4ge hinzugef\u00FCgt werden. Definieren Sie eine Tarifzone!";
+constexpr const char* kListFullMessage =
+    "Es k\u00F6nnen keine Eintr\u00E4ge hinzugef\u00FCgt werden. Alle Eintr\u00E4ge sind bereits verwendet!";
+constexpr const char* kCannotDeleteMessage = "Sie k\u00F6nnen diesen Tarif nicht l\u00F6schen!";
+constexpr const char* kDeleteQuestion = "M\u00F6chten Sie diesen Tarif wirklich l\u00F6schen?";
+constexpr const char* kNoZoneToCopyMessage = "F\u00FCgen Sie zuerst eine Tarifzone mit Tarifen hinzu!";
+constexpr const char* kCopyLimitMessage = "Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden!";
+
+TDayClass Other(TDayClass dayClass) {
+  return dayClass == TDayClass::Werktag ? TDayClass::SaSo : TDayClass::Werktag;
+}
+
+bool ValidZone(const TTarifFile& document, int zoneIndex) {
+  return zoneIndex >= 0 && static_cast<std::size_t>(zoneIndex) < document.Zones.size();
+}
+
+// The copy lands in the target list with the target's days only; the
+// holiday code is not carried over.
+TTarifEntry CopyFor(TTarifEntry entry, TDayClass target) {
+  entry.Weekdays = DayClassDays(target);
+  return entry;
+}
+
+}  // namespace
+
+std::string EntryDialogCaption(const TKeyAndName& zone, TDayClass dayClass, bool adding) {
+  return std::string(adding ? "Tarif zur Tarifzone " : "Tarif in Tarifzone ") + zone.MenuCaption() + " (" +
+         DayClassName(dayClass) + ")" + (adding ? " hinzuf\u00FCgen" : " bearbeiten");
+}
+
+int EntryIndexOfRow(const TTarifEntryList& list, int row) {
+  if (row < 1) return -1;
+  int shown = 0;
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (!list[i].IsTariff()) continue;
+    if (++shown == row) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+bool AddEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass,
+                     const TEntryDialogRunner& runDialog) {
+  if (!ValidZone(document, zoneIndex)) {
+    ShowMessageBox(kNoZoneMessage, {}, mkFehler, mbOK);
+    return false;
+  }
+  TKeyAndName& zone = document.Zones[static_cast<std::size_t>(zoneIndex)];
+  if (zone.Entries(dayClass).size() >= kMaxEntriesPerList) {
+    ShowMessageBox(kListFullMessage, {}, mkFehler, mbOK);
+    return false;
+  }
+  TEntryForm form = NewEntryForm(document, dayClass);
+  if (!runDialog(form, EntryDialogCaption(zone, dayClass, true))) return false;
+  document.Modified = true;
+  zone.Entries(dayClass).push_back(StoreEntryForm(form, zone));
+  return true;
+}
+
+bool EditEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, int row,
+                      const TEntryDialogRunner& runDialog) {
+  const int index =
+      ValidZone(document, zoneIndex)
+          ? EntryIndexOfRow(document.Zones[static_cast<std::size_t>(zoneIndex)].Entries(dayClass), row)
+          : -1;
+  if (index < 0) return AddEntryCommand(document, zoneIndex, dayClass, runDialog);
+  TKeyAndName& zone = document.Zones[static_cast<std::size_t>(zoneIndex)];
+  TTarifEntry& entry = zone.Entries(dayClass)[static_cast<std::size_t>(index)];
+  TEntryForm form = EditEntryForm(entry, dayClass);
+  if (!runDialog(form, EntryDialogCaption(zone, dayClass, false))) return false;
+  document.Modified = true;
+  entry = StoreEntryForm(form, zone);
+  return true;
+}
+
+bool DeleteEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, int row) {
+  const bool hasZone = ValidZone(document, zoneIndex);
+  std::string zoneName = hasZone ? document.Zones[static_cast<std::size_t>(zoneIndex)].MenuCaption() : "";
+  if (zoneName.empty()) zoneName = kUnknownEntryName;
+  const std::string caption =
+      "L\u00F6schen eines Tarifs (" + zoneName + ", " +
+      (dayClass == TDayClass::Werktag ? "Werktag, Tarif " : "Sa./So./Feiertag, Tarif ") +
+      std::to_string(row) + ")";
+  const int index =
+      hasZone ? EntryIndexOfRow(document.Zones[static_cast<std::size_t>(zoneIndex)].Entries(dayClass), row)
+              : -1;
+  if (index < 0) {
+    ShowMessageBox(kCannotDeleteMessage, caption, mkFehler, mbOK);
+    return false;
+  }
+  if (ShowMessageBox(kDeleteQuestion, caption, mkBestaetigung, mbYesNo) != idYes) return false;
+  document.Modified = true;
+  TTarifEntryList& list = document.Zones[static_cast<std::size_t>(zoneIndex)].Entries(dayClass);
+  list.erase(list.begin() + index);
+  SortEntryList(list);
+  return true;
+}
+
+bool CopyAllEntriesCommand(TTarifFile& document, int zoneIndex, TDayClass target) {
+  if (!ValidZone(document, zoneIndex)) {
+    ShowMessageBox(kNoZoneToCopyMessage, {}, mkFehler, mbOK);
+    return false;
+  }
+  const TDayClass source = Other(target);
+  const std::string question = "M\u00F6chten Sie wirklich alle Eintr\u00E4ge aus \"" + DayClassName(source) +
+                               "\" in \"" + DayClassName(target) + "\" kopieren?";
+  if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo) != idYes) return false;
+  document.Modified = true;
+  TKeyAndName& zone = document.Zones[static_cast<std::size_t>(zoneIndex)];
+  const TTarifEntryList& from = zone.Entries(source);
+  TTarifEntryList& to = zone.Entries(target);
+  bool copy = true;
+  if (to.size() + from.size() > kMaxEntriesPerList) {
+    const std::string replace = std::string(kCopyLimitMessage) + " Sollen die bisherigen Tarife f\u00FCr \"" +
+                                DayClassName(target) + "\" gel\u00F6scht werden?";
+    copy = ShowMessageBox(replace, {}, mkBestaetigung, mbYesNo) == idYes;
+    if (copy) to.clear();
+  }
+  if (copy) {
+    // Even an emptied target cannot take more than 50.
+    for (std::size_t i = 0; i < from.size() && to.size() < kMaxEntriesPerList; ++i) {
+      to.push_back(CopyFor(from[i], target));
+    }
+  }
+  SortEntryList(to);
+  return true;
+}
+
+bool CopyOneEntryCommand(TTarifFile& document, int zoneIndex, TDayClass target, int sourceRow) {
+  const TDayClass source = Other(target);
+  const int index =
+      ValidZone(document, zoneIndex)
+          ? EntryIndexOfRow(document.Zones[static_cast<std::size_t>(zoneIndex)].Entries(source), sourceRow)
+          : -1;
+  if (index < 0) {
+    ShowMessageBox(
+        "Sie m\u00FCssen einen Tarif in der Liste \"" + DayClassName(source) + "\" ausw\u00E4hlen!", {},
+        mkInformation, mbOK);
+    return false;
+  }
+  document.Modified = true;
+  TKeyAndName& zone = document.Zones[static_cast<std::size_t>(zoneIndex)];
+  TTarifEntryList& to = zone.Entries(target);
+  if (to.size() >= kMaxEntriesPerList) {
+    ShowMessageBox(kCopyLimitMessage, {}, mkInformation, mbOK);
+    return false;
+  }
+  to.push_back(CopyFor(zone.Entries(source)[static_cast<std::size_t>(index)], target));
+  SortEntryList(to);
+  return true;
+}
+
+void SortAllEntryLists(TTarifFile& document) {
+  for (TDayClass dayClass : kDayClasses) {
+    for (TKeyAndName& zone : document.Zones) SortEntryList(zone.Entries(dayClass));
+  }
+}
+
+}  // namespace dudode

@@ -1,0 +1,95 @@
+#pragma once
+// What the zone dialog shows and checks, without any widget, and the zone
+// commands of the main window (new, change name and options, delete).
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/TarifFile.h"
+
+namespace dudode {
+
+// The eleven tariff areas of RegionGroup, in bit order.
+inline constexpr const char* kRegionNames[] = {"City",
+                                               "Region 50 (bis 50 km)",
+                                               "Region 200 (bis 200 km)",
+                                               "Fernverbindung (\u00FCber 200 km, Inland)",
+                                               "Mobilfunk D1",
+                                               "Mobilfunk D2",
+                                               "Mobilfunk E-Plus",
+                                               "Mobilfunk VIAG Interkom",
+                                               "Ausland",
+                                               "Internet",
+                                               "Service"};
+inline constexpr int kRegionCount = 11;
+
+class TZoneForm {
+ public:
+  bool Renaming = false;    // "Tarifzonenname ändern" instead of a new zone
+  std::string Name;         // blanks shown
+  bool TaktBilling = true;  // TaktCheckBox: clock-based billing, no interval of its own
+  double CalcTakt = 0;
+  double FirstSecond = 0;
+  double ConnectPrice = 0;
+  double MonthlyFee = 0;
+  TRelationSet Relations = 0;
+  bool RoundTo = false;
+  TAccessInfos Access;  // with NichtBundesweit
+  // Working copies; replaced when the no-cost dialog is confirmed.
+  std::vector<TFreeTimeEntry> WFreeTimes;
+  std::vector<TFreeTimeEntry> FFreeTimes;
+
+  bool NameValid = false;
+  bool Confirmed = false;
+  bool NoCostsConfirmed = false;
+
+  bool TimeBillingEnabled() const { return !TaktBilling; }
+  std::vector<TFreeTimeEntry>& FreeTimes(TDayClass dayClass) {
+    return dayClass == TDayClass::Werktag ? WFreeTimes : FFreeTimes;
+  }
+
+  void Open();
+  // Trims the name; refuses ";" and "," with a message.
+  void LeaveName();
+  // "Übernehmen". Returns Confirmed.
+  bool Apply();
+  // true once when a check wants the focus back in the name field.
+  bool TakeNameFocus() {
+    const bool f = nameFocus_;
+    nameFocus_ = false;
+    return f;
+  }
+
+ private:
+  bool nameFocus_ = false;
+};
+
+// The zone name keys ";" and "," are dropped silently.
+bool IsDroppedZoneNameKey(char32_t ch);
+
+// The text of a zone in the zone box and in the reordering lists.
+std::string ZoneBoxText(const TKeyAndName& zone);
+
+// Shows the zone dialog over the form; true when it was confirmed.
+using TZoneDialogRunner = std::function<bool(TZoneForm& form)>;
+
+struct TZoneCommandResult {
+  bool ZonesChanged = false;  // the zone list or a name changed: refresh box and menu
+  int CurrentZone = -1;       // then make this zone current (-1: none left)
+};
+
+TZoneForm NewZoneForm(const TTarifFile& document);
+TZoneForm EditZoneForm(const TKeyAndName& zone);
+
+// New zone: refused at 50 zones and for a name the zone box already holds
+// (letter case ignored). The zone gets a new key by NewZoneKey.
+TZoneCommandResult NewZoneCommand(TTarifFile& document, const TZoneDialogRunner& runDialog);
+// Change the name and options of a zone (a new zone when there is none).
+// Changed zone values reach every entry of the zone; the document is marked
+// modified only when something changed. A rename is asked for, and refused
+// when another zone has exactly that name.
+TZoneCommandResult ChangeZoneCommand(TTarifFile& document, int zoneIndex, const TZoneDialogRunner& runDialog);
+// Delete a zone with all its lists after asking.
+TZoneCommandResult DeleteZoneCommand(TTarifFile& document, int zoneIndex);
+
+}  // namespace dudode

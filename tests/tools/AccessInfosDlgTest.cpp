@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+#include "support/ModalScript.h"
+#include "tools/AccessInfosDlg.h"
+
+namespace dudode {
+namespace {
+
+using test::Click;
+using test::Find;
+using test::TModalScript;
+using test::Type;
+
+const char* const kAccessDlg = "dudode::TAccessInfosDlg";
+const char* const kEditDlg = "dudode::TAccessInfoEditDlg";
+const std::string kSep = kAccessSeparator;
+
+std::vector<std::vector<std::string>> Lines(QDialog& dlg) {
+  std::vector<std::vector<std::string>> lines;
+  auto* lv = Find<QTreeWidget>(dlg, "LV");
+  for (int i = 0; i < lv->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* item = lv->topLevelItem(i);
+    lines.push_back({item->text(0).toStdString(), item->text(1).toStdString(), item->text(2).toStdString()});
+  }
+  return lines;
+}
+
+TEST(AccessInfosDlgTest, ShortNameListLeavesEmptyPlacesThatConfirmingKeeps) {
+  TAccessInfos access;
+  access.PhoneNr = "0191011#0191012#0191013";
+  access.UserName = "gast";
+  access.Registration = false;
+  TModalScript script;
+  script.Then(kAccessDlg, [](QDialog& dlg) {
+    EXPECT_EQ((std::vector<std::vector<std::string>>{
+                  {"0191011", "gast", ""}, {"0191012", "", ""}, {"0191013", "", ""}}),
+              Lines(dlg));
+    EXPECT_FALSE(Find<QCheckBox>(dlg, "RegistrationChkBox")->isChecked());
+    EXPECT_FALSE(Find<QWidget>(dlg, "EditEntryBtn")->isEnabled());
+    EXPECT_FALSE(Find<QWidget>(dlg, "DeleteEntryBtn")->isEnabled());
+    Click(dlg, "ApplyBtn");
+  });
+  ASSERT_TRUE(EditAccessInfos(access, nullptr));
+  EXPECT_EQ("0191011#0191012#0191013", access.PhoneNr);
+  EXPECT_EQ("gast" + kSep + kSep, access.UserName);
+  EXPECT_EQ(kSep + kSep, access.Password);
+  EXPECT_FALSE(access.Registration);
+}
+
+TEST(AccessInfosDlgTest, AddedLineWithoutNumberKeepsItsPlace) {
+  TAccessInfos access;
+  access.PhoneNr = "0191011";
+  access.UserName = "a";
+  access.Password = "x";
+  TModalScript script;
+  script.Then(kAccessDlg, [](QDialog& dlg) {
+    auto* lv = Find<QTreeWidget>(dlg, "LV");
+    Click(dlg, "AddEntryBtn");
+    // The new line goes to the end; moving it first leaves the number empty in front.
+    lv->insertTopLevelItem(0, lv->takeTopLevelItem(1));
+    Click(dlg, "ApplyBtn");
+  });
+  script.Then(kEditDlg, [](QDialog& dlg) {
+    EXPECT_EQ("", Find<QLineEdit>(dlg, "PhoneNrEdit")->text().toStdString());
+    Type(Find<QLineEdit>(dlg, "UserNameEdit"), "b");
+    Type(Find<QLineEdit>(dlg, "PasswordEdit"), "y");
+    Click(dlg, "OKBtn");
+  });
+  ASSERT_TRUE(EditAccessInfos(access, nullptr));
+  EXPECT_EQ("#0191011", access.PhoneNr);
+  EXPECT_EQ("b" + kSep + "a", access.UserName);
+  EXPECT_EQ("y" + kSep + "x", access.Password);
+
+  // And it comes back in its place.
+  TModalScript again;
+  again.Then(kAccessDlg, [](QDialog& dlg) {
+    EXPECT_EQ((std::vector<std::vector<std::string>>{{"", "b", "y"}, {"0191011", "a", "x"}}), Lines(dlg));
+  });
+  EXPECT_FALSE(EditAccessInfos(access, nullptr));
+}
+
+TEST(AccessInfosDlgTest, NumberKeepsOnlyDigitsAndLinesChangeAndGo) {
+  TAccessInfos access;
+  access.PhoneNr = "1#2";
+  access.UserName = "u1" + kSep + "u2";
+  access.Password = "p1" + kSep + "p2";
+  TModalScript script;
+  script.Then(kAccessDlg, [](QDialog& dlg) {
+    auto* lv = Find<QTreeWidget>(dlg, "LV");
+    lv->setCurrentItem(lv->topLevelItem(1));
+    EXPECT_TRUE(Find<QWidget>(dlg, "EditEntryBtn")->isEnabled());
+    Click(dlg, "EditEntryBtn");
+    lv->setCurrentItem(lv->topLevelItem(0));
+    Click(dlg, "DeleteEntryBtn");  // at once, without asking
+    EXPECT_EQ(1, lv->topLevelItemCount());
+    EXPECT_EQ(!lv->selectedItems().isEmpty(), Find<QWidget>(dlg, "DeleteEntryBtn")->isEnabled());
+    lv->clearSelection();
+    EXPECT_FALSE(Find<QWidget>(dlg, "EditEntryBtn")->isEnabled());
+    Click(dlg, "ApplyBtn");
+  });
+  script.Then(kEditDlg, [](QDialog& dlg) {
+    auto* phone = Find<QLineEdit>(dlg, "PhoneNrEdit");
+    EXPECT_EQ("2", phone->text().toStdString());
+    Type(phone, "030 12-34");  // typed: only digits get in
+    EXPECT_EQ("0301234", phone->text().toStdString());
+    phone->setText(" 030 / 56-78 ");  // pasted
+    test::Leave(phone);
+    EXPECT_EQ("0305678", phone->text().toStdString());
+    Click(dlg, "OKBtn");
+  });
+  ASSERT_TRUE(EditAccessInfos(access, nullptr));
+  EXPECT_EQ("0305678", access.PhoneNr);
+  EXPECT_EQ("u2", access.UserName);
+  EXPECT_EQ("p2", access.Password);
+}
+
+TEST(AccessInfosDlgTest, EmptyListGivesEmptyTextsAndCancelGivesNothing) {
+  TAccessInfos access;
+  access.PhoneNr = "1#2";
+  access.UserName = "u";
+  TModalScript script;
+  script.Then(kAccessDlg, [](QDialog& dlg) { Click(dlg, "CancelBtn"); });
+  script.Then(kAccessDlg, [](QDialog& dlg) {
+    auto* lv = Find<QTreeWidget>(dlg, "LV");
+    while (lv->topLevelItemCount() > 0) {
+      lv->setCurrentItem(lv->topLevelItem(0));
+      Click(dlg, "DeleteEntryBtn");
+    }
+    Click(dlg, "ApplyBtn");
+  });
+  EXPECT_FALSE(EditAccessInfos(access, nullptr));
+  EXPECT_EQ("1#2", access.PhoneNr);
+  ASSERT_TRUE(EditAccessInfos(access, nullptr));
+  EXPECT_EQ("", access.PhoneNr);
+  EXPECT_EQ("", access.UserName);
+  EXPECT_EQ("", access.Password);
+}
+
+TEST(AccessInfosDlgTest, ShowingAgainAddsNoLines) {
+  TAccessInfos access;
+  access.PhoneNr = "1#2";
+  TAccessInfosDlg dlg(access);
+  dlg.show();
+  dlg.hide();
+  dlg.show();
+  EXPECT_EQ(2, Find<QTreeWidget>(dlg, "LV")->topLevelItemCount());
+  EXPECT_EQ("1#2", dlg.Access().PhoneNr);
+}
+
+}  // namespace
+}  // namespace dudode

@@ -1,0 +1,239 @@
+// A tariff file built from nothing in the window, as a new user would: a new
+// file, two zones with their options, entries in both lists, saved, opened
+// again, and everything found as entered. With DUDODE_ARTIFACTS set to a
+// directory, the entry and zone dialogs are photographed there and the saved
+// file is copied there.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <cstdlib>
+
+#include "app/MainTestSupport.h"
+
+namespace dudode {
+namespace {
+
+using test::Click;
+using test::Find;
+using test::TModalScript;
+using test::TScriptedMessageBoxes;
+using test::Type;
+
+QString Artifacts() {
+  return QString::fromLocal8Bit(std::getenv("DUDODE_ARTIFACTS"));
+}
+
+void Photograph(QWidget& widget, const char* name) {
+  if (Artifacts().isEmpty()) return;
+  QDir().mkpath(Artifacts());
+  widget.grab().save(Artifacts() + "/" + name);
+}
+
+struct TTypedEntry {
+  const char* From;
+  const char* To;
+  const char* Name;
+  const char* Price;
+  const char* Takt = nullptr;        // else the file's default
+  const char* UnitsToAdd = nullptr;  // units at the start
+  const char* DateFrom = nullptr;
+  const char* DateTo = nullptr;
+  const char* Box = nullptr;  // a special validity box to click
+  const char* Photo = nullptr;
+};
+
+TModalScript::Step EntryStep(TTypedEntry e) {
+  return [e](QDialog& dlg) {
+    if (e.Box) Click(dlg, e.Box);
+    Type(Find<QLineEdit>(dlg, "EntryTimeFrom"), e.From);
+    Type(Find<QLineEdit>(dlg, "EntryTimeTo"), e.To);
+    if (e.Takt) Type(Find<QLineEdit>(dlg, "TaktEdit"), e.Takt);
+    if (e.UnitsToAdd) Type(Find<QLineEdit>(dlg, "UnitsToAddEdit"), e.UnitsToAdd);
+    Type(Find<QLineEdit>(dlg, "PriceEdit"), e.Price);
+    if (e.Name) Type(Find<QLineEdit>(dlg, "Tarifname"), e.Name);
+    if (e.DateFrom) Type(Find<QLineEdit>(dlg, "DateEdit1"), e.DateFrom);
+    if (e.DateTo) Type(Find<QLineEdit>(dlg, "DateEdit2"), e.DateTo);
+    if (e.Photo) Photograph(dlg, e.Photo);
+    Click(dlg, "SaveBtn");
+    EXPECT_FALSE(dlg.isVisible()) << e.Name;
+  };
+}
+
+class BuildTariffFileTest : public test::MainTest {
+ protected:
+  void AddEntry(TMain& main, const char* button, TTypedEntry entry) {
+    TModalScript script;
+    script.Then("dudode::TNewEditEntryDlg", EntryStep(entry));
+    main.findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
+  }
+};
+
+TEST_F(BuildTariffFileTest, FileBuiltInTheWindowComesBackAsEntered) {
+  {
+    TMain main;
+    main.show();
+    {
+      TModalScript script;
+      script.Then("dudode::TTarifOptionsDlg", [](QDialog& dlg) {
+        Type(Find<QLineEdit>(dlg, "FileNameEdit"), "Stadtnetz Beispiel");
+        Type(Find<QLineEdit>(dlg, "TaktEdit"), "60");
+        Click(dlg, "ApplyBtn");
+      });
+      Trigger(main, "Neu1");
+    }
+    {
+      TModalScript script;
+      script.Then("dudode::TNewEditTarifDlg", [](QDialog& dlg) {
+        Type(Find<QLineEdit>(dlg, "TarifName"), "City");
+        Type(Find<QLineEdit>(dlg, "MonthRateEdit"), "4,95");
+        Find<QListWidget>(dlg, "RegionGroup")->item(0)->setCheckState(Qt::Checked);
+        Click(dlg, "ApplyBtn");
+      });
+      Trigger(main, "NewZoneToolBtn");
+    }
+    AddEntry(
+        main, "AddEntry1Btn",
+        {.From = "0800", .To = "1800", .Name = "Hauptzeit", .Price = "0,06", .Photo = "entry-dialog.png"});
+    AddEntry(main, "AddEntry1Btn", {"0000", "0800", "Nebenzeit", "0,03"});
+    AddEntry(main, "AddEntry2Btn",
+             {.From = "0000",
+              .To = "0000",
+              .Name = "Wochenende",
+              .Price = "0,03",
+              .DateFrom = "0104",
+              .DateTo = "3009"});
+    AddEntry(main, "AddEntry2Btn",
+             {.From = "0000", .To = "0000", .Name = "Feiertag", .Price = "0,02", .Box = "FtagCheckBox"});
+    {
+      TModalScript script;
+      script.Then("dudode::TNewEditTarifDlg", [](QDialog& dlg) {
+        Type(Find<QLineEdit>(dlg, "TarifName"), "Region 50");
+        Click(dlg, "TaktCheckBox");
+        Type(Find<QLineEdit>(dlg, "CalcTaktEdit"), "1");
+        Type(Find<QLineEdit>(dlg, "FirstSecondEdit"), "60");
+        Type(Find<QLineEdit>(dlg, "BCPEdit"), "0,1");
+        Find<QListWidget>(dlg, "RegionGroup")->item(1)->setCheckState(Qt::Checked);
+        Click(dlg, "INetBtn");
+        Click(dlg, "NoCostsBtn");
+        Photograph(dlg, "zone-dialog.png");
+        Click(dlg, "ApplyBtn");
+      });
+      script.Then("dudode::TAccessInfosDlg", [](QDialog& dlg) {
+        Click(dlg, "AddEntryBtn");
+        Click(dlg, "ApplyBtn");
+      });
+      script.Then("dudode::TAccessInfoEditDlg", [](QDialog& dlg) {
+        Type(Find<QLineEdit>(dlg, "PhoneNrEdit"), "0191011");
+        Type(Find<QLineEdit>(dlg, "UserNameEdit"), "gast");
+        Click(dlg, "OKBtn");
+      });
+      script.Then("dudode::TNoCostsDlg", [](QDialog& dlg) {
+        Click(dlg, "WAddBtn");
+        Click(dlg, "ApplyBtn");
+      });
+      script.Then("dudode::TNoCostEditDlg", [](QDialog& dlg) {
+        Type(Find<QLineEdit>(dlg, "TimeFrom"), "1800");
+        Type(Find<QLineEdit>(dlg, "TimeTo"), "1900");
+        Type(Find<QLineEdit>(dlg, "TimeEdit"), "60");
+        test::Leave(Find<QWidget>(dlg, "TimeEdit"));
+        Click(dlg, "ApplyBtn");
+      });
+      Trigger(main, "NewZoneToolBtn");
+    }
+    EXPECT_EQ(1, main.CurrentZone());
+    AddEntry(
+        main, "AddEntry1Btn",
+        {.From = "0000", .To = "0000", .Name = "Ganztags", .Price = "0,04", .Takt = "30", .UnitsToAdd = "1"});
+    AddEntry(main, "AddEntry2Btn",
+             {.From = "0000", .To = "0000", .Name = nullptr, .Price = "0,02", .Box = "CWChkBox"});
+    Photograph(main, "built-file-main-window.png");
+
+    TScriptedMessageBoxes boxes;
+    boxes.Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Stadtnetz Beispiel\" speichern?", idYes);
+    Trigger(main, "Speichern1");
+    EXPECT_FALSE(main.Document().Modified);
+  }
+  ASSERT_TRUE(dir.Exists("RATES.0"));
+  if (!Artifacts().isEmpty()) {
+    QFile::remove(Artifacts() + "/RATES.0");
+    QFile::copy(QString::fromStdString(dir.File("RATES.0")), Artifacts() + "/RATES.0");
+  }
+
+  TMain main;
+  TModalScript script;
+  script.Then("dudode::TOpenDlg", [](QDialog& dlg) {
+    Type(Find<QLineEdit>(dlg, "QuickSearchEdit"), "Stadtnetz");
+    Click(dlg, "OpenBtn");
+  });
+  Trigger(main, "Oeffnen1");
+  const TTarifFile& doc = main.Document();
+  EXPECT_EQ("Stadtnetz Beispiel", doc.Description);
+  EXPECT_EQ(60, doc.Takt);
+  ASSERT_EQ(2u, doc.Zones.size());
+
+  const TKeyAndName& city = doc.Zones[0];
+  EXPECT_EQ("CITY0001", city.Key);
+  EXPECT_EQ("City", city.MenuCaption());
+  EXPECT_EQ(4.95, city.MonthlyFee);
+  EXPECT_EQ(1, city.Relations);
+  EXPECT_EQ(0, city.CalcTakt);
+  const auto row = [&](TDayClass dayClass, int r) {
+    QStringList cells;
+    for (int c = 0; c < 8; ++c) cells << Cell(main, dayClass, r, c);
+    return cells.join('|').toStdString();
+  };
+  ASSERT_EQ(2, main.Grid(TDayClass::Werktag)->rowCount());
+  EXPECT_EQ(
+      "00:00:00 Uhr|07:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|Nebenzeit|01.01. / 31.12.|0,0300 "
+      "\u20AC|"
+      "Mo Di Mi Do Fr ",
+      row(TDayClass::Werktag, 0));
+  EXPECT_EQ(
+      "08:00:00 Uhr|17:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|Hauptzeit|01.01. / 31.12.|0,0600 "
+      "\u20AC|"
+      "Mo Di Mi Do Fr ",
+      row(TDayClass::Werktag, 1));
+  ASSERT_EQ(2, main.Grid(TDayClass::SaSo)->rowCount());
+  EXPECT_EQ(
+      "00:00:00 Uhr|23:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|Wochenende|01.04. / 30.09.|0,0300 "
+      "\u20AC|"
+      "Sa So ",
+      row(TDayClass::SaSo, 0));
+  EXPECT_EQ(
+      "00:00:00 Uhr|23:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|Feiertag|Feiertag|0,0200 \u20AC|Sa So "
+      "Fei",
+      row(TDayClass::SaSo, 1));
+  for (const TTarifEntry& e : city.Werktag) EXPECT_EQ(4.95, e.ZoneMonthlyFee);
+
+  const TKeyAndName& region = doc.Zones[1];
+  EXPECT_EQ("REGI0001", region.Key);
+  EXPECT_EQ("Region 50", region.MenuCaption());
+  EXPECT_EQ(1, region.CalcTakt);
+  EXPECT_EQ(60, region.FirstSecond);
+  EXPECT_EQ(0.1, region.ConnectPrice);
+  EXPECT_EQ(2, region.Relations);
+  EXPECT_EQ("0191011", region.Access.PhoneNr);
+  EXPECT_EQ("gast", region.Access.UserName);
+  ASSERT_EQ(1u, region.WFreeTimes.size());
+  EXPECT_EQ(18u * 3600, region.WFreeTimes[0].StartSec);
+  EXPECT_EQ(19u * 3600 + 59, region.WFreeTimes[0].EndSec);
+  EXPECT_EQ(60, region.WFreeTimes[0].FreeSeconds);
+  main.SelectZone(1);
+  EXPECT_EQ(
+      "00:00:00 Uhr|23:59:59 Uhr|30,0000 Sekunde(n)|    1 Einheit(en)|Ganztags|01.01. / 31.12.|0,0400 \u20AC|"
+      "Mo Di Mi Do Fr ",
+      row(TDayClass::Werktag, 0));
+  EXPECT_EQ(
+      "00:00:00 Uhr|23:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|CityWeekend|CityWeekend|0,0200 \u20AC|"
+      "Sa So ",
+      row(TDayClass::SaSo, 0));
+  EXPECT_EQ(1, region.SaSo[0].CalcTakt);  // the zone's values are in every entry
+  EXPECT_EQ(0.1, region.SaSo[0].ZoneConnectPrice);
+}
+
+}  // namespace
+}  // namespace dudode

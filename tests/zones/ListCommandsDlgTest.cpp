@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+
+#include "zones/ZoneDlgTestSupport.h"
+
+namespace dudode {
+namespace {
+
+using test::Click;
+using test::FilledZone;
+using test::Find;
+using test::TModalScript;
+using test::TScriptedMessageBoxes;
+
+const char* const kSortDlg = "dudode::TTarifSortDlg";
+
+std::vector<std::string> Items(QDialog& dlg, const char* name) {
+  std::vector<std::string> texts;
+  auto* list = Find<QListWidget>(dlg, name);
+  for (int i = 0; i < list->count(); ++i) texts.push_back(list->item(i)->text().toStdString());
+  return texts;
+}
+
+void Mark(QDialog& dlg, const char* name, std::initializer_list<int> rows) {
+  auto* list = Find<QListWidget>(dlg, name);
+  list->clearSelection();
+  for (int row : rows) list->item(row)->setSelected(true);
+}
+
+using ListCommandsTest = test::TMainWindowTest;
+
+TTarifFile ThreeZones() {
+  TTarifFile doc;
+  doc.Zones = {FilledZone("Nah", "NAH0001", 1, 0), FilledZone("Fern", "FERN0001", 2, 0),
+               FilledZone("Mobil", "MOBI0001", 3, 0)};
+  return doc;
+}
+
+TEST_F(ListCommandsTest, ReorderingPutsTheMarkedZonesInReverseAndDropsTheRestWhenAsked) {
+  Show(ThreeZones());
+  main->SelectZone(2);
+  TScriptedMessageBoxes boxes;
+  boxes
+      .Expect("Sie haben nicht alle Tarifzonen neu eingeordnet! Sollen diese gel\u00F6scht werden?", idNo,
+              "Warnung")
+      .Expect("Sie haben nicht alle Tarifzonen neu eingeordnet! Sollen diese gel\u00F6scht werden?", idYes,
+              "Warnung");
+  TModalScript script;
+  script.Then(kSortDlg, [](QDialog& dlg) {
+    EXPECT_EQ("Tarifzonen neu anordnen", dlg.windowTitle().toStdString());
+    EXPECT_EQ((std::vector<std::string>{"Nah", "Fern", "Mobil"}), Items(dlg, "SrcList"));
+    EXPECT_TRUE(Find<QWidget>(dlg, "IncludeBtn")->isEnabled());
+    EXPECT_FALSE(Find<QWidget>(dlg, "ExcludeBtn")->isEnabled());
+    EXPECT_FALSE(Find<QWidget>(dlg, "ExcAllBtn")->isEnabled());
+    Mark(dlg, "SrcList", {0, 2});
+    Click(dlg, "IncludeBtn");
+    EXPECT_EQ((std::vector<std::string>{"Mobil", "Nah"}), Items(dlg, "DstList"));
+    EXPECT_EQ((std::vector<std::string>{"Fern"}), Items(dlg, "SrcList"));
+    EXPECT_EQ(0, Find<QListWidget>(dlg, "SrcList")->currentRow());
+    EXPECT_TRUE(Find<QWidget>(dlg, "ExcludeBtn")->isEnabled());
+    Click(dlg, "ApplyBtn");  // Nein: stays open
+    EXPECT_TRUE(dlg.isVisible());
+    Click(dlg, "ApplyBtn");
+  });
+  Trigger("TarifzonenAnordnen1");
+  ASSERT_EQ(2u, Doc().Zones.size());
+  EXPECT_EQ("MOBI0001", Doc().Zones[0].Key);
+  EXPECT_EQ(3u, Doc().Zones[0].Werktag.size());
+  EXPECT_EQ("NAH0001", Doc().Zones[1].Key);
+  EXPECT_TRUE(Doc().Modified);
+  EXPECT_EQ(0, main->CurrentZone());
+  EXPECT_EQ("Mobil", ZoneBox()->currentText().toStdString());
+  EXPECT_EQ(2, ZoneBox()->count());
+  EXPECT_EQ(3, Grid(TDayClass::Werktag)->rowCount());
+}
+
+TEST_F(ListCommandsTest, SortedTargetListTakesItemsInAlphabeticalPlace) {
+  Show(ThreeZones());
+  TModalScript script;
+  script.Then(kSortDlg, [](QDialog& dlg) {
+    Click(dlg, "DstSortChkBox");
+    EXPECT_FALSE(Find<QWidget>(dlg, "DstSortChkBox")->isEnabled());
+    Click(dlg, "IncAllBtn");
+    EXPECT_EQ((std::vector<std::string>{"Fern", "Mobil", "Nah"}), Items(dlg, "DstList"));
+    EXPECT_FALSE(Find<QWidget>(dlg, "IncludeBtn")->isEnabled());
+    EXPECT_FALSE(Find<QWidget>(dlg, "IncAllBtn")->isEnabled());
+    Mark(dlg, "DstList", {2});
+    Click(dlg, "ExcludeBtn");
+    EXPECT_EQ(1, Find<QListWidget>(dlg, "DstList")->currentRow());  // clipped to the last item
+    Click(dlg, "ExcAllBtn");
+    EXPECT_EQ((std::vector<std::string>{"Nah", "Fern", "Mobil"}), Items(dlg, "SrcList"));
+    Click(dlg, "CancelBtn");
+  });
+  Trigger("ReorderToolBtn");
+  EXPECT_EQ(3u, Doc().Zones.size());
+  EXPECT_EQ("NAH0001", Doc().Zones[0].Key);
+  EXPECT_FALSE(Doc().Modified);
+}
+
+TEST_F(ListCommandsTest, CopyAllAsksTwiceWhenTheListsTogetherExceedFifty) {
+  TTarifFile doc;
+  doc.Zones = {FilledZone("City", "CITY0001", 30, 25)};
+  Show(doc);
+  TScriptedMessageBoxes boxes;
+  boxes
+      .Expect(
+          "M\u00F6chten Sie wirklich alle Eintr\u00E4ge aus \"Sa./So./Feiertag\" in \"Werktag\" kopieren?",
+          idYes, "Best\u00E4tigung")
+      .Expect(
+          "Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
+          "f\u00FCr \"Werktag\" gel\u00F6scht werden?",
+          idNo)
+      .Expect(
+          "M\u00F6chten Sie wirklich alle Eintr\u00E4ge aus \"Sa./So./Feiertag\" in \"Werktag\" kopieren?",
+          idYes)
+      .Expect(
+          "Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
+          "f\u00FCr \"Werktag\" gel\u00F6scht werden?",
+          idYes);
+  Press("AllUpBtn");
+  EXPECT_EQ(30, Grid(TDayClass::Werktag)->rowCount());
+  Press("AllUpBtn");
+  EXPECT_EQ(25, Grid(TDayClass::Werktag)->rowCount());
+  EXPECT_EQ("Mo Di Mi Do Fr ", Cell(TDayClass::Werktag, 0, 7));
+  EXPECT_EQ("S23", Cell(TDayClass::Werktag, 0, 4));  // sorted: S23 starts at midnight
+  EXPECT_EQ(25, Grid(TDayClass::SaSo)->rowCount());
+}
+
+TEST_F(ListCommandsTest, CopyOneTakesTheSelectedRow) {
+  TTarifFile doc;
+  doc.Zones = {FilledZone("City", "CITY0001", 3, 0)};
+  Show(doc);
+  Grid(TDayClass::Werktag)->setCurrentCell(2, 0);
+  Press("OneDownBtn");
+  ASSERT_EQ(1u, Doc().Zones[0].SaSo.size());
+  EXPECT_EQ("W2", Cell(TDayClass::SaSo, 0, 4));
+  EXPECT_EQ("Sa So ", Cell(TDayClass::SaSo, 0, 7));
+  EXPECT_TRUE(Doc().Modified);
+
+  // Nothing in the upper grid of the other zone: the selection message.
+  TTarifFile empty;
+  empty.Zones = {FilledZone("Fern", "FERN0001", 0, 1)};
+  Show(empty);
+  TScriptedMessageBoxes boxes;
+  boxes.Expect("Sie m\u00FCssen einen Tarif in der Liste \"Werktag\" ausw\u00E4hlen!", idOK, "Information");
+  Press("OneDownBtn");
+  EXPECT_EQ(1u, Doc().Zones[0].SaSo.size());
+}
+
+TEST_F(ListCommandsTest, SortButtonSortsTheGridsWithoutMarkingModified) {
+  TTarifFile doc;
+  doc.Zones = {FilledZone("City", "CITY0001", 0, 3)};
+  Show(doc);
+  EXPECT_EQ("S0", Cell(TDayClass::SaSo, 0, 4));
+  Press("TarifSortBtn");
+  EXPECT_EQ("S2", Cell(TDayClass::SaSo, 0, 4));
+  EXPECT_EQ("S0", Cell(TDayClass::SaSo, 2, 4));
+  EXPECT_FALSE(Doc().Modified);
+  EXPECT_TRUE(main->CommandsReady());
+}
+
+TEST_F(ListCommandsTest, WithoutZoneTheCommandsSaySo) {
+  Show(TTarifFile{});
+  TScriptedMessageBoxes boxes;
+  boxes.Expect("Es k\u00F6nnen keine Eintr\u00E4ge hinzugef\u00FCgt werden. Definieren Sie eine Tarifzone!")
+      .Expect("F\u00FCgen Sie zuerst eine Tarifzone mit Tarifen hinzu!")
+      .Expect("Es sind keine Tarifzonen gespeichert!");
+  Press("AddEntry2Btn");
+  Press("AllDownBtn");
+  Trigger("TarifzoneLoeschen1");
+}
+
+}  // namespace
+}  // namespace dudode
