@@ -26,14 +26,6 @@ QLineEdit* TextField(QWidget* parent, const char* name, int maxChars) {
   return edit;
 }
 
-TNumberEdit* NumberField(QWidget* parent, const char* name, double maximum) {
-  auto* edit = new TNumberEdit(parent);
-  edit->setObjectName(name);
-  edit->SetDecimals(4);
-  edit->SetRange(0, maximum);
-  return edit;
-}
-
 QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setBuddy(buddy);
@@ -65,9 +57,9 @@ TTarifOptionsDlg::TTarifOptionsDlg(QWidget* parent) : QDialog(parent) {
   auto* filePage = new QWidget;
   filePage->setObjectName("FilePage");
   FileNameEdit = TextField(filePage, "FileNameEdit", kMaxDescriptionChars);
-  BaseValueEdit = NumberField(filePage, "BaseValueEdit", kMaxBaseConnectPrice);
-  PriceEdit = NumberField(filePage, "PriceEdit", kMaxPrice);
-  TaktEdit = NumberField(filePage, "TaktEdit", kMaxTakt);
+  BaseValueEdit = new TNumberEdit(filePage, "BaseValueEdit", 4, kMaxBaseConnectPrice);
+  PriceEdit = new TNumberEdit(filePage, "PriceEdit", 4, kMaxPrice);
+  TaktEdit = new TNumberEdit(filePage, "TaktEdit", 4, kMaxTakt);
   CurrencyLabel1 = new QLabel(currency, filePage);
   CurrencyLabel1->setObjectName("CurrencyLabel1");
   CurrencyLabel2 = new QLabel(currency, filePage);

@@ -19,6 +19,13 @@ TNumberEdit::TNumberEdit(QWidget* parent) : QLineEdit(parent) {
   SetValue(0);
 }
 
+TNumberEdit::TNumberEdit(QWidget* parent, const char* objectName, int decimals, double maximum)
+    : TNumberEdit(parent) {
+  setObjectName(QString::fromLatin1(objectName));
+  SetDecimals(decimals);
+  SetRange(0, maximum);
+}
+
 void TNumberEdit::SetDecimals(int decimals) {
   const double value = Value();
   decimals_ = std::max(0, decimals);

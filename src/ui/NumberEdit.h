@@ -9,6 +9,8 @@ class TNumberEdit : public QLineEdit {
   Q_OBJECT
  public:
   explicit TNumberEdit(QWidget* parent = nullptr);
+  // A named field for values from 0 to maximum with the given decimals.
+  TNumberEdit(QWidget* parent, const char* objectName, int decimals, double maximum);
 
   void SetDecimals(int decimals);
   int Decimals() const { return decimals_; }

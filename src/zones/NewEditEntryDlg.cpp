@@ -72,22 +72,15 @@ void TNewEditEntryDlg::BuildControls() {
     button->setCheckable(true);
     dayButtons_[static_cast<std::size_t>(day.Code)] = button;
   }
-  auto number = [this](const char* name, int decimals, double maximum) {
-    auto* edit = new TNumberEdit(this);
-    edit->setObjectName(name);
-    edit->SetDecimals(decimals);
-    edit->SetRange(0, maximum);
-    return edit;
-  };
   EntryTimeFrom = new TTimeEdit(this);
   EntryTimeFrom->setObjectName("EntryTimeFrom");
   EntryTimeTo = new TTimeEdit(this);
   EntryTimeTo->setObjectName("EntryTimeTo");
-  TaktEdit = number("TaktEdit", 4, 9999);
+  TaktEdit = new TNumberEdit(this, "TaktEdit", 4, 9999);
   // Larger than allowed, so that the unit check can say so.
-  Units = number("Units", 0, 99999);
-  UnitsToAddEdit = number("UnitsToAddEdit", 0, 100);
-  PriceEdit = number("PriceEdit", 4, 1000);
+  Units = new TNumberEdit(this, "Units", 0, 99999);
+  UnitsToAddEdit = new TNumberEdit(this, "UnitsToAddEdit", 0, 100);
+  PriceEdit = new TNumberEdit(this, "PriceEdit", 4, 1000);
   CurrencyLabel = new QLabel(this);
   CurrencyLabel->setObjectName("CurrencyLabel");
   Tarifname = new QLineEdit(this);

@@ -32,18 +32,11 @@ TNewEditTarifDlg::TNewEditTarifDlg(const TZoneForm& form, QWidget* parent) : QDi
   TaktCheckBox = new QCheckBox(
       QStringLiteral(" Der Anbieter nutzt f\u00FCr diese Tarifzone die taktbezogene Abrechnung."), this);
   TaktCheckBox->setObjectName("TaktCheckBox");
-  auto number = [this](const char* name, int decimals, double maximum) {
-    auto* edit = new TNumberEdit(this);
-    edit->setObjectName(name);
-    edit->SetDecimals(decimals);
-    edit->SetRange(0, maximum);
-    return edit;
-  };
   // Four decimals: a value from the file must come back unchanged.
-  CalcTaktEdit = number("CalcTaktEdit", 4, 1000);
-  FirstSecondEdit = number("FirstSecondEdit", 4, 1000);
-  BCPEdit = number("BCPEdit", 4, 1000);
-  MonthRateEdit = number("MonthRateEdit", 2, 999);
+  CalcTaktEdit = new TNumberEdit(this, "CalcTaktEdit", 4, 1000);
+  FirstSecondEdit = new TNumberEdit(this, "FirstSecondEdit", 4, 1000);
+  BCPEdit = new TNumberEdit(this, "BCPEdit", 4, 1000);
+  MonthRateEdit = new TNumberEdit(this, "MonthRateEdit", 2, 999);
   CurrencyLabel1 = new QLabel(this);
   CurrencyLabel1->setObjectName("CurrencyLabel1");
   CurrencyLabel2 = new QLabel(this);
