@@ -2,6 +2,7 @@
 
 #include "core/RegionalSettings.h"
 #include "core/Values.h"
+#include "ui/MaskedText.h"
 
 namespace dudode {
 
@@ -12,7 +13,7 @@ TTimeEdit::TTimeEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 std::string TTimeEdit::TimeText() const {
-  return displayText().replace('_', ' ').toStdString();
+  return MaskedText(this);
 }
 
 void TTimeEdit::SetSeconds(std::uint32_t seconds) {

@@ -14,21 +14,13 @@
 #include "tools/CentEuroDlg.h"
 #include "ui/DateEdit.h"
 #include "ui/DialogMechanics.h"
+#include "ui/MaskedText.h"
 #include "ui/NumberEdit.h"
 #include "ui/RunModal.h"
 #include "ui/TimeEdit.h"
 
 namespace dudode {
 namespace {
-
-// The field text as the checks read it: blanks where nothing was typed.
-std::string MaskedText(const QLineEdit* edit) {
-  return edit->displayText().replace('_', ' ').toStdString();
-}
-
-void ShowMaskedText(QLineEdit* edit, const std::string& text) {
-  if (MaskedText(edit) != text) edit->setText(QString::fromStdString(text));
-}
 
 void ShowValue(TNumberEdit* edit, double value) {
   if (edit->Value() != value) edit->SetValue(value);

@@ -7,23 +7,12 @@
 #include <QVBoxLayout>
 
 #include "ui/DialogMechanics.h"
+#include "ui/MaskedText.h"
 #include "ui/NumberEdit.h"
 #include "ui/RunModal.h"
 #include "ui/TimeEdit.h"
 
 namespace dudode {
-namespace {
-
-std::string MaskedText(const QLineEdit* edit) {
-  return edit->displayText().replace('_', ' ').toStdString();
-}
-
-void ShowMaskedText(QLineEdit* edit, const std::string& text) {
-  if (MaskedText(edit) != text) edit->setText(QString::fromStdString(text));
-}
-
-}  // namespace
-
 TNoCostEditDlg::TNoCostEditDlg(const TNoCostEditForm& form, QWidget* parent) : QDialog(parent), form_(form) {
   setWindowTitle(QStringLiteral("Neuer Eintrag "));
   auto* text = new QLabel(
