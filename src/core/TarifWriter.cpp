@@ -100,23 +100,6 @@ void WriteRelationsSection(TTheIniFile& ini, const TTarifFile& doc) {
   for (const TKeyAndName& zone : doc.Zones) ini.WriteString(zone.Key, RelationsText(zone.Relations));
 }
 
-void WriteHeader(TTheIniFile& ini, const TTarifFile& doc) {
-  const std::string lines[] = {
-      doc.FileName,
-      "",
-      "",
-      "Diese Datei ist Bestandteil des Programms \"Dudode\", sie wurde mit",
-      "dem \"Dudode - Editor\" erstellt.",
-      "",
-      "",
-      "DER AUTOR DER DATEI " + doc.FileName + " HAFTET NICHT FUER DIE RICHTIGKEIT",
-      "DER EINTRAGUNGEN IN DIESER DATEI.",
-      "",
-      "",
-  };
-  for (const std::string& line : lines) ini.AddLine(line, "; ");
-}
-
 void WriteCommon(TTheIniFile& ini, TTarifFile& doc, const TSaveOptions& options) {
   doc.StrVersion = kFormatStrVersion;
   doc.Version = kFormatVersion;
@@ -176,7 +159,7 @@ void WriteFreeTimes(TTheIniFile& ini, const std::string& section, const std::vec
 
 void WriteWholeFile(TTheIniFile& ini, TTarifFile& doc, const TSaveOptions& options,
                     const TProgress& progress) {
-  WriteHeader(ini, doc);
+  WriteFileHeader(ini, doc.FileName);
   WriteCommon(ini, doc, options);
   WriteOptions(ini, doc);
   WriteHolidays(ini, doc);
@@ -278,6 +261,23 @@ bool WriteHolidaysSection(const TTarifFile& document) {
 
 bool WriteApplicationsSection(const TTarifFile& document) {
   return WriteSection(document, WriteApplications);
+}
+
+void WriteFileHeader(TTheIniFile& ini, const std::string& fileName) {
+  const std::string lines[] = {
+      fileName,
+      "",
+      "",
+      "Diese Datei ist Bestandteil des Programms \"Dudode\", sie wurde mit",
+      "dem \"Dudode - Editor\" erstellt.",
+      "",
+      "",
+      "DER AUTOR DER DATEI " + fileName + " HAFTET NICHT FUER DIE RICHTIGKEIT",
+      "DER EINTRAGUNGEN IN DIESER DATEI.",
+      "",
+      "",
+  };
+  for (const std::string& line : lines) ini.AddLine(line, "; ");
 }
 
 }  // namespace dudode

@@ -35,6 +35,10 @@ bool SaveTarifFile(TTarifFile& document, const TSaveOptions& options = {}, const
 bool WriteHolidaysSection(const TTarifFile& document);
 bool WriteApplicationsSection(const TTarifFile& document);
 
+class TTheIniFile;
+// The eleven comment lines that open every data file the editor writes.
+void WriteFileHeader(TTheIniFile& ini, const std::string& fileName);
+
 // The file value of an entry, as the writer stores it.
 std::string EntryValue(const TTarifEntry& entry);
 

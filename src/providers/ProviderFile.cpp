@@ -8,6 +8,7 @@
 #include "core/Files.h"
 #include "core/IniFile.h"
 #include "core/MessageBox.h"
+#include "core/TarifWriter.h"
 #include "core/Text.h"
 #include "core/Values.h"
 #include "providers/QuickSort.h"
@@ -193,22 +194,11 @@ void WriteOption(TTheIniFile& ini, const char* section, const TProviderList& pro
 
 void WriteFile(TTheIniFile& ini, const std::string& fileName, const TProviderList& providers,
                const TProviderWriteStep& step) {
-  const std::string header[] = {fileName,
-                                "",
-                                "",
-                                "Diese Datei ist Bestandteil des Programms \"Dudode\", sie wurde mit",
-                                "dem \"Dudode - Editor\" erstellt.",
-                                "",
-                                "",
-                                "DER AUTOR DER DATEI " + fileName + " HAFTET NICHT FUER DIE RICHTIGKEIT",
-                                "DER EINTRAGUNGEN IN DIESER DATEI.",
-                                "",
-                                ""};
-  for (const auto& line : header) ini.AddLine(line, "; ");
+  WriteFileHeader(ini, fileName);
 
   ini.SetSection("COMMON");
-  ini.WriteString("STRVERSION", "Dudode version 3.10");
-  ini.WriteString("VERSION", "3.10");
+  ini.WriteString("STRVERSION", kFormatStrVersion);
+  ini.WriteString("VERSION", kFormatVersion);
   ini.WriteString("FILEDATE", FileDateText(Now()));
   ini.WriteString("FILENAME", fileName == kUserProviderFile ? "Providertarife_benutzerdefiniert" : "Providertarife");
 
