@@ -1,5 +1,7 @@
 #include "tools/AccessInfo.h"
 
+#include <algorithm>
+
 namespace dudode {
 
 std::vector<std::string> SplitAccessText(std::string_view text, std::string_view separator) {
@@ -20,12 +22,16 @@ std::vector<TAccessLine> AccessLines(const TAccessInfos& access) {
   const std::vector<std::string> numbers = SplitAccessText(access.PhoneNr, kPhoneSeparator);
   const std::vector<std::string> users = SplitAccessText(access.UserName, kAccessSeparator);
   const std::vector<std::string> passwords = SplitAccessText(access.Password, kAccessSeparator);
+  // A last line with an empty number leaves only a trailing "#", which adds no
+  // part; its user name or password would then be lost on the next confirm.
+  // So a name or password part beyond the numbers still makes a line.
+  const std::size_t count = std::max({numbers.size(), users.size(), passwords.size()});
+  auto part = [](const std::vector<std::string>& parts, std::size_t i) {
+    return i < parts.size() ? parts[i] : std::string();
+  };
   std::vector<TAccessLine> lines;
-  lines.reserve(numbers.size());
-  for (std::size_t i = 0; i < numbers.size(); ++i) {
-    lines.push_back({numbers[i], i < users.size() ? users[i] : std::string(),
-                     i < passwords.size() ? passwords[i] : std::string()});
-  }
+  lines.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) lines.push_back({part(numbers, i), part(users, i), part(passwords, i)});
   return lines;
 }
 

@@ -24,7 +24,8 @@ struct TAccessLine {
 std::vector<std::string> SplitAccessText(std::string_view text, std::string_view separator);
 
 // One line per phone number, with the user name and password of the same
-// position, or empty ones where those texts have fewer parts.
+// position, or empty ones where those texts have fewer parts; a user name or
+// password beyond the last number makes a line with an empty number.
 std::vector<TAccessLine> AccessLines(const TAccessInfos& access);
 
 // Packs the lines back; every line takes its place in all three texts, also

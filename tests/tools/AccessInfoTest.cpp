@@ -33,6 +33,7 @@ TEST(AccessInfoTest, JoinAndSplitGiveBackWhatWasPacked) {
        kSep + "b" + kSep,
        kSep + kSep + "z"},
       {"no names at all", {{"1", "", ""}, {"2", "", ""}}, "1#2", kSep, kSep},
+      {"empty last number with a name", {{"1", "a", "x"}, {"", "b", ""}}, "1#", "a" + kSep + "b", "x" + kSep},
       {"empty list", {}, "", "", ""},
   };
   for (const Case& c : cases) {
