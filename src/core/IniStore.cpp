@@ -191,23 +191,20 @@ void TIniStore::Write(std::string_view section, std::string_view key, std::strin
   dirty_ = true;
 }
 
-void TIniStore::ReindexName(const std::string& foldedName) {
-  sectionIndex_.erase(foldedName);
-  for (const auto& s : sections_) {
-    if (!s->Erased && s->FoldedName == foldedName) {
-      sectionIndex_.emplace(foldedName, s.get());
-      return;
-    }
-  }
-}
-
 void TIniStore::EraseSection(std::string_view section) {
-  TSection* s = FindSection(section);
-  if (!s) return;
-  s->Erased = true;
-  s->Body.clear();
-  s->KeyIndex.clear();
-  ReindexName(s->FoldedName);
+  // Every section of that name goes: a hidden duplicate would otherwise come
+  // to light with its old keys once the first is gone.
+  const std::string folded = FoldName(section);
+  bool erased = false;
+  for (const auto& s : sections_) {
+    if (s->Erased || s->FoldedName != folded) continue;
+    s->Erased = true;
+    s->Body.clear();
+    s->KeyIndex.clear();
+    erased = true;
+  }
+  if (!erased) return;
+  sectionIndex_.erase(folded);
   dirty_ = true;
 }
 

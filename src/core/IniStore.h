@@ -57,7 +57,6 @@ class TIniStore {
   void AddParsedLine(std::string line);
   TSection* FindSection(std::string_view section);
   const TSection* FindSection(std::string_view section) const;
-  void ReindexName(const std::string& foldedName);
   static TLine MakeLine(std::string text);
   std::string Serialize() const;
   bool DiskChanged() const;

@@ -164,6 +164,21 @@ TEST_F(IniFileTest, EraseSectionAndDeleteFile) {
   EXPECT_FALSE(dir.Exists("e.ini"));
 }
 
+TEST_F(IniFileTest, DuplicateSectionsReadAsTheFirstAndEraseTogether) {
+  dir.Write("dup.ini", "[H]\r\nF0=0101\r\n[X]\r\nx=1\r\n[h]\r\nF0=2512\r\nF1=2612\r\n");
+  TTheIniFile ini;
+  OpenOn(ini, "dup.ini", "H");
+  EXPECT_EQ("0101", ini.ReadString("F0", ""));
+  EXPECT_EQ("", ini.ReadString("F1", ""));
+  ini.EraseSection();
+  ini.WriteString("F0", "0301");
+  std::vector<std::string> keys;
+  ini.ReadSection(keys);
+  EXPECT_EQ(std::vector<std::string>{"F0"}, keys);  // no stale key of the duplicate
+  ini.Flush();
+  EXPECT_EQ("[X]\r\nx=1\r\n[H]\r\nF0=0301\r\n", dir.Read("dup.ini"));
+}
+
 TEST_F(IniFileTest, MissingFileIsOpenedWithCodeTwoAndCreatedByFirstWrite) {
   TTheIniFile ini;
   OpenOn(ini, "new.ini");
