@@ -46,13 +46,13 @@ TTarifEntry Entry(int i, TDaySet days, const char* from, const char* to) {
 TTarifFile LargestDocument() {
   TTarifFile doc;
   doc.FileName = kFileName;
-  doc.Description = "Gr\u00F6\u00DFte m\u00F6gliche Tarifdatei";
+  doc.Description = "Größte mögliche Tarifdatei";
   doc.WWW = "www.beispielnetz.example";
   doc.Hotline = "0800 555 0100";
-  doc.Comment = "Erzeugt f\u00FCr die Messung";
+  doc.Comment = "Erzeugt für die Messung";
   doc.FileDate = "01/01/2024";
   for (int h = 0; h < 20; ++h) doc.Holidays.push_back({(h < 9 ? "0" : "") + std::to_string(h + 1) + "12"});
-  doc.Applications = {{"MSDIAL", "DF\u00DC-Netzwerk"}, {"DUDODE", "Dudode Z\u00E4hler"}};
+  doc.Applications = {{"MSDIAL", "DFÜ-Netzwerk"}, {"DUDODE", "Dudode Zähler"}};
   const char* ranges[][2] = {{"0101", "3112"}, {"0104", "3009"}, {"7777", "7777"}, {"8888", "8888"}};
   for (std::size_t z = 0; z < kMaxZones; ++z) {
     TKeyAndName zone;

@@ -44,7 +44,7 @@ QString DisplayText() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return QStringLiteral("unbekannt");
   const QSize size = screen->size();
-  return QStringLiteral("%1 \u00D7 %2 Pixel, %3 Bit Farbtiefe, %4 dpi")
+  return QStringLiteral("%1 × %2 Pixel, %3 Bit Farbtiefe, %4 dpi")
       .arg(size.width())
       .arg(size.height())
       .arg(screen->depth())

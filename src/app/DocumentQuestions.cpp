@@ -14,21 +14,21 @@ bool CloseQuery(const TTarifFile& document, bool busy, const TSaveCommand& save)
   if (!document.Modified) return true;
   std::string question;
   if (!document.Description.empty() && document.Description != kUnknownDescription) {
-    question = "Es wurden nicht alle \u00C4nderungen in \"" + document.Description + "\" gespeichert.\r\r" +
-               "M\u00F6chten Sie die Angaben jetzt speichern?";
+    question = "Es wurden nicht alle Änderungen in \"" + document.Description + "\" gespeichert.\r\r" +
+               "Möchten Sie die Angaben jetzt speichern?";
   } else {
-    question = "Die Angaben wurden nicht gespeichert. M\u00F6chten Sie jetzt speichern?";
+    question = "Die Angaben wurden nicht gespeichert. Möchten Sie jetzt speichern?";
   }
   if (ShowMessageBox(question, kCaption, mkBestaetigung, mbYesNo) == idYes) {
     return save() != TSaveOutcome::Failed;
   }
-  ShowMessageBox("Die \u00C4nderungen gehen damit verloren!", kCaption, mkInformation, mbOK);
+  ShowMessageBox("Die Änderungen gehen damit verloren!", kCaption, mkInformation, mbOK);
   return true;
 }
 
 bool AskBeforeReplacing(const TTarifFile& document, const TSaveCommand& save) {
   if (!document.Modified) return true;
-  switch (ShowMessageBox("Es wurden nicht alle Angaben gespeichert. M\u00F6chten Sie nun speichern?", "",
+  switch (ShowMessageBox("Es wurden nicht alle Angaben gespeichert. Möchten Sie nun speichern?", "",
                          mkBestaetigung, mbYesNoCancel)) {
     case idYes:
       return save() != TSaveOutcome::Failed;

@@ -50,9 +50,9 @@ QString Hint(const char* text) {
 // Kept for a Windows build, where "I&nfo..." also goes into the system menu.
 [[maybe_unused]] constexpr int kInfoCommandId = 100;
 
-const char* const kAddEntryHint = "F\u00FCgt einen Tarif, in die\r\ngew\u00E4hlte Tarifzone, hinzu.";
-const char* const kEditEntryHint = "\u00C4ndert den ausge-\r\nw\u00E4hlten Tarif.";
-const char* const kDeleteEntryHint = "L\u00F6scht den ausge-\r\nw\u00E4hlten Tarif.";
+const char* const kAddEntryHint = "Fügt einen Tarif, in die\r\ngewählte Tarifzone, hinzu.";
+const char* const kEditEntryHint = "Ändert den ausge-\r\nwählten Tarif.";
+const char* const kDeleteEntryHint = "Löscht den ausge-\r\nwählten Tarif.";
 
 }  // namespace
 
@@ -218,7 +218,7 @@ void TMain::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
   file->setObjectName("FileMenu");
   MenuItem(file, "Neu1", QStringLiteral("&Neu"), TCommand::New, QKeySequence(Qt::CTRL | Qt::Key_N));
-  MenuItem(file, "Oeffnen1", QStringLiteral("\u00D6&ffnen..."), TCommand::Open,
+  MenuItem(file, "Oeffnen1", QStringLiteral("Ö&ffnen..."), TCommand::Open,
            QKeySequence(Qt::CTRL | Qt::Key_O));
   MenuItem(file, "Speichern1", QStringLiteral("&Speichern..."), TCommand::Save,
            QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -227,7 +227,7 @@ void TMain::BuildMenus() {
   MenuItem(file, "Import1", QStringLiteral("&Import..."), TCommand::Import,
            QKeySequence(Qt::CTRL | Qt::Key_I));
   file->addSeparator();
-  KeepFileDate1 = file->addAction(QStringLiteral("Aktualisierungs&datum nicht \u00E4ndern"));
+  KeepFileDate1 = file->addAction(QStringLiteral("Aktualisierungs&datum nicht ändern"));
   KeepFileDate1->setObjectName("KeepFileDate1");
   KeepFileDate1->setCheckable(true);
   KeepFileDate1->setChecked(false);
@@ -242,9 +242,9 @@ void TMain::BuildMenus() {
   edit->setObjectName("EditMenu");
   MenuItem(edit, "NeueTarifzone1", QStringLiteral("&Neue Tarifzone..."), TCommand::NewZone,
            QKeySequence(Qt::Key_F2));
-  MenuItem(edit, "TarifzoneAendern1", QStringLiteral("Tarifzonenname und Optionen \u00E4n&dern..."),
+  MenuItem(edit, "TarifzoneAendern1", QStringLiteral("Tarifzonenname und Optionen än&dern..."),
            TCommand::EditZone, QKeySequence(Qt::Key_F3));
-  MenuItem(edit, "TarifzoneLoeschen1", QStringLiteral("Tarifzone &l\u00F6schen"), TCommand::DeleteZone,
+  MenuItem(edit, "TarifzoneLoeschen1", QStringLiteral("Tarifzone &löschen"), TCommand::DeleteZone,
            QKeySequence(Qt::Key_F4));
   edit->addSeparator();
   MenuItem(edit, "TarifzonenAnordnen1", QStringLiteral("Tarifzonen neu &anordnen..."), TCommand::ReorderZones,
@@ -259,7 +259,7 @@ void TMain::BuildMenus() {
   MenuItem(edit, "Rabatt10plus1", QStringLiteral("&10plus Rabatt zuweisen..."), TCommand::TenPlus,
            QKeySequence(Qt::Key_F7));
   edit->addSeparator();
-  MenuItem(edit, "Tarifeberprfen1", QStringLiteral("&Tarife \u00FCberpr\u00FCfen"), TCommand::CheckTariffs,
+  MenuItem(edit, "Tarifeberprfen1", QStringLiteral("&Tarife überprüfen"), TCommand::CheckTariffs,
            QKeySequence(Qt::Key_F9));
 
   ZoneMenu = menuBar()->addMenu(QStringLiteral("Tarif&zonen"));
@@ -295,14 +295,14 @@ void TMain::BuildMenus() {
   // The grids' pop-up menus.
   GridMenu1 = new QMenu(this);
   GridMenu1->setObjectName("GridMenu1");
-  MenuItem(GridMenu1, "AddEntryItem1", QStringLiteral("Hin&zuf\u00FCgen..."), TCommand::AddEntry1);
-  MenuItem(GridMenu1, "EditEntryItem1", QStringLiteral("\u00C4n&dern..."), TCommand::EditEntry1);
-  MenuItem(GridMenu1, "DeleteEntryItem1", QStringLiteral("L\u00F6&schen"), TCommand::DeleteEntry1);
+  MenuItem(GridMenu1, "AddEntryItem1", QStringLiteral("Hin&zufügen..."), TCommand::AddEntry1);
+  MenuItem(GridMenu1, "EditEntryItem1", QStringLiteral("Än&dern..."), TCommand::EditEntry1);
+  MenuItem(GridMenu1, "DeleteEntryItem1", QStringLiteral("Lö&schen"), TCommand::DeleteEntry1);
   GridMenu2 = new QMenu(this);
   GridMenu2->setObjectName("GridMenu2");
-  MenuItem(GridMenu2, "AddEntryItem2", QStringLiteral("Hin&zuf\u00FCgen..."), TCommand::AddEntry2);
-  MenuItem(GridMenu2, "EditEntryItem2", QStringLiteral("\u00C4n&dern..."), TCommand::EditEntry2);
-  MenuItem(GridMenu2, "DeleteEntryItem2", QStringLiteral("L\u00F6&schen..."), TCommand::DeleteEntry2);
+  MenuItem(GridMenu2, "AddEntryItem2", QStringLiteral("Hin&zufügen..."), TCommand::AddEntry2);
+  MenuItem(GridMenu2, "EditEntryItem2", QStringLiteral("Än&dern..."), TCommand::EditEntry2);
+  MenuItem(GridMenu2, "DeleteEntryItem2", QStringLiteral("Lö&schen..."), TCommand::DeleteEntry2);
 }
 
 void TMain::BuildToolBar() {
@@ -331,12 +331,12 @@ void TMain::BuildToolBar() {
   button("ReorderToolBtn", "Tarifzonen neu anordnen", "Ordnet die Tarif-\r\nzonen neu an.",
          TCommand::ReorderZones);
   button("NewZoneToolBtn", "Neue Tarifzone", "Erstellt eine neue\r\nTarifzone.", TCommand::NewZone);
-  button("EditZoneToolBtn", "Tarif \u00E4ndern",
-         "\u00C4ndert den Namen\r\nund die Optionen der \r\ngew\u00E4hlten Tarifzone.", TCommand::EditZone);
-  button("DeleteZoneToolBtn", "Tarifzone l\u00F6schen", "L\u00F6scht die gew\u00E4hlte\r\nTarifzone.",
+  button("EditZoneToolBtn", "Tarif ändern",
+         "Ändert den Namen\r\nund die Optionen der \r\ngewählten Tarifzone.", TCommand::EditZone);
+  button("DeleteZoneToolBtn", "Tarifzone löschen", "Löscht die gewählte\r\nTarifzone.",
          TCommand::DeleteZone);
-  button("CheckToolBtn", "Tarife \u00FCberpr\u00FCfen",
-         "\u00DCberpr\u00FCft die Tarife \r\nder gew\u00E4hlten Tarifzone\r\nauf Vollst\u00E4ndigkeit.",
+  button("CheckToolBtn", "Tarife überprüfen",
+         "Überprüft die Tarife \r\nder gewählten Tarifzone\r\nauf Vollständigkeit.",
          TCommand::CheckTariffs);
   ToolBarTop->addSeparator();
   button("HelpToolBtn", "  Hilfe  ", nullptr, TCommand::HelpContents);
@@ -482,7 +482,7 @@ TSaveOutcome TMain::SaveCommand() {
   }
   UpdateTitle();
   if (ShowMessageBox(
-          "M\u00F6chten Sie wirklich die \u00C4nderungen in \"" + document_.Description + "\" speichern?", "",
+          "Möchten Sie wirklich die Änderungen in \"" + document_.Description + "\" speichern?", "",
           mkBestaetigung, mbYesNo) != idYes) {
     return TSaveOutcome::Stopped;
   }
@@ -498,7 +498,7 @@ TSaveOutcome TMain::SaveCommand() {
 void TMain::SaveAsCommand() {
   if (!CommandsReady()) return;
   if (ShowMessageBox(
-          "Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rM\u00F6chten Sie dies wirklich?",
+          "Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rMöchten Sie dies wirklich?",
           "Speichern unter", mkFehler, mbYesNo) != idYes) {
     return;
   }

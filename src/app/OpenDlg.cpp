@@ -15,7 +15,7 @@ namespace dudode {
 
 TOpenDlg::TOpenDlg(const std::string& currentFileName, QWidget* parent)
     : QDialog(parent), currentFileName_(currentFileName) {
-  setWindowTitle(QStringLiteral("Tarifdatei \u00F6ffnen"));
+  setWindowTitle(QStringLiteral("Tarifdatei öffnen"));
   auto* listLabel = new QLabel(QStringLiteral("vorhandene Tarifdateien:"), this);
   OpenListBox = new QListWidget(this);
   OpenListBox->setObjectName("OpenListBox");
@@ -26,12 +26,12 @@ TOpenDlg::TOpenDlg(const std::string& currentFileName, QWidget* parent)
   QuickSearchEdit->setObjectName("QuickSearchEdit");
   InfoLabel = new QLabel(this);
   InfoLabel->setObjectName("InfoLabel");
-  OpenBtn = new QPushButton(QStringLiteral("\u00D6ffnen"), this);
+  OpenBtn = new QPushButton(QStringLiteral("Öffnen"), this);
   OpenBtn->setObjectName("OpenBtn");
   OpenBtn->setDefault(true);
   CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   CancelBtn->setObjectName("CancelBtn");
-  DeleteBtn = new QPushButton(QStringLiteral("L\u00F6schen"), this);
+  DeleteBtn = new QPushButton(QStringLiteral("Löschen"), this);
   DeleteBtn->setObjectName("DeleteBtn");
 
   auto* buttons = new QVBoxLayout;
@@ -117,11 +117,11 @@ void TOpenDlg::DoubleClick() {
 void TOpenDlg::DeleteBtnClick() {
   const int row = OpenListBox->currentRow();
   if (row < 0 || row >= static_cast<int>(records_.size())) return;
-  const std::string question = "M\u00F6chten Sie wirklich die Tarifdatei \"" +
-                               OpenListBox->item(row)->text().toStdString() + "\" l\u00F6schen?";
+  const std::string question = "Möchten Sie wirklich die Tarifdatei \"" +
+                               OpenListBox->item(row)->text().toStdString() + "\" löschen?";
   if (ShowMessageBox(question, "", mkBestaetigung, mbYesNo) != idYes) return;
   if (!DeleteTariffFile(records_[row].FileName)) {
-    ShowMessageBox("Die Tarifdatei konnte nicht gel\u00F6scht werden.", "", mkFehler, mbOK);
+    ShowMessageBox("Die Tarifdatei konnte nicht gelöscht werden.", "", mkFehler, mbOK);
     return;
   }
   records_.erase(records_.begin() + row);

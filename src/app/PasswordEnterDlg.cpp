@@ -11,8 +11,8 @@ namespace dudode {
 TPasswordEnterDlg::TPasswordEnterDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Zugriffsschutz"));
   auto* text =
-      new QLabel(QStringLiteral("Diese Funktion wurde durch ein Pa\u00DFwort gesch\u00FCtzt!"), this);
-  auto* label = new QLabel(QStringLiteral("Pa\u00DFwort:"), this);
+      new QLabel(QStringLiteral("Diese Funktion wurde durch ein Paßwort geschützt!"), this);
+  auto* label = new QLabel(QStringLiteral("Paßwort:"), this);
   PasswordEdit = new QLineEdit(this);
   PasswordEdit->setObjectName("PasswordEdit");
   PasswordEdit->setEchoMode(QLineEdit::Password);

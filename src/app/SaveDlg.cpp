@@ -50,7 +50,7 @@ bool TSaveDlg::FileNameEditExit() {
   FileNameEdit->setText(FileNameEdit->text().trimmed());
   if (IsMissingFileName(FileNameEdit->text().toStdString())) {
     ShowMessageBox(
-        "Sie sollten einen Namen f\u00FCr die Tarifdatei angeben, ansonsten speichert der Editor nicht!", "",
+        "Sie sollten einen Namen für die Tarifdatei angeben, ansonsten speichert der Editor nicht!", "",
         mkFehler, mbOK);
   }
   return true;

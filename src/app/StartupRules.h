@@ -15,12 +15,12 @@ inline constexpr const char* kEditorCaption = "Dudode - Editor";
 inline constexpr const char* kHelpFile = "RezozoDoru.hlp";
 
 inline constexpr const char* kAlreadyRunningText =
-    "Der Dudode - Editor l\u00E4uft bereits! Nutzen Sie die vorhandene Instanz.";
+    "Der Dudode - Editor läuft bereits! Nutzen Sie die vorhandene Instanz.";
 inline constexpr const char* kDriveRootText =
-    "Der Editor mu\u00DF sich in einem Unterverzeichnis befinden, ansonsten kann er nicht ausgef\u00FChrt "
+    "Der Editor muß sich in einem Unterverzeichnis befinden, ansonsten kann er nicht ausgeführt "
     "werden!";
 inline constexpr const char* kWrongPasswordText =
-    "Der Editor kann nicht weiter ausgef\u00FChrt werden, da das Pa\u00DFwort inkorrekt ist!";
+    "Der Editor kann nicht weiter ausgeführt werden, da das Paßwort inkorrekt ist!";
 inline constexpr const char* kWrongPasswordCaption = "Zugriffsverletzung";
 
 // Values as they stand in the settings; empty when missing.

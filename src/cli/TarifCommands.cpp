@@ -169,7 +169,7 @@ std::vector<TCommand> TarifCommands() {
   return {
       {"dump", "DIR FILE", "Tarifdatei laden und als JSON ausgeben", Dump},
       {"resave", "DIR FILE [--keep-date]",
-       "Tarifdatei laden und neu speichern (--keep-date: Aktualisierungsdatum nicht \u00E4ndern)", Resave},
+       "Tarifdatei laden und neu speichern (--keep-date: Aktualisierungsdatum nicht ändern)", Resave},
   };
 }
 

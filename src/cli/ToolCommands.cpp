@@ -65,7 +65,7 @@ int Vat(const std::vector<std::string>& args) {
 
 std::vector<TCommand> ToolCommands() {
   return {
-      {"check", "DIR FILE", "Jede Tarifzone ein Jahr lang im 10-Minuten-Takt auf L\u00FCcken pr\u00FCfen", Check},
+      {"check", "DIR FILE", "Jede Tarifzone ein Jahr lang im 10-Minuten-Takt auf Lücken prüfen", Check},
       {"vat", "DIR FILE OLD NEW [--keep-date]",
        "Alle Preise von OLD auf NEW Prozent Umsatzsteuer umrechnen und speichern", Vat},
   };

@@ -243,7 +243,7 @@ bool TIniStore::Flush(std::string* error) {
     std::error_code ec;
     fs::remove(fs::u8path(path_), ec);
     if (ec) {
-      if (error) *error = "Die Datei " + path_ + " konnte nicht gel\u00F6scht werden (" + ec.message() + ").";
+      if (error) *error = "Die Datei " + path_ + " konnte nicht gelöscht werden (" + ec.message() + ").";
       return false;
     }
   } else if (!AtomicWriteFile(path_, bytes, error)) {

@@ -26,7 +26,7 @@ std::string DefaultCaption(int kind) {
     case mkInformation: return "Information";
     case mkFrage: return "Frage";
     case mkWarnung: return "Warnung";
-    case mkBestaetigung: return "Best\u00E4tigung";
+    case mkBestaetigung: return "Bestätigung";
     default: return {};
   }
 }

@@ -12,16 +12,16 @@ struct RegionalSettings {
   std::string DateSeparator = ".";
   std::string DecimalSeparator = ",";
   std::string ThousandSeparator = ".";
-  std::string CurrencySymbol = "\u20AC";
+  std::string CurrencySymbol = "€";
   // 0: symbol and number joined, 1: number and symbol joined,
   // 2: symbol, blank, number, 3: number, blank, symbol.
   int CurrencyFormat = 3;
   int CurrencyDecimals = 2;
   std::string ShortDateFormat = "dd.MM.yyyy";
   std::array<std::string, 12> LongMonthNames = {
-      "Januar", "Februar", "M\u00E4rz",  "April",   "Mai",      "Juni",
+      "Januar", "Februar", "März",  "April",   "Mai",      "Juni",
       "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
-  std::array<std::string, 12> ShortMonthNames = {"Jan", "Feb", "M\u00E4r", "Apr", "Mai", "Jun",
+  std::array<std::string, 12> ShortMonthNames = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
                                                  "Jul", "Aug", "Sep",      "Okt", "Nov", "Dez"};
   // Sunday first, as the day codes count.
   std::array<std::string, 7> LongDayNames = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",

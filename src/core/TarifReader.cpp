@@ -206,7 +206,7 @@ class TTarifReader {
     const std::size_t dash = value.find('-');
     if (dash == std::string::npos || dash < 6 || dash + 6 >= value.size() || value[dash + 6] != '/') {
       ShowMessageBox(
-          "Der Tarif f\u00FCr Schl\u00FCssel " + zone.Key + " ist fehlerhaft! Tarif wird nicht gelesen!",
+          "Der Tarif für Schlüssel " + zone.Key + " ist fehlerhaft! Tarif wird nicht gelesen!",
           "Syntax Fehler", mkFehler, mbOK);
       return;
     }
@@ -255,7 +255,7 @@ class TTarifReader {
     if (!allParsed) {
       // The entry stays; with an invalid time it carries Takt and Units 0,
       // so the sort drops it.
-      ShowMessageBox("Tarif f\u00FCr " + entry.Name + " ( " + section + " ) ist nicht korrekt.", "", mkFehler,
+      ShowMessageBox("Tarif für " + entry.Name + " ( " + section + " ) ist nicht korrekt.", "", mkFehler,
                      mbOK);
     }
 

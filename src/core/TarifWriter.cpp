@@ -134,7 +134,7 @@ int ZonePercent(std::size_t i, std::size_t zones) {
 void WriteEntryLists(TTheIniFile& ini, const TTarifFile& doc, TDayClass dayClass, const TProgress& progress) {
   const bool workday = dayClass == TDayClass::Werktag;
   const std::string label =
-      workday ? "Speichere Werktag - Eintr\u00E4ge..." : "Speichere Sa./So./Feiertags - Eintr\u00E4ge...";
+      workday ? "Speichere Werktag - Einträge..." : "Speichere Sa./So./Feiertags - Einträge...";
   Report(progress, label, 0);
   for (std::size_t i = 0; i < doc.Zones.size(); ++i) {
     const TKeyAndName& zone = doc.Zones[i];
@@ -175,7 +175,7 @@ void WriteWholeFile(TTheIniFile& ini, TTarifFile& doc, const TSaveOptions& optio
     for (TKeyAndName& zone : doc.Zones) SortEntryList(zone.Entries(dayClass));
   }
 
-  const std::string keysLabel = "Speichere Schl\u00FCssel...";
+  const std::string keysLabel = "Speichere Schlüssel...";
   Report(progress, keysLabel, 0);
   ini.SetSection("REGIONENINDEX");
   ini.EraseSection();
@@ -189,7 +189,7 @@ void WriteWholeFile(TTheIniFile& ini, TTarifFile& doc, const TSaveOptions& optio
 
   for (std::size_t i = 0; i < doc.Zones.size(); ++i) {
     const TKeyAndName& zone = doc.Zones[i];
-    Report(progress, "Speichere Sa./So./Feiertags - Eintr\u00E4ge...", ZonePercent(i, doc.Zones.size()));
+    Report(progress, "Speichere Sa./So./Feiertags - Einträge...", ZonePercent(i, doc.Zones.size()));
     WriteFreeTimes(ini, zone.Key + "WFREETIMES", zone.WFreeTimes);
     WriteFreeTimes(ini, zone.Key + "FFREETIMES", zone.FFreeTimes);
   }
@@ -240,7 +240,7 @@ bool SaveTarifFile(TTarifFile& document, const TSaveOptions& options, const TPro
     OpenFile(ini, document.FileName);
     // A file that cannot even be created counts as one that cannot be replaced.
     if (!ini.Open() || !ini.DeleteFile()) {
-      ShowMessageBox("Konnte " + ProgramDirectory() + document.FileName + " nicht l\u00F6schen!\r" +
+      ShowMessageBox("Konnte " + ProgramDirectory() + document.FileName + " nicht löschen!\r" +
                          "Speicherung kann nicht erfolgen.",
                      "", mkFehler, mbOK);
       return false;

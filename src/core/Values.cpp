@@ -78,9 +78,9 @@ std::string CapitalizeGerman(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (char c : text) out += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-  out = ReplaceAll(out, "\u00E4", "\u00C4");
-  out = ReplaceAll(out, "\u00FC", "\u00DC");
-  return ReplaceAll(out, "\u00F6", "\u00D6");
+  out = ReplaceAll(out, "ä", "Ä");
+  out = ReplaceAll(out, "ü", "Ü");
+  return ReplaceAll(out, "ö", "Ö");
 }
 
 std::string KeyLetters(std::string_view text) {

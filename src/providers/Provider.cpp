@@ -20,12 +20,12 @@ std::int32_t RoundToInt32(double x) {
 
 std::string ProviderLimitMessage() {
   return "Es kann kein Provider aufgenommen werden, da das Maximum von " + std::to_string(kMaxProviders) +
-         " Providern damit \u00FCberschritten w\u00FCrde!";
+         " Providern damit überschritten würde!";
 }
 
 std::string ProviderEntryLimitMessage() {
-  return "Es kann kein Providertarif hinzugef\u00FCgt werden, damit w\u00FCrde das Maximum von " +
-         std::to_string(kMaxProviderEntries) + " Tarifen \u00FCberschritten!";
+  return "Es kann kein Providertarif hinzugefügt werden, damit würde das Maximum von " +
+         std::to_string(kMaxProviderEntries) + " Tarifen überschritten!";
 }
 
 void SortProviderEntries(TProviderEntryList& entries) {

@@ -118,7 +118,7 @@ void ReadEntries(TTheIniFile& ini, const std::string& key, const std::string& st
     const std::string value = ReadClean(ini, entryKey);
     if (value.empty()) continue;
     if (CharAt(value, 6) != "-" || CharAt(value, 12) != "/") {
-      ShowMessageBox("Der Providereintrag f\u00FCr Schl\u00FCssel " + key + " ist fehlerhaft! " +
+      ShowMessageBox("Der Providereintrag für Schlüssel " + key + " ist fehlerhaft! " +
                          "Providereintrag wird nicht gelesen!",
                      "Syntax Fehler", mkFehler, mbOK);
       continue;
@@ -149,7 +149,7 @@ void ReadEntries(TTheIniFile& ini, const std::string& key, const std::string& st
       correct = taktOk && priceOk && std::isfinite(entry.Takt) && std::isfinite(entry.Price);
     }
     if (!correct) {
-      ShowMessageBox("Eintrag f\u00FCr Provider " + storedName + " ( " + key + tag + " ) ist nicht korrekt.", "",
+      ShowMessageBox("Eintrag für Provider " + storedName + " ( " + key + tag + " ) ist nicht korrekt.", "",
                      mkFehler, mbOK);
     }
     entries.push_back(std::move(entry));
@@ -332,7 +332,7 @@ bool SaveProviderFile(const std::string& fileName, TProviderList& providers, con
     ini.SetOpen(true);
     if (!ini.Open() || !ini.DeleteFile()) {
       const std::string path = ini.FullPath().empty() ? ProgramDirectory() + fileName : ini.FullPath();
-      ShowMessageBox("Konnte " + path + " nicht l\u00F6schen!" + "\r" + "Speicherung kann nicht erfolgen!", "",
+      ShowMessageBox("Konnte " + path + " nicht löschen!" + "\r" + "Speicherung kann nicht erfolgen!", "",
                      mkFehler, mbOK);
       return false;
     }

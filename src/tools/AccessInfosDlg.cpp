@@ -30,9 +30,9 @@ TAccessInfosDlg::TAccessInfosDlg(const TAccessInfos& access, QWidget* parent)
   setWindowTitle(QStringLiteral("Internetzugang"));
   auto* text = new QLabel(
       QStringLiteral(
-          "In dieser Liste finden Sie Einwahlnummern und Zugangsinformationen f\u00FCr den Provider. Sie "
-          "k\u00F6nnen beliebige Zugangsinformationen/Rufnummern hinzuf\u00FCgen. Diese Informationen "
-          "werden von Dudode zur Erkennung der korrekten Tarife ben\u00F6tigt."),
+          "In dieser Liste finden Sie Einwahlnummern und Zugangsinformationen für den Provider. Sie "
+          "können beliebige Zugangsinformationen/Rufnummern hinzufügen. Diese Informationen "
+          "werden von Dudode zur Erkennung der korrekten Tarife benötigt."),
       this);
   text->setObjectName("InfoLabel");
   text->setWordWrap(true);
@@ -55,13 +55,13 @@ TAccessInfosDlg::TAccessInfosDlg(const TAccessInfos& access, QWidget* parent)
     button->setToolTip(hint);
     return button;
   };
-  AddEntryBtn = tool("AddEntryBtn", QStringLiteral("Hinzuf\u00FCgen"),
-                     QStringLiteral("Zugangsinformationen hinzuf\u00FCgen."));
-  EditEntryBtn = tool("EditEntryBtn", QStringLiteral("\u00C4ndern"),
-                      QStringLiteral("Zugangsinformationen \u00E4ndern."));
-  DeleteEntryBtn = tool("DeleteEntryBtn", QStringLiteral("L\u00F6schen"),
-                        QStringLiteral("Zugangsinformationen l\u00F6schen."));
-  auto* applyBtn = new QPushButton(QStringLiteral("\u00DCbernehmen"), this);
+  AddEntryBtn = tool("AddEntryBtn", QStringLiteral("Hinzufügen"),
+                     QStringLiteral("Zugangsinformationen hinzufügen."));
+  EditEntryBtn = tool("EditEntryBtn", QStringLiteral("Ändern"),
+                      QStringLiteral("Zugangsinformationen ändern."));
+  DeleteEntryBtn = tool("DeleteEntryBtn", QStringLiteral("Löschen"),
+                        QStringLiteral("Zugangsinformationen löschen."));
+  auto* applyBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
   applyBtn->setObjectName("ApplyBtn");
   auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   cancelBtn->setObjectName("CancelBtn");
@@ -175,9 +175,9 @@ TAccessInfos TAccessInfosDlg::Access() const {
 TAccessInfoEditDlg::TAccessInfoEditDlg(const TAccessLine& line, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Internetzugang "));
   auto* text =
-      new QLabel(QStringLiteral("Bei Call-by-Call Anbietern k\u00F6nnen Sie hier Informationen zum "
+      new QLabel(QStringLiteral("Bei Call-by-Call Anbietern können Sie hier Informationen zum "
                                 "Verbindungsaufbau angeben.\nACHTUNG!! Geben Sie auf keinen Fall Ihre "
-                                "pers\u00F6nlichen Zugangsinformationen ein!"),
+                                "persönlichen Zugangsinformationen ein!"),
                  this);
   text->setObjectName("InfoLabel");
   text->setWordWrap(true);

@@ -25,7 +25,7 @@ TCentEuroDlg::TCentEuroDlg(QWidget* parent) : QDialog(parent) {
   EuroEdit->SetDecimals(4);
   EuroEdit->SetRange(0, 1e5);
   EuroEdit->setReadOnly(true);
-  auto* okBtn = new QPushButton(QStringLiteral("\u00DCbernehmen"), this);
+  auto* okBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
   okBtn->setObjectName("OKBtn");
   auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   cancelBtn->setObjectName("CancelBtn");

@@ -105,13 +105,13 @@ TCheckResult CheckTariffYear(const TTarifEntryList& werktag, const TTarifEntryLi
 
 std::string GapMessage(const TTariffGap& gap) {
   const RegionalSettings& r = Regional();
-  return "Es existiert kein g\u00FCltiger Tarif f\u00FCr den " + Two(gap.Day) + r.DateSeparator + Two(gap.Month) +
+  return "Es existiert kein gültiger Tarif für den " + Two(gap.Day) + r.DateSeparator + Two(gap.Month) +
          r.DateSeparator + " " + Two(gap.Hour) + r.TimeSeparator + Two(gap.Minute) + r.TimeSeparator + "00" +
          (gap.Missing == TDayClass::SaSo ? " Uhr - Sa./So./Feiertags" : " Uhr - Werktag") +
-         ". \u00DCberpr\u00FCfen Sie die Angaben!";
+         ". Überprüfen Sie die Angaben!";
 }
 
-std::string CompleteMessage() { return "Alle gepr\u00FCften Tarifangaben sind vollst\u00E4ndig!"; }
+std::string CompleteMessage() { return "Alle geprüften Tarifangaben sind vollständig!"; }
 
 std::string CheckCaption() { return "Dudode - Editor 3.10"; }
 

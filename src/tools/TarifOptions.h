@@ -22,7 +22,7 @@ inline constexpr double kMaxPrice = 1000;
 inline constexpr double kMaxTakt = 10000;
 
 inline constexpr const char* kMissingFileNameWarning =
-    "Sie sollten einen Namen f\u00FCr diese Tarifdatei eingeben!";
+    "Sie sollten einen Namen für diese Tarifdatei eingeben!";
 
 struct TTarifOptions {
   std::string Description;

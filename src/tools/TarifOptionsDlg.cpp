@@ -82,7 +82,7 @@ TTarifOptionsDlg::TTarifOptionsDlg(QWidget* parent) : QDialog(parent) {
   ZoneCount->SetRange(0, 1e6);
   ZoneCount->setReadOnly(true);
   auto* infoLayout = new QGridLayout(info);
-  infoLayout->addWidget(Caption(QStringLiteral("Letzte \u00C4nderung:"), LastEditDate, info), 0, 0);
+  infoLayout->addWidget(Caption(QStringLiteral("Letzte Änderung:"), LastEditDate, info), 0, 0);
   infoLayout->addWidget(LastEditDate, 0, 1);
   infoLayout->addWidget(Caption(QStringLiteral("Anzahl Tarifzonen:"), ZoneCount, info), 1, 0);
   infoLayout->addWidget(ZoneCount, 1, 1);
@@ -90,14 +90,14 @@ TTarifOptionsDlg::TTarifOptionsDlg(QWidget* parent) : QDialog(parent) {
   auto* fileLayout = new QGridLayout(filePage);
   fileLayout->addWidget(Caption(QStringLiteral("Name der Tarifdatei:"), FileNameEdit, filePage), 0, 0, 1, 3);
   fileLayout->addWidget(FileNameEdit, 1, 0, 1, 3);
-  fileLayout->addWidget(Caption(QStringLiteral("Standardpreis pro Gespr\u00E4ch:"), BaseValueEdit, filePage),
+  fileLayout->addWidget(Caption(QStringLiteral("Standardpreis pro Gespräch:"), BaseValueEdit, filePage),
                         2, 0);
   fileLayout->addWidget(BaseValueEdit, 2, 1);
   fileLayout->addWidget(CurrencyLabel1, 2, 2);
   fileLayout->addWidget(Caption(QStringLiteral("Standardpreis pro Einheit:"), PriceEdit, filePage), 3, 0);
   fileLayout->addWidget(PriceEdit, 3, 1);
   fileLayout->addWidget(CurrencyLabel2, 3, 2);
-  fileLayout->addWidget(Caption(QStringLiteral("Standardl\u00E4nge einer Einheit"), TaktEdit, filePage), 4,
+  fileLayout->addWidget(Caption(QStringLiteral("Standardlänge einer Einheit"), TaktEdit, filePage), 4,
                         0);
   fileLayout->addWidget(TaktEdit, 4, 1);
   fileLayout->addWidget(new QLabel(QStringLiteral("Sekunde(n)"), filePage), 4, 2);
@@ -141,9 +141,9 @@ TTarifOptionsDlg::TTarifOptionsDlg(QWidget* parent) : QDialog(parent) {
   PageControl->addTab(commentPage, QStringLiteral("Kommentar/Ersteller"));
   PageControl->setCurrentIndex(0);
 
-  auto* applyBtn = new QPushButton(QStringLiteral("\u00DCbernehmen"), this);
+  auto* applyBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
   applyBtn->setObjectName("ApplyBtn");
-  auto* closeBtn = new QPushButton(QStringLiteral("Schlie\u00DFen"), this);
+  auto* closeBtn = new QPushButton(QStringLiteral("Schließen"), this);
   closeBtn->setObjectName("CloseBtn");
   connect(applyBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(closeBtn, &QPushButton::clicked, this, &QDialog::reject);  // Escape rejects too

@@ -65,7 +65,7 @@ std::string VatInvalidRateMessage() {
 }
 
 std::string VatDoneMessage() {
-  return "Die Geb\u00FChren wurden neu berechnet!\r\u00DCberpr\u00FCfen Sie nun unbedingt die Richtigkeit der "
+  return "Die Gebühren wurden neu berechnet!\rÜberprüfen Sie nun unbedingt die Richtigkeit der "
          "Tarifangaben!";
 }
 

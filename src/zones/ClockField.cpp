@@ -33,7 +33,7 @@ TClockCheck CheckClockText(std::string_view text, bool endOfWindow) {
 }
 
 std::string InvalidClockMessage(bool endField) {
-  return std::string("Ung\u00FCltige Uhrzeit im Feld \"") + (endField ? "Bis" : "Von") +
+  return std::string("Ungültige Uhrzeit im Feld \"") + (endField ? "Bis" : "Von") +
          "\". Uhrzeit in der Form HH" + Regional().TimeSeparator + "MM angeben.";
 }
 

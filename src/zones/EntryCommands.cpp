@@ -6,13 +6,13 @@ namespace dudode {
 namespace {
 
 constexpr const char* kNoZoneMessage =
-    "Es k\u00F6nnen keine Eintr\u00E4ge hinzugef\u00FCgt werden. Definieren Sie eine Tarifzone!";
+    "Es können keine Einträge hinzugefügt werden. Definieren Sie eine Tarifzone!";
 constexpr const char* kListFullMessage =
-    "Es k\u00F6nnen keine Eintr\u00E4ge hinzugef\u00FCgt werden. Alle Eintr\u00E4ge sind bereits verwendet!";
-constexpr const char* kCannotDeleteMessage = "Sie k\u00F6nnen diesen Tarif nicht l\u00F6schen!";
-constexpr const char* kDeleteQuestion = "M\u00F6chten Sie diesen Tarif wirklich l\u00F6schen?";
-constexpr const char* kNoZoneToCopyMessage = "F\u00FCgen Sie zuerst eine Tarifzone mit Tarifen hinzu!";
-constexpr const char* kCopyLimitMessage = "Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden!";
+    "Es können keine Einträge hinzugefügt werden. Alle Einträge sind bereits verwendet!";
+constexpr const char* kCannotDeleteMessage = "Sie können diesen Tarif nicht löschen!";
+constexpr const char* kDeleteQuestion = "Möchten Sie diesen Tarif wirklich löschen?";
+constexpr const char* kNoZoneToCopyMessage = "Fügen Sie zuerst eine Tarifzone mit Tarifen hinzu!";
+constexpr const char* kCopyLimitMessage = "Es können nur 50 Einträge pro Tarif aufgenommen werden!";
 
 TDayClass Other(TDayClass dayClass) {
   return dayClass == TDayClass::Werktag ? TDayClass::SaSo : TDayClass::Werktag;
@@ -33,7 +33,7 @@ TTarifEntry CopyFor(TTarifEntry entry, TDayClass target) {
 
 std::string EntryDialogCaption(const TKeyAndName& zone, TDayClass dayClass, bool adding) {
   return std::string(adding ? "Tarif zur Tarifzone " : "Tarif in Tarifzone ") + zone.MenuCaption() + " (" +
-         DayClassName(dayClass) + ")" + (adding ? " hinzuf\u00FCgen" : " bearbeiten");
+         DayClassName(dayClass) + ")" + (adding ? " hinzufügen" : " bearbeiten");
 }
 
 int EntryIndexOfRow(const TTarifEntryList& list, int row) {
@@ -85,7 +85,7 @@ bool DeleteEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass,
   std::string zoneName = hasZone ? document.Zones[static_cast<std::size_t>(zoneIndex)].MenuCaption() : "";
   if (zoneName.empty()) zoneName = kUnknownEntryName;
   const std::string caption =
-      "L\u00F6schen eines Tarifs (" + zoneName + ", " +
+      "Löschen eines Tarifs (" + zoneName + ", " +
       (dayClass == TDayClass::Werktag ? "Werktag, Tarif " : "Sa./So./Feiertag, Tarif ") +
       std::to_string(row) + ")";
   const int index =
@@ -109,7 +109,7 @@ bool CopyAllEntriesCommand(TTarifFile& document, int zoneIndex, TDayClass target
     return false;
   }
   const TDayClass source = Other(target);
-  const std::string question = "M\u00F6chten Sie wirklich alle Eintr\u00E4ge aus \"" + DayClassName(source) +
+  const std::string question = "Möchten Sie wirklich alle Einträge aus \"" + DayClassName(source) +
                                "\" in \"" + DayClassName(target) + "\" kopieren?";
   if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo) != idYes) return false;
   document.Modified = true;
@@ -118,8 +118,8 @@ bool CopyAllEntriesCommand(TTarifFile& document, int zoneIndex, TDayClass target
   TTarifEntryList& to = zone.Entries(target);
   bool copy = true;
   if (to.size() + from.size() > kMaxEntriesPerList) {
-    const std::string replace = std::string(kCopyLimitMessage) + " Sollen die bisherigen Tarife f\u00FCr \"" +
-                                DayClassName(target) + "\" gel\u00F6scht werden?";
+    const std::string replace = std::string(kCopyLimitMessage) + " Sollen die bisherigen Tarife für \"" +
+                                DayClassName(target) + "\" gelöscht werden?";
     copy = ShowMessageBox(replace, {}, mkBestaetigung, mbYesNo) == idYes;
     if (copy) to.clear();
   }
@@ -141,7 +141,7 @@ bool CopyOneEntryCommand(TTarifFile& document, int zoneIndex, TDayClass target, 
           : -1;
   if (index < 0) {
     ShowMessageBox(
-        "Sie m\u00FCssen einen Tarif in der Liste \"" + DayClassName(source) + "\" ausw\u00E4hlen!", {},
+        "Sie müssen einen Tarif in der Liste \"" + DayClassName(source) + "\" auswählen!", {},
         mkInformation, mbOK);
     return false;
   }

@@ -14,19 +14,19 @@ namespace {
 constexpr const char* kNoDaysMessage =
     "Bitte legen Sie die Wochentage fest, an denen dieser Tarif gelten soll!";
 constexpr const char* kTaktMessage =
-    "Die Angabe im Feld Takt ist ung\u00FCltig. Der Wert muss gr\u00F6\u00DFer 0 betragen.";
+    "Die Angabe im Feld Takt ist ungültig. Der Wert muss größer 0 betragen.";
 constexpr const char* kUnitsMessage = "Die Angabe im Feld \"Anzahl Einheiten\" ist nicht korrekt!";
 constexpr const char* kNameSeparatorMessage = "Der Tarifname darf kein \";\" und kein \",\" enthalten!";
 constexpr const char* kNameReservedMessage =
     "Der Tarifname darf das reservierte Wort \"CityPlus\" nicht enthalten!";
 constexpr const char* kDateMessage = "Das eingegebene Datum ist nicht korrekt!";
 constexpr const char* kPriceMessage =
-    "Der Wert f\u00FCr den Preis einer Einheit muss immer gr\u00F6\u00DFer bzw. gleich 0 betragen!";
+    "Der Wert für den Preis einer Einheit muss immer größer bzw. gleich 0 betragen!";
 constexpr const char* kTimesMessage =
-    "Die Zeitangaben sind nicht korrekt!\r\u00DCberpr\u00FCfen Sie die Angaben nochmals!";
+    "Die Zeitangaben sind nicht korrekt!\rÜberprüfen Sie die Angaben nochmals!";
 constexpr const char* kDatesMessage =
-    "Die G\u00FCltigkeitsdaten sind nicht korrekt!\r\u00DCberpr\u00FCfen Sie die Daten nochmals!";
-constexpr const char* kIncompleteMessage = "Nicht alle Felder sind korrekt ausgef\u00FCllt!";
+    "Die Gültigkeitsdaten sind nicht korrekt!\rÜberprüfen Sie die Daten nochmals!";
+constexpr const char* kIncompleteMessage = "Nicht alle Felder sind korrekt ausgefüllt!";
 
 constexpr const char* kCityWeekendName = "CityWeekend";
 constexpr const char* kCityPlusName = "CityPlus";

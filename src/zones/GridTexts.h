@@ -19,9 +19,9 @@ inline constexpr std::array<TTarifGridColumn, kTarifGridColumns> kTarifGridColum
     {"von", 73},
     {"bis", 73},
     {"Zeittakt", 120},
-    {"zus\u00E4tzl. TE", 80},
+    {"zusätzl. TE", 80},
     {"Tarifname", 100},
-    {"G\u00FCltig vom / bis", 90},
+    {"Gültig vom / bis", 90},
     {"Preis pro Einheit", 90},
     {"Wochentage", 100},
 }};

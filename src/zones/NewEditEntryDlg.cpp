@@ -82,10 +82,10 @@ void TNewEditEntryDlg::BuildControls() {
   DateEdit1->setObjectName("DateEdit1");
   DateEdit2 = new TDateEdit(this);
   DateEdit2->setObjectName("DateEdit2");
-  DateLabel1 = new QLabel(QStringLiteral("G\u00FCltig vom:"), this);
+  DateLabel1 = new QLabel(QStringLiteral("Gültig vom:"), this);
   DateLabel1->setObjectName("DateLabel1");
   DateLabel1->setBuddy(DateEdit1);
-  DateLabel2 = new QLabel(QStringLiteral("G\u00FCltig bis:"), this);
+  DateLabel2 = new QLabel(QStringLiteral("Gültig bis:"), this);
   DateLabel2->setObjectName("DateLabel2");
   DateLabel2->setBuddy(DateEdit2);
   auto box = [this](const char* name, const QString& text) {
@@ -93,16 +93,16 @@ void TNewEditEntryDlg::BuildControls() {
     check->setObjectName(name);
     return check;
   };
-  OnlyUnits = box("OnlyUnits", QStringLiteral(" ausschlie\u00DFlich feste Einheitenan&zahl"));
-  FtagCheckBox = box("FtagCheckBox", QStringLiteral(" nur an gesetzlichen &Feiertagen g\u00FCltig"));
-  CWChkBox = box("CWChkBox", QStringLiteral(" f\u00FCr City&Weekend vorgesehen"));
-  CPChkBox = box("CPChkBox", QStringLiteral(" f\u00FCr City&Plus vorgesehen"));
+  OnlyUnits = box("OnlyUnits", QStringLiteral(" ausschließlich feste Einheitenan&zahl"));
+  FtagCheckBox = box("FtagCheckBox", QStringLiteral(" nur an gesetzlichen &Feiertagen gültig"));
+  CWChkBox = box("CWChkBox", QStringLiteral(" für City&Weekend vorgesehen"));
+  CPChkBox = box("CPChkBox", QStringLiteral(" für City&Plus vorgesehen"));
   CentEuroBtn = new QPushButton(QStringLiteral("Cent->Euro"), this);
   CentEuroBtn->setObjectName("CentEuroBtn");
-  CentEuroBtn->setToolTip(QStringLiteral("Umwandlung Angabe in Cent in Euro-Betr\u00E4ge"));
+  CentEuroBtn->setToolTip(QStringLiteral("Umwandlung Angabe in Cent in Euro-Beträge"));
   // The converter writes into the field that had the focus: the button must not take it.
   CentEuroBtn->setFocusPolicy(Qt::NoFocus);
-  SaveBtn = new QPushButton(QStringLiteral("\u00DCbernehmen"), this);
+  SaveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
   SaveBtn->setObjectName("SaveBtn");
   CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   CancelBtn->setObjectName("CancelBtn");
@@ -133,9 +133,9 @@ void TNewEditEntryDlg::BuildLayout() {
   days->addStretch();
 
   auto* times = new QGridLayout;
-  times->addWidget(label(QStringLiteral("G\u00FCltig von:"), EntryTimeFrom), 0, 0);
+  times->addWidget(label(QStringLiteral("Gültig von:"), EntryTimeFrom), 0, 0);
   times->addWidget(EntryTimeFrom, 0, 1);
-  times->addWidget(label(QStringLiteral("G\u00FCltig bis:"), EntryTimeTo), 0, 2);
+  times->addWidget(label(QStringLiteral("Gültig bis:"), EntryTimeTo), 0, 2);
   times->addWidget(EntryTimeTo, 0, 3);
 
   // Two pages: the clock interval, or a fixed number of units.

@@ -19,7 +19,7 @@
 namespace dudode {
 
 TNewEditTarifDlg::TNewEditTarifDlg(const TZoneForm& form, QWidget* parent) : QDialog(parent), form_(form) {
-  setWindowTitle(form_.Renaming ? QStringLiteral("Tarifzonenname \u00E4ndern")
+  setWindowTitle(form_.Renaming ? QStringLiteral("Tarifzonenname ändern")
                                 : QStringLiteral("Neue Tarifzone anlegen"));
   NameLabel = new QLabel(form_.Renaming ? QStringLiteral("Geben Sie einen neuen Namen ein:")
                                         : QStringLiteral("Geben Sie den Namen der neuen Tarifzone ein:"),
@@ -30,7 +30,7 @@ TNewEditTarifDlg::TNewEditTarifDlg(const TZoneForm& form, QWidget* parent) : QDi
   TarifName->setMaxLength(static_cast<int>(kMaxZoneNameChars));
   NameLabel->setBuddy(TarifName);
   TaktCheckBox = new QCheckBox(
-      QStringLiteral(" Der Anbieter nutzt f\u00FCr diese Tarifzone die taktbezogene Abrechnung."), this);
+      QStringLiteral(" Der Anbieter nutzt für diese Tarifzone die taktbezogene Abrechnung."), this);
   TaktCheckBox->setObjectName("TaktCheckBox");
   // Four decimals: a value from the file must come back unchanged.
   CalcTaktEdit = new TNumberEdit(this, "CalcTaktEdit", 4, 1000);
@@ -51,13 +51,13 @@ TNewEditTarifDlg::TNewEditTarifDlg(const TZoneForm& form, QWidget* parent) : QDi
   RoundToChkBox = new QCheckBox(QStringLiteral(" Pfenniggenaue Rundung bei der Berechnung verwenden"), this);
   RoundToChkBox->setObjectName("RoundToChkBox");
   nichtbundesweitChkBox =
-      new QCheckBox(QStringLiteral(" Dieser Tarif ist nicht bundesweit verf\u00FCgbar."), this);
+      new QCheckBox(QStringLiteral(" Dieser Tarif ist nicht bundesweit verfügbar."), this);
   nichtbundesweitChkBox->setObjectName("nichtbundesweitChkBox");
   INetBtn = new QPushButton(QStringLiteral("Internetzugang..."), this);
   INetBtn->setObjectName("INetBtn");
   NoCostsBtn = new QPushButton(QStringLiteral("Kostenlose Zeiten..."), this);
   NoCostsBtn->setObjectName("NoCostsBtn");
-  ApplyBtn = new QPushButton(QStringLiteral("\u00DCbernehmen"), this);
+  ApplyBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
   ApplyBtn->setObjectName("ApplyBtn");
   CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   CancelBtn->setObjectName("CancelBtn");
@@ -89,10 +89,10 @@ TNewEditTarifDlg::TNewEditTarifDlg(const TZoneForm& form, QWidget* parent) : QDi
   timeGrid->addWidget(label(QStringLiteral("Sekunde"), nullptr, TimeBilling), 2, 2);
 
   auto* prices = new QGridLayout;
-  prices->addWidget(label(QStringLiteral("Verbindungspreis pro Gespr\u00E4ch:"), BCPEdit), 0, 0);
+  prices->addWidget(label(QStringLiteral("Verbindungspreis pro Gespräch:"), BCPEdit), 0, 0);
   prices->addWidget(BCPEdit, 0, 1);
   prices->addWidget(CurrencyLabel1, 0, 2);
-  prices->addWidget(label(QStringLiteral("Monatliche Grundgeb\u00FChr:"), MonthRateEdit), 1, 0);
+  prices->addWidget(label(QStringLiteral("Monatliche Grundgebühr:"), MonthRateEdit), 1, 0);
   prices->addWidget(MonthRateEdit, 1, 1);
   prices->addWidget(CurrencyLabel2, 1, 2);
 

@@ -17,7 +17,7 @@ TNoCostEditDlg::TNoCostEditDlg(const TNoCostEditForm& form, QWidget* parent) : Q
   setWindowTitle(QStringLiteral("Neuer Eintrag "));
   auto* text = new QLabel(
       QStringLiteral(
-          "Geben Sie an, zu welcher Zeit der Telefonanbieter kostenlose Telefongesp\u00E4che anbietet."),
+          "Geben Sie an, zu welcher Zeit der Telefonanbieter kostenlose Telefongespäche anbietet."),
       this);
   text->setObjectName("InfoLabel");
   text->setWordWrap(true);
@@ -29,7 +29,7 @@ TNoCostEditDlg::TNoCostEditDlg(const TNoCostEditForm& form, QWidget* parent) : Q
   TimeEdit->setObjectName("TimeEdit");
   TimeEdit->SetDecimals(4);
   TimeEdit->SetRange(0, 9999);
-  ApplyBtn = new QPushButton(QStringLiteral("\u00DCbernehmen"), this);
+  ApplyBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
   ApplyBtn->setObjectName("ApplyBtn");
   ApplyBtn->setAutoDefault(false);
   CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
@@ -81,7 +81,7 @@ TNoCostEditDlg::TNoCostEditDlg(const TNoCostEditForm& form, QWidget* parent) : Q
 }
 
 void TNoCostEditDlg::SetChangeCaption() {
-  setWindowTitle(QStringLiteral("Eintrag \u00E4ndern"));
+  setWindowTitle(QStringLiteral("Eintrag ändern"));
 }
 
 void TNoCostEditDlg::showEvent(QShowEvent* event) {

@@ -63,7 +63,7 @@ void TNoCostEditForm::LeaveSeconds() {
   SecondsValid = Seconds != 0;
   if (!SecondsValid) {
     ShowMessageBox(
-        "Die Angabe im Feld \"kostenlose Zeit\" ist ung\u00FCltig. Der Wert mu\u00DF gr\u00F6\u00DFer 0 "
+        "Die Angabe im Feld \"kostenlose Zeit\" ist ungültig. Der Wert muß größer 0 "
         "betragen.",
         {}, mkFehler, mbOK);
     focus_ = TNoCostControl::Seconds;

@@ -24,7 +24,7 @@ TNoCostsDlg::TNoCostsDlg(const std::vector<TFreeTimeEntry>& weekdays,
   Pages->addTab(BuildPage(TDayClass::Werktag, "W"), QStringLiteral("wochentags"));
   Pages->addTab(BuildPage(TDayClass::SaSo, "F"), QStringLiteral("Sa./So./Feiertage"));
 
-  auto* applyBtn = new QPushButton(QStringLiteral("\u00DCbernehmen"), this);
+  auto* applyBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
   applyBtn->setObjectName("ApplyBtn");
   auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   cancelBtn->setObjectName("CancelBtn");
@@ -50,11 +50,11 @@ QWidget* TNoCostsDlg::BuildPage(TDayClass dayClass, const char* prefix) {
   p.List->setRootIsDecorated(false);
   p.List->setSelectionMode(QAbstractItemView::SingleSelection);
   p.List->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  p.AddBtn = new QPushButton(QStringLiteral("Hinzuf\u00FCgen"), widget);
+  p.AddBtn = new QPushButton(QStringLiteral("Hinzufügen"), widget);
   p.AddBtn->setObjectName(pre + "AddBtn");
-  p.EditBtn = new QPushButton(QStringLiteral("\u00C4ndern"), widget);
+  p.EditBtn = new QPushButton(QStringLiteral("Ändern"), widget);
   p.EditBtn->setObjectName(pre + "EditBtn");
-  p.DeleteBtn = new QPushButton(QStringLiteral("L\u00F6schen"), widget);
+  p.DeleteBtn = new QPushButton(QStringLiteral("Löschen"), widget);
   p.DeleteBtn->setObjectName(pre + "DeleteBtn");
   connect(p.AddBtn, &QPushButton::clicked, this, [this, dayClass] { AddClick(dayClass); });
   connect(p.EditBtn, &QPushButton::clicked, this, [this, dayClass] { EditClick(dayClass); });

@@ -36,7 +36,7 @@ TTarifSortDlg::TTarifSortDlg(const TZoneOrderForm& form, QWidget* parent) : QDia
   SrcSortChkBox->setObjectName("SrcSortChkBox");
   DstSortChkBox = new QCheckBox(QStringLiteral(" &Liste sortieren"), this);
   DstSortChkBox->setObjectName("DstSortChkBox");
-  auto* applyBtn = button("ApplyBtn", QStringLiteral("\u00DCbernehmen"));
+  auto* applyBtn = button("ApplyBtn", QStringLiteral("Übernehmen"));
   auto* cancelBtn = button("CancelBtn", QStringLiteral("Abbrechen"));
 
   connect(IncludeBtn, &QPushButton::clicked, this,

@@ -8,11 +8,11 @@ namespace dudode {
 namespace {
 
 constexpr const char* kZoneLimitMessage =
-    "Es kann keine weitere Tarifzone aufgenommen werden. Dieses Programm unterst\u00FCtzt nur 50 Tarifzonen.";
+    "Es kann keine weitere Tarifzone aufgenommen werden. Dieses Programm unterstützt nur 50 Tarifzonen.";
 constexpr const char* kNameSeparatorMessage = "Der Tarifzonenname darf kein \";\" und kein \",\" enthalten!";
-constexpr const char* kNameMissingMessage = "Sie m\u00FCssen einen korrekten Tarifzonennamen eingeben!";
+constexpr const char* kNameMissingMessage = "Sie müssen einen korrekten Tarifzonennamen eingeben!";
 constexpr const char* kTimeBillingMessage =
-    "Eine der Angaben f\u00FCr die zeitbezogene Abrechnung ist nicht korrekt!";
+    "Eine der Angaben für die zeitbezogene Abrechnung ist nicht korrekt!";
 constexpr const char* kNoZonesMessage = "Es sind keine Tarifzonen gespeichert!";
 
 // The zone box compares names without regard to letter case, umlauts included.
@@ -174,8 +174,8 @@ TZoneCommandResult ChangeZoneCommand(TTarifFile& document, int zoneIndex,
       return {};
     }
   }
-  const std::string question = "M\u00F6chten Sie wirklich den Tarifzonennamen von \"" + oldName + "\" in \"" +
-                               form.Name + "\" \u00E4ndern?";
+  const std::string question = "Möchten Sie wirklich den Tarifzonennamen von \"" + oldName + "\" in \"" +
+                               form.Name + "\" ändern?";
   if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo) != idYes) return {};
   zone.SetMenuCaption(form.Name);
   document.Modified = true;
@@ -188,9 +188,9 @@ TZoneCommandResult DeleteZoneCommand(TTarifFile& document, int zoneIndex) {
     return {};
   }
   if (!ValidZone(document, zoneIndex)) zoneIndex = 0;
-  const std::string question = "M\u00F6chten Sie die Tarifzone \"" +
+  const std::string question = "Möchten Sie die Tarifzone \"" +
                                ZoneBoxText(document.Zones[static_cast<std::size_t>(zoneIndex)]) +
-                               "\" wirklich l\u00F6schen?";
+                               "\" wirklich löschen?";
   if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo) != idYes) return {};
   document.Modified = true;
   document.Zones.erase(document.Zones.begin() + zoneIndex);

@@ -13,7 +13,7 @@ namespace dudode {
 inline constexpr const char* kRegionNames[] = {"City",
                                                "Region 50 (bis 50 km)",
                                                "Region 200 (bis 200 km)",
-                                               "Fernverbindung (\u00FCber 200 km, Inland)",
+                                               "Fernverbindung (über 200 km, Inland)",
                                                "Mobilfunk D1",
                                                "Mobilfunk D2",
                                                "Mobilfunk E-Plus",

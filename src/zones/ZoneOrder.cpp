@@ -14,7 +14,7 @@ namespace {
 std::string AlphaKey(const std::string& text) {
   std::string key = CapitalizeGerman(text);
   for (const auto& [umlaut, plain] :
-       {std::pair{"\u00C4", "A"}, {"\u00D6", "O"}, {"\u00DC", "U"}, {"\u00DF", "SS"}}) {
+       {std::pair{"Ä", "A"}, {"Ö", "O"}, {"Ü", "U"}, {"ß", "SS"}}) {
     for (std::size_t at = key.find(umlaut); at != std::string::npos; at = key.find(umlaut, at)) {
       key.replace(at, std::string_view(umlaut).size(), plain);
     }
@@ -76,7 +76,7 @@ int TZoneOrderForm::ExcludeAll() {
 
 bool TZoneOrderForm::Apply() {
   if (Source.Items.empty()) return true;
-  return ShowMessageBox("Sie haben nicht alle Tarifzonen neu eingeordnet! Sollen diese gel\u00F6scht werden?",
+  return ShowMessageBox("Sie haben nicht alle Tarifzonen neu eingeordnet! Sollen diese gelöscht werden?",
                         "Warnung", mkWarnung, mbYesNo) == idYes;
 }
 

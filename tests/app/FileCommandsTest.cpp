@@ -31,20 +31,20 @@ TEST_F(FileCommandsTest, CloseQueryInItsThreeForms) {
       {"named",
        true,
        "Stadt",
-       {"Es wurden nicht alle \u00C4nderungen in \"Stadt\" gespeichert.\r\rM\u00F6chten Sie die Angaben "
+       {"Es wurden nicht alle Änderungen in \"Stadt\" gespeichert.\r\rMöchten Sie die Angaben "
         "jetzt "
         "speichern?",
-        "Die \u00C4nderungen gehen damit verloren!"}},
+        "Die Änderungen gehen damit verloren!"}},
       {"unnamed",
        true,
        kUnknown,
-       {"Die Angaben wurden nicht gespeichert. M\u00F6chten Sie jetzt speichern?",
-        "Die \u00C4nderungen gehen damit verloren!"}},
+       {"Die Angaben wurden nicht gespeichert. Möchten Sie jetzt speichern?",
+        "Die Änderungen gehen damit verloren!"}},
       {"empty name",
        true,
        "",
-       {"Die Angaben wurden nicht gespeichert. M\u00F6chten Sie jetzt speichern?",
-        "Die \u00C4nderungen gehen damit verloren!"}},
+       {"Die Angaben wurden nicht gespeichert. Möchten Sie jetzt speichern?",
+        "Die Änderungen gehen damit verloren!"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -73,11 +73,11 @@ TEST_F(FileCommandsTest, CloseQueryYesSavesBeforeClosing) {
   TScriptedMessageBoxes boxes;
   boxes
       .Expect(
-          "Es wurden nicht alle \u00C4nderungen in \"Stadt\" gespeichert.\r\rM\u00F6chten Sie die Angaben "
+          "Es wurden nicht alle Änderungen in \"Stadt\" gespeichert.\r\rMöchten Sie die Angaben "
           "jetzt "
           "speichern?",
           idYes)
-      .Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Stadt\" speichern?", idYes);
+      .Expect("Möchten Sie wirklich die Änderungen in \"Stadt\" speichern?", idYes);
   EXPECT_TRUE(main.close());
   EXPECT_TRUE(dir.Exists("RATES.4"));
   EXPECT_FALSE(main.Document().Modified);
@@ -91,11 +91,11 @@ TEST_F(FileCommandsTest, CloseQueryStoppedSaveStillCloses) {
   TScriptedMessageBoxes boxes;
   boxes
       .Expect(
-          "Es wurden nicht alle \u00C4nderungen in \"Stadt\" gespeichert.\r\rM\u00F6chten Sie die Angaben "
+          "Es wurden nicht alle Änderungen in \"Stadt\" gespeichert.\r\rMöchten Sie die Angaben "
           "jetzt "
           "speichern?",
           idYes)
-      .Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Stadt\" speichern?", idNo);
+      .Expect("Möchten Sie wirklich die Änderungen in \"Stadt\" speichern?", idNo);
   EXPECT_TRUE(main.close());
 }
 
@@ -108,10 +108,10 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsTheWindowOpen) {
   TScriptedMessageBoxes boxes;
   boxes
       .Expect(
-          "Es wurden nicht alle \u00C4nderungen in \"Zwei Zonen Tarif\" gespeichert.\r\rM\u00F6chten Sie die "
+          "Es wurden nicht alle Änderungen in \"Zwei Zonen Tarif\" gespeichert.\r\rMöchten Sie die "
           "Angaben jetzt speichern?",
           idYes)
-      .Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Zwei Zonen Tarif\" speichern?", idYes)
+      .Expect("Möchten Sie wirklich die Änderungen in \"Zwei Zonen Tarif\" speichern?", idYes)
       .AcceptAll();  // the writer's message about the full disk
   InjectWriteFailureAfter(100);
   EXPECT_FALSE(main.close());
@@ -135,7 +135,7 @@ TEST_F(FileCommandsTest, CancelInTheQuestionBeforeNewOrOpenLeavesAllAsItWas) {
     main.RebuildZoneControls(0);
     main.UpdateTitle();
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Es wurden nicht alle Angaben gespeichert. M\u00F6chten Sie nun speichern?", idCancel);
+    boxes.Expect("Es wurden nicht alle Angaben gespeichert. Möchten Sie nun speichern?", idCancel);
     TModalScript noDialogs;
     Trigger(main, command);
     EXPECT_EQ(mkBestaetigung, boxes.Boxes().at(0).Kind);
@@ -154,7 +154,7 @@ TEST_F(FileCommandsTest, OpenShowsTheChosenFile) {
   main.Document().Modified = true;
   main.Document().Description = "Alt";
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Es wurden nicht alle Angaben gespeichert. M\u00F6chten Sie nun speichern?", idNo);
+  boxes.Expect("Es wurden nicht alle Angaben gespeichert. Möchten Sie nun speichern?", idNo);
   OpenTwoZoneFile(main);
 
   const TTarifFile& doc = main.Document();
@@ -209,7 +209,7 @@ TEST_F(FileCommandsTest, NewAsksThenSetsUpAnEmptyFile) {
   OpenTwoZoneFile(main);
   main.Document().Modified = true;
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Es wurden nicht alle Angaben gespeichert. M\u00F6chten Sie nun speichern?", idNo);
+  boxes.Expect("Es wurden nicht alle Angaben gespeichert. Möchten Sie nun speichern?", idNo);
   TModalScript script;
   script.Then("dudode::TTarifOptionsDlg", [](QDialog& dlg) {
     Type(Find<QLineEdit>(dlg, "FileNameEdit"), "Neuer Tarif");
@@ -233,7 +233,7 @@ TEST_F(FileCommandsTest, SaveWithTheDefaultDescriptionAsksForAName) {
   main.Document().FileName = "RATES.2";
   main.Document().Modified = true;
   TScriptedMessageBoxes boxes;
-  boxes.Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Ortstarif\" speichern?", idYes);
+  boxes.Expect("Möchten Sie wirklich die Änderungen in \"Ortstarif\" speichern?", idYes);
   TModalScript script;
   script.Then("dudode::TSaveDlg", [](QDialog& dlg) {
     EXPECT_EQ(QStringLiteral("Speichern"), dlg.windowTitle());
@@ -278,7 +278,7 @@ TEST_F(FileCommandsTest, SaveConfirmationNoWritesNothing) {
   main.Document().Description = "Stadt";
   main.Document().Modified = true;
   TScriptedMessageBoxes boxes;
-  boxes.Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Stadt\" speichern?", idNo);
+  boxes.Expect("Möchten Sie wirklich die Änderungen in \"Stadt\" speichern?", idNo);
   Trigger(main, "Speichern1");
   EXPECT_FALSE(dir.Exists("RATES.2"));
   EXPECT_TRUE(main.Document().Modified);
@@ -305,10 +305,10 @@ TEST_F(FileCommandsTest, SaveAsWithTheSameNameWritesTheExistingFile) {
   OpenTwoZoneFile(main);
   TScriptedMessageBoxes boxes;
   boxes
-      .Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rM\u00F6chten Sie dies wirklich?",
+      .Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rMöchten Sie dies wirklich?",
               idYes, "Speichern unter")
       .Expect("Die Speicherung erfolgt in die bestehende Datei!", idOK)
-      .Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Zwei Zonen Tarif\" speichern?", idYes);
+      .Expect("Möchten Sie wirklich die Änderungen in \"Zwei Zonen Tarif\" speichern?", idYes);
   TModalScript script;
   script.Then("dudode::TSaveDlg", [](QDialog& dlg) {
     EXPECT_EQ(QStringLiteral("Speichern unter"), dlg.windowTitle());
@@ -329,9 +329,9 @@ TEST_F(FileCommandsTest, SaveAsWithANewNameWritesANewFile) {
   const std::string original = dir.Read("RATES.1");
   TScriptedMessageBoxes boxes;
   boxes
-      .Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rM\u00F6chten Sie dies wirklich?",
+      .Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rMöchten Sie dies wirklich?",
               idYes)
-      .Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Kopie\" speichern?", idYes);
+      .Expect("Möchten Sie wirklich die Änderungen in \"Kopie\" speichern?", idYes);
   TModalScript script;
   script.Then("dudode::TSaveDlg", [](QDialog& dlg) {
     Type(Find<QLineEdit>(dlg, "FileNameEdit"), "Kopie");
@@ -352,7 +352,7 @@ TEST_F(FileCommandsTest, SaveAsStopsUnlessConfirmedAndNamed) {
   OpenTwoZoneFile(main);
   {
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rM\u00F6chten Sie dies wirklich?",
+    boxes.Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rMöchten Sie dies wirklich?",
                  idNo);
     Trigger(main, "SpeichernUnter1");
   }
@@ -376,7 +376,7 @@ TEST_F(FileCommandsTest, SaveTellsTheCounterOnlyWhenItsKeyExists) {
     TMain main;
     main.Document().Description = "Stadt";
     TScriptedMessageBoxes boxes;
-    boxes.Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Stadt\" speichern?", idNo);
+    boxes.Expect("Möchten Sie wirklich die Änderungen in \"Stadt\" speichern?", idNo);
     Trigger(main, "Speichern1");  // the flag comes before any question
     EXPECT_EQ(keyExists ? "YES" : "<none>", ReadSetting("PROGRAM", "TariffUpdatesAvail"));
   }

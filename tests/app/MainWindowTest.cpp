@@ -53,19 +53,19 @@ TEST_F(MainWindowTest, MainMenuCaptionsAndShortcuts) {
   }
   const QStringList expected = {"&Datei",
                                 "  &Neu Ctrl+N",
-                                "  \u00D6&ffnen... Ctrl+O",
+                                "  Ö&ffnen... Ctrl+O",
                                 "  &Speichern... Ctrl+S",
                                 "  Speichern &unter... ",
                                 "-",
                                 "  &Import... Ctrl+I",
                                 "-",
-                                "  Aktualisierungs&datum nicht \u00E4ndern ",
+                                "  Aktualisierungs&datum nicht ändern ",
                                 "-",
                                 "  &Beenden Alt+F4",
                                 "&Bearbeiten",
                                 "  &Neue Tarifzone... F2",
-                                "  Tarifzonenname und Optionen \u00E4n&dern... F3",
-                                "  Tarifzone &l\u00F6schen F4",
+                                "  Tarifzonenname und Optionen än&dern... F3",
+                                "  Tarifzone &löschen F4",
                                 "-",
                                 "  Tarifzonen neu &anordnen... F5",
                                 "-",
@@ -75,7 +75,7 @@ TEST_F(MainWindowTest, MainMenuCaptionsAndShortcuts) {
                                 "-",
                                 "  &10plus Rabatt zuweisen... F7",
                                 "-",
-                                "  &Tarife \u00FCberpr\u00FCfen F9",
+                                "  &Tarife überprüfen F9",
                                 "Tarif&zonen",
                                 "&Feiertage",
                                 "  &Bearbeiten... Ctrl+F",
@@ -117,10 +117,10 @@ TEST_F(MainWindowTest, ToolBarCaptionsAndHints) {
       "-",
       "Tarifzonen neu anordnen|Ordnet die Tarif-\nzonen neu an.",
       "Neue Tarifzone|Erstellt eine neue\nTarifzone.",
-      "Tarif \u00E4ndern|\u00C4ndert den Namen\nund die Optionen der \ngew\u00E4hlten Tarifzone.",
-      "Tarifzone l\u00F6schen|L\u00F6scht die gew\u00E4hlte\nTarifzone.",
-      "Tarife \u00FCberpr\u00FCfen|\u00DCberpr\u00FCft die Tarife \nder gew\u00E4hlten Tarifzone\nauf "
-      "Vollst\u00E4ndigkeit.",
+      "Tarif ändern|Ändert den Namen\nund die Optionen der \ngewählten Tarifzone.",
+      "Tarifzone löschen|Löscht die gewählte\nTarifzone.",
+      "Tarife überprüfen|Überprüft die Tarife \nder gewählten Tarifzone\nauf "
+      "Vollständigkeit.",
       "-",
       "  Hilfe  |"};
   EXPECT_EQ(expected, seen);
@@ -197,7 +197,7 @@ TEST_F(MainWindowTest, NothingRunsWhileASaveIsUnderWay) {
       },
       Qt::QueuedConnection);
   TScriptedMessageBoxes boxes;
-  boxes.Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Zwei Zonen Tarif\" speichern?", idYes);
+  boxes.Expect("Möchten Sie wirklich die Änderungen in \"Zwei Zonen Tarif\" speichern?", idYes);
   TModalScript noOtherDialogs;
   Trigger(main, "Speichern1");
 
@@ -234,8 +234,8 @@ TEST_F(MainWindowTest, ALongOperationBlocksEveryCommandAndTheClose) {
   EXPECT_EQ(40, main.findChild<QProgressBar*>("Gauge")->value());
   main.EndLongOperation();
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Die Angaben wurden nicht gespeichert. M\u00F6chten Sie jetzt speichern?", idNo)
-      .Expect("Die \u00C4nderungen gehen damit verloren!");
+  boxes.Expect("Die Angaben wurden nicht gespeichert. Möchten Sie jetzt speichern?", idNo)
+      .Expect("Die Änderungen gehen damit verloren!");
   EXPECT_TRUE(main.close());
 }
 
@@ -276,12 +276,12 @@ TEST_F(MainWindowTest, GridsShowTheEntriesOfTheCurrentZone) {
   OpenTwoZoneFile(main);
   QTableWidget* upper = main.Grid(TDayClass::Werktag);
   ASSERT_EQ(8, upper->columnCount());
-  EXPECT_EQ(QStringLiteral("zus\u00E4tzl. TE"), upper->horizontalHeaderItem(3)->text());
+  EXPECT_EQ(QStringLiteral("zusätzl. TE"), upper->horizontalHeaderItem(3)->text());
   EXPECT_LE(120, upper->columnWidth(2));  // at least the layout width; wider where the font needs it
   ASSERT_EQ(2, upper->rowCount());
   // The reader sorts each list by validity and time.
   const QStringList first = {"18:00:00 Uhr", "07:59:59 Uhr",    "30,0000 Sekunde(n)", "    2 Einheit(en)",
-                             "Neben Zeit",   "01.01. / 31.12.", "0,0600 \u20AC",      "Mo Di Mi Do Fr "};
+                             "Neben Zeit",   "01.01. / 31.12.", "0,0600 €",      "Mo Di Mi Do Fr "};
   for (int c = 0; c < 8; ++c) EXPECT_EQ(first[c], Cell(main, TDayClass::Werktag, 0, c)) << c;
   EXPECT_EQ(QStringLiteral("60,0000 Sekunde(n)"), Cell(main, TDayClass::Werktag, 1, 2));
   EXPECT_EQ(QStringLiteral("    0 Einheit(en)"), Cell(main, TDayClass::Werktag, 1, 3));

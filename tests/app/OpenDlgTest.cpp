@@ -56,7 +56,7 @@ class OpenDlgTest : public ::testing::Test {
 
 TEST_F(OpenDlgTest, ListsDescriptionsAndRemovesEmptyFiles) {
   Work([](QDialog& dlg) {
-    EXPECT_EQ(QStringLiteral("Tarifdatei \u00F6ffnen"), dlg.windowTitle());
+    EXPECT_EQ(QStringLiteral("Tarifdatei öffnen"), dlg.windowTitle());
     auto* list = Find<QListWidget>(dlg, "OpenListBox");
     QStringList lines;
     for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
@@ -133,8 +133,8 @@ TEST_F(OpenDlgTest, TheCurrentFileIsSelectedWithItsDate) {
 
 TEST_F(OpenDlgTest, DeletingAFileTakesItsCompanionAlong) {
   TScriptedMessageBoxes boxes;
-  boxes.Expect("M\u00F6chten Sie wirklich die Tarifdatei \"rat-Tarif\" l\u00F6schen?", idNo)
-      .Expect("M\u00F6chten Sie wirklich die Tarifdatei \"rat-Tarif\" l\u00F6schen?", idYes);
+  boxes.Expect("Möchten Sie wirklich die Tarifdatei \"rat-Tarif\" löschen?", idNo)
+      .Expect("Möchten Sie wirklich die Tarifdatei \"rat-Tarif\" löschen?", idYes);
   Work([](QDialog& dlg) {
     auto* list = Find<QListWidget>(dlg, "OpenListBox");
     Type(Find<QLineEdit>(dlg, "QuickSearchEdit"), "rat-");
@@ -157,8 +157,8 @@ TEST_F(OpenDlgTest, DeletingAFileTakesItsCompanionAlong) {
 
 TEST_F(OpenDlgTest, AFileThatIsGoneCannotBeDeleted) {
   TScriptedMessageBoxes boxes;
-  boxes.Expect("M\u00F6chten Sie wirklich die Tarifdatei \"Rat\" l\u00F6schen?", idYes)
-      .Expect("Die Tarifdatei konnte nicht gel\u00F6scht werden.");
+  boxes.Expect("Möchten Sie wirklich die Tarifdatei \"Rat\" löschen?", idYes)
+      .Expect("Die Tarifdatei konnte nicht gelöscht werden.");
   Work([this](QDialog& dlg) {
     Type(Find<QLineEdit>(dlg, "QuickSearchEdit"), "Rat");
     std::filesystem::remove(dir.File("RATES.2"));
@@ -183,7 +183,7 @@ TEST(SaveDlgTest, LeavingTheNameFieldWarnsAboutAMissingName) {
     TScriptedMessageBoxes boxes;
     if (c.warned) {
       boxes.Expect(
-          "Sie sollten einen Namen f\u00FCr die Tarifdatei angeben, ansonsten speichert der Editor nicht!");
+          "Sie sollten einen Namen für die Tarifdatei angeben, ansonsten speichert der Editor nicht!");
     }
     TModalScript script;
     script.Then("dudode::TSaveDlg", [&](QDialog& dlg) {

@@ -85,7 +85,7 @@ TEST_F(StartupTest, WrongOrNoPasswordEndsTheProgram) {
     SCOPED_TRACE(typed);
     TMain main;
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Der Editor kann nicht weiter ausgef\u00FChrt werden, da das Pa\u00DFwort inkorrekt ist!",
+    boxes.Expect("Der Editor kann nicht weiter ausgeführt werden, da das Paßwort inkorrekt ist!",
                  idOK, "Zugriffsverletzung");
     TModalScript script;
     script.Then("dudode::TPasswordEnterDlg", [&](QDialog& dlg) {
@@ -135,7 +135,7 @@ TEST_F(StartupTest, RefusesToRunFromTheFileSystemRoot) {
   TMain main;
   TScriptedMessageBoxes boxes;
   boxes.Expect(
-      "Der Editor mu\u00DF sich in einem Unterverzeichnis befinden, ansonsten kann er nicht ausgef\u00FChrt "
+      "Der Editor muß sich in einem Unterverzeichnis befinden, ansonsten kann er nicht ausgeführt "
       "werden!");
   TModalScript noDialogs;
   EXPECT_FALSE(main.Startup(NoStartWindow()));

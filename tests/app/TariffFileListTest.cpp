@@ -61,13 +61,13 @@ TEST_F(TariffFileListTest, DeletingATariffFileTakesItsCompanionAlong) {
 }
 
 TEST(QuickSearchTest, ExactLineFirstThenFirstBeginning) {
-  const std::vector<std::string> lines = {"Fernzone Nord", "Rates Alt", "RATTE", "rat", "\u00D6rtlich"};
+  const std::vector<std::string> lines = {"Fernzone Nord", "Rates Alt", "RATTE", "rat", "Örtlich"};
   struct Case {
     const char* text;
     int line;
   } cases[] = {
       {"", -1}, {"rat", 3}, {"RAT", 3},         {"ra", 1},      {"ratt", 2},
-      {"f", 0}, {"x", -1},  {"Rates Alt!", -1}, {"\u00F6r", 4}, {"rates alt", 1},
+      {"f", 0}, {"x", -1},  {"Rates Alt!", -1}, {"ör", 4}, {"rates alt", 1},
   };
   for (const Case& c : cases) EXPECT_EQ(c.line, QuickSearchMatch(lines, c.text)) << c.text;
   const std::vector<std::string> noExact = {"Fern", "Rates Alt", "rat-Tarif"};

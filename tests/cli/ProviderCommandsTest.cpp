@@ -41,7 +41,7 @@ TEST_F(ProviderCommandsTest, DumpPrintsProvidersAsJson) {
   const test::TCliRun run = Run({"provider", "dump", dir.Dir(), "UserProv.ini"});
   EXPECT_EQ(0, run.Status);
   EXPECT_EQ(
-      "Syntax Fehler: Der Providereintrag f\u00FCr Schl\u00FCssel NETZ0001 ist fehlerhaft! "
+      "Syntax Fehler: Der Providereintrag für Schlüssel NETZ0001 ist fehlerhaft! "
       "Providereintrag wird nicht gelesen!\n",
       run.Err);
   EXPECT_EQ(R"({

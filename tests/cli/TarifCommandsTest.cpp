@@ -76,7 +76,7 @@ TEST_F(TarifCommandsTest, DumpPrintsTheDocumentAsJson) {
     {
       "Key": "ZONE0001",
       "DisplayName": "Zone_)"
-            "\u00C4"
+            "Ä"
             R"(",
       "CalcTakt": 60,
       "FirstSecond": 1,
@@ -134,11 +134,11 @@ TEST_F(TarifCommandsTest, BrokenFileIsDumpedWithOneLinePerMessage) {
   const TRun run = Run({"dump", dir.Dir(), "Rates.hand"});
   EXPECT_EQ(0, run.Status);
   EXPECT_EQ(
-      "Syntax Fehler: Der Tarif f\u00FCr Schl\u00FCssel CITY0001 ist fehlerhaft! Tarif wird nicht gelesen!\n"
-      "Fehler: Tarif f\u00FCr Sp\u00E4t ( CITY0001WERKTAG ) ist nicht korrekt.\n",
+      "Syntax Fehler: Der Tarif für Schlüssel CITY0001 ist fehlerhaft! Tarif wird nicht gelesen!\n"
+      "Fehler: Tarif für Spät ( CITY0001WERKTAG ) ist nicht korrekt.\n",
       run.Err);
   EXPECT_NE(std::string::npos, run.Out.find("\"Name\": \"Haupt Zeit\""));
-  EXPECT_EQ(std::string::npos, run.Out.find("Sp\u00E4t"));
+  EXPECT_EQ(std::string::npos, run.Out.find("Spät"));
 }
 
 TEST_F(TarifCommandsTest, ResaveWithKeptDateReproducesAWrittenFile) {
@@ -234,7 +234,7 @@ TEST_F(TarifCommandsTest, UnwritableFileFailsWithTheMessage) {
   const TRun run = Run({"resave", dir.Dir(), "RATES.0"});
   std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_all);
   EXPECT_EQ(1, run.Status);
-  EXPECT_EQ("Fehler: Konnte " + dir.Dir() + "RATES.0 nicht l\u00F6schen! Speicherung kann nicht erfolgen.\n",
+  EXPECT_EQ("Fehler: Konnte " + dir.Dir() + "RATES.0 nicht löschen! Speicherung kann nicht erfolgen.\n",
             run.Err);
   EXPECT_EQ("[COMMON]\r\nFILENAME=Alt\r\n", dir.Read("RATES.0"));
 }

@@ -106,9 +106,9 @@ TEST_F(TemplateCommandsTest, ResaveWritesWhatTheEditorsWouldSave) {
   // By name; a tariff that is gone is marked.
   const TConnectionTemplateList saved = ParseConnTempRecords(dir.Read("ConnTemp.dat"));
   ASSERT_EQ(2u, saved.size());
-  EXPECT_EQ("DF\u00DC-Netzwerk", saved[0].Name);
+  EXPECT_EQ("DFÜ-Netzwerk", saved[0].Name);
   EXPECT_EQ("PHONE.0", saved[0].PhoneTarif);
-  EXPECT_EQ("Netzwerk S\u00FCd", saved[0].Provider);
+  EXPECT_EQ("Netzwerk Süd", saved[0].Provider);
   EXPECT_EQ("FEHLER!", saved[1].PhoneTarif);
   const TConnectionTemplateList extended = ParseConnTempExRecords(dir.Read("ConnTempEx.dat"));
   ASSERT_EQ(2u, extended.size());

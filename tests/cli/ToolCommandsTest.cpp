@@ -30,12 +30,12 @@ TEST_F(ToolCommandsTest, CheckReportsEveryZone) {
   const test::TCliRun run = Run({"check", dir.Dir(), "RATES.5"});
   EXPECT_EQ(1, run.Status);
   EXPECT_EQ(
-      "City Zone: Alle gepr\u00FCften Tarifangaben sind vollst\u00E4ndig!\n"
-      "Fern: Es existiert kein g\u00FCltiger Tarif f\u00FCr den 01.07. 00:00:00 Uhr - Sa./So./Feiertags. "
-      "\u00DCberpr\u00FCfen Sie die Angaben!\n",
+      "City Zone: Alle geprüften Tarifangaben sind vollständig!\n"
+      "Fern: Es existiert kein gültiger Tarif für den 01.07. 00:00:00 Uhr - Sa./So./Feiertags. "
+      "Überprüfen Sie die Angaben!\n",
       run.Out);
   // The reader's messages go to standard error.
-  EXPECT_EQ("Syntax Fehler: Der Tarif f\u00FCr Schl\u00FCssel FERN0001 ist fehlerhaft! Tarif wird nicht gelesen!\n",
+  EXPECT_EQ("Syntax Fehler: Der Tarif für Schlüssel FERN0001 ist fehlerhaft! Tarif wird nicht gelesen!\n",
             run.Err);
   // Only reading: the file is as it was.
   EXPECT_EQ(Data("tools/RATES.5"), dir.Read("RATES.5"));
@@ -45,13 +45,13 @@ TEST_F(ToolCommandsTest, CheckOfCompleteZonesSucceeds) {
   dir.Write("RATES.6", "[REGIONENINDEX]\r\nR0=A,A0001\r\n[A0001SASO]\r\nA00010=1|1/60/1/00:00-23:59/60/0/0101-3112,X\r\n");
   const test::TCliRun run = Run({"check", dir.Dir(), "RATES.6"});
   EXPECT_EQ(0, run.Status);
-  EXPECT_EQ("A: Alle gepr\u00FCften Tarifangaben sind vollst\u00E4ndig!\n", run.Out);
+  EXPECT_EQ("A: Alle geprüften Tarifangaben sind vollständig!\n", run.Out);
 }
 
 TEST_F(ToolCommandsTest, VatRecomputesAndSaves) {
   const test::TCliRun run = Run({"vat", dir.Dir(), "RATES.5", "16", "19", "--keep-date"});
   EXPECT_EQ(0, run.Status) << run.Err;
-  EXPECT_EQ("Die Geb\u00FChren wurden neu berechnet!\n\u00DCberpr\u00FCfen Sie nun unbedingt die Richtigkeit der "
+  EXPECT_EQ("Die Gebühren wurden neu berechnet!\nÜberprüfen Sie nun unbedingt die Richtigkeit der "
             "Tarifangaben!\n",
             run.Out);
   const std::string saved = dir.Read("RATES.5");

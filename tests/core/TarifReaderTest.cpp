@@ -89,7 +89,7 @@ TEST_F(TarifReaderTest, SyntaxErrorsAreReportedAndDropped) {
   };
   for (const char* value : values) {
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Der Tarif f\u00FCr Schl\u00FCssel ZONE0001 ist fehlerhaft! Tarif wird nicht gelesen!", idOK,
+    boxes.Expect("Der Tarif für Schlüssel ZONE0001 ist fehlerhaft! Tarif wird nicht gelesen!", idOK,
                  "Syntax Fehler");
     TTarifFile doc = Load(OneZone(std::string("[ZONE0001WERKTAG]\nZONE00010=") + value + "\n"));
     ASSERT_EQ(1u, doc.Zones.size());
@@ -117,7 +117,7 @@ TEST_F(TarifReaderTest, IncorrectEntriesAreReportedAndKeptOrDropped) {
   };
   for (const Case& c : cases) {
     TScriptedMessageBoxes boxes;
-    boxes.Expect(std::string("Tarif f\u00FCr ") + c.name + " ( ZONE0001WERKTAG ) ist nicht korrekt.", idOK,
+    boxes.Expect(std::string("Tarif für ") + c.name + " ( ZONE0001WERKTAG ) ist nicht korrekt.", idOK,
                  "Fehler");
     TTarifFile doc = Load(OneZone(std::string("[ZONE0001WERKTAG]\nZONE00010=") + c.value + "\n"));
     ASSERT_EQ(1u, doc.Zones.size());
@@ -131,7 +131,7 @@ TEST_F(TarifReaderTest, IncorrectEntriesAreReportedAndKeptOrDropped) {
 TEST_F(TarifReaderTest, NamesAreCutAfterTheMessageAndDefaulted) {
   const std::string longName(60, 'n');
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Tarif f\u00FCr " + longName + " ( ZONE0001SASO ) ist nicht korrekt.");
+  boxes.Expect("Tarif für " + longName + " ( ZONE0001SASO ) ist nicht korrekt.");
   TTarifFile doc = Load(OneZone("[ZONE0001SASO]\nZONE00010=17|x/0/0/12:00-23:59/60/0/0101-3112," + longName +
                                 "\nZONE00011=17|0.1/0/0/00:00-11:59/60/0/0101-3112\n"));
   ASSERT_EQ(2u, doc.Zones[0].SaSo.size());
@@ -323,7 +323,7 @@ TEST_F(TarifReaderTest, ZoneNamesAreCutToHundredCharacters) {
   const std::string name = std::string(99, 'a') + "\xE4\xF6";  // umlauts count as one character each
   TTarifFile doc = Load(Crlf("[REGIONENINDEX]\nR0=" + name + ",K\n"));
   ASSERT_EQ(1u, doc.Zones.size());
-  EXPECT_EQ(std::string(99, 'a') + "\u00E4", doc.Zones[0].DisplayName);
+  EXPECT_EQ(std::string(99, 'a') + "ä", doc.Zones[0].DisplayName);
 }
 
 TEST_F(TarifReaderTest, FileOptionsAndTheirDefaults) {
@@ -360,13 +360,13 @@ TEST_F(TarifReaderTest, CommonTexts) {
   EXPECT_EQ("Dudode version 2.00", doc.StrVersion);
   EXPECT_EQ("", doc.Version);
   EXPECT_EQ("12/24/2001", doc.FileDate);
-  EXPECT_EQ("Testnetz S\u00FCd", doc.Description);
+  EXPECT_EQ("Testnetz Süd", doc.Description);
   EXPECT_EQ("www.testnetz.de", doc.WWW);
   EXPECT_EQ("0800 1234", doc.Hotline);
   EXPECT_EQ("Nur zum Test", doc.Comment);
   EXPECT_EQ("info@test.de", doc.EMail);
   EXPECT_EQ("010 99", doc.AccessCode);
-  EXPECT_EQ("M\u00FCller & S\u00F6hne", doc.Copyright);
+  EXPECT_EQ("Müller & Söhne", doc.Copyright);
 
   doc = Load(Crlf("[COMMON]\nFILEDATE=\nFILENAME=\n"));
   EXPECT_EQ("03/15/2024", doc.FileDate) << "an empty date becomes today";
@@ -388,8 +388,8 @@ TEST_F(TarifReaderTest, HolidaysAndApplications) {
 
   ASSERT_EQ(4u, doc.Applications.size());
   EXPECT_EQ("MSDIAL", doc.Applications[0].TapiName);
-  EXPECT_EQ("Microsoft DF\u00DC-Netzwerk", doc.Applications[0].AppName);
-  EXPECT_EQ("\u00C4RGER", doc.Applications[1].TapiName);
+  EXPECT_EQ("Microsoft DFÜ-Netzwerk", doc.Applications[0].AppName);
+  EXPECT_EQ("ÄRGER", doc.Applications[1].TapiName);
   EXPECT_EQ("ABCDEFGHIJKLMNOPQRST", doc.Applications[2].TapiName);
   EXPECT_EQ(std::string(100, 'x'), doc.Applications[3].AppName);
 }
@@ -408,8 +408,8 @@ TEST_F(TarifReaderTest, FileWithoutZoneIndexStillReadsItsOtherSections) {
 
 TEST_F(TarifReaderTest, HandEditedFixtureLoads) {
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Der Tarif f\u00FCr Schl\u00FCssel CITY0001 ist fehlerhaft! Tarif wird nicht gelesen!");
-  boxes.Expect("Tarif f\u00FCr Sp\u00E4t ( CITY0001WERKTAG ) ist nicht korrekt.");
+  boxes.Expect("Der Tarif für Schlüssel CITY0001 ist fehlerhaft! Tarif wird nicht gelesen!");
+  boxes.Expect("Tarif für Spät ( CITY0001WERKTAG ) ist nicht korrekt.");
   dir.Write("Rates.hand", test::TestDataFile("tarif/Rates.hand"));
   TTarifFile doc = LoadName("Rates.hand");
 

@@ -39,18 +39,18 @@ TTarifFile SmallDocument() {
   TTarifFile doc;
   doc.FileName = "RATES.7";
   doc.FileDate = "01/31/2023";
-  doc.Description = "Testnetz S\u00FCd";
+  doc.Description = "Testnetz Süd";
   doc.WWW = "www.testnetz.de";
   doc.Hotline = "0800 123";
   doc.EMail = "info@testnetz.de";
   doc.AccessCode = "010 99";
-  doc.Copyright = "M\u00FCller & S\u00F6hne";
+  doc.Copyright = "Müller & Söhne";
   doc.Takt = 60;
   doc.Price = 0.12;
   doc.BaseConnectPrice = 0.05;
   doc.CityWeekend = false;
   doc.Holidays = {{"01.01."}, {"2512"}};
-  doc.Applications = {{"MSDIAL", "Microsoft DF\u00DC"}, {"LEER", ""}};
+  doc.Applications = {{"MSDIAL", "Microsoft DFÜ"}, {"LEER", ""}};
 
   TKeyAndName city;
   city.Key = "CITY0001";
@@ -240,7 +240,7 @@ TEST_F(TarifWriterTest, RoundTripKeepsTheDocumentExceptTheKnownChanges) {
   expected.FileDate = "03/15/2024";
   expected.StrVersion = "Dudode version 3.10";
   expected.Holidays = {{"0101"}, {"2512"}, {"2412"}};
-  expected.Applications = {{"MSDIAL", "Microsoft DF\u00DC"}, {"LOWERCASE_AND_MUCH_T", "App"}};
+  expected.Applications = {{"MSDIAL", "Microsoft DFÜ"}, {"LOWERCASE_AND_MUCH_T", "App"}};
   TKeyAndName& city = expected.Zones[0];
   city.Access.Password = "";
   city.Werktag = {city.Werktag[2], city.Werktag[0]};  // sorted, the entry without tariff gone
@@ -323,7 +323,7 @@ TEST_F(TarifWriterTest, FileThatCannotBeReplacedIsReportedAndNothingIsWritten) {
   const std::string missingDir = dir.Dir() + "gone/";
   SetProgramDirectory(missingDir);
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Konnte " + missingDir + "RATES.7 nicht l\u00F6schen!\rSpeicherung kann nicht erfolgen.", idOK,
+  boxes.Expect("Konnte " + missingDir + "RATES.7 nicht löschen!\rSpeicherung kann nicht erfolgen.", idOK,
                "Fehler");
   TTarifFile doc = SmallDocument();
   EXPECT_FALSE(SaveTarifFile(doc));
@@ -363,9 +363,9 @@ TEST_F(TarifWriterTest, ReportsProgress) {
     EXPECT_LE(percent, 100);
     if (labels.empty() || labels.back() != label) labels.push_back(label);
   }
-  EXPECT_EQ((std::vector<std::string>{"Speichern", "Sortiere Tarife...", "Speichere Schl\u00FCssel...",
-                                      "Speichere Werktag - Eintr\u00E4ge...",
-                                      "Speichere Sa./So./Feiertags - Eintr\u00E4ge..."}),
+  EXPECT_EQ((std::vector<std::string>{"Speichern", "Sortiere Tarife...", "Speichere Schlüssel...",
+                                      "Speichere Werktag - Einträge...",
+                                      "Speichere Sa./So./Feiertags - Einträge..."}),
             labels);
   EXPECT_EQ(100, calls.back().second);
 }

@@ -22,8 +22,8 @@ TEST(ValuesTest, TextCleaning) {
       {BlankToUnderscore, "City Zone 1", "City_Zone_1"},
       {UnderscoreToBlank, "City_Zone__1", "City Zone  1"},
       {RemoveAmpersand, "&Datei", "Datei"},
-      {CapitalizeGerman, "m\u00fcnchen \u00e4\u00f6\u00df", "M\u00dcNCHEN \u00c4\u00d6\u00df"},
-      {KeyLetters, "\u00e4\u00f6\u00fc\u00df", "AOUS"},
+      {CapitalizeGerman, "münchen äöß", "MÜNCHEN ÄÖß"},
+      {KeyLetters, "äöüß", "AOUS"},
       {KeyLetters, "a-1 z", "AAAAZ"},
   };
   for (const Case& c : cases) EXPECT_EQ(c.out, c.fn(c.in)) << c.in;
@@ -110,8 +110,8 @@ TEST(ValuesTest, PricesFollowTheCurrencyFormat) {
     EXPECT_EQ(expected[format], PriceText(0.12)) << format;
   }
   SetRegional(saved);
-  EXPECT_EQ("1.234,57 \u20AC", MoneyText(1234.567));
-  EXPECT_EQ("-0,50 \u20AC", MoneyText(-0.5));
+  EXPECT_EQ("1.234,57 €", MoneyText(1234.567));
+  EXPECT_EQ("-0,50 €", MoneyText(-0.5));
 }
 
 TEST(ValuesTest, PercentAndSizes) {
@@ -131,7 +131,7 @@ TEST(ValuesTest, NewZoneKeys) {
   EXPECT_EQ("CITY0001", NewZoneKey("City Zone", {}));
   EXPECT_EQ("NAH0001", NewZoneKey("Nah 1", {}));
   EXPECT_EQ("CITY0003", NewZoneKey("City", {"CITY0001", "city0002"}));
-  EXPECT_EQ("MUNC0001", NewZoneKey("M\u00fcnchen", {}));
+  EXPECT_EQ("MUNC0001", NewZoneKey("München", {}));
 }
 
 TEST(ValuesTest, TariffFileNamesAndListing) {
@@ -148,3 +148,11 @@ TEST(ValuesTest, TariffFileNamesAndListing) {
 
 }  // namespace
 }  // namespace dudode
+
+// The sources hold German texts as UTF-8; a compiler that read them in
+// another code page would change every caption.
+TEST(ValuesTest, SourcesAreReadAsUtf8) {
+  static_assert(sizeof("ü") == 3);
+  EXPECT_EQ(std::string("\xC3\xBC"), std::string("ü"));
+  EXPECT_EQ(std::string("\xE2\x82\xAC"), std::string("€"));
+}

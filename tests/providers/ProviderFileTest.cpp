@@ -63,7 +63,7 @@ TEST_F(ProviderFileTest, ReadsHandWrittenFileIntoModel) {
   EXPECT_EQ("BITS0001", providers[1].Key);
   EXPECT_EQ("Bits & Bytes", providers[1].Name);
   EXPECT_EQ("NETZ0001", providers[2].Key);
-  EXPECT_EQ("Netzwerk S\u00FCd", providers[2].Name);
+  EXPECT_EQ("Netzwerk Süd", providers[2].Name);
 
   const TProvider& netz = providers[2];
   ASSERT_EQ(3u, netz.WerktagEntries.size());
@@ -180,14 +180,14 @@ TEST_F(ProviderFileTest, ProviderLinesAreCleanedAndSplit) {
     std::vector<std::string> lines;
     std::vector<std::pair<std::string, std::string>> expected;  // key, name
   } cases[] = {
-      {{"P0=Netzwerk_S\u00FCd,NETZ 0001 ; alt"}, {{"NETZ0001", "Netzwerk S\u00FCd"}}},
+      {{"P0=Netzwerk_Süd,NETZ 0001 ; alt"}, {{"NETZ0001", "Netzwerk Süd"}}},
       {{"P0=NETZ0001"}, {{"NETZ0001", ""}}},    // no ",": the whole value is the key
       {{"P0=Ohne_Schluessel,", "P1=B,B0001"}, {{"B0001", "B"}}},  // an empty key is left out
       {{"P0=", "P1=  ;nur Kommentar", "P2=A,A0001"}, {{"A0001", "A"}}},
       {{"P0=" + std::string(120, 'n') + ",LANG0001"}, {{"LANG0001", std::string(100, 'n')}}},
       // Byte order of the file: "€" (0x80) sorts before "Ä" (0xC4), capitals before small letters.
-      {{"P0=\u00C4ther,AE0001", "P1=\u20ACuro,EU0001", "P2=b,B0001", "P3=B,B0002", "P4=a_b,A0001"},
-       {{"B0002", "B"}, {"A0001", "a b"}, {"B0001", "b"}, {"EU0001", "\u20ACuro"}, {"AE0001", "\u00C4ther"}}},
+      {{"P0=Äther,AE0001", "P1=€uro,EU0001", "P2=b,B0001", "P3=B,B0002", "P4=a_b,A0001"},
+       {{"B0002", "B"}, {"A0001", "a b"}, {"B0001", "b"}, {"EU0001", "€uro"}, {"AE0001", "Äther"}}},
   };
   for (const auto& c : cases) {
     std::vector<std::string> lines = {"[PROVIDER]"};
@@ -296,7 +296,7 @@ TEST_F(ProviderFileTest, FreeHoursRangesNeedTwoTimesAndATakt) {
 
 TEST_F(ProviderFileTest, BadEntriesAreReportedPerLine) {
   const std::string syntax =
-      "Der Providereintrag f\u00FCr Schl\u00FCssel NETZ0001 ist fehlerhaft! Providereintrag wird nicht gelesen!";
+      "Der Providereintrag für Schlüssel NETZ0001 ist fehlerhaft! Providereintrag wird nicht gelesen!";
   struct Case {
     std::string value;
     std::string message;  // empty: none
@@ -308,12 +308,12 @@ TEST_F(ProviderFileTest, BadEntriesAreReportedPerLine) {
       {"08:00-17:59", syntax, "Syntax Fehler", 0},
       {"08:00+17:59/60/0.029", syntax, "Syntax Fehler", 0},
       {"08:00-25:00/60/0.029",
-       "Eintrag f\u00FCr Provider Netzwerk_S\u00FCd ( NETZ0001WERKTAG ) ist nicht korrekt.", "Fehler", 0},
+       "Eintrag für Provider Netzwerk_Süd ( NETZ0001WERKTAG ) ist nicht korrekt.", "Fehler", 0},
       // A bad price is reported, the entry stays (with price 0).
       {"08:00-17:59/60/billig",
-       "Eintrag f\u00FCr Provider Netzwerk_S\u00FCd ( NETZ0001WERKTAG ) ist nicht korrekt.", "Fehler", 1},
+       "Eintrag für Provider Netzwerk_Süd ( NETZ0001WERKTAG ) ist nicht korrekt.", "Fehler", 1},
       // A bad Takt is reported and leaves Takt 0, which the sort drops.
-      {"08:00-17:59/x/0.029", "Eintrag f\u00FCr Provider Netzwerk_S\u00FCd ( NETZ0001WERKTAG ) ist nicht korrekt.",
+      {"08:00-17:59/x/0.029", "Eintrag für Provider Netzwerk_Süd ( NETZ0001WERKTAG ) ist nicht korrekt.",
        "Fehler", 0},
       {"08:00-17:59/0/0.029", "", "", 0},  // Takt 0: dropped silently
       {" ; nur Kommentar", "", "", 0},
@@ -322,7 +322,7 @@ TEST_F(ProviderFileTest, BadEntriesAreReportedPerLine) {
     TScriptedMessageBoxes boxes;
     if (!c.message.empty()) boxes.Expect(c.message, idOK, c.caption);
     const TProviderList providers =
-        Load({"[PROVIDER]", "P0=Netzwerk_S\u00FCd,NETZ0001", "[NETZ0001WERKTAG]", "NETZ00010=" + c.value});
+        Load({"[PROVIDER]", "P0=Netzwerk_Süd,NETZ0001", "[NETZ0001WERKTAG]", "NETZ00010=" + c.value});
     ASSERT_EQ(1u, providers.size());
     EXPECT_EQ(c.entries, providers[0].WerktagEntries.size()) << c.value;
     for (const auto& box : boxes.Boxes()) EXPECT_EQ(mkFehler, box.Kind);
@@ -331,9 +331,9 @@ TEST_F(ProviderFileTest, BadEntriesAreReportedPerLine) {
 
 TEST_F(ProviderFileTest, MessagesComeWerktagFirstInSortedOrder) {
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Eintrag f\u00FCr Provider A ( A0001WERKTAG ) ist nicht korrekt.")
-      .Expect("Eintrag f\u00FCr Provider B ( B0001WERKTAG ) ist nicht korrekt.")
-      .Expect("Eintrag f\u00FCr Provider A ( A0001SASO ) ist nicht korrekt.");
+  boxes.Expect("Eintrag für Provider A ( A0001WERKTAG ) ist nicht korrekt.")
+      .Expect("Eintrag für Provider B ( B0001WERKTAG ) ist nicht korrekt.")
+      .Expect("Eintrag für Provider A ( A0001SASO ) ist nicht korrekt.");
   Load({"[PROVIDER]", "P0=B,B0001", "P1=A,A0001", "[A0001SASO]", "A00010=00:00-99:00/1/1", "[B0001WERKTAG]",
         "B00010=00:00-99:00/1/1", "[A0001WERKTAG]", "A00010=00:00-99:00/1/1"});
 }
@@ -393,7 +393,7 @@ TEST_F(ProviderFileTest, UnreplaceableFileIsNotTouched) {
   TProviderList providers = LoadProviderFile("Provider.ini");
   std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Konnte " + dir.File("Provider.ini") + " nicht l\u00F6schen!\rSpeicherung kann nicht erfolgen!");
+  boxes.Expect("Konnte " + dir.File("Provider.ini") + " nicht löschen!\rSpeicherung kann nicht erfolgen!");
   EXPECT_FALSE(SaveProviderFile("Provider.ini", providers));
   std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
   EXPECT_EQ(old, dir.Read("Provider.ini"));

@@ -13,11 +13,11 @@ TEST(ProviderTest, NewKeysTakeNameLettersAndAFreeCounter) {
     providers.push_back(p);
     return p.Key;
   };
-  EXPECT_EQ("NETZ0001", add("Netzwerk S\u00FCd"));
+  EXPECT_EQ("NETZ0001", add("Netzwerk Süd"));
   EXPECT_EQ("NETZ0002", add("Netz"));
   EXPECT_EQ("TAA0001", add("T 1"));
   EXPECT_EQ("X0001", add("X"));
-  EXPECT_EQ("AOUS0001", add("\u00C4\u00F6\u00FC\u00DF"));
+  EXPECT_EQ("AOUS0001", add("Äöüß"));
   EXPECT_EQ("AB0001", add("  Abc  "));  // four characters first, then the blanks go
   // Keys are compared exactly: a key in small letters does not block.
   providers = {{"netz0001", "", {}, {}, {}}};
@@ -73,9 +73,9 @@ TEST(ProviderTest, DialogShowsModelInCurrencyUnits) {
 }
 
 TEST(ProviderTest, LimitMessagesNameTheLimits) {
-  EXPECT_EQ("Es kann kein Provider aufgenommen werden, da das Maximum von 1024 Providern damit \u00FCberschritten w\u00FCrde!",
+  EXPECT_EQ("Es kann kein Provider aufgenommen werden, da das Maximum von 1024 Providern damit überschritten würde!",
             ProviderLimitMessage());
-  EXPECT_EQ("Es kann kein Providertarif hinzugef\u00FCgt werden, damit w\u00FCrde das Maximum von 20 Tarifen \u00FCberschritten!",
+  EXPECT_EQ("Es kann kein Providertarif hinzugefügt werden, damit würde das Maximum von 20 Tarifen überschritten!",
             ProviderEntryLimitMessage());
 }
 

@@ -56,7 +56,7 @@ const std::string kSecondRecord =
 
 TConnectionTemplate FirstTemplate() {
   TConnectionTemplate t;
-  t.Name = "DF\u00DC-Netzwerk";
+  t.Name = "DFÜ-Netzwerk";
   t.PhoneTarif = "PHONE.0";
   t.Zone = "City";
   t.CityWeekend = 1;
@@ -66,7 +66,7 @@ TConnectionTemplate FirstTemplate() {
   t.TenPlusRate = 0.5;
   t.InstantWorkday = 0.25;
   t.InstantHoliday = 1;
-  t.Provider = "Netzwerk S\u00FCd";
+  t.Provider = "Netzwerk Süd";
   t.ProviderActive = 1;
   return t;
 }
@@ -164,10 +164,10 @@ TEST(TemplateRecordsTest, PhoneTempFixtureReadsAndWritesBack) {
 
 TEST(TemplateRecordsTest, TextsAreWindows1252InTheFile) {
   TConnectionTemplate t;
-  t.Name = "\u20AC \u00E4 \u4E2D";  // the last one has no place in 1252
+  t.Name = "€ ä \u4E2D";  // the last one has no place in 1252
   const std::string bytes = ConnTempRecords({t});
   EXPECT_EQ("\x05\x00\x80 \xE4 ?"s, bytes.substr(0, 7));
-  EXPECT_EQ("\u20AC \u00E4 ?", ParseConnTempRecords(bytes)[0].Name);
+  EXPECT_EQ("€ ä ?", ParseConnTempRecords(bytes)[0].Name);
 }
 
 class TemplateFilesTest : public ::testing::Test {
@@ -193,7 +193,7 @@ class TemplateFilesTest : public ::testing::Test {
                                   "FERN0001=[2, 9]"}));
     dir.Write("rates.1", IniText({"[REGIONENINDEX]", "R0=Mobilfunk,MOBI0001"}));
     dir.Write("RATES.2", IniText({"[COMMON]", "FILENAME=aaa_erster"}));
-    dir.Write("Provider.ini", IniText({"[PROVIDER]", "P0=Netzwerk_S\u00FCd,NETZ0001", "P1=alpha,ALPH0001",
+    dir.Write("Provider.ini", IniText({"[PROVIDER]", "P0=Netzwerk_Süd,NETZ0001", "P1=alpha,ALPH0001",
                                        "P2=Ohne_Schluessel,", "P3=OHNENAME"}));
     dir.Write("UserProv.ini", IniText({"[PROVIDER]", "P0=Gone,GONE0001"}));
   }
@@ -235,7 +235,7 @@ TEST_F(TemplateFilesTest, PhoneTariffListTakesFirst50ZonesAnd150Characters) {
 }
 
 TEST_F(TemplateFilesTest, ProviderNamesComeFromTheMainProviderFileOnly) {
-  EXPECT_EQ((std::vector<std::string>{"alpha", "Netzwerk S\u00FCd"}), LoadProviderNames());
+  EXPECT_EQ((std::vector<std::string>{"alpha", "Netzwerk Süd"}), LoadProviderNames());
 }
 
 TEST_F(TemplateFilesTest, ReadingMarksMissingTariffsAndProviders) {
@@ -245,7 +245,7 @@ TEST_F(TemplateFilesTest, ReadingMarksMissingTariffsAndProviders) {
   gone.Provider = "Gone";  // only in UserProv.ini
   TConnectionTemplate caseOnly = FirstTemplate();
   caseOnly.Name = "Zeta";
-  caseOnly.Provider = "NETZWERK S\u00DCD";
+  caseOnly.Provider = "NETZWERK SÜD";
   dir.Write("ConnTemp.dat", ConnTempRecords({caseOnly, FirstTemplate(), gone}) + kSecondRecord);
 
   // As stored: nothing replaced, file order.
@@ -260,14 +260,14 @@ TEST_F(TemplateFilesTest, ReadingMarksMissingTariffsAndProviders) {
   EXPECT_EQ("anderer", templates[0].Name);
   EXPECT_EQ("FEHLER!", templates[0].PhoneTarif);
   EXPECT_EQ("FEHLER!", templates[0].Provider);
-  EXPECT_EQ("DF\u00DC-Netzwerk", templates[1].Name);
+  EXPECT_EQ("DFÜ-Netzwerk", templates[1].Name);
   EXPECT_EQ("PHONE.0", templates[1].PhoneTarif);
-  EXPECT_EQ("Netzwerk S\u00FCd", templates[1].Provider);
+  EXPECT_EQ("Netzwerk Süd", templates[1].Provider);
   EXPECT_EQ("Manuelle Aufzeichnung", templates[2].Name);
   EXPECT_EQ("PHONE.1", templates[2].PhoneTarif);  // cut at the zero byte, then found
   EXPECT_EQ("", templates[2].Provider);
   EXPECT_EQ("Zeta", templates[3].Name);
-  EXPECT_EQ("NETZWERK S\u00DCD", templates[3].Provider);  // found without regard to case, kept as stored
+  EXPECT_EQ("NETZWERK SÜD", templates[3].Provider);  // found without regard to case, kept as stored
 }
 
 TEST_F(TemplateFilesTest, MissingFilesGiveEmptyLists) {

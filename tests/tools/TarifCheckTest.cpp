@@ -131,21 +131,21 @@ TEST(TarifCheckTest, CancelStopsSilentlyAndMonthsAreAnnounced) {
 
 TEST(TarifCheckTest, GapMessageUsesTheRegionalSeparators) {
   const TTariffGap gap{12, 24, 18, 30, TDayClass::Werktag};
-  EXPECT_EQ("Es existiert kein g\u00FCltiger Tarif f\u00FCr den 24.12. 18:30:00 Uhr - Werktag. "
-            "\u00DCberpr\u00FCfen Sie die Angaben!",
+  EXPECT_EQ("Es existiert kein gültiger Tarif für den 24.12. 18:30:00 Uhr - Werktag. "
+            "Überprüfen Sie die Angaben!",
             GapMessage(gap));
-  EXPECT_EQ("Es existiert kein g\u00FCltiger Tarif f\u00FCr den 01.07. 06:00:00 Uhr - Sa./So./Feiertags. "
-            "\u00DCberpr\u00FCfen Sie die Angaben!",
+  EXPECT_EQ("Es existiert kein gültiger Tarif für den 01.07. 06:00:00 Uhr - Sa./So./Feiertags. "
+            "Überprüfen Sie die Angaben!",
             GapMessage({7, 1, 6, 0, TDayClass::SaSo}));
   RegionalSettings other = RegionalSettings::German();
   other.DateSeparator = "/";
   other.TimeSeparator = ".";
   SetRegional(other);
-  EXPECT_EQ("Es existiert kein g\u00FCltiger Tarif f\u00FCr den 24/12/ 18.30.00 Uhr - Werktag. "
-            "\u00DCberpr\u00FCfen Sie die Angaben!",
+  EXPECT_EQ("Es existiert kein gültiger Tarif für den 24/12/ 18.30.00 Uhr - Werktag. "
+            "Überprüfen Sie die Angaben!",
             GapMessage(gap));
   SetRegional(RegionalSettings::German());
-  EXPECT_EQ("Alle gepr\u00FCften Tarifangaben sind vollst\u00E4ndig!", CompleteMessage());
+  EXPECT_EQ("Alle geprüften Tarifangaben sind vollständig!", CompleteMessage());
 }
 
 }  // namespace

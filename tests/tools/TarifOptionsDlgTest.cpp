@@ -63,8 +63,8 @@ TEST(TarifOptionsDlgTest, ShowsTheDocument) {
     EXPECT_EQ(QStringLiteral("24.12.1999"), Find<QLineEdit>(dlg, "LastEditDate")->text());
     EXPECT_TRUE(Find<QLineEdit>(dlg, "LastEditDate")->isReadOnly());
     EXPECT_EQ(QStringLiteral("3"), Find<QLineEdit>(dlg, "ZoneCount")->text());
-    EXPECT_EQ(QStringLiteral("\u20AC"), Find<QLabel>(dlg, "CurrencyLabel1")->text());
-    EXPECT_EQ(QStringLiteral("\u20AC"), Find<QLabel>(dlg, "CurrencyLabel2")->text());
+    EXPECT_EQ(QStringLiteral("€"), Find<QLabel>(dlg, "CurrencyLabel1")->text());
+    EXPECT_EQ(QStringLiteral("€"), Find<QLabel>(dlg, "CurrencyLabel2")->text());
     EXPECT_FALSE(Find<QCheckBox>(dlg, "CWChckBox2431")->isChecked());
     EXPECT_EQ(QStringLiteral("www.example.de"), Find<QLineEdit>(dlg, "WWWEdit")->text());
     Click(dlg, "CloseBtn");
@@ -154,7 +154,7 @@ TEST(TarifOptionsDlgTest, NumberFieldsAreLimitedToTheirMaximum) {
 
 TEST(TarifOptionsDlgTest, LeavingTheFileNameTrimsItAndWarnsWhenItIsMissing) {
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Sie sollten einen Namen f\u00FCr diese Tarifdatei eingeben!");
+  boxes.Expect("Sie sollten einen Namen für diese Tarifdatei eingeben!");
   auto options = WorkOptions(Document(), [](QDialog& dlg) {
     auto* name = Find<QLineEdit>(dlg, "FileNameEdit");
     auto* comment = Find<QLineEdit>(dlg, "CommentEdit");

@@ -116,7 +116,7 @@ TEST(VatAdjustmentTest, RateTextsDecideWhetherAnythingHappens) {
     EXPECT_EQ(c.outcome == TVatOutcome::Adjusted, doc.Modified);
   }
   EXPECT_EQ("Nichts zu tun!", VatNothingToDoMessage());
-  EXPECT_EQ("Die Geb\u00FChren wurden neu berechnet!\r\u00DCberpr\u00FCfen Sie nun unbedingt die Richtigkeit der "
+  EXPECT_EQ("Die Gebühren wurden neu berechnet!\rÜberprüfen Sie nun unbedingt die Richtigkeit der "
             "Tarifangaben!",
             VatDoneMessage());
 }

@@ -27,7 +27,7 @@ class TAskDlg : public QDialog {
     layout->addWidget(edit);
     layout->addWidget(ok);
     connect(ok, &QPushButton::clicked, this, [this, edit] {
-      if (ShowMessageBox("Wert \"" + edit->text().toStdString() + "\" \u00fcbernehmen?", {}, mkBestaetigung,
+      if (ShowMessageBox("Wert \"" + edit->text().toStdString() + "\" übernehmen?", {}, mkBestaetigung,
                          mbYesNo) == idYes) {
         Value = edit->text().toStdString();
         accept();
@@ -39,8 +39,8 @@ class TAskDlg : public QDialog {
 
 TEST(SeamTest, DriverAndScriptedBoxesWorkADialogTogether) {
   test::TScriptedMessageBoxes boxes;
-  boxes.Expect("Wert \"12\" \u00fcbernehmen?", idNo, "Best\u00e4tigung")
-      .Expect("Wert \"13\" \u00fcbernehmen?", idYes);
+  boxes.Expect("Wert \"12\" übernehmen?", idNo, "Bestätigung")
+      .Expect("Wert \"13\" übernehmen?", idYes);
   test::TModalScript script;
   script.Then("QDialog", [](QDialog& dlg) {
     EXPECT_TRUE(dlg.isVisible());
@@ -90,7 +90,7 @@ TEST(SeamTest, QtBoxesShowKindAndGermanButtons) {
     EXPECT_EQ(expected, texts) << c.kind << "/" << c.buttons;
     EXPECT_EQ("Zeile 1\nZeile 2", box->text());
   }
-  EXPECT_EQ("Best\u00e4tigung", DefaultCaption(mkBestaetigung));
+  EXPECT_EQ("Bestätigung", DefaultCaption(mkBestaetigung));
   EXPECT_EQ("Fehler", DefaultCaption(mkFehler));
 }
 

@@ -153,7 +153,7 @@ TEST_F(BuildTariffFileTest, FileBuiltInTheWindowComesBackAsEntered) {
     Photograph(main, "built-file-main-window.png");
 
     TScriptedMessageBoxes boxes;
-    boxes.Expect("M\u00F6chten Sie wirklich die \u00C4nderungen in \"Stadtnetz Beispiel\" speichern?", idYes);
+    boxes.Expect("Möchten Sie wirklich die Änderungen in \"Stadtnetz Beispiel\" speichern?", idYes);
     Trigger(main, "Speichern1");
     EXPECT_FALSE(main.Document().Modified);
   }
@@ -189,22 +189,22 @@ TEST_F(BuildTariffFileTest, FileBuiltInTheWindowComesBackAsEntered) {
   ASSERT_EQ(2, main.Grid(TDayClass::Werktag)->rowCount());
   EXPECT_EQ(
       "00:00:00 Uhr|07:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|Nebenzeit|01.01. / 31.12.|0,0300 "
-      "\u20AC|"
+      "€|"
       "Mo Di Mi Do Fr ",
       row(TDayClass::Werktag, 0));
   EXPECT_EQ(
       "08:00:00 Uhr|17:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|Hauptzeit|01.01. / 31.12.|0,0600 "
-      "\u20AC|"
+      "€|"
       "Mo Di Mi Do Fr ",
       row(TDayClass::Werktag, 1));
   ASSERT_EQ(2, main.Grid(TDayClass::SaSo)->rowCount());
   EXPECT_EQ(
       "00:00:00 Uhr|23:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|Wochenende|01.04. / 30.09.|0,0300 "
-      "\u20AC|"
+      "€|"
       "Sa So ",
       row(TDayClass::SaSo, 0));
   EXPECT_EQ(
-      "00:00:00 Uhr|23:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|Feiertag|Feiertag|0,0200 \u20AC|Sa So "
+      "00:00:00 Uhr|23:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|Feiertag|Feiertag|0,0200 €|Sa So "
       "Fei",
       row(TDayClass::SaSo, 1));
   for (const TTarifEntry& e : city.Werktag) EXPECT_EQ(4.95, e.ZoneMonthlyFee);
@@ -224,11 +224,11 @@ TEST_F(BuildTariffFileTest, FileBuiltInTheWindowComesBackAsEntered) {
   EXPECT_EQ(60, region.WFreeTimes[0].FreeSeconds);
   main.SelectZone(1);
   EXPECT_EQ(
-      "00:00:00 Uhr|23:59:59 Uhr|30,0000 Sekunde(n)|    1 Einheit(en)|Ganztags|01.01. / 31.12.|0,0400 \u20AC|"
+      "00:00:00 Uhr|23:59:59 Uhr|30,0000 Sekunde(n)|    1 Einheit(en)|Ganztags|01.01. / 31.12.|0,0400 €|"
       "Mo Di Mi Do Fr ",
       row(TDayClass::Werktag, 0));
   EXPECT_EQ(
-      "00:00:00 Uhr|23:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|CityWeekend|CityWeekend|0,0200 \u20AC|"
+      "00:00:00 Uhr|23:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|CityWeekend|CityWeekend|0,0200 €|"
       "Sa So ",
       row(TDayClass::SaSo, 0));
   EXPECT_EQ(1, region.SaSo[0].CalcTakt);  // the zone's values are in every entry

@@ -61,7 +61,7 @@ TEST(EntryCommandsTest, AddAppendsWithTheFileDefaultsAndTheZoneValues) {
     TFakeDialog dialog;
     dialog.TimeFrom = "00:00";  // an earlier window than the others: still appended last
     EXPECT_TRUE(AddEntryCommand(doc, 0, dayClass, dialog.Runner()));
-    EXPECT_EQ("Tarif zur Tarifzone City Nah (" + DayClassName(dayClass) + ") hinzuf\u00FCgen",
+    EXPECT_EQ("Tarif zur Tarifzone City Nah (" + DayClassName(dayClass) + ") hinzufügen",
               dialog.Caption);
     EXPECT_EQ(0.09, dialog.Seen.Price);
     EXPECT_EQ(90, dialog.Seen.Takt);
@@ -106,7 +106,7 @@ TEST(EntryCommandsTest, ChangeKeepsThePlaceAndAnEmptyRowAdds) {
 
   // Row 4 holds no entry: the same command adds one.
   EXPECT_TRUE(EditEntryCommand(doc, 0, TDayClass::Werktag, 4, dialog.Runner()));
-  EXPECT_EQ("Tarif zur Tarifzone City (Werktag) hinzuf\u00FCgen", dialog.Caption);
+  EXPECT_EQ("Tarif zur Tarifzone City (Werktag) hinzufügen", dialog.Caption);
   EXPECT_EQ(4u, doc.Zones[0].Werktag.size());
 }
 
@@ -124,14 +124,14 @@ TEST(EntryCommandsTest, DeleteAsksWithTheRowInTheCaptionAndSortsAfter) {
   TTarifFile doc = DocumentWith(FilledZone("City", "CITY0001", 0, 3));
   {
     TScriptedMessageBoxes boxes;
-    boxes.Expect("M\u00F6chten Sie diesen Tarif wirklich l\u00F6schen?", idNo,
-                 "L\u00F6schen eines Tarifs (City, Sa./So./Feiertag, Tarif 2)");
+    boxes.Expect("Möchten Sie diesen Tarif wirklich löschen?", idNo,
+                 "Löschen eines Tarifs (City, Sa./So./Feiertag, Tarif 2)");
     EXPECT_FALSE(DeleteEntryCommand(doc, 0, TDayClass::SaSo, 2));
     EXPECT_FALSE(doc.Modified);
     EXPECT_EQ(3u, doc.Zones[0].SaSo.size());
   }
   TScriptedMessageBoxes boxes;
-  boxes.Expect("M\u00F6chten Sie diesen Tarif wirklich l\u00F6schen?", idYes);
+  boxes.Expect("Möchten Sie diesen Tarif wirklich löschen?", idYes);
   EXPECT_TRUE(DeleteEntryCommand(doc, 0, TDayClass::SaSo, 2));
   EXPECT_TRUE(doc.Modified);
   EXPECT_EQ((std::vector<std::string>{"S2", "S0"}), Names(doc.Zones[0].SaSo));  // S1 gone, the rest sorted
@@ -143,13 +143,13 @@ TEST(EntryCommandsTest, DeletingFromAnEmptyGridIsRefused) {
     TDayClass dayClass;
     const char* caption;
   } cases[] = {
-      {true, TDayClass::Werktag, "L\u00F6schen eines Tarifs (City, Werktag, Tarif 1)"},
-      {true, TDayClass::SaSo, "L\u00F6schen eines Tarifs (City, Sa./So./Feiertag, Tarif 1)"},
-      {false, TDayClass::Werktag, "L\u00F6schen eines Tarifs (Unbekannt, Werktag, Tarif 1)"},
+      {true, TDayClass::Werktag, "Löschen eines Tarifs (City, Werktag, Tarif 1)"},
+      {true, TDayClass::SaSo, "Löschen eines Tarifs (City, Sa./So./Feiertag, Tarif 1)"},
+      {false, TDayClass::Werktag, "Löschen eines Tarifs (Unbekannt, Werktag, Tarif 1)"},
   };
   for (const Case& c : cases) {
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Sie k\u00F6nnen diesen Tarif nicht l\u00F6schen!", idOK, c.caption);
+    boxes.Expect("Sie können diesen Tarif nicht löschen!", idOK, c.caption);
     TTarifFile doc;
     if (c.withZone) doc.Zones.push_back(test::Zone("City", "CITY0001"));
     EXPECT_FALSE(DeleteEntryCommand(doc, c.withZone ? 0 : -1, c.dayClass, 1));
@@ -160,17 +160,17 @@ TEST(EntryCommandsTest, DeletingFromAnEmptyGridIsRefused) {
 
 TEST(EntryCommandsTest, CopyAllAsksAndReplacesOnlyWithConsent) {
   const std::string askUp =
-      "M\u00F6chten Sie wirklich alle Eintr\u00E4ge aus \"Sa./So./Feiertag\" in \"Werktag\" kopieren?";
+      "Möchten Sie wirklich alle Einträge aus \"Sa./So./Feiertag\" in \"Werktag\" kopieren?";
   const std::string askDown =
-      "M\u00F6chten Sie wirklich alle Eintr\u00E4ge aus \"Werktag\" in \"Sa./So./Feiertag\" kopieren?";
+      "Möchten Sie wirklich alle Einträge aus \"Werktag\" in \"Sa./So./Feiertag\" kopieren?";
   const std::string fullW =
-      "Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
-      "f\u00FCr "
-      "\"Werktag\" gel\u00F6scht werden?";
+      "Es können nur 50 Einträge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
+      "für "
+      "\"Werktag\" gelöscht werden?";
   const std::string fullS =
-      "Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
-      "f\u00FCr "
-      "\"Sa./So./Feiertag\" gel\u00F6scht werden?";
+      "Es können nur 50 Einträge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
+      "für "
+      "\"Sa./So./Feiertag\" gelöscht werden?";
   struct Case {
     const char* what;
     int werktag, saso;
@@ -214,7 +214,7 @@ TEST(EntryCommandsTest, CopyAllAsksAndReplacesOnlyWithConsent) {
 
 TEST(EntryCommandsTest, CopyAllWithoutZoneIsRefused) {
   TScriptedMessageBoxes boxes;
-  boxes.Expect("F\u00FCgen Sie zuerst eine Tarifzone mit Tarifen hinzu!", idOK, "Fehler");
+  boxes.Expect("Fügen Sie zuerst eine Tarifzone mit Tarifen hinzu!", idOK, "Fehler");
   TTarifFile doc;
   EXPECT_FALSE(CopyAllEntriesCommand(doc, -1, TDayClass::Werktag));
 }
@@ -239,13 +239,13 @@ TEST(EntryCommandsTest, CopyOneTakesTheRowWithTheTargetsDays) {
 TEST(EntryCommandsTest, CopyOneNeedsARowAndRoomInTheTarget) {
   {
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Sie m\u00FCssen einen Tarif in der Liste \"Werktag\" ausw\u00E4hlen!", idOK, "Information");
+    boxes.Expect("Sie müssen einen Tarif in der Liste \"Werktag\" auswählen!", idOK, "Information");
     TTarifFile doc = DocumentWith(FilledZone("City", "CITY0001", 0, 5));
     EXPECT_FALSE(CopyOneEntryCommand(doc, 0, TDayClass::SaSo, 1));
     EXPECT_EQ(5u, doc.Zones[0].SaSo.size());
   }
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden!", idOK, "Information");
+  boxes.Expect("Es können nur 50 Einträge pro Tarif aufgenommen werden!", idOK, "Information");
   TTarifFile doc = DocumentWith(FilledZone("City", "CITY0001", 50, 1));
   EXPECT_FALSE(CopyOneEntryCommand(doc, 0, TDayClass::Werktag, 1));
   EXPECT_EQ(50u, doc.Zones[0].Werktag.size());

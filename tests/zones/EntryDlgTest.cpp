@@ -46,7 +46,7 @@ TEST_F(EntryDlgTest, EightToSixIsShownWithItsEndMinuteAndComesBackAsEntered) {
   Show(CityDocument());
   TModalScript script;
   script.Then(kEntryDlg, [](QDialog& dlg) {
-    EXPECT_EQ("Tarif zur Tarifzone City (Werktag) hinzuf\u00FCgen", dlg.windowTitle().toStdString());
+    EXPECT_EQ("Tarif zur Tarifzone City (Werktag) hinzufügen", dlg.windowTitle().toStdString());
     for (const char* day : {"MoBtn", "TuBtn", "WedBtn", "ThuBtn", "FrBtn"})
       EXPECT_TRUE(Checked(dlg, day)) << day;
     for (const char* hidden : {"SatBtn", "SunBtn", "FtagCheckBox", "CWChkBox"}) {
@@ -56,7 +56,7 @@ TEST_F(EntryDlgTest, EightToSixIsShownWithItsEndMinuteAndComesBackAsEntered) {
     EXPECT_EQ(60, Value(dlg, "TaktEdit"));
     EXPECT_EQ("01.01.", Text(dlg, "DateEdit1"));
     EXPECT_EQ("31.12.", Text(dlg, "DateEdit2"));
-    EXPECT_EQ("\u20AC", Find<QLabel>(dlg, "CurrencyLabel")->text().toStdString());
+    EXPECT_EQ("€", Find<QLabel>(dlg, "CurrencyLabel")->text().toStdString());
     TypeEntry(dlg, "0800", "1800", "Tag");
     EXPECT_EQ("17:59", Text(dlg, "EntryTimeTo"));  // adjusted when the field was left
     Click(dlg, "SaveBtn");
@@ -87,7 +87,7 @@ TEST_F(EntryDlgTest, EightToSixIsShownWithItsEndMinuteAndComesBackAsEntered) {
 
 TEST(EntryDlgFieldTest, EndTimeIsAdjustedWhenLeft) {
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Ung\u00FCltige Uhrzeit im Feld \"Bis\". Uhrzeit in der Form HH:MM angeben.", idOK, "Fehler");
+  boxes.Expect("Ungültige Uhrzeit im Feld \"Bis\". Uhrzeit in der Form HH:MM angeben.", idOK, "Fehler");
   TModalScript script;
   script.Then(kEntryDlg, [](QDialog& dlg) {
     const struct {
@@ -111,10 +111,10 @@ TEST(EntryDlgFieldTest, EndTimeIsAdjustedWhenLeft) {
 // Each case types into a fresh dialog and presses "Übernehmen" once.
 TEST(EntryDlgFieldTest, FinalCheckRefusalsKeepTheDialogOpen) {
   const std::string times =
-      "Die Zeitangaben sind nicht korrekt!\r\u00DCberpr\u00FCfen Sie die Angaben nochmals!";
+      "Die Zeitangaben sind nicht korrekt!\rÜberprüfen Sie die Angaben nochmals!";
   const std::string dates =
-      "Die G\u00FCltigkeitsdaten sind nicht korrekt!\r\u00DCberpr\u00FCfen Sie die Daten nochmals!";
-  const std::string incomplete = "Nicht alle Felder sind korrekt ausgef\u00FCllt!";
+      "Die Gültigkeitsdaten sind nicht korrekt!\rÜberprüfen Sie die Daten nochmals!";
+  const std::string incomplete = "Nicht alle Felder sind korrekt ausgefüllt!";
   struct Case {
     const char* what;
     const char* from;
@@ -176,7 +176,7 @@ TEST_F(EntryDlgTest, HolidayEntryIsStoredWithItsCodeAndTheHolidayDay) {
   Show(CityDocument());
   TModalScript script;
   script.Then(kEntryDlg, [](QDialog& dlg) {
-    EXPECT_EQ("Tarif zur Tarifzone City (Sa./So./Feiertag) hinzuf\u00FCgen", dlg.windowTitle().toStdString());
+    EXPECT_EQ("Tarif zur Tarifzone City (Sa./So./Feiertag) hinzufügen", dlg.windowTitle().toStdString());
     EXPECT_FALSE(Find<QWidget>(dlg, "MoBtn")->isVisible());
     EXPECT_TRUE(Checked(dlg, "SatBtn") && Checked(dlg, "SunBtn"));
     Click(dlg, "FtagCheckBox");
@@ -227,7 +227,7 @@ TEST_F(EntryDlgTest, FiftyFirstEntryIsRefusedAndTheOtherListIsNot) {
   {
     TScriptedMessageBoxes boxes;
     boxes.Expect(
-        "Es k\u00F6nnen keine Eintr\u00E4ge hinzugef\u00FCgt werden. Alle Eintr\u00E4ge sind bereits "
+        "Es können keine Einträge hinzugefügt werden. Alle Einträge sind bereits "
         "verwendet!");
     Press("AddEntry1Btn");
   }
@@ -246,14 +246,14 @@ TEST_F(EntryDlgTest, DeleteAsksForTheSelectedRowAndRefusesAnEmptyOne) {
   Show(CityDocument(0, 3));
   {
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Sie k\u00F6nnen diesen Tarif nicht l\u00F6schen!", idOK,
-                 "L\u00F6schen eines Tarifs (City, Werktag, Tarif 1)");
+    boxes.Expect("Sie können diesen Tarif nicht löschen!", idOK,
+                 "Löschen eines Tarifs (City, Werktag, Tarif 1)");
     Press("DeleteEntry1Btn");
   }
   Grid(TDayClass::SaSo)->setCurrentCell(1, 0);
   TScriptedMessageBoxes boxes;
-  boxes.Expect("M\u00F6chten Sie diesen Tarif wirklich l\u00F6schen?", idYes,
-               "L\u00F6schen eines Tarifs (City, Sa./So./Feiertag, Tarif 2)");
+  boxes.Expect("Möchten Sie diesen Tarif wirklich löschen?", idYes,
+               "Löschen eines Tarifs (City, Sa./So./Feiertag, Tarif 2)");
   Press("DeleteEntry2Btn");
   EXPECT_EQ(2, Grid(TDayClass::SaSo)->rowCount());
   EXPECT_EQ("S2", Cell(TDayClass::SaSo, 0, 4));  // sorted after the delete

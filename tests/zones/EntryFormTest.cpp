@@ -9,14 +9,14 @@ namespace {
 
 using test::TScriptedMessageBoxes;
 
-const char* const kIncomplete = "Nicht alle Felder sind korrekt ausgef\u00FCllt!";
+const char* const kIncomplete = "Nicht alle Felder sind korrekt ausgefüllt!";
 const char* const kTimes =
-    "Die Zeitangaben sind nicht korrekt!\r\u00DCberpr\u00FCfen Sie die Angaben nochmals!";
+    "Die Zeitangaben sind nicht korrekt!\rÜberprüfen Sie die Angaben nochmals!";
 const char* const kDates =
-    "Die G\u00FCltigkeitsdaten sind nicht korrekt!\r\u00DCberpr\u00FCfen Sie die Daten nochmals!";
+    "Die Gültigkeitsdaten sind nicht korrekt!\rÜberprüfen Sie die Daten nochmals!";
 const char* const kBadDate = "Das eingegebene Datum ist nicht korrekt!";
-const char* const kBadFrom = "Ung\u00FCltige Uhrzeit im Feld \"Von\". Uhrzeit in der Form HH:MM angeben.";
-const char* const kBadTo = "Ung\u00FCltige Uhrzeit im Feld \"Bis\". Uhrzeit in der Form HH:MM angeben.";
+const char* const kBadFrom = "Ungültige Uhrzeit im Feld \"Von\". Uhrzeit in der Form HH:MM angeben.";
+const char* const kBadTo = "Ungültige Uhrzeit im Feld \"Bis\". Uhrzeit in der Form HH:MM angeben.";
 
 TTarifFile Document() {
   TTarifFile doc;
@@ -143,7 +143,7 @@ TEST(EntryFormTest, FinalCheckShowsTheMessagesInOrder) {
        TEntryControl::TimeFrom},
       {"interval 0",
        [](TEntryForm& f) { f.Takt = 0; },
-       {"Die Angabe im Feld Takt ist ung\u00FCltig. Der Wert muss gr\u00F6\u00DFer 0 betragen.", kIncomplete},
+       {"Die Angabe im Feld Takt ist ungültig. Der Wert muss größer 0 betragen.", kIncomplete},
        false,
        TEntryControl::Takt},
       {"fixed units 0",

@@ -42,9 +42,9 @@ TEST_F(ListCommandsTest, ReorderingPutsTheMarkedZonesInReverseAndDropsTheRestWhe
   main->SelectZone(2);
   TScriptedMessageBoxes boxes;
   boxes
-      .Expect("Sie haben nicht alle Tarifzonen neu eingeordnet! Sollen diese gel\u00F6scht werden?", idNo,
+      .Expect("Sie haben nicht alle Tarifzonen neu eingeordnet! Sollen diese gelöscht werden?", idNo,
               "Warnung")
-      .Expect("Sie haben nicht alle Tarifzonen neu eingeordnet! Sollen diese gel\u00F6scht werden?", idYes,
+      .Expect("Sie haben nicht alle Tarifzonen neu eingeordnet! Sollen diese gelöscht werden?", idYes,
               "Warnung");
   TModalScript script;
   script.Then(kSortDlg, [](QDialog& dlg) {
@@ -105,18 +105,18 @@ TEST_F(ListCommandsTest, CopyAllAsksTwiceWhenTheListsTogetherExceedFifty) {
   TScriptedMessageBoxes boxes;
   boxes
       .Expect(
-          "M\u00F6chten Sie wirklich alle Eintr\u00E4ge aus \"Sa./So./Feiertag\" in \"Werktag\" kopieren?",
-          idYes, "Best\u00E4tigung")
+          "Möchten Sie wirklich alle Einträge aus \"Sa./So./Feiertag\" in \"Werktag\" kopieren?",
+          idYes, "Bestätigung")
       .Expect(
-          "Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
-          "f\u00FCr \"Werktag\" gel\u00F6scht werden?",
+          "Es können nur 50 Einträge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
+          "für \"Werktag\" gelöscht werden?",
           idNo)
       .Expect(
-          "M\u00F6chten Sie wirklich alle Eintr\u00E4ge aus \"Sa./So./Feiertag\" in \"Werktag\" kopieren?",
+          "Möchten Sie wirklich alle Einträge aus \"Sa./So./Feiertag\" in \"Werktag\" kopieren?",
           idYes)
       .Expect(
-          "Es k\u00F6nnen nur 50 Eintr\u00E4ge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
-          "f\u00FCr \"Werktag\" gel\u00F6scht werden?",
+          "Es können nur 50 Einträge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
+          "für \"Werktag\" gelöscht werden?",
           idYes);
   Press("AllUpBtn");
   EXPECT_EQ(30, Grid(TDayClass::Werktag)->rowCount());
@@ -143,7 +143,7 @@ TEST_F(ListCommandsTest, CopyOneTakesTheSelectedRow) {
   empty.Zones = {FilledZone("Fern", "FERN0001", 0, 1)};
   Show(empty);
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Sie m\u00FCssen einen Tarif in der Liste \"Werktag\" ausw\u00E4hlen!", idOK, "Information");
+  boxes.Expect("Sie müssen einen Tarif in der Liste \"Werktag\" auswählen!", idOK, "Information");
   Press("OneDownBtn");
   EXPECT_EQ(1u, Doc().Zones[0].SaSo.size());
 }
@@ -163,8 +163,8 @@ TEST_F(ListCommandsTest, SortButtonSortsTheGridsWithoutMarkingModified) {
 TEST_F(ListCommandsTest, WithoutZoneTheCommandsSaySo) {
   Show(TTarifFile{});
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Es k\u00F6nnen keine Eintr\u00E4ge hinzugef\u00FCgt werden. Definieren Sie eine Tarifzone!")
-      .Expect("F\u00FCgen Sie zuerst eine Tarifzone mit Tarifen hinzu!")
+  boxes.Expect("Es können keine Einträge hinzugefügt werden. Definieren Sie eine Tarifzone!")
+      .Expect("Fügen Sie zuerst eine Tarifzone mit Tarifen hinzu!")
       .Expect("Es sind keine Tarifzonen gespeichert!");
   Press("AddEntry2Btn");
   Press("AllDownBtn");

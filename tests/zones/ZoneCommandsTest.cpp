@@ -80,7 +80,7 @@ TEST(ZoneCommandsTest, NewZoneWithANameTheBoxHoldsIsRefused) {
     bool refused;
   } cases[] = {
       {"city", true},      {"CITY", true},      {"Ci&ty", true},
-      {"Region 50", true}, {"region 50", true}, {"\u00E4rger", true},  // umlauts compare without case too
+      {"Region 50", true}, {"region 50", true}, {"ärger", true},  // umlauts compare without case too
       {"Cityplus", false}, {"Region50", false},
   };
   for (const Case& c : cases) {
@@ -91,7 +91,7 @@ TEST(ZoneCommandsTest, NewZoneWithANameTheBoxHoldsIsRefused) {
     }
     TTarifFile doc;
     doc.Zones = {test::Zone("City", "CITY0001"), test::Zone("Region 50", "REGI0001"),
-                 test::Zone("\u00C4rger", "ARGE0001")};
+                 test::Zone("Ärger", "ARGE0001")};
     const auto result = NewZoneCommand(doc, Named(c.typed));
     EXPECT_EQ(!c.refused, result.ZonesChanged) << c.typed;
     EXPECT_EQ(c.refused ? 3u : 4u, doc.Zones.size()) << c.typed;
@@ -102,7 +102,7 @@ TEST(ZoneCommandsTest, NewZoneWithANameTheBoxHoldsIsRefused) {
 TEST(ZoneCommandsTest, TheFiftyFirstZoneIsRefused) {
   TScriptedMessageBoxes boxes;
   boxes.Expect(
-      "Es kann keine weitere Tarifzone aufgenommen werden. Dieses Programm unterst\u00FCtzt nur 50 "
+      "Es kann keine weitere Tarifzone aufgenommen werden. Dieses Programm unterstützt nur 50 "
       "Tarifzonen.",
       idOK, "Fehler");
   TTarifFile doc;
@@ -118,8 +118,8 @@ TEST(ZoneCommandsTest, TheFiftyFirstZoneIsRefused) {
 
 TEST(ZoneCommandsTest, ZoneDialogChecksTheNameAndTheTimeBilling) {
   const std::string separators = "Der Tarifzonenname darf kein \";\" und kein \",\" enthalten!";
-  const std::string missing = "Sie m\u00FCssen einen korrekten Tarifzonennamen eingeben!";
-  const std::string billing = "Eine der Angaben f\u00FCr die zeitbezogene Abrechnung ist nicht korrekt!";
+  const std::string missing = "Sie müssen einen korrekten Tarifzonennamen eingeben!";
+  const std::string billing = "Eine der Angaben für die zeitbezogene Abrechnung ist nicht korrekt!";
   struct Case {
     const char* what;
     std::function<void(TZoneForm&)> change;
@@ -237,8 +237,8 @@ TEST(ZoneCommandsTest, EachChangedOptionMarksTheDocument) {
 
 TEST(ZoneCommandsTest, RenameIsAskedAndRefusedForAnotherZonesName) {
   const auto question = [](const std::string& from, const std::string& to) {
-    return "M\u00F6chten Sie wirklich den Tarifzonennamen von \"" + from + "\" in \"" + to +
-           "\" \u00E4ndern?";
+    return "Möchten Sie wirklich den Tarifzonennamen von \"" + from + "\" in \"" + to +
+           "\" ändern?";
   };
   struct Case {
     const char* what;
@@ -319,14 +319,14 @@ TEST(ZoneCommandsTest, DeleteAsksAndLeavesTheFirstZoneCurrent) {
   doc.Zones = {FilledZone("City", "CITY0001", 1, 1), FilledZone("Fern Zone", "FERN0001", 2, 2)};
   {
     TScriptedMessageBoxes boxes;
-    boxes.Expect("M\u00F6chten Sie die Tarifzone \"Fern Zone\" wirklich l\u00F6schen?", idNo,
-                 "Best\u00E4tigung");
+    boxes.Expect("Möchten Sie die Tarifzone \"Fern Zone\" wirklich löschen?", idNo,
+                 "Bestätigung");
     EXPECT_FALSE(DeleteZoneCommand(doc, 1).ZonesChanged);
     EXPECT_FALSE(doc.Modified);
   }
   TScriptedMessageBoxes boxes;
-  boxes.Expect("M\u00F6chten Sie die Tarifzone \"Fern Zone\" wirklich l\u00F6schen?", idYes)
-      .Expect("M\u00F6chten Sie die Tarifzone \"City\" wirklich l\u00F6schen?", idYes);
+  boxes.Expect("Möchten Sie die Tarifzone \"Fern Zone\" wirklich löschen?", idYes)
+      .Expect("Möchten Sie die Tarifzone \"City\" wirklich löschen?", idYes);
   auto result = DeleteZoneCommand(doc, 1);
   EXPECT_EQ(0, result.CurrentZone);
   ASSERT_EQ(1u, doc.Zones.size());
@@ -374,10 +374,10 @@ TEST(NoCostFormTest, WindowIsTakenAsEnteredWithoutMinuteAdjustment) {
 
 TEST(NoCostFormTest, FieldChecksShowTheirMessagesAndDisableApply) {
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Ung\u00FCltige Uhrzeit im Feld \"Von\". Uhrzeit in der Form HH:MM angeben.")
-      .Expect("Ung\u00FCltige Uhrzeit im Feld \"Bis\". Uhrzeit in der Form HH:MM angeben.")
+  boxes.Expect("Ungültige Uhrzeit im Feld \"Von\". Uhrzeit in der Form HH:MM angeben.")
+      .Expect("Ungültige Uhrzeit im Feld \"Bis\". Uhrzeit in der Form HH:MM angeben.")
       .Expect(
-          "Die Angabe im Feld \"kostenlose Zeit\" ist ung\u00FCltig. Der Wert mu\u00DF gr\u00F6\u00DFer 0 "
+          "Die Angabe im Feld \"kostenlose Zeit\" ist ungültig. Der Wert muß größer 0 "
           "betragen.");
   TNoCostEditForm form = NoCostEditFormFor({3600, 7199, 5});
   form.Open();

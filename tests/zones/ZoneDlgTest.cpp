@@ -155,7 +155,7 @@ TEST_F(ZoneDlgTest, FiftyFirstZoneIsRefusedBeforeTheDialog) {
   Show(doc);
   TScriptedMessageBoxes boxes;
   boxes.Expect(
-      "Es kann keine weitere Tarifzone aufgenommen werden. Dieses Programm unterst\u00FCtzt nur 50 "
+      "Es kann keine weitere Tarifzone aufgenommen werden. Dieses Programm unterstützt nur 50 "
       "Tarifzonen.");
   Trigger("NewZoneToolBtn");
   EXPECT_EQ(50, ZoneBox()->count());
@@ -164,11 +164,11 @@ TEST_F(ZoneDlgTest, FiftyFirstZoneIsRefusedBeforeTheDialog) {
 TEST_F(ZoneDlgTest, NameChecksKeepTheDialogOpen) {
   Show(TTarifFile{});
   TScriptedMessageBoxes boxes;
-  const std::string missing = "Sie m\u00FCssen einen korrekten Tarifzonennamen eingeben!";
+  const std::string missing = "Sie müssen einen korrekten Tarifzonennamen eingeben!";
   boxes.Expect(missing)
       .Expect("Der Tarifzonenname darf kein \";\" und kein \",\" enthalten!")
       .Expect(missing)
-      .Expect("Eine der Angaben f\u00FCr die zeitbezogene Abrechnung ist nicht korrekt!");
+      .Expect("Eine der Angaben für die zeitbezogene Abrechnung ist nicht korrekt!");
   TModalScript script;
   script.Then(kZoneDlg, [](QDialog& dlg) {
     auto* name = Find<QLineEdit>(dlg, "TarifName");
@@ -194,7 +194,7 @@ TEST_F(ZoneDlgTest, OnlyTheMonthlyFeeChangedReachesEveryEntry) {
   Show(doc);
   TModalScript script;
   script.Then(kZoneDlg, [](QDialog& dlg) {
-    EXPECT_EQ("Tarifzonenname \u00E4ndern", dlg.windowTitle().toStdString());
+    EXPECT_EQ("Tarifzonenname ändern", dlg.windowTitle().toStdString());
     EXPECT_EQ("Geben Sie einen neuen Namen ein:", Find<QLabel>(dlg, "NameLabel")->text().toStdString());
     EXPECT_EQ("City", Text(dlg, "TarifName"));
     Click(dlg, "ApplyBtn");  // unchanged
@@ -218,8 +218,8 @@ TEST_F(ZoneDlgTest, RenameToOtherLetterCaseIsAsked) {
   Show(doc);
   main->SelectZone(1);
   TScriptedMessageBoxes boxes;
-  boxes.Expect("M\u00F6chten Sie wirklich den Tarifzonennamen von \"City\" in \"CITY\" \u00E4ndern?", idYes,
-               "Best\u00E4tigung");
+  boxes.Expect("Möchten Sie wirklich den Tarifzonennamen von \"City\" in \"CITY\" ändern?", idYes,
+               "Bestätigung");
   TModalScript script;
   script.Then(kZoneDlg, [](QDialog& dlg) {
     Type(Find<QLineEdit>(dlg, "TarifName"), "CITY");
@@ -238,7 +238,7 @@ TEST_F(ZoneDlgTest, DeletingTheOnlyZoneEmptiesBoxMenuAndGrids) {
   doc.Zones = {FilledZone("City", "CITY0001", 2, 2)};
   Show(doc);
   TScriptedMessageBoxes boxes;
-  boxes.Expect("M\u00F6chten Sie die Tarifzone \"City\" wirklich l\u00F6schen?", idYes);
+  boxes.Expect("Möchten Sie die Tarifzone \"City\" wirklich löschen?", idYes);
   Trigger("DeleteZoneToolBtn");
   EXPECT_TRUE(Doc().Zones.empty());
   EXPECT_EQ(0, ZoneBox()->count());
@@ -292,7 +292,7 @@ TEST_F(ZoneDlgTest, ChangedNoCostWindowIsRewritten) {
     Click(dlg, "ApplyBtn");
   });
   script.Then(kNoCostEditDlg, [](QDialog& dlg) {
-    EXPECT_EQ("Eintrag \u00E4ndern", dlg.windowTitle().toStdString());
+    EXPECT_EQ("Eintrag ändern", dlg.windowTitle().toStdString());
     EXPECT_EQ("01:00", Text(dlg, "TimeFrom"));
     EXPECT_EQ("01:59", Text(dlg, "TimeTo"));
     Type(Find<QLineEdit>(dlg, "TimeEdit"), "12,5");

@@ -1,0 +1,10 @@
+#include "app/CommandList.h"
+
+namespace dudode {
+
+std::vector<TCommandDef> AppCommandList() {
+  return {
+  };
+}
+
+}  // namespace dudode

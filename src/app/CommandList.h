@@ -1,0 +1,11 @@
+#pragma once
+// The main window commands of this folder.
+#include <vector>
+
+#include "ui/Command.h"
+
+namespace dudode {
+
+std::vector<TCommandDef> AppCommandList();
+
+}  // namespace dudode

@@ -1,0 +1,10 @@
+#include "providers/CommandList.h"
+
+namespace dudode {
+
+std::vector<TCommandDef> ProvidersCommandList() {
+  return {
+  };
+}
+
+}  // namespace dudode

@@ -1,0 +1,10 @@
+#include "tools/CommandList.h"
+
+namespace dudode {
+
+std::vector<TCommandDef> ToolsCommandList() {
+  return {
+  };
+}
+
+}  // namespace dudode

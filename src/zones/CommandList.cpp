@@ -1,0 +1,10 @@
+#include "zones/CommandList.h"
+
+namespace dudode {
+
+std::vector<TCommandDef> ZonesCommandList() {
+  return {
+  };
+}
+
+}  // namespace dudode
