@@ -2,13 +2,11 @@
 // The questions asked before unsaved changes of the document could be lost.
 #include <functional>
 
+#include "core/CommandResult.h"
 #include "core/TarifFile.h"
 
 namespace dudode {
 
-// How a save command ended: written, stopped by the user in one of its own
-// questions, or failed with a message (the file is as it was).
-enum class TSaveOutcome { Saved, Stopped, Failed };
 using TSaveCommand = std::function<TSaveOutcome()>;
 
 // The main window's close query; true when the window may close. A busy

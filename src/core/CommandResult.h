@@ -4,6 +4,10 @@
 
 namespace dudode {
 
+// How a save ended: written, stopped by the user in one of its own
+// questions, or failed with a message (the file is as it was).
+enum class TSaveOutcome { Saved, Stopped, Failed };
+
 struct TCommandResult {
   bool ZonesChanged = false;    // zone list or names: refill the zone box and menu
   int CurrentZone = -1;         // with ZonesChanged: the zone made current (-1: none)

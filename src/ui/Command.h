@@ -51,10 +51,6 @@ enum class TCommandId {
   CopyAllDown,
 };
 
-// How a save ended: written, stopped by the user in one of its own
-// questions, or failed with a message (the file is as it was).
-enum class TSaveOutcome { Saved, Stopped, Failed };
-
 // Reports progress of a long operation: label text and percent.
 using TProgressReport = std::function<void(const std::string& label, int percent)>;
 

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/RegionalSettings.h"
-#include "tools/CentEuroDlg.h"
+#include "ui/CentEuroDlg.h"
 #include "ui/DateEdit.h"
 #include "ui/DialogMechanics.h"
 #include "ui/MaskedText.h"

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/RegionalSettings.h"
-#include "tools/AccessInfosDlg.h"
+#include "zones/AccessInfosDlg.h"
 #include "ui/DialogMechanics.h"
 #include "ui/NumberEdit.h"
 #include "ui/RunModal.h"

@@ -9,7 +9,7 @@
 
 #include "support/ModalScript.h"
 #include "support/ScriptedMessageBoxes.h"
-#include "tools/CentEuroDlg.h"
+#include "ui/CentEuroDlg.h"
 #include "tools/TarifOptionsDlg.h"
 #include "ui/NumberEdit.h"
 #include "ui/RunModal.h"

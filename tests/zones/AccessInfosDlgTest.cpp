@@ -5,7 +5,7 @@
 #include <QTreeWidget>
 
 #include "support/ModalScript.h"
-#include "tools/AccessInfosDlg.h"
+#include "zones/AccessInfosDlg.h"
 
 namespace dudode {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tools/AccessInfo.h"
+#include "zones/AccessInfo.h"
 
 namespace dudode {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/AccessInfosDlg.h"
+#include "zones/AccessInfosDlg.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/TarifFile.h"
-#include "tools/AccessInfo.h"
+#include "zones/AccessInfo.h"
 
 class QCheckBox;
 class QLineEdit;

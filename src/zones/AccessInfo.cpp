@@ -1,4 +1,4 @@
-#include "tools/AccessInfo.h"
+#include "zones/AccessInfo.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "tools/CentEuroDlg.h"
+#include "ui/CentEuroDlg.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
