@@ -3,8 +3,7 @@
 namespace dudode {
 
 std::vector<TCommandDef> ProvidersCommandList() {
-  return {
-  };
+  return {};
 }
 
 }  // namespace dudode

@@ -107,7 +107,9 @@ struct TProviderOptionsForm {
   bool ISDNDoubleCosts = false;
 };
 
-TProviderOptionsForm FormFromOptions(const TProviderOptions& options, double currencyBase = kDefaultCurrencyBase);
-TProviderOptions OptionsFromForm(const TProviderOptionsForm& form, double currencyBase = kDefaultCurrencyBase);
+TProviderOptionsForm FormFromOptions(const TProviderOptions& options,
+                                     double currencyBase = kDefaultCurrencyBase);
+TProviderOptions OptionsFromForm(const TProviderOptionsForm& form,
+                                 double currencyBase = kDefaultCurrencyBase);
 
 }  // namespace dudode

@@ -73,10 +73,13 @@ TEST(ProviderTest, DialogShowsModelInCurrencyUnits) {
 }
 
 TEST(ProviderTest, LimitMessagesNameTheLimits) {
-  EXPECT_EQ("Es kann kein Provider aufgenommen werden, da das Maximum von 1024 Providern damit überschritten würde!",
-            ProviderLimitMessage());
-  EXPECT_EQ("Es kann kein Providertarif hinzugefügt werden, damit würde das Maximum von 20 Tarifen überschritten!",
-            ProviderEntryLimitMessage());
+  EXPECT_EQ(
+      "Es kann kein Provider aufgenommen werden, da das Maximum von 1024 Providern damit überschritten "
+      "würde!",
+      ProviderLimitMessage());
+  EXPECT_EQ(
+      "Es kann kein Providertarif hinzugefügt werden, damit würde das Maximum von 20 Tarifen überschritten!",
+      ProviderEntryLimitMessage());
 }
 
 }  // namespace
