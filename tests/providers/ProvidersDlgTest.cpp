@@ -5,15 +5,15 @@
 #include <QListWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <algorithm>
 
+#include "app/MainTestSupport.h"
 #include "core/Files.h"
 #include "core/Text.h"
 #include "core/Values.h"
 #include "providers/FreeHoursRangeDlg.h"
-#include "providers/ProvidersCommand.h"
 #include "providers/ProvidersDlg.h"
 #include "support/CliRun.h"
-#include "support/FakeHost.h"
 #include "support/ModalScript.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
@@ -31,8 +31,17 @@ const char* const kEditor = "dudode::TProvidersDlg";
 const char* const kProviderDlg = "dudode::TNewEditProviderDlg";
 const char* const kEntryDlg = "dudode::TNewEditProvEntryDlg";
 
+// Typed key by key; keys beyond ASCII (ü) as a German keyboard sends them.
 void TypeIn(QDialog& dlg, const char* name, const QString& text) {
-  test::Type(Find<QLineEdit>(dlg, name), text);
+  auto* edit = Find<QLineEdit>(dlg, name);
+  test::Type(edit, {});
+  for (const QChar c : text) {
+    if (c.unicode() < 0x80) {
+      QTest::keyClick(edit, c.toLatin1());
+    } else {
+      QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+    }
+  }
 }
 
 // The entry or range dialog, typed and confirmed.
@@ -52,11 +61,16 @@ TModalScript::Step TypeProvider(QString name) {
   };
 }
 
-class ProvidersDlgTest : public ::testing::Test {
- protected:
-  void SetUp() override { dir.UseAsProgramDirectory(); }
-  TTempDir dir;
-};
+using ProvidersDlgTest = test::MainTest;
+
+// Each provider of a dump, as its text.
+std::vector<std::string> ProviderBlocks(const std::string& dump) {
+  std::vector<std::string> blocks;
+  for (std::size_t at = dump.find("\n    {"); at != std::string::npos; at = dump.find("\n    {", at + 1)) {
+    blocks.push_back(dump.substr(at, dump.find("\n    }", at) - at));
+  }
+  return blocks;
+}
 
 TEST_F(ProvidersDlgTest, NewProviderIsSavedBesideTheUntouchedOnes) {
   std::string sample;
@@ -98,22 +112,26 @@ TEST_F(ProvidersDlgTest, NewProviderIsSavedBesideTheUntouchedOnes) {
               Click(dlg, "AddBtn");
               Click(dlg, "OKBtn");
             })
-      .Then("dudode::TFreeHoursRangeEditDlg", TypeWindow("22:00", "05:59"))
-      .Then(kEntryDlg, TypeWindow("18:00", "07:59", "0,019"))
-      .Then(kEntryDlg, TypeWindow("08:00", "17:59", "0,029"));
-  test::TFakeHost host;
-  ProvidersCommand(host);
+      .Then("dudode::TFreeHoursRangeEditDlg", TypeWindow("2200", "0559"))
+      .Then(kEntryDlg, TypeWindow("1800", "0759", "0,019"))
+      .Then(kEntryDlg, TypeWindow("0800", "1759", "0,029"));
+  TMain main;
+  Trigger(main, "Provider1");
 
   const std::string after = test::RunCli(DUDODE_TARIF_CLI, dump, capture).Out;
-  // The providers read come first, as they were; the new one follows.
-  const std::string kept = before.substr(0, before.rfind("\n  ]"));
-  EXPECT_EQ(kept, after.substr(0, kept.size()));
-  for (const char* shown :
-       {R"("Key": "SURF0001")", R"("Name": "Surf Süd")", R"("FreeHours": 36000)", R"("BaseAmount": 990)",
-        R"("StartSec": 28800)", R"("StartSec": 64800)", R"("StartSec": 79200)", R"("EndSec": 21540)"}) {
-    EXPECT_NE(std::string::npos, after.find(shown, kept.size())) << shown;
+  // Every provider read comes back as it was; the new one is there beside them.
+  const std::vector<std::string> kept = ProviderBlocks(before);
+  const std::vector<std::string> saved = ProviderBlocks(after);
+  ASSERT_EQ(3u, kept.size());
+  ASSERT_EQ(4u, saved.size());
+  for (const std::string& provider : kept)
+    EXPECT_NE(saved.end(), std::find(saved.begin(), saved.end(), provider));
+  const std::string added = saved[2];
+  for (const char* shown : {R"("Key": "SURF0001")", R"("Name": "Surf Süd")", R"("FreeHours": 36000)",
+                            R"("BaseAmount": 990)", R"("StartSec": 79200)", R"("EndSec": 21540)"}) {
+    EXPECT_NE(std::string::npos, added.find(shown)) << shown;
   }
-  EXPECT_LT(after.find(R"("StartSec": 28800)"), after.find(R"("StartSec": 64800)"));
+  EXPECT_LT(added.find(R"("StartSec": 28800)"), added.find(R"("StartSec": 64800)"));
 }
 
 TEST_F(ProvidersDlgTest, KeysWorkTheGridsButNotTheSelector) {
@@ -148,7 +166,7 @@ TEST_F(ProvidersDlgTest, KeysWorkTheGridsButNotTheSelector) {
               Click(dlg, "AddProvBtn");
               Click(dlg, "CancelBtn");
             })
-      .Then(kEntryDlg, TypeWindow("22:00", "05:59"))
+      .Then(kEntryDlg, TypeWindow("2200", "0559"))
       .Then(kProviderDlg, [](QDialog& dlg) {
         TypeIn(dlg, "ProvNameEdit", "netzwerk; süd");
         EXPECT_EQ("netzwerk süd", Find<QLineEdit>(dlg, "ProvNameEdit")->text().toStdString());
