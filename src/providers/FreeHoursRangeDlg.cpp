@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -36,7 +35,12 @@ void TFreeHoursRangeDlg::BuildControls() {
   RangeList->setColumnCount(3);
   RangeList->setHeaderLabels({QStringLiteral("Zeitraum"), QStringLiteral("Taktung"), QStringLiteral("Tage")});
   RangeList->setRootIsDecorated(false);
-  RangeList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // Wide enough for a typical line in the platform's font.
+  const TRangeColumns sample = RangeColumns({0x00FE, 18 * 3600, 7 * 3600 + 59 * 60, 3600});
+  for (int c = 0; c < 3; ++c) {
+    const QString text = QString::fromStdString(sample[static_cast<std::size_t>(c)]);
+    RangeList->setColumnWidth(c, RangeList->fontMetrics().horizontalAdvance(text) + 24);
+  }
   ListLabel = new QLabel(QStringLiteral("&Nur zu folgenden Zeiten:"), this);
   ListLabel->setBuddy(RangeList);
   auto button = [this](const char* name, const QString& text, const QString& hint) {
@@ -81,7 +85,7 @@ void TFreeHoursRangeDlg::BuildLayout() {
   layout->addWidget(ListLabel);
   layout->addLayout(list);
   layout->addLayout(buttons);
-  resize(560, 320);
+  resize(680, 320);
 }
 
 void TFreeHoursRangeDlg::Fill(int current) {

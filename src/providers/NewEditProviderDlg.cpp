@@ -129,11 +129,15 @@ void TNewEditProviderDlg::BuildLayout() {
 
 void TNewEditProviderDlg::BuildMechanics() {
   auto* mechanics = new TDialogMechanics(this);
+  // Tab and Enter go through the fields in the order they are shown.
+  QWidget* previous = nullptr;
   for (QWidget* field : std::initializer_list<QWidget*>{
            ProvNameEdit, FreeHoursEdit, Holiday2431Box, BaseAmountEdit, NoCostsEdit, TimingBox, TimingEdit,
            MinConnectEdit, CostsPerDayEdit, BaseConnectPriceEdit, FreeHoursCostsEdit, FreeHoursPerDayBox,
-           ISDNDoubleCostsBox}) {
-    mechanics->EnterMovesFocus(field);
+           ISDNDoubleCostsBox, RangesBtn, SaveBtn, CancelBtn}) {
+    if (qobject_cast<QPushButton*>(field) == nullptr) mechanics->EnterMovesFocus(field);
+    if (previous) setTabOrder(previous, field);
+    previous = field;
   }
   mechanics->FilterKeys(ProvNameEdit, [](const QString& c) {
     return c.isEmpty() || !IsDroppedProviderNameKey(c.toUcs4().value(0));

@@ -30,6 +30,7 @@ TProviderFileSelectDlg::TProviderFileSelectDlg(QWidget* parent) : QDialog(parent
       this);
   info->setObjectName("InfoLabel");
   info->setWordWrap(true);
+  info->setMinimumWidth(440);
   auto* okBtn = new QPushButton(QStringLiteral("OK"), this);
   okBtn->setObjectName("OKBtn");
   okBtn->setDefault(true);
@@ -48,7 +49,7 @@ TProviderFileSelectDlg::TProviderFileSelectDlg(QWidget* parent) : QDialog(parent
   layout->addWidget(ProviderList);
   layout->addWidget(info);
   layout->addLayout(buttons);
-  resize(460, sizeHint().height());
+  layout->setSizeConstraint(QLayout::SetFixedSize);
   ProviderList->setFocus();
 }
 

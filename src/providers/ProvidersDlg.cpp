@@ -179,6 +179,17 @@ void TProvidersDlg::BuildLayout() {
   bottom->addStretch();
   bottom->addWidget(SaveBtn);
   bottom->addWidget(CancelBtn);
+  QWidget* previous = DelProvBtn;
+  for (const std::size_t side : {0u, 1u}) {
+    setTabOrder(previous, grids_[side]);
+    previous = grids_[side];
+    for (QPushButton* b : entryButtons_[side]) {
+      setTabOrder(previous, b);
+      previous = b;
+    }
+  }
+  setTabOrder(previous, SortBtn);
+
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(lists, 1);
@@ -281,7 +292,11 @@ bool TProvidersDlg::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
   const int key = static_cast<QKeyEvent*>(event)->key();
-  if (watched == ProviderBox) return key != Qt::Key_F1;
+  // The selector ignores the keyboard; keys that cannot change it (help,
+  // leaving the field, closing) still work.
+  if (watched == ProviderBox) {
+    return key != Qt::Key_F1 && key != Qt::Key_Escape && key != Qt::Key_Tab && key != Qt::Key_Backtab;
+  }
   if (type != QEvent::KeyRelease) return false;
   for (TDayClass dayClass : kDayClasses) {
     if (watched != grids_[Side(dayClass)]) continue;
