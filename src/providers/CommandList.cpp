@@ -1,9 +1,13 @@
 #include "providers/CommandList.h"
 
+#include "providers/ProvidersCommand.h"
+
 namespace dudode {
 
 std::vector<TCommandDef> ProvidersCommandList() {
-  return {};
+  return {
+      {TCommandId::Providers, &ProvidersCommand, TCommandNeeds::Nothing},
+  };
 }
 
 }  // namespace dudode

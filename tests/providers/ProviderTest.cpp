@@ -19,9 +19,9 @@ TEST(ProviderTest, NewKeysTakeNameLettersAndAFreeCounter) {
   EXPECT_EQ("X0001", add("X"));
   EXPECT_EQ("AOUS0001", add("Äöüß"));
   EXPECT_EQ("AB0001", add("  Abc  "));  // four characters first, then the blanks go
-  // Keys are compared exactly: a key in small letters does not block.
+  // The file store matches sections without case: a key in small letters blocks.
   providers = {{"netz0001", "", {}, {}, {}}};
-  EXPECT_EQ("NETZ0001", NewProviderKey("Netz", providers));
+  EXPECT_EQ("NETZ0002", NewProviderKey("Netz", providers));
 }
 
 TEST(ProviderTest, DialogMoneyIsScaledByTheCurrencyBase) {
