@@ -48,6 +48,9 @@ void TImportFormDlg::CreateControls() {
   OpenBtn->setEnabled(false);
   CloseBtn = new QPushButton(QStringLiteral("Schließen"), this);
   CloseBtn->setObjectName("CloseBtn");
+  // Enter in the list imports already: no default button may import again.
+  OpenBtn->setAutoDefault(false);
+  CloseBtn->setAutoDefault(false);
   connect(OpenListBox, &QListWidget::itemSelectionChanged, this, &TImportFormDlg::OpenListBoxClick);
   connect(OpenListBox, &QListWidget::itemActivated, this, &TImportFormDlg::OpenListBoxDblClick);
   connect(OpenBtn, &QPushButton::clicked, this, &TImportFormDlg::OpenBtnClick);

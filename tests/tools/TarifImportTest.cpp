@@ -1,6 +1,8 @@
 // Taking zones, holidays and applications over from another tariff file.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/TarifTestSupport.h"
 #include "tools/TarifImport.h"
 
@@ -84,20 +86,19 @@ TEST_F(TarifImportTest, FileListAndDate) {
 
 TEST_F(TarifImportTest, HolidaysUpToTheLimit) {
   struct Case {
-    int present;  // holidays of the document, none of them in the source
-    int first;
-    int second;
-  } cases[] = {{0, 5, 0}, {18, 2, 0}, {20, 0, 0}};
+    int present;   // holidays of the document, none of them in the source
+    int imported;  // the second import brings none
+  } cases[] = {{0, 5}, {18, 2}, {20, 0}};
   for (const Case& c : cases) {
     TTarifFile doc;
     for (int i = 0; i < c.present; ++i) doc.Holidays.push_back({TwoDigitText(i + 1) + "02"});
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Es wurden " + std::to_string(c.first) + " Feiertag(e) importiert.");
-    boxes.Expect("Es wurden " + std::to_string(c.second) + " Feiertag(e) importiert.");
-    EXPECT_EQ(c.first, ImportHolidays(doc, "RATES.1"));
-    EXPECT_EQ(c.first > 0, doc.Modified);
-    EXPECT_EQ(c.second, ImportHolidays(doc, "RATES.1"));
-    EXPECT_EQ(c.present + c.first, static_cast<int>(doc.Holidays.size()));
+    boxes.Expect("Es wurden " + std::to_string(c.imported) + " Feiertag(e) importiert.");
+    boxes.Expect("Es wurden 0 Feiertag(e) importiert.");
+    EXPECT_EQ(c.imported, ImportHolidays(doc, "RATES.1"));
+    EXPECT_EQ(c.imported > 0, doc.Modified);
+    EXPECT_EQ(0, ImportHolidays(doc, "RATES.1"));
+    EXPECT_EQ(c.present + c.imported, static_cast<int>(doc.Holidays.size()));
   }
 }
 
@@ -115,7 +116,7 @@ TEST_F(TarifImportTest, ApplicationsInOtherCaseAreNotImportedAgain) {
 
 TEST_F(TarifImportTest, ZonesGetKeysOfTheirOwnAndKeepTheSourceValues) {
   TTarifFile doc;
-  doc.Zones.push_back({});
+  doc.Zones.resize(1);
   doc.Zones[0].Key = "CITY0001";
   doc.Zones[0].DisplayName = "City";
   TScriptedMessageBoxes boxes;
@@ -129,25 +130,20 @@ TEST_F(TarifImportTest, ZonesGetKeysOfTheirOwnAndKeepTheSourceValues) {
 
   const TKeyAndName& city = doc.Zones[1];
   EXPECT_NE("CITY0001", city.Key);
-  EXPECT_EQ("City", city.DisplayName);
-  EXPECT_DOUBLE_EQ(0.12, city.ConnectPrice);
-  EXPECT_DOUBLE_EQ(5, city.MonthlyFee);
-  EXPECT_EQ(3, city.Relations);
-  EXPECT_TRUE(city.TenPlusActive);
-  EXPECT_EQ(60, city.RoundTo);
-  EXPECT_EQ("0101", city.Access.PhoneNr);
-  EXPECT_FALSE(city.Access.Registration) << "missing Registration";
-  EXPECT_FALSE(city.Access.NichtBundesweit) << "not read";
+  EXPECT_EQ(std::make_tuple(std::string("City"), 0.12, 5.0, 3, true, 60, std::string("0101")),
+            std::make_tuple(city.DisplayName, city.ConnectPrice, city.MonthlyFee, int{city.Relations},
+                            city.TenPlusActive, city.RoundTo, city.Access.PhoneNr));
+  EXPECT_FALSE(city.Access.Registration || city.Access.NichtBundesweit) << "missing, and not read";
   ASSERT_EQ(1u, city.WFreeTimes.size());
-  // Source order, the entry without tariff and the negative interval kept.
+  // Source order, the entry without tariff, the negative interval and each
+  // entry's own interval kept; the zone's prices set.
   ASSERT_EQ(2u, city.Werktag.size());
-  EXPECT_EQ("Tag", city.Werktag[0].Name);
-  EXPECT_DOUBLE_EQ(-5, city.Werktag[0].CalcTakt);
-  EXPECT_DOUBLE_EQ(60, city.Werktag[1].CalcTakt) << "entries keep their own interval";
-  EXPECT_FALSE(city.Werktag[1].IsTariff());
-  EXPECT_DOUBLE_EQ(0.12, city.Werktag[1].ZoneConnectPrice);
-  EXPECT_DOUBLE_EQ(5, city.Werktag[1].ZoneMonthlyFee);
-  EXPECT_DOUBLE_EQ(-5, city.CalcTakt);
+  const TTarifEntry& noTariff = city.Werktag[1];
+  EXPECT_EQ(std::make_tuple(-5.0, 100.0, -5.0),
+            std::make_tuple(city.CalcTakt, city.FirstSecond, city.Werktag[0].CalcTakt));
+  EXPECT_EQ(std::make_tuple(false, 60.0, 0.12, 5.0),
+            std::make_tuple(noTariff.IsTariff(), noTariff.CalcTakt, noTariff.ZoneConnectPrice,
+                            noTariff.ZoneMonthlyFee));
 
   const TKeyAndName& weekend = doc.Zones[2];
   EXPECT_TRUE(weekend.Werktag.empty());

@@ -1,35 +1,23 @@
 // The holiday, application and import dialogs, worked as a user would.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTest>
 
-#include "core/Clock.h"
+#include "app/MainTestSupport.h"
+#include "core/TarifReader.h"
 #include "core/Values.h"
-#include "core/TarifFile.h"
+#include "support/CliRun.h"
 #include "support/FakeHost.h"
-#include "support/ModalScript.h"
-#include "support/ScriptedMessageBoxes.h"
-#include "support/TempDir.h"
 #include "tools/AppEditDlg.h"
 #include "tools/FeiertagEditDlg.h"
 #include "tools/ImportFormDlg.h"
 
-namespace dudode {
+namespace dudode::test {
 namespace {
-
-using test::Click;
-using test::Find;
-using test::Leave;
-using test::TFakeHost;
-using test::TModalScript;
-using test::TScriptedMessageBoxes;
 
 // A host whose document lives in RATES.0 of a fresh program directory.
 class ToolDialogsTest : public ::testing::Test {
@@ -41,7 +29,7 @@ class ToolDialogsTest : public ::testing::Test {
     host.Doc.Description = "Eigene";
     host.Doc.Holidays = {{"2512"}, {"0101"}};
   }
-  test::TTempDir dir;
+  TTempDir dir;
   TFakeHost host;
   TScriptedMessageBoxes boxes;
 };
@@ -73,8 +61,6 @@ TEST_F(ToolDialogsTest, HolidaysAreEditedByKeysAndSavedAtOnce) {
     EXPECT_EQ(QStringLiteral("03.10."), list->item(2)->text());
     list->setCurrentRow(3);
     QTest::keyClick(list, Qt::Key_Delete);  // 25.12. after the question
-    list->clearSelection();
-    Click(dlg, "EditEntry2Btn");  // no selection: a message, no dialog
     Click(dlg, "SaveBtn");
   });
   script.Then("dudode::TNFeiertagDlg", TypeDate("1.5.", "01.05."));
@@ -90,25 +76,9 @@ TEST_F(ToolDialogsTest, HolidaysAreEditedByKeysAndSavedAtOnce) {
   });
   boxes.Expect("Das eingegebene Datum ist nicht korrekt!");
   boxes.Expect("Möchten Sie den Eintrag 25.12. wirklich löschen?", idYes);
-  boxes.Expect("Sie müssen einen Eintrag in der Liste selektieren!");
   HolidaysCommand(host);
   EXPECT_FALSE(host.Doc.Modified);
   EXPECT_NE(std::string::npos, dir.Read("RATES.0").find("F0=0101\r\nF1=0105\r\nF2=0310\r\n"));
-}
-
-TEST_F(ToolDialogsTest, HolidayLimitAndCancel) {
-  for (int day = 1; day <= 20; ++day) host.Doc.Holidays.push_back({TwoDigitText(day) + "03"});
-  const std::vector<TFeiertag> before = host.Doc.Holidays;
-  TModalScript script;
-  script.Then("dudode::TFeiertagEditDlg", [](QDialog& dlg) {
-    EXPECT_EQ(22, Find<QListWidget>(dlg, "FListBox")->count());
-    Click(dlg, "AddEntry2Btn");  // the limit message, no date dialog
-    QTest::keyClick(&dlg, Qt::Key_Escape);
-  });
-  boxes.Expect("Es können maximal 20 Feiertage aufgenommen werden!");
-  HolidaysCommand(host);
-  EXPECT_EQ(before.size(), host.Doc.Holidays.size());
-  EXPECT_FALSE(host.Doc.Modified);
 }
 
 TEST_F(ToolDialogsTest, ApplicationsTypedInCapitalsAndSaved) {
@@ -157,47 +127,84 @@ TEST_F(ToolDialogsTest, ApplicationsTypedInCapitalsAndSaved) {
   EXPECT_TRUE(host.Doc.Modified) << "not written: the next Save takes it";
 }
 
-TEST_F(ToolDialogsTest, ImportRefusesToCloseWhileItRuns) {
-  dir.Write("RATES.1",
-            "[COMMON]\r\nFILENAME=Quelle\r\nFILEDATE=03/01/2004\r\n[REGIONENINDEX]\r\nR0=City,CITY0001\r\n"
-            "R1=Fern,FERN0001\r\n[FEIERTAGE]\r\nF0=0310\r\n");
+std::string SampleFile(const std::string& name) {
+  std::string bytes;
+  ReadWholeFile(std::string(DUDODE_TEST_DATA) + "../../data/" + name, bytes);
+  return bytes;
+}
+
+class ToolsMainWindowTest : public MainTest {};
+
+// Zones of the first sample file go into the second; the holidays are
+// edited; the saved file shows both when it is read again.
+TEST_F(ToolsMainWindowTest, ImportZonesEditHolidaysSaveAndReopen) {
+  dir.Write("RATES.0", SampleFile("RATES.0"));
+  dir.Write("RATES.1", SampleFile("RATES.1"));
+  TMain main;
+  main.Document().FileName = "RATES.1";
+  LoadTarifFile(main.Document());
+  Loaded(main);
+  TScriptedMessageBoxes boxes;
   TModalScript script;
   script.Then("dudode::TImportFormDlg", [](QDialog& dlg) {
-    auto* list = Find<QListWidget>(dlg, "OpenListBox");
+    auto* files = Find<QListWidget>(dlg, "OpenListBox");
     EXPECT_FALSE(Find<QPushButton>(dlg, "OpenBtn")->isEnabled());
-    list->setFocus();
-    list->setCurrentRow(0);
-    EXPECT_EQ(QStringLiteral("Eigene"), list->currentItem()->text());
-    QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(QStringLiteral("Aktualisiert: 01.03.2004"), Find<QLabel>(dlg, "InfoLabel")->text());
-    Click(dlg, "OpenBtn");  // zones
-    EXPECT_TRUE(Find<QPushButton>(dlg, "CloseBtn")->isEnabled());
-    Click(dlg, "OptionGroup1");  // "&Feiertage"
-    Click(dlg, "OpenBtn");
-    QTest::keyClick(&dlg, Qt::Key_Escape);
+    files->setFocus();
+    files->setCurrentRow(1);
+    QTest::keyClick(files, Qt::Key_Up);  // the first sample file
+    EXPECT_EQ(QStringLiteral("Aktualisiert: 28.11.2026"), Find<QLabel>(dlg, "InfoLabel")->text());
+    QTest::keyClick(files, Qt::Key_Return);
+    Click(dlg, "CloseBtn");
   });
   script.Then("dudode::TTarifImportDlg", [](QDialog& dlg) {
-    auto* form = dlg.parentWidget();
-    EXPECT_FALSE(Find<QPushButton>(*form, "OpenBtn")->isEnabled());
+    // While the import runs its dialog does not close.
+    QWidget* form = dlg.parentWidget();
     EXPECT_FALSE(Find<QPushButton>(*form, "CloseBtn")->isEnabled());
     QTest::keyClick(form, Qt::Key_Escape);
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
     auto* zones = Find<QListWidget>(dlg, "TarifLB");
+    ASSERT_EQ(4, zones->count());
     zones->setFocus();
+    QTest::keyClick(zones, Qt::Key_Space);  // City
     QTest::keyClick(zones, Qt::Key_Down);
-    QTest::keyClick(zones, Qt::Key_Space);
+    QTest::keyClick(zones, Qt::Key_Down);
+    QTest::keyClick(zones, Qt::Key_Space);  // Fernzone
     Click(dlg, "OKBtn");
   });
-  boxes.Expect("Es wurden 1 Tarifzone(n) importiert.");
-  boxes.Expect("Es wurden 1 Feiertag(e) importiert.");
-  const TCommandResult result = ImportCommand(host);
-  EXPECT_TRUE(result.ZonesChanged);
-  EXPECT_EQ(0, result.CurrentZone);
-  ASSERT_EQ(1u, host.Doc.Zones.size());
-  EXPECT_EQ("Fern", host.Doc.Zones[0].DisplayName);
-  EXPECT_EQ(3u, host.Doc.Holidays.size());
+  boxes.Expect("Es wurden 2 Tarifzone(n) importiert.");
+  Trigger(main, "Import1");
+  EXPECT_EQ(2, main.CurrentZone()) << "the last imported zone is current";
+  EXPECT_EQ(QStringLiteral("Fernzone"), main.findChild<QComboBox*>("TarifComboBox")->currentText());
+
+  script.Then("dudode::TFeiertagEditDlg", [](QDialog& dlg) {
+    Find<QListWidget>(dlg, "FListBox")->clearSelection();
+    Click(dlg, "AddEntry2Btn");
+    Click(dlg, "SaveBtn");
+  });
+  script.Then("dudode::TNFeiertagDlg", TypeDate("24.12.", "24.12."));
+  Trigger(main, "Feiertage1");
+
+  boxes.Expect("Möchten Sie wirklich die Änderungen in \"Wellenreiter Online - Internet by Call\" speichern?",
+               idYes);
+  Trigger(main, "Speichern1");
+  EXPECT_FALSE(main.Document().Modified);
+
+  TTempDir capture;
+  const TCliRun dump = RunCli(DUDODE_TARIF_CLI, {"dump", dir.Dir(), "RATES.1"}, capture);
+  ASSERT_EQ(0, dump.Status) << dump.Err;
+  for (const char* part : {"\"Fernzone\"", "\"City\"", "\"Mondschein\"", "\"2412\"", "\"0101\""}) {
+    EXPECT_NE(std::string::npos, dump.Out.find(part)) << part;
+  }
+  TTarifFile reopened;
+  reopened.FileName = "RATES.1";
+  LoadTarifFile(reopened);
+  ASSERT_EQ(3u, reopened.Zones.size());
+  EXPECT_FALSE(reopened.Zones[1].WFreeTimes.empty());
+  EXPECT_FALSE(reopened.Zones[1].Access.PhoneNr.empty());
+  EXPECT_FALSE(reopened.Zones[2].WNo10plus.empty());
+  EXPECT_EQ("2412", reopened.Holidays.back().Date);
 }
 
 }  // namespace
-}  // namespace dudode
+}  // namespace dudode::test
