@@ -182,6 +182,7 @@ TNFeiertagDlg::TNFeiertagDlg(const QString& caption, const std::string& date, QW
   FEdit->setObjectName("FEdit");
   FEdit->setInputMask(DateMask());
   FEdit->setText(QString::fromStdString(date));
+  FEdit->setCursorPosition(0);  // typing starts with the day
   auto* label = new QLabel(QStringLiteral("Feiertag am:"), this);
   label->setBuddy(FEdit);
   auto* okBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
@@ -199,6 +200,7 @@ TNFeiertagDlg::TNFeiertagDlg(const QString& caption, const std::string& date, QW
   layout->addWidget(label);
   layout->addWidget(FEdit);
   layout->addLayout(buttons);
+  resize(320, sizeHint().height());
 
   auto* mechanics = new TDialogMechanics(this);
   mechanics->NoChecksFor(cancelBtn);
