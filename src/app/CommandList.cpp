@@ -1,9 +1,12 @@
 #include "app/CommandList.h"
 
+#include "help/HelpCommand.h"
+
 namespace dudode {
 
 std::vector<TCommandDef> AppCommandList() {
   return {
+      {TCommandId::HelpContents, &HelpContentsCommand, TCommandNeeds::Nothing},
   };
 }
 

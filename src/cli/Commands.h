@@ -12,7 +12,7 @@ constexpr int kExitFailure = 1;  // the command could not do its work
 constexpr int kExitUsage = 2;    // the arguments were not understood
 
 struct TCommand {
-  std::string Name;  // one word, or two for a command group ("provider dump")
+  std::string Name;       // one word, or two for a command group ("provider dump")
   std::string Arguments;  // for the usage text, e.g. "DIR FILE [--keep-date]"
   std::string Summary;    // one line for the usage text
   // Receives the arguments after the command name; returns the exit status.
@@ -30,7 +30,10 @@ const TCommand* FindCommand(const std::vector<TCommand>& commands, const std::ve
                             std::size_t& consumed);
 
 std::vector<TCommand> AllCommands();
+// --help, --version and the manual page, all from the command table above.
 std::string UsageText();
+std::string VersionText();
+std::string ManPageText();
 
 // Arguments split into positional ones and the flags a command knows. false
 // (after printing the usage text to standard error) when the count of

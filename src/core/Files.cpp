@@ -45,7 +45,24 @@ std::string WithSeparator(std::string directory) {
   return directory;
 }
 
-std::string SystemErrorText(int errorNumber) { return std::strerror(errorNumber); }
+bool IsTariffFileName(const std::string& name) {
+  return name.size() >= 6 && EqualsNoCase(std::string_view(name).substr(0, 6), "rates.");
+}
+
+bool IsWritableDirectory(const std::string& directory) {
+  std::error_code ec;
+  if (!fs::is_directory(fs::u8path(directory), ec)) return false;
+#ifndef _WIN32
+  return ::access(directory.c_str(), W_OK) == 0;
+#else
+  const auto perms = fs::status(fs::u8path(directory), ec).permissions();
+  return !ec && (perms & fs::perms::owner_write) != fs::perms::none;
+#endif
+}
+
+std::string SystemErrorText(int errorNumber) {
+  return std::strerror(errorNumber);
+}
 
 }  // namespace
 
@@ -54,7 +71,54 @@ const std::string& ProgramDirectory() {
   return ProgramDirectoryValue();
 }
 
-void SetProgramDirectory(std::string directory) { ProgramDirectoryValue() = WithSeparator(std::move(directory)); }
+void SetProgramDirectory(std::string directory) {
+  ProgramDirectoryValue() = WithSeparator(std::move(directory));
+}
+
+std::string ChooseProgramDirectory(const TProgramDirectorySources& sources) {
+  if (!sources.Option.empty()) return WithSeparator(sources.Option);
+  if (!sources.Environment.empty()) return WithSeparator(sources.Environment);
+  if (!sources.ExecutableDir.empty() && IsWritableDirectory(sources.ExecutableDir) &&
+      HoldsTariffFiles(sources.ExecutableDir)) {
+    return WithSeparator(sources.ExecutableDir);
+  }
+  return WithSeparator(sources.UserDataDir.empty() ? sources.ExecutableDir : sources.UserDataDir);
+}
+
+bool PrepareProgramDirectory(const std::string& directory, const std::string& sampleDir, std::string* error,
+                             int* copied) {
+  if (copied) *copied = 0;
+  std::error_code ec;
+  const fs::path dir = fs::u8path(directory);
+  if (fs::is_directory(dir, ec)) return true;
+  fs::create_directories(dir, ec);
+  if (!fs::is_directory(dir, ec)) {
+    if (error) *error = "Das Programmverzeichnis " + directory + " kann nicht angelegt werden.";
+    return false;
+  }
+  if (sampleDir.empty()) return true;
+  for (fs::directory_iterator it(fs::u8path(sampleDir), ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code fileEc;
+    if (!it->is_regular_file(fileEc)) continue;
+    if (fs::copy_file(it->path(), dir / it->path().filename(), fs::copy_options::skip_existing, fileEc) &&
+        copied) {
+      ++*copied;
+    }
+  }
+  return true;
+}
+
+bool HoldsTariffFiles(const std::string& directory) {
+  std::error_code ec;
+  for (fs::directory_iterator it(fs::u8path(directory), ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code fileEc;
+    if (IsTariffFileName(it->path().filename().string()) && it->is_regular_file(fileEc) &&
+        it->file_size(fileEc) > 0 && !fileEc) {
+      return true;
+    }
+  }
+  return false;
+}
 
 bool FileExists(const std::string& path) {
   std::error_code ec;
@@ -77,7 +141,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* err
   return !failed;
 }
 
-void InjectWriteFailureAfter(long long bytes) { WriteFailureAfter() = bytes; }
+void InjectWriteFailureAfter(long long bytes) {
+  WriteFailureAfter() = bytes;
+}
 
 bool CanReplaceFile(const std::string& path, std::string* error) {
   const fs::path p = fs::u8path(path);
@@ -120,7 +186,8 @@ bool AtomicWriteFile(const std::string& path, const std::string& bytes, std::str
   // Keep the old file's permissions; a new file gets the usual ones.
   struct stat old {};
   mode_t mode = 0644;
-  if (::stat(path.c_str(), &old) == 0) mode = old.st_mode & 07777;
+  if (::stat(path.c_str(), &old) == 0)
+    mode = old.st_mode & 07777;
   else {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -137,7 +204,8 @@ bool AtomicWriteFile(const std::string& path, const std::string& bytes, std::str
         failAfter = -1;
         return abandon(SystemErrorText(ENOSPC));
       }
-      chunk = std::min<std::size_t>(chunk, static_cast<std::size_t>(failAfter - static_cast<long long>(written)));
+      chunk =
+          std::min<std::size_t>(chunk, static_cast<std::size_t>(failAfter - static_cast<long long>(written)));
     }
     const ssize_t n = ::write(fd, bytes.data() + written, chunk);
     if (n < 0) {
@@ -186,9 +254,10 @@ bool AtomicWriteFile(const std::string& path, const std::string& bytes, std::str
 std::vector<std::string> ListTariffFiles() {
   std::vector<std::string> names;
   std::error_code ec;
-  for (fs::directory_iterator it(fs::u8path(ProgramDirectory()), ec), end; !ec && it != end; it.increment(ec)) {
+  for (fs::directory_iterator it(fs::u8path(ProgramDirectory()), ec), end; !ec && it != end;
+       it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    if (name.size() < 6 || !EqualsNoCase(std::string_view(name).substr(0, 6), "rates.")) continue;
+    if (!IsTariffFileName(name)) continue;
     std::error_code fileEc;
     if (!it->is_regular_file(fileEc)) continue;
     const auto size = it->file_size(fileEc);
