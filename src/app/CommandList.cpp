@@ -1,11 +1,18 @@
 #include "app/CommandList.h"
 
+#include "app/FileCommands.h"
 #include "help/HelpCommand.h"
 
 namespace dudode {
 
 std::vector<TCommandDef> AppCommandList() {
   return {
+      {TCommandId::New, &NewCommand, TCommandNeeds::Nothing},
+      {TCommandId::Open, &OpenCommand, TCommandNeeds::Nothing},
+      {TCommandId::Save, &SaveCommand},
+      {TCommandId::SaveAs, &SaveAsCommand},
+      {TCommandId::Exit, &ExitCommand, TCommandNeeds::Nothing},
+      {TCommandId::Info, &InfoCommand, TCommandNeeds::Nothing},
       {TCommandId::HelpContents, &HelpContentsCommand, TCommandNeeds::Nothing},
   };
 }
