@@ -25,6 +25,12 @@ THelpWindow*& InstancePointer() {
   return window;
 }
 
+// The page file of a help URL.
+QString PageOf(const QUrl& url) {
+  const QString source = url.toString();
+  return source.startsWith(kPagePrefix) ? source.mid(kPagePrefix.size()) : source;
+}
+
 QString PageSource(const QString& file) {
   QFile page(QStringLiteral(":/help/") + file);
   return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
@@ -118,7 +124,7 @@ void THelpWindow::CreateLayout() {
   splitter->addWidget(contents_);
   splitter->addWidget(browser_);
   splitter->setStretchFactor(1, 1);
-  splitter->setSizes({250, 650});
+  splitter->setSizes({290, 610});
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(tools);
@@ -130,11 +136,13 @@ void THelpWindow::ConnectControls() {
           [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString()); });
   connect(contents_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString()); });
-  connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
-    const QString page = CurrentPage();
+  connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
+    const QString page = PageOf(url);
     for (int i = 0; i < contents_->count(); ++i) {
       if (contents_->item(i)->data(Qt::UserRole).toString() == page) contents_->setCurrentRow(i);
     }
+  });
+  connect(browser_, &QTextBrowser::historyChanged, this, [this] {
     setWindowTitle(QStringLiteral("Dudode - Editor: Hilfe – ") + browser_->documentTitle());
   });
   connect(searchEdit_, &QLineEdit::returnPressed, this, &THelpWindow::SearchNext);
@@ -148,8 +156,7 @@ void THelpWindow::ShowPage(const QString& file) {
 }
 
 QString THelpWindow::CurrentPage() const {
-  const QString source = browser_->source().toString();
-  return source.startsWith(kPagePrefix) ? source.mid(kPagePrefix.size()) : source;
+  return PageOf(browser_->source());
 }
 
 QString THelpWindow::PlainText(const QString& file) {
