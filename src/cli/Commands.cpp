@@ -84,7 +84,7 @@ std::string ManPageText() {
                      ".B dudode\\-tarif\n\\-\\-help | \\-\\-version\n.SH BESCHREIBUNG\n" +
                      RoffText(kDescription) + "\n.SH BEFEHLE\n";
   for (const TCommand& command : AllCommands()) {
-    page += ".TP\n.B " + RoffText(command.Name) + "\n.I " + RoffText(command.Arguments) + "\n" +
+    page += ".TP\n.BI \"" + RoffText(command.Name) + " \" \"" + RoffText(command.Arguments) + "\"\n" +
             RoffText(command.Summary) + "\n";
   }
   page += ".SH ARGUMENTE UND OPTIONEN\n";

@@ -20,7 +20,7 @@ TEST(UsageTest, ManualPageAndVersionFollowTheCommandTable) {
     if (line.rfind("  ", 0) != 0) continue;
     std::string name = line.substr(2, line.find(' ', 2) - 2);
     for (std::size_t dash; (dash = name.find('-')) != std::string::npos;) name.replace(dash, 1, "\\-");
-    EXPECT_NE(std::string::npos, man.Out.find(".B " + name)) << line;
+    EXPECT_NE(std::string::npos, man.Out.find(".BI \"" + name)) << line;
     ++commands;
   }
   EXPECT_GE(commands, 8);
