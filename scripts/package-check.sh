@@ -17,8 +17,12 @@ man -w dudode-tarif >/dev/null && echo "manual page installed"
 
 echo "== editor under Xvfb"
 home=$(mktemp -d)
+mkdir -m 700 "$home/run"
 status=0
-HOME="$home" XDG_DATA_HOME="$home/.local/share" timeout 8 xvfb-run -a /usr/bin/dudode-editor || status=$?
+# A fresh user: own data directory, and a runtime directory of its own so
+# that an editor someone else runs does not count as "already running".
+HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/run" \
+  timeout 8 xvfb-run -a /usr/bin/dudode-editor || status=$?
 # timeout ends an editor that is still running with 124: it started fine.
 if [ "$status" -ne 124 ]; then
   echo "the editor ended by itself with status $status" >&2
