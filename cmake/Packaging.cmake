@@ -12,9 +12,9 @@ set(CPACK_PACKAGE_NAME "dudode")
 set(CPACK_PACKAGE_VENDOR "Vizorazod Software")
 set(CPACK_PACKAGE_CONTACT "Dudode <dudode@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Dudode - Editor: Tarifdateien für den Gebührenzähler bearbeiten")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Der Dudode - Editor schreibt und pflegt die Tarifdateien, Providerdateien und Verbindungsvorlagen des "
-    "Gebührenzählers Dudode. dudode-tarif prüft und speichert dieselben Dateien ohne Fenster.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Der Dudode - Editor schreibt und pflegt die Tarifdateien, Providerdateien und Verbindungsvorlagen des "
+       "Gebührenzählers Dudode. dudode-tarif prüft und speichert dieselben Dateien ohne Fenster.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")

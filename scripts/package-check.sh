@@ -34,4 +34,8 @@ rm -rf "$home"
 echo "== remove"
 $sudo apt-get remove -y dudode
 trap - EXIT
-! command -v dudode-tarif >/dev/null && echo "package removed cleanly"
+if [ -e /usr/bin/dudode-tarif ] || [ -e /usr/bin/dudode-editor ]; then
+  echo "the programs are still installed" >&2
+  exit 1
+fi
+echo "package removed cleanly"
