@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/StartupRules.h"
+#include "core/Files.h"
 #include "core/Values.h"
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -78,6 +79,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
           "OSLabel");
   addFact(QStringLiteral("Arbeitsspeicher:"), MemoryText(), "MemoryLabel");
   addFact(QStringLiteral("Bildschirm:"), DisplayText(), "DisplayLabel");
+  addFact(QStringLiteral("Programmverzeichnis:"), QString::fromStdString(ProgramDirectory()),
+          "ProgramDirLabel");
 
   auto* okBtn = new QPushButton(QStringLiteral("OK"), this);
   okBtn->setObjectName("OKBtn");

@@ -1,6 +1,7 @@
 #include "app/CommandList.h"
 
 #include "app/FileCommands.h"
+#include "help/HelpCommand.h"
 
 namespace dudode {
 
@@ -12,6 +13,7 @@ std::vector<TCommandDef> AppCommandList() {
       {TCommandId::SaveAs, &SaveAsCommand},
       {TCommandId::Exit, &ExitCommand, TCommandNeeds::Nothing},
       {TCommandId::Info, &InfoCommand, TCommandNeeds::Nothing},
+      {TCommandId::HelpContents, &HelpContentsCommand, TCommandNeeds::Nothing},
   };
 }
 

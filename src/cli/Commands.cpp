@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/StartupRules.h"
 #include "core/Files.h"
 
 namespace dudode::cli {
@@ -16,8 +17,47 @@ std::vector<TCommand> AllCommands() {
   return all;
 }
 
+namespace {
+
+// What --help and the manual page both say besides the command table.
+constexpr const char* kSynopsis = "dudode-tarif BEFEHL ARGUMENTE";
+constexpr const char* kDescription =
+    "dudode-tarif lädt, prüft, speichert und zeigt die Dateien des Dudode - Editors ohne Fenster, "
+    "mit denselben Regeln wie der Editor.";
+constexpr const char* kArguments[][2] = {
+    {"DIR", "das Programmverzeichnis mit den Tarif-, Provider- und Vorlagendateien"},
+    {"FILE", "eine Datei darin, ohne Verzeichnis (zum Beispiel RATES.0)"},
+    {"--keep-date", "das Aktualisierungsdatum der Datei nicht ändern"},
+    {"--help", "diese Übersicht zeigen"},
+    {"--version", "die Version zeigen"},
+};
+constexpr const char* kMessages =
+    "Meldungen erscheinen als eine Zeile \"Titel: Text\" auf der Standardfehlerausgabe.";
+constexpr const char* kExitStatus = "Exit-Status: 0 erfolgreich, 1 Befehl fehlgeschlagen, 2 falscher Aufruf.";
+
+std::string RoffText(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\\') {
+      out += "\\e";
+    } else if (c == '-') {
+      out += "\\-";
+    } else {
+      out += c;
+    }
+  }
+  if (!out.empty() && (out.front() == '.' || out.front() == '\'')) out.insert(0, "\\&");
+  return out;
+}
+
+}  // namespace
+
+std::string VersionText() {
+  return std::string("dudode-tarif ") + kEditorVersion + "\n";
+}
+
 std::string UsageText() {
-  std::string text = "Aufruf: dudode-tarif BEFEHL ARGUMENTE\n\nBefehle:\n";
+  std::string text = std::string("Aufruf: ") + kSynopsis + "\n\nBefehle:\n";
   std::vector<std::string> lines;
   std::size_t width = 0;
   for (const TCommand& command : AllCommands()) {
@@ -29,11 +69,31 @@ std::string UsageText() {
     const std::string& line = lines[i++];
     text += "  " + line + std::string(width - line.size() + 2, ' ') + command.Summary + "\n";
   }
-  text +=
-      "\nDIR ist das Programmverzeichnis, FILE eine Datei darin.\n"
-      "Meldungen erscheinen als eine Zeile \"Titel: Text\" auf der Standardfehlerausgabe.\n"
-      "Exit-Status: 0 erfolgreich, 1 Befehl fehlgeschlagen, 2 falscher Aufruf.\n";
-  return text;
+  text += "\n";
+  for (const auto& argument : kArguments) {
+    text += "  " + std::string(argument[0]) + std::string(width + 2 - std::string(argument[0]).size(), ' ') +
+            argument[1] + "\n";
+  }
+  return text + "\n" + kMessages + "\n" + kExitStatus + "\n";
+}
+
+std::string ManPageText() {
+  std::string page = std::string(".TH DUDODE\\-TARIF 1 \"\" \"dudode-tarif ") + kEditorVersion +
+                     "\" \"Dudode - Editor\"\n.SH NAME\ndudode\\-tarif \\- Tarifdateien ohne Fenster laden, "
+                     "prüfen, speichern und zeigen\n.SH ÜBERSICHT\n.B dudode\\-tarif\nBEFEHL ARGUMENTE\n.br\n"
+                     ".B dudode\\-tarif\n\\-\\-help | \\-\\-version\n.SH BESCHREIBUNG\n" +
+                     RoffText(kDescription) + "\n.SH BEFEHLE\n";
+  for (const TCommand& command : AllCommands()) {
+    page += ".TP\n.BI \"" + RoffText(command.Name) + " \" \"" + RoffText(command.Arguments) + "\"\n" +
+            RoffText(command.Summary) + "\n";
+  }
+  page += ".SH ARGUMENTE UND OPTIONEN\n";
+  for (const auto& argument : kArguments)
+    page += ".TP\n.B " + RoffText(argument[0]) + "\n" + RoffText(argument[1]) + "\n";
+  page += ".SH MELDUNGEN\n" + RoffText(kMessages) + "\n.SH EXIT\\-STATUS\n" + RoffText(kExitStatus) +
+          "\n.SH BEISPIEL\n.nf\ndudode\\-tarif check ~/.local/share/dudode RATES.0\n.fi\n"
+          ".SH SIEHE AUCH\n.BR dudode\\-editor (1)\n";
+  return page;
 }
 
 const TCommand* FindCommand(const std::vector<TCommand>& commands, const std::vector<std::string>& args,

@@ -30,7 +30,10 @@ const TCommand* FindCommand(const std::vector<TCommand>& commands, const std::ve
                             std::size_t& consumed);
 
 std::vector<TCommand> AllCommands();
+// --help, --version and the manual page, all from the command table above.
 std::string UsageText();
+std::string VersionText();
+std::string ManPageText();
 
 // Arguments split into positional ones and the flags a command knows. false
 // (after printing the usage text to standard error) when the count of

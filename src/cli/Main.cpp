@@ -39,6 +39,15 @@ int main(int argc, char** argv) {
     std::fputs(UsageText().c_str(), stdout);
     return kExitOk;
   }
+  if (args[0] == "--version") {
+    std::fputs(VersionText().c_str(), stdout);
+    return kExitOk;
+  }
+  // The build writes the manual page with this, so it lists what --help lists.
+  if (args[0] == "--man-page") {
+    std::fputs(ManPageText().c_str(), stdout);
+    return kExitOk;
+  }
   const std::vector<TCommand> commands = AllCommands();
   std::size_t consumed = 0;
   if (const TCommand* command = FindCommand(commands, args, consumed)) {

@@ -45,6 +45,21 @@ std::string WithSeparator(std::string directory) {
   return directory;
 }
 
+bool IsTariffFileName(const std::string& name) {
+  return name.size() >= 6 && EqualsNoCase(std::string_view(name).substr(0, 6), "rates.");
+}
+
+bool IsWritableDirectory(const std::string& directory) {
+  std::error_code ec;
+  if (!fs::is_directory(fs::u8path(directory), ec)) return false;
+#ifndef _WIN32
+  return ::access(directory.c_str(), W_OK) == 0;
+#else
+  const auto perms = fs::status(fs::u8path(directory), ec).permissions();
+  return !ec && (perms & fs::perms::owner_write) != fs::perms::none;
+#endif
+}
+
 std::string SystemErrorText(int errorNumber) {
   return std::strerror(errorNumber);
 }
@@ -58,6 +73,51 @@ const std::string& ProgramDirectory() {
 
 void SetProgramDirectory(std::string directory) {
   ProgramDirectoryValue() = WithSeparator(std::move(directory));
+}
+
+std::string ChooseProgramDirectory(const TProgramDirectorySources& sources) {
+  if (!sources.Option.empty()) return WithSeparator(sources.Option);
+  if (!sources.Environment.empty()) return WithSeparator(sources.Environment);
+  if (!sources.ExecutableDir.empty() && IsWritableDirectory(sources.ExecutableDir) &&
+      HoldsTariffFiles(sources.ExecutableDir)) {
+    return WithSeparator(sources.ExecutableDir);
+  }
+  return WithSeparator(sources.UserDataDir.empty() ? sources.ExecutableDir : sources.UserDataDir);
+}
+
+bool PrepareProgramDirectory(const std::string& directory, const std::string& sampleDir, std::string* error,
+                             int* copied) {
+  if (copied) *copied = 0;
+  std::error_code ec;
+  const fs::path dir = fs::u8path(directory);
+  if (fs::is_directory(dir, ec)) return true;
+  fs::create_directories(dir, ec);
+  if (!fs::is_directory(dir, ec)) {
+    if (error) *error = "Das Programmverzeichnis " + directory + " kann nicht angelegt werden.";
+    return false;
+  }
+  if (sampleDir.empty()) return true;
+  for (fs::directory_iterator it(fs::u8path(sampleDir), ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code fileEc;
+    if (!it->is_regular_file(fileEc)) continue;
+    if (fs::copy_file(it->path(), dir / it->path().filename(), fs::copy_options::skip_existing, fileEc) &&
+        copied) {
+      ++*copied;
+    }
+  }
+  return true;
+}
+
+bool HoldsTariffFiles(const std::string& directory) {
+  std::error_code ec;
+  for (fs::directory_iterator it(fs::u8path(directory), ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code fileEc;
+    if (IsTariffFileName(it->path().filename().string()) && it->is_regular_file(fileEc) &&
+        it->file_size(fileEc) > 0 && !fileEc) {
+      return true;
+    }
+  }
+  return false;
 }
 
 bool FileExists(const std::string& path) {
@@ -197,7 +257,7 @@ std::vector<std::string> ListTariffFiles() {
   for (fs::directory_iterator it(fs::u8path(ProgramDirectory()), ec), end; !ec && it != end;
        it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    if (name.size() < 6 || !EqualsNoCase(std::string_view(name).substr(0, 6), "rates.")) continue;
+    if (!IsTariffFileName(name)) continue;
     std::error_code fileEc;
     if (!it->is_regular_file(fileEc)) continue;
     const auto size = it->file_size(fileEc);

@@ -8,9 +8,30 @@
 namespace dudode {
 
 // Directory of the program, ending in the path separator. The editor sets it
-// from its executable, the command line from its argument.
+// once at start from ChooseProgramDirectory, the command line from its
+// argument.
 const std::string& ProgramDirectory();
 void SetProgramDirectory(std::string directory);
+
+// What may name the program directory, strongest first. Empty means not given.
+struct TProgramDirectorySources {
+  std::string Option;         // --dir DIR
+  std::string Environment;    // the environment variable
+  std::string ExecutableDir;  // where the running program lies
+  std::string UserDataDir;    // the user's own data directory for the program
+};
+inline constexpr const char* kProgramDirectoryVariable = "DUDODE_DIR";
+// The option, else the environment variable, else the executable's directory
+// when it is writable and holds tariff files (build tree, portable use), else
+// the user's data directory. With a trailing separator.
+std::string ChooseProgramDirectory(const TProgramDirectorySources& sources);
+// Creates directory when it does not exist yet and then copies the files of
+// sampleDir into it, so that a first start has something to open. An existing
+// directory is left alone. false with a German message in error when the
+// directory cannot be created. copied counts the files copied.
+bool PrepareProgramDirectory(const std::string& directory, const std::string& sampleDir, std::string* error,
+                             int* copied = nullptr);
+bool HoldsTariffFiles(const std::string& directory);
 
 bool FileExists(const std::string& path);
 // Reads a whole file; false (with errno text in error) when it cannot be read.
