@@ -13,8 +13,12 @@ using TDaySet = std::uint16_t;
 // 16-bit set of tariff area numbers 0 to 10.
 using TRelationSet = std::uint16_t;
 
-constexpr TDaySet DayBit(int code) { return static_cast<TDaySet>(1u << code); }
-constexpr bool HasDay(TDaySet set, int code) { return (set & DayBit(code)) != 0; }
+constexpr TDaySet DayBit(int code) {
+  return static_cast<TDaySet>(1u << code);
+}
+constexpr bool HasDay(TDaySet set, int code) {
+  return (set & DayBit(code)) != 0;
+}
 
 // Text cleaning.
 std::string Clean(std::string_view text);  // blanks removed, cut before the first ";"
@@ -58,8 +62,12 @@ std::string WeekdayNames(TDaySet set);
 TRelationSet ParseRelations(std::string_view text);
 std::string RelationsText(TRelationSet set);
 
-// Numbers and prices.
+// Numbers and prices. None of these follows the C library's locale.
 std::string NumberText(double x);  // four decimals, "." as decimal point
+std::string FixedText(double x, int decimals, std::string_view decimalSeparator = ".");
+// A number as a user types it: blanks ignored, ",", "." or decimalSeparator as
+// decimal point, empty text is 0. False when the text is no number.
+bool ParseTypedNumber(std::string_view text, std::string_view decimalSeparator, double& value);
 std::string IntegerText(long long n);
 std::string PriceText(double x);
 std::string MoneyText(double x);

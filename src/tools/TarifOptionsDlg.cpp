@@ -14,6 +14,7 @@
 #include "core/RegionalSettings.h"
 #include "core/Text.h"
 #include "ui/DialogMechanics.h"
+#include "ui/MaskedEdit.h"
 #include "ui/NumberEdit.h"
 
 namespace dudode {
@@ -67,7 +68,7 @@ TTarifOptionsDlg::TTarifOptionsDlg(QWidget* parent) : QDialog(parent) {
   CWChckBox2431 =
       new QCheckBox(QStringLiteral(" Der CityWeekend - Tarif gilt auch am 24.12. und 31.12.."), filePage);
   CWChckBox2431->setObjectName("CWChckBox2431");
-  AccessCodeEdit = new QLineEdit(filePage);
+  AccessCodeEdit = new TMaskedEdit(filePage);
   AccessCodeEdit->setObjectName("AccessCodeEdit");
   AccessCodeEdit->setInputMask(QString(kMaxAccessCodeDigits, QChar('0')) + QStringLiteral("; "));
 
@@ -90,15 +91,14 @@ TTarifOptionsDlg::TTarifOptionsDlg(QWidget* parent) : QDialog(parent) {
   auto* fileLayout = new QGridLayout(filePage);
   fileLayout->addWidget(Caption(QStringLiteral("Name der Tarifdatei:"), FileNameEdit, filePage), 0, 0, 1, 3);
   fileLayout->addWidget(FileNameEdit, 1, 0, 1, 3);
-  fileLayout->addWidget(Caption(QStringLiteral("Standardpreis pro Gespräch:"), BaseValueEdit, filePage),
-                        2, 0);
+  fileLayout->addWidget(Caption(QStringLiteral("Standardpreis pro Gespräch:"), BaseValueEdit, filePage), 2,
+                        0);
   fileLayout->addWidget(BaseValueEdit, 2, 1);
   fileLayout->addWidget(CurrencyLabel1, 2, 2);
   fileLayout->addWidget(Caption(QStringLiteral("Standardpreis pro Einheit:"), PriceEdit, filePage), 3, 0);
   fileLayout->addWidget(PriceEdit, 3, 1);
   fileLayout->addWidget(CurrencyLabel2, 3, 2);
-  fileLayout->addWidget(Caption(QStringLiteral("Standardlänge einer Einheit"), TaktEdit, filePage), 4,
-                        0);
+  fileLayout->addWidget(Caption(QStringLiteral("Standardlänge einer Einheit"), TaktEdit, filePage), 4, 0);
   fileLayout->addWidget(TaktEdit, 4, 1);
   fileLayout->addWidget(new QLabel(QStringLiteral("Sekunde(n)"), filePage), 4, 2);
   fileLayout->addWidget(

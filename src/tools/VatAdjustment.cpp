@@ -1,8 +1,5 @@
 #include "tools/VatAdjustment.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "core/Values.h"
 
 namespace dudode {
@@ -28,13 +25,12 @@ double AdjustPrice(double price, int oldRate, int newRate) {
   const double net = static_cast<double>(static_cast<long double>(price) - tax);
   const double gross = static_cast<double>(static_cast<long double>(newRate) * net / 100 + net);
   // Four decimals by way of the text, whose rounding is exact and takes the
-  // even digit on a tie.
-  char text[512];
-  std::snprintf(text, sizeof text, "%.4f", gross);
-  return std::strtod(text, nullptr) + 0.0;
+  // even digit on a tie; the text never depends on the locale.
+  return ParseNumber(NumberText(gross)) + 0.0;
 }
 
-void AdjustVat(TTarifFile& document, int oldRate, int newRate, const std::function<void(int percent)>& progress) {
+void AdjustVat(TTarifFile& document, int oldRate, int newRate,
+               const std::function<void(int percent)>& progress) {
   const long long last = static_cast<long long>(document.Zones.size()) - 1;
   for (TDayClass dayClass : kDayClasses) {
     if (progress) progress(0);
@@ -48,7 +44,8 @@ void AdjustVat(TTarifFile& document, int oldRate, int newRate, const std::functi
   document.Modified = true;
 }
 
-TVatOutcome RunVatAdjustment(TTarifFile& document, const std::string& oldRateText, const std::string& newRateText,
+TVatOutcome RunVatAdjustment(TTarifFile& document, const std::string& oldRateText,
+                             const std::string& newRateText,
                              const std::function<void(int percent)>& progress) {
   if (oldRateText == newRateText) return TVatOutcome::NothingToDo;
   int oldRate = 0;
@@ -58,7 +55,9 @@ TVatOutcome RunVatAdjustment(TTarifFile& document, const std::string& oldRateTex
   return TVatOutcome::Adjusted;
 }
 
-std::string VatNothingToDoMessage() { return "Nichts zu tun!"; }
+std::string VatNothingToDoMessage() {
+  return "Nichts zu tun!";
+}
 
 std::string VatInvalidRateMessage() {
   return "Bitte geben Sie die Umsatzsteuer als ganze Zahl von 0 bis 99 an.";

@@ -2,10 +2,9 @@
 
 #include <QKeyEvent>
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 
 #include "core/RegionalSettings.h"
+#include "core/Values.h"
 
 namespace dudode {
 namespace {
@@ -43,20 +42,7 @@ double TNumberEdit::Limit(double value) const {
 }
 
 bool TNumberEdit::Parse(const QString& text, double& value) const {
-  QString t = text.trimmed();
-  t.remove(' ');
-  if (t.isEmpty()) {
-    value = 0;
-    return true;
-  }
-  t.replace(DecimalSeparator(), QStringLiteral("."));
-  t.replace(',', '.');
-  const std::string bytes = t.toStdString();
-  char* end = nullptr;
-  const double parsed = std::strtod(bytes.c_str(), &end);
-  if (end == bytes.c_str() || *end != '\0' || !std::isfinite(parsed)) return false;
-  value = parsed;
-  return true;
+  return ParseTypedNumber(text.toStdString(), Regional().DecimalSeparator, value);
 }
 
 double TNumberEdit::Value() const {
@@ -66,9 +52,7 @@ double TNumberEdit::Value() const {
 
 void TNumberEdit::SetValue(double value) {
   lastValue_ = Limit(value);
-  QString text = QString::number(lastValue_, 'f', decimals_);
-  text.replace('.', DecimalSeparator());
-  setText(text);
+  setText(QString::fromStdString(FixedText(lastValue_, decimals_, Regional().DecimalSeparator)));
 }
 
 void TNumberEdit::keyPressEvent(QKeyEvent* event) {

@@ -95,7 +95,8 @@ bool DeleteEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass,
     ShowMessageBox(kCannotDeleteMessage, caption, mkFehler, mbOK);
     return false;
   }
-  if (ShowMessageBox(kDeleteQuestion, caption, mkBestaetigung, mbYesNo) != idYes) return false;
+  if (ShowMessageBox(kDeleteQuestion, caption, mkBestaetigung, mbYesNo | mbDefaultSecond) != idYes)
+    return false;
   document.Modified = true;
   TTarifEntryList& list = document.Zones[static_cast<std::size_t>(zoneIndex)].Entries(dayClass);
   list.erase(list.begin() + index);
@@ -111,7 +112,7 @@ bool CopyAllEntriesCommand(TTarifFile& document, int zoneIndex, TDayClass target
   const TDayClass source = Other(target);
   const std::string question = "Möchten Sie wirklich alle Einträge aus \"" + DayClassName(source) +
                                "\" in \"" + DayClassName(target) + "\" kopieren?";
-  if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo) != idYes) return false;
+  if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo | mbDefaultSecond) != idYes) return false;
   document.Modified = true;
   TKeyAndName& zone = document.Zones[static_cast<std::size_t>(zoneIndex)];
   const TTarifEntryList& from = zone.Entries(source);
@@ -120,7 +121,7 @@ bool CopyAllEntriesCommand(TTarifFile& document, int zoneIndex, TDayClass target
   if (to.size() + from.size() > kMaxEntriesPerList) {
     const std::string replace = std::string(kCopyLimitMessage) + " Sollen die bisherigen Tarife für \"" +
                                 DayClassName(target) + "\" gelöscht werden?";
-    copy = ShowMessageBox(replace, {}, mkBestaetigung, mbYesNo) == idYes;
+    copy = ShowMessageBox(replace, {}, mkBestaetigung, mbYesNo | mbDefaultSecond) == idYes;
     if (copy) to.clear();
   }
   if (copy) {
@@ -140,9 +141,8 @@ bool CopyOneEntryCommand(TTarifFile& document, int zoneIndex, TDayClass target, 
           ? EntryIndexOfRow(document.Zones[static_cast<std::size_t>(zoneIndex)].Entries(source), sourceRow)
           : -1;
   if (index < 0) {
-    ShowMessageBox(
-        "Sie müssen einen Tarif in der Liste \"" + DayClassName(source) + "\" auswählen!", {},
-        mkInformation, mbOK);
+    ShowMessageBox("Sie müssen einen Tarif in der Liste \"" + DayClassName(source) + "\" auswählen!", {},
+                   mkInformation, mbOK);
     return false;
   }
   document.Modified = true;

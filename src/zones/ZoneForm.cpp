@@ -45,6 +45,27 @@ bool SameOptions(const TKeyAndName& a, const TKeyAndName& b) {
          a.Access.NichtBundesweit == b.Access.NichtBundesweit;
 }
 
+std::string NewZoneNameRefusal(const TTarifFile& document, const std::string& name) {
+  const std::string bare = RemoveAmpersand(name);
+  for (const TKeyAndName& zone : document.Zones) {
+    const std::string boxText = ZoneBoxText(zone);
+    if (SameBoxName(boxText, name) || SameBoxName(boxText, bare))
+      return "Es existiert bereits eine Tarifzone mit dem Namen \"" + name + "\"!";
+  }
+  return {};
+}
+
+// Another zone of exactly this name (blanks shown) refuses a rename; a change
+// of letter case alone is allowed.
+std::string RenameRefusal(const TTarifFile& document, std::size_t zoneIndex, const std::string& name) {
+  if (name == document.Zones[zoneIndex].MenuCaption()) return {};
+  for (std::size_t i = 0; i < document.Zones.size(); ++i) {
+    if (i != zoneIndex && document.Zones[i].MenuCaption() == name)
+      return "Es existiert bereits ein Tarif mit dem Namen \"" + RemoveAmpersand(name) + "\"!";
+  }
+  return {};
+}
+
 }  // namespace
 
 void TZoneForm::Open() {
@@ -73,6 +94,13 @@ bool TZoneForm::Apply() {
   if (Confirmed && !TaktBilling && (CalcTakt == 0 || FirstSecond == 0)) {
     ShowMessageBox(kTimeBillingMessage, {}, mkFehler, mbOK);
     Confirmed = false;
+  }
+  if (Confirmed && NameRefusal) {
+    if (const std::string refusal = NameRefusal(Name); !refusal.empty()) {
+      ShowMessageBox(refusal, {}, mkFehler, mbOK);
+      nameFocus_ = true;
+      Confirmed = false;
+    }
   }
   return Confirmed;
 }
@@ -117,18 +145,10 @@ TZoneCommandResult NewZoneCommand(TTarifFile& document, const TZoneDialogRunner&
     return {};
   }
   TZoneForm form = NewZoneForm(document);
-  if (!runDialog(form)) return {};
-  const std::string bare = RemoveAmpersand(form.Name);
-  for (const TKeyAndName& zone : document.Zones) {
-    const std::string boxText = ZoneBoxText(zone);
-    if (SameBoxName(boxText, form.Name) || SameBoxName(boxText, bare)) {
-      ShowMessageBox("Es existiert bereits eine Tarifzone mit dem Namen \"" + form.Name + "\"!", {}, mkFehler,
-                     mbOK);
-      return {};
-    }
-  }
+  form.NameRefusal = [&document](const std::string& name) { return NewZoneNameRefusal(document, name); };
+  if (!runDialog(form) || !NewZoneNameRefusal(document, form.Name).empty()) return {};
   TKeyAndName zone = OptionsOf(form);
-  zone.Key = NewZoneKey(bare, document.ZoneKeys());
+  zone.Key = NewZoneKey(RemoveAmpersand(form.Name), document.ZoneKeys());
   zone.SetMenuCaption(form.Name);
   zone.WFreeTimes = form.WFreeTimes;
   zone.FFreeTimes = form.FFreeTimes;
@@ -143,7 +163,11 @@ TZoneCommandResult ChangeZoneCommand(TTarifFile& document, int zoneIndex,
   if (!ValidZone(document, zoneIndex)) zoneIndex = 0;
   TKeyAndName& zone = document.Zones[static_cast<std::size_t>(zoneIndex)];
   TZoneForm form = EditZoneForm(zone);
-  if (!runDialog(form)) return {};
+  const auto index = static_cast<std::size_t>(zoneIndex);
+  form.NameRefusal = [&document, index](const std::string& name) {
+    return RenameRefusal(document, index, name);
+  };
+  if (!runDialog(form) || !RenameRefusal(document, index, form.Name).empty()) return {};
 
   if (form.NoCostsConfirmed) {
     document.Modified = true;
@@ -165,17 +189,8 @@ TZoneCommandResult ChangeZoneCommand(TTarifFile& document, int zoneIndex,
 
   const std::string oldName = zone.MenuCaption();
   if (form.Name == oldName) return {};
-  // Another zone of exactly this name (blanks shown) refuses the rename; a
-  // change of letter case alone is allowed.
-  for (std::size_t i = 0; i < document.Zones.size(); ++i) {
-    if (static_cast<int>(i) != zoneIndex && document.Zones[i].MenuCaption() == form.Name) {
-      ShowMessageBox("Es existiert bereits ein Tarif mit dem Namen \"" + RemoveAmpersand(form.Name) + "\"!",
-                     {}, mkFehler, mbOK);
-      return {};
-    }
-  }
-  const std::string question = "Möchten Sie wirklich den Tarifzonennamen von \"" + oldName + "\" in \"" +
-                               form.Name + "\" ändern?";
+  const std::string question =
+      "Möchten Sie wirklich den Tarifzonennamen von \"" + oldName + "\" in \"" + form.Name + "\" ändern?";
   if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo) != idYes) return {};
   zone.SetMenuCaption(form.Name);
   document.Modified = true;
@@ -191,7 +206,7 @@ TZoneCommandResult DeleteZoneCommand(TTarifFile& document, int zoneIndex) {
   const std::string question = "Möchten Sie die Tarifzone \"" +
                                ZoneBoxText(document.Zones[static_cast<std::size_t>(zoneIndex)]) +
                                "\" wirklich löschen?";
-  if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo) != idYes) return {};
+  if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo | mbDefaultSecond) != idYes) return {};
   document.Modified = true;
   document.Zones.erase(document.Zones.begin() + zoneIndex);
   return {true, document.Zones.empty() ? -1 : 0};

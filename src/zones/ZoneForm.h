@@ -39,6 +39,10 @@ class TZoneForm {
   std::vector<TFreeTimeEntry> WFreeTimes;
   std::vector<TFreeTimeEntry> FFreeTimes;
 
+  // The message that refuses a name another zone holds, "" when it is free;
+  // set by the zone commands so that the dialog stays open on a refusal.
+  std::function<std::string(const std::string& name)> NameRefusal;
+
   bool NameValid = false;
   bool Confirmed = false;
   bool NoCostsConfirmed = false;
@@ -81,13 +85,13 @@ struct TZoneCommandResult {
 TZoneForm NewZoneForm(const TTarifFile& document);
 TZoneForm EditZoneForm(const TKeyAndName& zone);
 
-// New zone: refused at 50 zones and for a name the zone box already holds
-// (letter case ignored). The zone gets a new key by NewZoneKey.
+// New zone: refused at 50 zones; the dialog refuses a name the zone box
+// already holds (letter case ignored). The zone gets a new key by NewZoneKey.
 TZoneCommandResult NewZoneCommand(TTarifFile& document, const TZoneDialogRunner& runDialog);
 // Change the name and options of a zone (a new zone when there is none).
 // Changed zone values reach every entry of the zone; the document is marked
-// modified only when something changed. A rename is asked for, and refused
-// when another zone has exactly that name.
+// modified only when something changed. A rename is asked for; the dialog
+// refuses a name another zone has exactly.
 TZoneCommandResult ChangeZoneCommand(TTarifFile& document, int zoneIndex, const TZoneDialogRunner& runDialog);
 // Delete a zone with all its lists after asking.
 TZoneCommandResult DeleteZoneCommand(TTarifFile& document, int zoneIndex);

@@ -13,8 +13,7 @@ namespace {
 // Alphabetical: letter case ignored, umlauts with their base letter.
 std::string AlphaKey(const std::string& text) {
   std::string key = CapitalizeGerman(text);
-  for (const auto& [umlaut, plain] :
-       {std::pair{"Ä", "A"}, {"Ö", "O"}, {"Ü", "U"}, {"ß", "SS"}}) {
+  for (const auto& [umlaut, plain] : {std::pair{"Ä", "A"}, {"Ö", "O"}, {"Ü", "U"}, {"ß", "SS"}}) {
     for (std::size_t at = key.find(umlaut); at != std::string::npos; at = key.find(umlaut, at)) {
       key.replace(at, std::string_view(umlaut).size(), plain);
     }
@@ -77,7 +76,7 @@ int TZoneOrderForm::ExcludeAll() {
 bool TZoneOrderForm::Apply() {
   if (Source.Items.empty()) return true;
   return ShowMessageBox("Sie haben nicht alle Tarifzonen neu eingeordnet! Sollen diese gelöscht werden?",
-                        "Warnung", mkWarnung, mbYesNo) == idYes;
+                        "Warnung", mkWarnung, mbYesNo | mbDefaultSecond) == idYes;
 }
 
 std::vector<int> TZoneOrderForm::NewOrder() const {
