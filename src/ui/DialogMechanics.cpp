@@ -90,7 +90,7 @@ bool TDialogMechanics::LeaveField(QWidget* field, TField& entry) {
   return ok;
 }
 
-bool TDialogMechanics::CheckBeforeMove(QWidget* field, TField& entry) {
+bool TDialogMechanics::CheckBeforeMove(TField& entry) {
   if (!entry.Check || CheckRunning()) return true;
   entry.Checked = false;
   ++RunningChecks();
@@ -115,7 +115,7 @@ bool TDialogMechanics::eventFilter(QObject* watched, QEvent* event) {
         entry.EnterAction();
         return true;
       }
-      if ((tab || (enter && entry.EnterMovesFocus)) && !CheckBeforeMove(field, entry)) return true;
+      if ((tab || (enter && entry.EnterMovesFocus)) && !CheckBeforeMove(entry)) return true;
       if (enter && entry.EnterMovesFocus) {
         MoveFocusOn(field);
         return true;

@@ -49,7 +49,7 @@ class TDialogMechanics : public QObject {
   };
   TField& Field(QWidget* field);
   bool LeaveField(QWidget* field, TField& entry);
-  bool CheckBeforeMove(QWidget* field, TField& entry);
+  bool CheckBeforeMove(TField& entry);
 
   std::map<QObject*, TField> fields_;
   std::set<QObject*> noChecks_;
