@@ -57,27 +57,94 @@ shot() { if [ -n "$shots" ]; then import -window root "$shots/$1.png"; fi; }
 step "no file yet: cancel the open dialog, name the new file in its options"
 await "Tarifdatei öffnen"
 keys Escape
-await "Optionen der Tarifdatei"
+await "Optionen der Tarifdatei anpassen"
+keys Tab  # from the page tabs into the name
 typed "Tastaturtarif"
 keys Return
-typed "0,05"    # Standardpreis pro Gespräch
+typed "0,05"  # Standardpreis pro Gespräch
 keys Return
-typed "0.12"    # Standardpreis pro Einheit
+typed "0.12"  # Standardpreis pro Einheit
 keys Return
-typed "60"      # Standardlänge einer Einheit
-keys Return
-shot options
-keys alt+u      # Übernehmen
+typed "60"  # Standardlänge einer Einheit
+keys Return Return Return  # network code, CityWeekend box, to the information
+shot 1-options
+keys Tab Tab space  # "Übernehmen"
 sleep 1
 
-step "a new zone with its connection price and monthly fee"
+step "a new zone (F2) with connection price, monthly fee and a no-cost window"
 keys F2
 await "Neue Tarifzone anlegen"
 typed "Stadt"
-keys Tab space   # Taktbasierte Abrechnung stays; next field by Tab
-shot zone
-keys Escape
+keys Return Return  # the name, then the clock-billing box as it is
+typed "0,07"        # Verbindungspreis pro Gespräch
+keys Return
+typed "5.50"  # Monatliche Grundgebühr
+keys Return
+keys Tab Tab Tab Tab space  # two boxes, "Internetzugang...", "Kostenlose Zeiten..."
+await "Kostenlose Zeiten bearbeiten"
+keys Tab Tab space  # the list, "Hinzufügen"
+await "Neuer Eintrag"
+typed "1800"
+keys Return
+typed "0759"
+keys Return
+typed "30,5"
+keys Return  # the check enables "Übernehmen", which takes the focus
+shot 2-nocost-window
+keys Return
+sleep 0.5
+keys Tab Tab Tab space  # "Ändern", "Löschen", "Übernehmen" of the list
+sleep 0.5
+shot 3-zone
+keys Tab space  # "Übernehmen" of the zone dialog
 sleep 1
 
-echo "walk stopped early: the steps after the zone dialog are not written yet" >&2
-exit 1
+step "two entries in the Werktag grid (Insert), prices typed with , and ."
+add_entry() {
+  keys Insert
+  await "Tarif zur Tarifzone Stadt"
+  keys shift+Tab shift+Tab shift+Tab shift+Tab  # from the price back to "Gültig von"
+  typed "$1"
+  keys Return
+  typed "$2"
+  keys Return Return Return  # clock interval and units at the start as they are
+  typed "$3"
+  keys Return
+  typed "$4"
+  keys Return Return Return Return Return  # dates, two boxes, to "Übernehmen"
+  shot "4-entry-$4"
+  keys space
+  sleep 1
+}
+keys Tab Tab  # zone box, Werktag grid
+add_entry 0800 1800 "0,15" Tag
+add_entry 1800 0000 "0.09" Abend
+shot 5-main
+
+step "save (Ctrl+S, Alt+J at the question) and leave (Alt+F4)"
+keys ctrl+s
+await "Bestätigung"
+keys alt+j
+sleep 1.5
+keys alt+F4
+sleep 1.5
+
+step "what the file holds"
+"$build/src/cli/dudode-tarif" dump "$work/prog" RATES.0 >"$work/dump.json"
+python3 - "$work/dump.json" <<'PY'
+import json, sys
+doc = json.load(open(sys.argv[1]))
+zone = doc["Zones"][0]
+found = {
+    "BaseConnectPrice": doc["BaseConnectPrice"], "Price": doc["Price"],
+    "ConnectPrice": zone["ConnectPrice"], "MonthlyFee": zone["MonthlyFee"],
+    "FreeSeconds": zone["WFreeTimes"][0]["FreeSeconds"],
+    "Prices": sorted(e["PricePerUnit"] for e in zone["Werktag"]),
+}
+wanted = {"BaseConnectPrice": 0.05, "Price": 0.12, "ConnectPrice": 0.07, "MonthlyFee": 5.5,
+          "FreeSeconds": 30.5, "Prices": [0.09, 0.15]}
+for key in wanted:
+    print(f"{key}: typed {wanted[key]}, saved {found[key]}")
+sys.exit(0 if found == wanted else 1)
+PY
+echo "keyboard walk: the file holds exactly the typed values"

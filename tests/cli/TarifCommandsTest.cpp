@@ -7,9 +7,12 @@
 
 #include "core/Files.h"
 #include "support/TempDir.h"
+#include "support/TestData.h"
 
 namespace dudode {
 namespace {
+
+using test::TestDataFile;
 
 using test::TTempDir;
 
@@ -23,12 +26,6 @@ std::string Quote(const std::string& arg) {
   std::string quoted = "'";
   for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return quoted + "'";
-}
-
-std::string Data(const std::string& name) {
-  std::string bytes;
-  ReadWholeFile(std::string(DUDODE_TEST_DATA) + name, bytes);
-  return bytes;
 }
 
 class TarifCommandsTest : public ::testing::Test {
@@ -50,7 +47,7 @@ class TarifCommandsTest : public ::testing::Test {
 };
 
 TEST_F(TarifCommandsTest, DumpPrintsTheDocumentAsJson) {
-  dir.Write("RATES.9", Data("tarif/RATES.9"));
+  dir.Write("RATES.9", TestDataFile("tarif/RATES.9"));
   const TRun run = Run({"dump", dir.Dir(), "RATES.9"});
   EXPECT_EQ(0, run.Status);
   EXPECT_EQ("", run.Err);
@@ -130,7 +127,7 @@ TEST_F(TarifCommandsTest, DumpPrintsTheDocumentAsJson) {
 }
 
 TEST_F(TarifCommandsTest, BrokenFileIsDumpedWithOneLinePerMessage) {
-  dir.Write("Rates.hand", Data("tarif/Rates.hand"));
+  dir.Write("Rates.hand", TestDataFile("tarif/Rates.hand"));
   const TRun run = Run({"dump", dir.Dir(), "Rates.hand"});
   EXPECT_EQ(0, run.Status);
   EXPECT_EQ(
@@ -142,7 +139,7 @@ TEST_F(TarifCommandsTest, BrokenFileIsDumpedWithOneLinePerMessage) {
 }
 
 TEST_F(TarifCommandsTest, ResaveWithKeptDateReproducesAWrittenFile) {
-  const std::string bytes = Data("tarif/RATES.42");
+  const std::string bytes = TestDataFile("tarif/RATES.42");
   dir.Write("RATES.42", bytes);
   const TRun run = Run({"resave", dir.Dir(), "RATES.42", "--keep-date"});
   EXPECT_EQ(0, run.Status);
@@ -160,7 +157,7 @@ TEST_F(TarifCommandsTest, ResaveWithKeptDateReproducesAWrittenFile) {
 }
 
 TEST_F(TarifCommandsTest, ResaveRepairsABrokenFile) {
-  dir.Write("Rates.hand", Data("tarif/Rates.hand"));
+  dir.Write("Rates.hand", TestDataFile("tarif/Rates.hand"));
   const TRun run = Run({"resave", dir.Dir(), "Rates.hand", "--keep-date"});
   EXPECT_EQ(0, run.Status);
   EXPECT_EQ(2, std::count(run.Err.begin(), run.Err.end(), '\n'));

@@ -6,31 +6,30 @@
 #include "core/Text.h"
 #include "support/CliRun.h"
 #include "support/TempDir.h"
+#include "support/TestData.h"
 #include "templates/ConnectionTemplate.h"
 #include "templates/PhoneConnectionTemplate.h"
 
 namespace dudode {
 namespace {
 
-using test::TTempDir;
+using test::TestDataFile;
 
-std::string Data(const std::string& name) {
-  std::string bytes;
-  ReadWholeFile(std::string(DUDODE_TEST_DATA) + name, bytes);
-  return bytes;
-}
+using test::TTempDir;
 
 class TemplateCommandsTest : public ::testing::Test {
  protected:
-  test::TCliRun Run(const std::vector<std::string>& args) { return test::RunCli(DUDODE_TARIF_CLI, args, capture); }
+  test::TCliRun Run(const std::vector<std::string>& args) {
+    return test::RunCli(DUDODE_TARIF_CLI, args, capture);
+  }
 
   TTempDir dir;
   TTempDir capture;
 };
 
 TEST_F(TemplateCommandsTest, DumpShowsTheRecordsAsStored) {
-  dir.Write("ConnTemp.dat", Data("templates/ConnTemp.dat"));
-  dir.Write("PhoneTemp.dat", Data("templates/PhoneTemp.dat").substr(0, 63));  // the first record only
+  dir.Write("ConnTemp.dat", TestDataFile("templates/ConnTemp.dat"));
+  dir.Write("PhoneTemp.dat", TestDataFile("templates/PhoneTemp.dat").substr(0, 63));  // the first record only
   const test::TCliRun run = Run({"templates", "dump", dir.Dir()});
   EXPECT_EQ(0, run.Status);
   EXPECT_EQ("", run.Err);
@@ -94,11 +93,14 @@ TEST_F(TemplateCommandsTest, DumpShowsTheRecordsAsStored) {
 }
 
 TEST_F(TemplateCommandsTest, ResaveWritesWhatTheEditorsWouldSave) {
-  dir.Write("Rates.0", Utf8ToCp1252("[COMMON]\r\nFILENAME=Anbieter_X\r\n[REGIONENINDEX]\r\nR0=City,CITY0001\r\n"
-                                    "[AccessInfos_CITY0001]\r\nPhoneNr=0191011\r\n"));
-  dir.Write("Provider.ini", "[PROVIDER]\r\nP0=Netzwerk_S\xFC" "d,NETZ0001\r\n");
-  dir.Write("ConnTemp.dat", Data("templates/ConnTemp.dat"));
-  dir.Write("PhoneTemp.dat", Data("templates/PhoneTemp.dat"));
+  dir.Write("Rates.0",
+            Utf8ToCp1252("[COMMON]\r\nFILENAME=Anbieter_X\r\n[REGIONENINDEX]\r\nR0=City,CITY0001\r\n"
+                         "[AccessInfos_CITY0001]\r\nPhoneNr=0191011\r\n"));
+  dir.Write("Provider.ini",
+            "[PROVIDER]\r\nP0=Netzwerk_S\xFC"
+            "d,NETZ0001\r\n");
+  dir.Write("ConnTemp.dat", TestDataFile("templates/ConnTemp.dat"));
+  dir.Write("PhoneTemp.dat", TestDataFile("templates/PhoneTemp.dat"));
   const test::TCliRun run = Run({"templates", "resave", dir.Dir()});
   EXPECT_EQ(0, run.Status) << run.Err;
   EXPECT_EQ("", run.Err);

@@ -3,7 +3,7 @@
 #include "support/ScriptedMessageBoxes.h"
 #include "zones/EntryCommands.h"
 #include "zones/NoCostForm.h"
-#include "zones/ZoneForm.h"
+#include "zones/ZoneCommands.h"
 #include "zones/ZoneOrder.h"
 #include "zones/ZoneTestSupport.h"
 
