@@ -24,7 +24,7 @@ class MainWindowTest : public test::MainTest {};
 
 TEST_F(MainWindowTest, WindowSizeAndParts) {
   TMain main;
-  EXPECT_EQ(QSize(685, 480), main.size());
+  EXPECT_EQ(QSize(1000, 640), main.size());
   EXPECT_EQ(QSize(608, 480), main.minimumSize());
   for (const char* name :
        {"MainPanel", "TarifComboBox", "TarifStrGrid1", "TarifStrGrid2", "InfoLabel", "Gauge", "ToolBarTop",

@@ -110,10 +110,8 @@ TEST(EntryDlgFieldTest, EndTimeIsAdjustedWhenLeft) {
 
 // Each case types into a fresh dialog and presses "Übernehmen" once.
 TEST(EntryDlgFieldTest, FinalCheckRefusalsKeepTheDialogOpen) {
-  const std::string times =
-      "Die Zeitangaben sind nicht korrekt!\rÜberprüfen Sie die Angaben nochmals!";
-  const std::string dates =
-      "Die Gültigkeitsdaten sind nicht korrekt!\rÜberprüfen Sie die Daten nochmals!";
+  const std::string times = "Die Zeitangaben sind nicht korrekt!\rÜberprüfen Sie die Angaben nochmals!";
+  const std::string dates = "Die Gültigkeitsdaten sind nicht korrekt!\rÜberprüfen Sie die Daten nochmals!";
   const std::string incomplete = "Nicht alle Felder sind korrekt ausgefüllt!";
   struct Case {
     const char* what;
@@ -247,7 +245,7 @@ TEST_F(EntryDlgTest, DeleteAsksForTheSelectedRowAndRefusesAnEmptyOne) {
   {
     TScriptedMessageBoxes boxes;
     boxes.Expect("Sie können diesen Tarif nicht löschen!", idOK,
-                 "Löschen eines Tarifs (City, Werktag, Tarif 1)");
+                 "Löschen eines Tarifs (City, Werktag, Tarif 0)");  // no row is highlighted
     Press("DeleteEntry1Btn");
   }
   Grid(TDayClass::SaSo)->setCurrentCell(1, 0);

@@ -45,6 +45,12 @@ const TKeyAndName& LastZone(const TTarifFile& d) {
   return d.Zones.back();
 }
 
+// The first entry's or window's value; -1 when there is none.
+template <typename T>
+double First(const std::vector<T>& list, double T::*value) {
+  return list.empty() ? -1 : list.front().*value;
+}
+
 using TypedNumbersTest = test::TMainWindowTest;
 
 TEST_F(TypedNumbersTest, EveryNumberFieldKindTakesEitherDecimalSeparator) {
@@ -55,13 +61,13 @@ TEST_F(TypedNumbersTest, EveryNumberFieldKindTakesEitherDecimalSeparator) {
        {"dudode::TNewEditEntryDlg"},
        "PriceEdit",
        TimedEntry,
-       [](const TTarifFile& d) { return d.Zones[0].Werktag.at(0).PricePerUnit; }},
+       [](const TTarifFile& d) { return First(d.Zones[0].Werktag, &TTarifEntry::PricePerUnit); }},
       {"clock interval",
        "AddEntry1Btn",
        {"dudode::TNewEditEntryDlg"},
        "TaktEdit",
        TimedEntry,
-       [](const TTarifFile& d) { return d.Zones[0].Werktag.at(0).Takt; }},
+       [](const TTarifFile& d) { return First(d.Zones[0].Werktag, &TTarifEntry::Takt); }},
       {"connection price",
        "NewZoneToolBtn",
        {kZone},
@@ -98,12 +104,13 @@ TEST_F(TypedNumbersTest, EveryNumberFieldKindTakesEitherDecimalSeparator) {
          Type(Find<QLineEdit>(dlg, "TimeFrom"), "1800");
          Type(Find<QLineEdit>(dlg, "TimeTo"), "1900");
        },
-       [](const TTarifFile& d) { return LastZone(d).WFreeTimes.at(0).FreeSeconds; }},
+       [](const TTarifFile& d) { return First(LastZone(d).WFreeTimes, &TFreeTimeEntry::FreeSeconds); }},
   };
   for (const TNumberField& f : fields) {
     for (const char* typed : {"0,15", "0.15"}) {
       SCOPED_TRACE(std::string(f.what) + " " + typed);
       TTarifFile doc;
+      doc.Takt = 60;  // the file's default clock interval for new entries
       doc.Zones = {test::Zone("City", "CITY0001")};
       Show(doc);
       TModalScript script;
