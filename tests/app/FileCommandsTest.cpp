@@ -195,7 +195,7 @@ TEST_F(FileCommandsTest, NewAsksThenSetsUpAnEmptyFile) {
 
 TEST_F(FileCommandsTest, SaveWithTheDefaultDescriptionAsksForAName) {
   TMain main;
-    Loaded(main);
+  Loaded(main);
   main.Document().FileName = "RATES.2";
   main.Document().Modified = true;
   TScriptedMessageBoxes boxes;
@@ -241,7 +241,7 @@ TEST_F(FileCommandsTest, SaveStopsWithoutAUsableName) {
 
 TEST_F(FileCommandsTest, SaveConfirmationNoWritesNothing) {
   TMain main;
-    Loaded(main);
+  Loaded(main);
   main.Document().FileName = "RATES.2";
   main.Document().Description = "Stadt";
   main.Document().Modified = true;
