@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang clang-format libclang-rt-14-dev ccache pkg-config
-  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev locales
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 if [ "${DUDODE_WITH_XVFB:-0}" = 1 ]; then
@@ -26,4 +26,17 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   $sudo apt-get update
   $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The tests run a second time under a German locale.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  echo "Generating de_DE.UTF-8"
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  if grep -q '^# *de_DE\.UTF-8 UTF-8' /etc/locale.gen; then
+    $sudo sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  elif ! grep -q '^de_DE\.UTF-8 UTF-8' /etc/locale.gen; then
+    echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  fi
+  $sudo locale-gen
 fi

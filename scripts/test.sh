@@ -14,6 +14,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDUDODE_WERROR=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+echo "== All tests again under a German locale =="
+LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 ctest --test-dir build --output-on-failure -j"$jobs"
+
 echo "== Core tests with AddressSanitizer and UndefinedBehaviorSanitizer (clang) =="
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
   -DDUDODE_WITH_GUI=OFF -DDUDODE_WITH_BENCH=OFF -DDUDODE_SANITIZE=ON -DDUDODE_WERROR=ON

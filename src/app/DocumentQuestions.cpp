@@ -19,11 +19,15 @@ bool CloseQuery(const TTarifFile& document, bool busy, const TSaveCommand& save)
   } else {
     question = "Die Angaben wurden nicht gespeichert. Möchten Sie jetzt speichern?";
   }
-  if (ShowMessageBox(question, kCaption, mkBestaetigung, mbYesNo) == idYes) {
-    return save() != TSaveOutcome::Failed;
+  switch (ShowMessageBox(question, kCaption, mkBestaetigung, mbYesNoCancel)) {
+    case idYes:
+      return save() != TSaveOutcome::Failed;
+    case idNo:
+      ShowMessageBox("Die Änderungen gehen damit verloren!", kCaption, mkInformation, mbOK);
+      return true;
+    default:
+      return false;  // "Abbrechen", Escape or the box's close button: nothing is lost
   }
-  ShowMessageBox("Die Änderungen gehen damit verloren!", kCaption, mkInformation, mbOK);
-  return true;
 }
 
 bool AskBeforeReplacing(const TTarifFile& document, const TSaveCommand& save) {

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -29,6 +30,7 @@
 #include "app/PasswordEnterDlg.h"
 #include "app/RegIniFile.h"
 #include "app/StartWindow.h"
+#include "app/ZoneBox.h"
 #include "core/Files.h"
 #include "core/MessageBox.h"
 #include "core/Values.h"
@@ -53,6 +55,8 @@ QString Hint(const char* text) {
 const char* const kAddEntryHint = "Fügt einen Tarif, in die\r\ngewählte Tarifzone, hinzu.";
 const char* const kEditEntryHint = "Ändert den ausge-\r\nwählten Tarif.";
 const char* const kDeleteEntryHint = "Löscht den ausge-\r\nwählten Tarif.";
+const char* const kWindowSection = "Editor";
+const char* const kGeometryKey = "WindowGeometry";
 
 }  // namespace
 
@@ -64,7 +68,9 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
   BuildMenus();
   BuildToolBar();
   UpdateCommandStates();
-  resize(685, 480);
+  // Room for every tool bar command and a whole grid row; a size the user
+  // chose comes back from the settings at start-up.
+  resize(1000, 640);
   setMinimumSize(608, 480);
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 }
@@ -83,11 +89,9 @@ void TMain::BuildPanel() {
   ListsArea->setObjectName("ListsArea");
 
   auto* zoneLabel = new QLabel(QStringLiteral("Tarifzone"), ListsArea);
-  TarifComboBox = new QComboBox(ListsArea);
+  TarifComboBox = new TZoneBox(ListsArea);
   TarifComboBox->setObjectName("TarifComboBox");
-  TarifComboBox->setEditable(false);
   TarifComboBox->setMinimumContentsLength(30);
-  TarifComboBox->installEventFilter(this);
   zoneLabel->setBuddy(TarifComboBox);
   connect(TarifComboBox, &QComboBox::currentIndexChanged, this, [this] { TarifComboBoxChange(); });
   YearsComboBox = new QComboBox(ListsArea);
@@ -311,11 +315,16 @@ void TMain::BuildToolBar() {
   ToolBarTop->setObjectName("ToolBarTop");
   ToolBarTop->setMovable(false);
   ToolBarTop->setFloatable(false);
-  ToolBarTop->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  ToolBarTop->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   ToolBarTop->toggleViewAction()->setVisible(false);
   addToolBar(Qt::TopToolBarArea, ToolBarTop);
-  auto button = [this](const char* name, const char* caption, const char* hint, TCommandId id) {
-    QAction* action = ToolBarTop->addAction(QString::fromUtf8(caption));
+  auto button = [this](const char* name, const char* caption, const char* hint, TCommandId id,
+                       const char* icon) {
+    // The platform's icon theme first, the program's own icons where it has none.
+    const QString iconName = QString::fromLatin1(icon);
+    QAction* action = ToolBarTop->addAction(
+        QIcon::fromTheme(iconName, QIcon(QStringLiteral(":/icons/") + iconName + QStringLiteral(".png"))),
+        QString::fromUtf8(caption));
     action->setObjectName(name);
     Bind(id, action);
     if (hint) {
@@ -326,21 +335,23 @@ void TMain::BuildToolBar() {
       unhinted_.push_back(ToolBarTop->widgetForAction(action));
     }
   };
-  button("ExitToolBtn", "Beenden", nullptr, TCommandId::Exit);
-  button("SaveToolBtn", "Speichern", nullptr, TCommandId::Save);
+  button("ExitToolBtn", "Beenden", nullptr, TCommandId::Exit, "application-exit");
+  button("SaveToolBtn", "Speichern", nullptr, TCommandId::Save, "document-save");
   ToolBarTop->addSeparator();
   button("ReorderToolBtn", "Tarifzonen neu anordnen", "Ordnet die Tarif-\r\nzonen neu an.",
-         TCommandId::ReorderZones);
-  button("NewZoneToolBtn", "Neue Tarifzone", "Erstellt eine neue\r\nTarifzone.", TCommandId::NewZone);
+         TCommandId::ReorderZones, "view-sort-ascending");
+  button("NewZoneToolBtn", "Neue Tarifzone", "Erstellt eine neue\r\nTarifzone.", TCommandId::NewZone,
+         "list-add");
   button("EditZoneToolBtn", "Tarif ändern",
-         "Ändert den Namen\r\nund die Optionen der \r\ngewählten Tarifzone.", TCommandId::EditZone);
+         "Ändert den Namen\r\nund die Optionen der \r\ngewählten Tarifzone.", TCommandId::EditZone,
+         "document-properties");
   button("DeleteZoneToolBtn", "Tarifzone löschen", "Löscht die gewählte\r\nTarifzone.",
-         TCommandId::DeleteZone);
+         TCommandId::DeleteZone, "edit-delete");
   button("CheckToolBtn", "Tarife überprüfen",
-         "Überprüft die Tarife \r\nder gewählten Tarifzone\r\nauf Vollständigkeit.",
-         TCommandId::CheckTariffs);
+         "Überprüft die Tarife \r\nder gewählten Tarifzone\r\nauf Vollständigkeit.", TCommandId::CheckTariffs,
+         "dialog-ok");
   ToolBarTop->addSeparator();
-  button("HelpToolBtn", "  Hilfe  ", nullptr, TCommandId::HelpContents);
+  button("HelpToolBtn", "  Hilfe  ", nullptr, TCommandId::HelpContents, "help-contents");
 }
 
 // ---------------------------------------------------------------- commands
@@ -484,6 +495,7 @@ void TMain::RebuildZoneControls(int current) {
     CheckZoneItem(valid ? current : -1);
     TarifComboBox->setCurrentIndex(valid ? current : -1);
   }
+  for (TDayClass dayClass : kDayClasses) ClearGridHighlight(*Grid(dayClass));
   RebuildGrids();
 }
 
@@ -501,6 +513,8 @@ void TMain::SelectZone(int index) {
     const QSignalBlocker block(TarifComboBox);
     TarifComboBox->setCurrentIndex(index);
   }
+  // Rows of another zone mean nothing here.
+  for (TDayClass dayClass : kDayClasses) ClearGridHighlight(*Grid(dayClass));
   RebuildGrids();
   MainPanel->setFocus();
 }
@@ -532,10 +546,8 @@ QTableWidget* TMain::Grid(TDayClass dayClass) const {
   return dayClass == TDayClass::Werktag ? TarifStrGrid1 : TarifStrGrid2;
 }
 
-// A grid always has a row selected, the first one unless the user chose
-// another; a grid without entries shows one empty row.
 int TMain::HighlightedRow(TDayClass dayClass) const {
-  return std::max(0, Grid(dayClass)->currentRow()) + 1;
+  return HighlightedGridRow(*Grid(dayClass));
 }
 
 void TMain::SelectEntryRow(TDayClass dayClass, int row) {
@@ -578,18 +590,6 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
       std::find(unhinted_.begin(), unhinted_.end(), watched) != unhinted_.end()) {
     return true;
   }
-  if (watched == TarifComboBox) {
-    switch (event->type()) {
-      case QEvent::KeyPress:
-      case QEvent::KeyRelease:
-        // The zone is chosen from the drop-down list only.
-        return static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1;
-      case QEvent::Wheel:
-        return true;
-      default:
-        return false;
-    }
-  }
   if ((watched == TarifStrGrid1 || watched == TarifStrGrid2) &&
       (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
     bool handled = false;
@@ -601,6 +601,7 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
 
 void TMain::closeEvent(QCloseEvent* event) {
   if (CloseQuery(document_, Busy(), [this] { return Save(); })) {
+    StoreWindowGeometry();
     event->accept();
   } else {
     event->ignore();
@@ -614,12 +615,29 @@ void TMain::resizeEvent(QResizeEvent* event) {
 
 // ---------------------------------------------------------------- start-up
 
+// The window's size and place between runs, beside the counter's settings.
+void TMain::StoreWindowGeometry() {
+  TTheRegIniFile reg;
+  reg.SetArea(kSettingsArea);
+  reg.SetSection(kWindowSection);
+  reg.WriteString(kGeometryKey, saveGeometry().toBase64().toStdString());
+}
+
+void TMain::RestoreWindowGeometry() {
+  TTheRegIniFile reg;
+  reg.SetArea(kSettingsArea);
+  reg.SetSection(kWindowSection);
+  const std::string stored = reg.ReadString(kGeometryKey, "");
+  if (!stored.empty()) restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(stored)));
+}
+
 bool TMain::Startup(const TStartupOptions& options) {
   if (IsFileSystemRoot(ProgramDirectory())) {
     ShowMessageBox(kDriveRootText, "", mkFehler, mbOK);
     return false;
   }
   settings_ = ReadProgramSettings();
+  RestoreWindowGeometry();
   std::unique_ptr<TStartWindow> start;
   if (settings_.ShowStartWindow && options.AllowStartWindow) {
     start = std::make_unique<TStartWindow>(options.StartWindowMilliseconds);

@@ -88,6 +88,8 @@ class TMain : public QMainWindow, public TCommandHost {
   // Refills the zone box and the zone menu from the document, checks zone
   // current (none when it is out of range) and rebuilds the grids.
   void RebuildZoneControls(int current);
+  void StoreWindowGeometry();
+  void RestoreWindowGeometry();
   void RebuildGrids();
   void TarifComboBoxChange();
   // Checks the zone menu item of this zone only (-1: none).

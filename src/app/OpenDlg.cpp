@@ -1,7 +1,9 @@
 #include "app/OpenDlg.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -62,6 +64,24 @@ TOpenDlg::TOpenDlg(const std::string& currentFileName, QWidget* parent)
   connect(QuickSearchEdit, &QLineEdit::textChanged, this, &TOpenDlg::QuickSearchEditChange);
   auto* mechanics = new TDialogMechanics(this);
   mechanics->EnterRuns(QuickSearchEdit, [this] { DoubleClick(); });
+  QuickSearchEdit->installEventFilter(this);
+}
+
+bool TOpenDlg::eventFilter(QObject* watched, QEvent* event) {
+  // The arrow and page keys in the quick search field move through the list.
+  if (watched == QuickSearchEdit && event->type() == QEvent::KeyPress) {
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_PageUp:
+      case Qt::Key_PageDown:
+        QApplication::sendEvent(OpenListBox, event);
+        return true;
+      default:
+        break;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void TOpenDlg::showEvent(QShowEvent* event) {
@@ -79,7 +99,7 @@ void TOpenDlg::FillList() {
     OpenListBox->addItem(QString::fromStdString(records_[i].Description));
     if (!currentFileName_.empty() && records_[i].FileName == currentFileName_) current = static_cast<int>(i);
   }
-  SelectLine(current, false);
+  SelectLine(current, true);
 }
 
 void TOpenDlg::SelectLine(int row, bool takeText) {
@@ -91,6 +111,7 @@ void TOpenDlg::SelectLine(int row, bool takeText) {
   if (selected && takeText) {
     settingText_ = true;
     QuickSearchEdit->setText(OpenListBox->item(row)->text());
+    QuickSearchEdit->selectAll();  // typing starts a new search
     settingText_ = false;
   }
   InfoLabel->setText(selected ? QString::fromStdString(TariffFileUpdateText(records_[row].FileName))
@@ -119,7 +140,7 @@ void TOpenDlg::DeleteBtnClick() {
   if (row < 0 || row >= static_cast<int>(records_.size())) return;
   const std::string question =
       "Möchten Sie wirklich die Tarifdatei \"" + OpenListBox->item(row)->text().toStdString() + "\" löschen?";
-  if (ShowMessageBox(question, "", mkBestaetigung, mbYesNo) != idYes) return;
+  if (ShowMessageBox(question, "", mkBestaetigung, mbYesNo | mbDefaultSecond) != idYes) return;
   if (!DeleteTariffFile(records_[row].FileName)) {
     ShowMessageBox("Die Tarifdatei konnte nicht gelöscht werden.", "", mkFehler, mbOK);
     return;

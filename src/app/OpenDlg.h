@@ -26,6 +26,7 @@ class TOpenDlg : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
   void done(int result) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FillList();

@@ -12,8 +12,8 @@ namespace {
 
 // Every message box becomes one line "caption: text" on standard error and
 // is answered with its first button, so that the command goes on.
-int PrintMessageBox(const std::string& text, const std::string& caption, int,
-                    dudode::MessageButtons buttons) {
+int PrintMessageBox(const std::string& text, const std::string& caption, int, dudode::MessageButtons buttons,
+                    int) {
   std::string line = caption + ": " + text;
   for (char& c : line) {
     if (c == '\r' || c == '\n') c = ' ';

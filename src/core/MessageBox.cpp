@@ -1,5 +1,6 @@
 #include "core/MessageBox.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -8,7 +9,7 @@ namespace {
 
 // Without an installed handler (a bare program), the box becomes a line on
 // standard error and the first button answers.
-int PrintingHandler(const std::string& text, const std::string& caption, int, MessageButtons buttons) {
+int PrintingHandler(const std::string& text, const std::string& caption, int, MessageButtons buttons, int) {
   std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
   return FirstButtonResult(buttons);
 }
@@ -50,18 +51,33 @@ MessageButtons NormalizeButtons(int buttons) {
   }
 }
 
-int FirstButtonResult(MessageButtons buttons) {
+std::vector<int> ButtonResults(MessageButtons buttons) {
   switch (buttons) {
     case mbAbortRetryIgnore:
-      return idAbort;
+      return {idAbort, idRetry, idIgnore};
+    case mbOKCancel:
+      return {idOK, idCancel};
     case mbRetryCancel:
-      return idRetry;
+      return {idRetry, idCancel};
     case mbYesNo:
+      return {idYes, idNo};
     case mbYesNoCancel:
-      return idYes;
+      return {idYes, idNo, idCancel};
     default:
-      return idOK;
+      return {idOK};
   }
+}
+
+int FirstButtonResult(MessageButtons buttons) {
+  return ButtonResults(buttons).front();
+}
+
+int EscapeResult(MessageButtons buttons) {
+  const std::vector<int> results = ButtonResults(buttons);
+  for (int wanted : {idCancel, idAbort, idNo}) {
+    if (std::find(results.begin(), results.end(), wanted) != results.end()) return wanted;
+  }
+  return results.front();
 }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
@@ -72,7 +88,10 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
 
 int ShowMessageBox(const std::string& text, const std::string& caption, int kind, int buttons) {
   const std::string shown = caption.empty() ? DefaultCaption(kind) : caption;
-  return Handler()(text, shown, kind, NormalizeButtons(buttons));
+  const MessageButtons set = NormalizeButtons(buttons & ~mbDefaultSecond);
+  const std::vector<int> results = ButtonResults(set);
+  const bool second = (buttons & mbDefaultSecond) != 0 && results.size() > 1;
+  return Handler()(text, shown, kind, set, results[second ? 1 : 0]);
 }
 
 }  // namespace dudode

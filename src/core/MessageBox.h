@@ -4,6 +4,7 @@
 // one that prints.
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace dudode {
 
@@ -19,6 +20,10 @@ enum MessageButtons {
   mbYesNoCancel = 32,
 };
 
+// Added to a button set: the second button ("Nein") is the default, for the
+// questions that delete, so that a stray Enter deletes nothing.
+constexpr int mbDefaultSecond = 0x100;
+
 // Results: the button pressed.
 enum MessageResult { idOK = 1, idCancel = 2, idAbort = 3, idRetry = 4, idIgnore = 5, idYes = 6, idNo = 7 };
 
@@ -26,16 +31,22 @@ enum MessageResult { idOK = 1, idCancel = 2, idAbort = 3, idRetry = 4, idIgnore 
 std::string DefaultCaption(int kind);
 // The button set that the bit set stands for (anything unknown is OK alone).
 MessageButtons NormalizeButtons(int buttons);
+// The results of a set's buttons, in their order.
+std::vector<int> ButtonResults(MessageButtons buttons);
 // The result of the first button of a set (what a box without a user answers).
 int FirstButtonResult(MessageButtons buttons);
+// The result of Escape and of the box's close button: the cancelling button,
+// else "Nein" (a question whose "Nein" discards something has a cancel too).
+int EscapeResult(MessageButtons buttons);
 
-// Receives the resolved caption and button set.
-using MessageBoxHandler =
-    std::function<int(const std::string& text, const std::string& caption, int kind, MessageButtons buttons)>;
+// Receives the resolved caption and button set, and the result of the default button.
+using MessageBoxHandler = std::function<int(const std::string& text, const std::string& caption, int kind,
+                                            MessageButtons buttons, int defaultResult)>;
 
 // Installs a handler and returns the previous one.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 
+// buttons: a button set, optionally with mbDefaultSecond.
 int ShowMessageBox(const std::string& text, const std::string& caption = {}, int kind = mkFehler,
                    int buttons = mbOK);
 

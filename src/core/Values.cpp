@@ -302,14 +302,35 @@ std::string NumberText(double x) {
   return Fixed(x, 4);
 }
 
+std::string FixedText(double x, int decimals, std::string_view decimalSeparator) {
+  std::string text = Fixed(x, decimals);
+  if (const auto dot = text.find('.'); dot != std::string::npos) text.replace(dot, 1, decimalSeparator);
+  return text;
+}
+
+bool ParseTypedNumber(std::string_view text, std::string_view decimalSeparator, double& value) {
+  std::string s = RemoveBlanks(text);
+  if (!decimalSeparator.empty()) s = ReplaceAll(s, decimalSeparator, ".");
+  for (char& c : s) {
+    if (c == ',') c = '.';
+  }
+  if (s.empty()) {
+    value = 0;
+    return true;
+  }
+  bool ok = false;
+  const double parsed = ParseNumber(s, &ok);
+  if (ok) value = parsed;
+  return ok;
+}
+
 std::string IntegerText(long long n) {
   return std::to_string(n);
 }
 
 std::string PriceText(double x) {
   const RegionalSettings& r = Regional();
-  std::string number = Fixed(x, 4);
-  if (const auto dot = number.find('.'); dot != std::string::npos) number.replace(dot, 1, r.DecimalSeparator);
+  const std::string number = FixedText(x, 4, r.DecimalSeparator);
   switch (r.CurrencyFormat) {
     case 3:
       return number + " " + r.CurrencySymbol;

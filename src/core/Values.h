@@ -62,8 +62,12 @@ std::string WeekdayNames(TDaySet set);
 TRelationSet ParseRelations(std::string_view text);
 std::string RelationsText(TRelationSet set);
 
-// Numbers and prices.
+// Numbers and prices. None of these follows the C library's locale.
 std::string NumberText(double x);  // four decimals, "." as decimal point
+std::string FixedText(double x, int decimals, std::string_view decimalSeparator = ".");
+// A number as a user types it: blanks ignored, ",", "." or decimalSeparator as
+// decimal point, empty text is 0. False when the text is no number.
+bool ParseTypedNumber(std::string_view text, std::string_view decimalSeparator, double& value);
 std::string IntegerText(long long n);
 std::string PriceText(double x);
 std::string MoneyText(double x);

@@ -90,7 +90,7 @@ bool TProviderEditor::DeleteProvider() {
   }
   const std::string question = "Möchten Sie den Provider \"" +
                                providers_[static_cast<std::size_t>(selected_)].Name + "\" wirklich löschen?";
-  if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo) != idYes) return false;
+  if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo | mbDefaultSecond) != idYes) return false;
   modified_ = true;
   providers_.erase(providers_.begin() + selected_);
   Select(0);
@@ -141,7 +141,8 @@ bool TProviderEditor::DeleteEntry(TDayClass dayClass, int row) {
     ShowMessageBox(kCannotDeleteEntryMessage, caption, mkFehler, mbOK);
     return false;
   }
-  if (ShowMessageBox(kDeleteEntryQuestion, caption, mkBestaetigung, mbYesNo) != idYes) return false;
+  if (ShowMessageBox(kDeleteEntryQuestion, caption, mkBestaetigung, mbYesNo | mbDefaultSecond) != idYes)
+    return false;
   modified_ = true;
   list->erase(list->begin() + index);
   SortProviderEntries(*list);
@@ -190,7 +191,7 @@ TSaveOutcome TProviderEditor::Write(const std::string& fileName, const std::func
 
 TCloseAction ProviderCloseAction(bool modified) {
   if (!modified) return TCloseAction::Close;
-  switch (ShowMessageBox(kCloseQuestion, {}, mkBestaetigung, mbYesNo)) {
+  switch (ShowMessageBox(kCloseQuestion, {}, mkBestaetigung, mbYesNoCancel)) {
     case idYes:
       return TCloseAction::Save;
     case idNo:

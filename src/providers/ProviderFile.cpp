@@ -162,9 +162,7 @@ void ReadEntries(TTheIniFile& ini, const std::string& key, const std::string& st
 
 // Rounded to a whole number (ties to even) and written without decimals.
 std::string WholeText(double value) {
-  char buffer[400];
-  std::snprintf(buffer, sizeof buffer, "%.0f", std::nearbyint(value) + 0.0);
-  return buffer;
+  return FixedText(std::nearbyint(value) + 0.0, 0);
 }
 
 std::string EntryText(const TProviderEntry& entry) {

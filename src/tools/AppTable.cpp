@@ -89,7 +89,7 @@ bool TAppTable::Remove(int row) {
   if (IsPlaceholder(row)) return false;
   const std::string question =
       "Möchten Sie wirklich die Anwendung " + rows_[static_cast<std::size_t>(row)].TapiName + " löschen?";
-  if (ShowMessageBox(question, "", mkBestaetigung, mbYesNo) != idYes) return false;
+  if (ShowMessageBox(question, "", mkBestaetigung, mbYesNo | mbDefaultSecond) != idYes) return false;
   rows_.erase(rows_.begin() + row);
   if (rows_.empty()) rows_.emplace_back();
   return true;

@@ -104,7 +104,7 @@ bool THolidayList::Remove(int index) {
   if (!HasSelection(index)) return false;
   const std::string question =
       "Möchten Sie den Eintrag " + lines_[static_cast<std::size_t>(index)] + " wirklich löschen?";
-  if (ShowMessageBox(question, "", mkBestaetigung, mbYesNo) != idYes) return false;
+  if (ShowMessageBox(question, "", mkBestaetigung, mbYesNo | mbDefaultSecond) != idYes) return false;
   lines_.erase(lines_.begin() + index);
   return true;
 }

@@ -14,6 +14,7 @@
 #include "core/RegionalSettings.h"
 #include "core/Text.h"
 #include "ui/DialogMechanics.h"
+#include "ui/MaskedEdit.h"
 #include "ui/NumberEdit.h"
 #include "ui/RunModal.h"
 
@@ -76,7 +77,7 @@ QWidget* TTarifOptionsDlg::BuildFilePage() {
   CWChckBox2431 =
       new QCheckBox(QStringLiteral(" Der CityWeekend - Tarif gilt auch am 24.12. und 31.12.."), filePage);
   CWChckBox2431->setObjectName("CWChckBox2431");
-  AccessCodeEdit = new QLineEdit(filePage);
+  AccessCodeEdit = new TMaskedEdit(filePage);
   AccessCodeEdit->setObjectName("AccessCodeEdit");
   AccessCodeEdit->setInputMask(QString(kMaxAccessCodeDigits, QChar('0')) + QStringLiteral("; "));
 

@@ -1,8 +1,5 @@
 #include "tools/VatAdjustment.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "core/Values.h"
 
 namespace dudode {
@@ -28,10 +25,8 @@ double AdjustPrice(double price, int oldRate, int newRate) {
   const double net = static_cast<double>(static_cast<long double>(price) - tax);
   const double gross = static_cast<double>(static_cast<long double>(newRate) * net / 100 + net);
   // Four decimals by way of the text, whose rounding is exact and takes the
-  // even digit on a tie.
-  char text[512];
-  std::snprintf(text, sizeof text, "%.4f", gross);
-  return std::strtod(text, nullptr) + 0.0;
+  // even digit on a tie; the text never depends on the locale.
+  return ParseNumber(NumberText(gross)) + 0.0;
 }
 
 void AdjustVat(TTarifFile& document, int oldRate, int newRate,

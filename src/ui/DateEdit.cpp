@@ -5,7 +5,7 @@
 
 namespace dudode {
 
-TDateEdit::TDateEdit(QWidget* parent) : QLineEdit(parent) {
+TDateEdit::TDateEdit(QWidget* parent) : TMaskedEdit(parent) {
   const QString sep = QStringLiteral("\\") + QString::fromStdString(Regional().DateSeparator);
   setInputMask(QStringLiteral("99") + sep + QStringLiteral("99") + sep + QStringLiteral(";_"));
   SetDdmm("0101");

@@ -1,12 +1,13 @@
 #pragma once
 // The date field of every dialog: day and month DD.MM. with the locale's date
 // separator; the year is never part of a tariff date.
-#include <QLineEdit>
 #include <string>
+
+#include "ui/MaskedEdit.h"
 
 namespace dudode {
 
-class TDateEdit : public QLineEdit {
+class TDateEdit : public TMaskedEdit {
   Q_OBJECT
  public:
   explicit TDateEdit(QWidget* parent = nullptr);

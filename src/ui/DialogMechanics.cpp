@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
+#include <utility>
 
 namespace dudode {
 namespace {
@@ -89,6 +90,16 @@ bool TDialogMechanics::LeaveField(QWidget* field, TField& entry) {
   return ok;
 }
 
+bool TDialogMechanics::CheckBeforeMove(TField& entry) {
+  if (!entry.Check || CheckRunning()) return true;
+  entry.Checked = false;
+  ++RunningChecks();
+  const bool ok = entry.Check();
+  --RunningChecks();
+  entry.Checked = ok;
+  return ok;
+}
+
 bool TDialogMechanics::eventFilter(QObject* watched, QEvent* event) {
   auto it = fields_.find(watched);
   if (it == fields_.end()) return false;
@@ -97,17 +108,19 @@ bool TDialogMechanics::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
-      if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        if (entry.EnterAction) {
-          entry.EnterAction();
-          return true;
-        }
-        if (entry.EnterMovesFocus) {
-          MoveFocusOn(field);
-          return true;
-        }
-        return false;
+      const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+      const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+      entry.Checked = false;
+      if (enter && entry.EnterAction) {
+        entry.EnterAction();
+        return true;
       }
+      if ((tab || (enter && entry.EnterMovesFocus)) && !CheckBeforeMove(entry)) return true;
+      if (enter && entry.EnterMovesFocus) {
+        MoveFocusOn(field);
+        return true;
+      }
+      if (enter || tab) return false;
       if (entry.Filter && IsTypedCharacter(*key) && !entry.Filter(key->text())) return true;
       return false;
     }
@@ -115,6 +128,7 @@ bool TDialogMechanics::eventFilter(QObject* watched, QEvent* event) {
       // Another window taking the focus (a message box, a menu) is no leaving.
       const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
       if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+      if (std::exchange(entry.Checked, false)) return false;
       LeaveField(field, entry);
       return false;
     }

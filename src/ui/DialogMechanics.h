@@ -26,7 +26,9 @@ class TDialogMechanics : public QObject {
   void CheckOnLeave(QWidget* field, std::function<bool()> check);
   // Each typed character passes the filter first; false drops it.
   void FilterKeys(QWidget* field, std::function<bool(const QString& character)> filter);
-  // Moving the focus onto this control (a cancel button) runs no check.
+  // Clicking this control (a cancel button) runs no check. Tab and Enter
+  // check a field before the focus moves, so that a button the check
+  // enables is the next control.
   void NoChecksFor(QWidget* control);
 
   // Moves the focus from the field to the next control that takes it.
@@ -43,9 +45,11 @@ class TDialogMechanics : public QObject {
     std::function<void()> EnterAction;
     std::function<bool()> Check;
     std::function<bool(const QString&)> Filter;
+    bool Checked = false;  // checked by Tab or Enter; the focus-out that follows needs no check
   };
   TField& Field(QWidget* field);
   bool LeaveField(QWidget* field, TField& entry);
+  bool CheckBeforeMove(TField& entry);
 
   std::map<QObject*, TField> fields_;
   std::set<QObject*> noChecks_;

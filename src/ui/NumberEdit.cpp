@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <algorithm>
-#include <cmath>
 
 #include "core/RegionalSettings.h"
 #include "core/Values.h"
@@ -43,21 +42,7 @@ double TNumberEdit::Limit(double value) const {
 }
 
 bool TNumberEdit::Parse(const QString& text, double& value) const {
-  QString t = text.trimmed();
-  t.remove(' ');
-  if (t.isEmpty()) {
-    value = 0;
-    return true;
-  }
-  t.replace(DecimalSeparator(), QStringLiteral("."));
-  t.replace(',', '.');
-  // Not strtod: the process's C locale is the user's, and a German one
-  // stops at the ".".
-  bool ok = false;
-  const double parsed = ParseNumber(t.toStdString(), &ok);
-  if (!ok) return false;
-  value = parsed;
-  return true;
+  return ParseTypedNumber(text.toStdString(), Regional().DecimalSeparator, value);
 }
 
 double TNumberEdit::Value() const {
@@ -67,9 +52,7 @@ double TNumberEdit::Value() const {
 
 void TNumberEdit::SetValue(double value) {
   lastValue_ = Limit(value);
-  QString text = QString::number(lastValue_, 'f', decimals_);
-  text.replace('.', DecimalSeparator());
-  setText(text);
+  setText(QString::fromStdString(FixedText(lastValue_, decimals_, Regional().DecimalSeparator)));
 }
 
 void TNumberEdit::keyPressEvent(QKeyEvent* event) {

@@ -8,31 +8,28 @@
 namespace dudode {
 namespace {
 
+// The German text and role of a button by its result; mnemonics for the keyboard.
 struct TButtonSpec {
   const char* Text;
   QMessageBox::ButtonRole Role;
-  int Result;
 };
 
-std::vector<TButtonSpec> ButtonsOf(MessageButtons buttons) {
-  switch (buttons) {
-    case mbAbortRetryIgnore:
-      return {{"Abbrechen", QMessageBox::RejectRole, idAbort},
-              {"Wiederholen", QMessageBox::AcceptRole, idRetry},
-              {"Ignorieren", QMessageBox::AcceptRole, idIgnore}};
-    case mbOKCancel:
-      return {{"OK", QMessageBox::AcceptRole, idOK}, {"Abbrechen", QMessageBox::RejectRole, idCancel}};
-    case mbRetryCancel:
-      return {{"Wiederholen", QMessageBox::AcceptRole, idRetry},
-              {"Abbrechen", QMessageBox::RejectRole, idCancel}};
-    case mbYesNo:
-      return {{"Ja", QMessageBox::YesRole, idYes}, {"Nein", QMessageBox::NoRole, idNo}};
-    case mbYesNoCancel:
-      return {{"Ja", QMessageBox::YesRole, idYes},
-              {"Nein", QMessageBox::NoRole, idNo},
-              {"Abbrechen", QMessageBox::RejectRole, idCancel}};
+TButtonSpec SpecOf(int result) {
+  switch (result) {
+    case idCancel:
+      return {"Abbre&chen", QMessageBox::RejectRole};
+    case idAbort:
+      return {"Abbre&chen", QMessageBox::RejectRole};
+    case idRetry:
+      return {"&Wiederholen", QMessageBox::AcceptRole};
+    case idIgnore:
+      return {"&Ignorieren", QMessageBox::AcceptRole};
+    case idYes:
+      return {"&Ja", QMessageBox::YesRole};
+    case idNo:
+      return {"&Nein", QMessageBox::NoRole};
     default:
-      return {{"OK", QMessageBox::AcceptRole, idOK}};
+      return {"OK", QMessageBox::AcceptRole};
   }
 }
 
@@ -54,7 +51,7 @@ const char* const kResultProperty = "dudodeResult";
 }  // namespace
 
 std::unique_ptr<QMessageBox> BuildMessageBox(const std::string& text, const std::string& caption, int kind,
-                                             MessageButtons buttons) {
+                                             MessageButtons buttons, int defaultResult) {
   auto box = std::make_unique<QMessageBox>(QApplication::activeWindow());
   box->setWindowTitle(QString::fromStdString(caption));
   // Texts use CR as line break; Qt wants LF.
@@ -62,25 +59,27 @@ std::unique_ptr<QMessageBox> BuildMessageBox(const std::string& text, const std:
       QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n'));
   box->setIcon(IconOf(kind));
   box->setWindowModality(Qt::ApplicationModal);
-  const std::vector<TButtonSpec> specs = ButtonsOf(buttons);
-  for (std::size_t i = 0; i < specs.size(); ++i) {
-    QPushButton* button = box->addButton(QString::fromUtf8(specs[i].Text), specs[i].Role);
-    button->setProperty(kResultProperty, specs[i].Result);
-    if (i == 0) box->setDefaultButton(button);
+  const std::vector<int> results = ButtonResults(buttons);
+  const int escape = EscapeResult(buttons);
+  for (int result : results) {
+    const TButtonSpec spec = SpecOf(result);
+    QPushButton* button = box->addButton(QString::fromUtf8(spec.Text), spec.Role);
+    button->setProperty(kResultProperty, result);
+    if (result == defaultResult) box->setDefaultButton(button);
+    if (result == escape) box->setEscapeButton(button);
   }
-  // Escape: Qt picks the cancelling button of the set (or the only one).
   return box;
 }
 
 void InstallQtMessageBox() {
-  SetMessageBoxHandler(
-      [](const std::string& text, const std::string& caption, int kind, MessageButtons buttons) {
-        std::unique_ptr<QMessageBox> box = BuildMessageBox(text, caption, kind, buttons);
-        box->exec();
-        QAbstractButton* clicked = box->clickedButton();
-        if (!clicked) return buttons == mbOK ? int(idOK) : int(idCancel);
-        return clicked->property(kResultProperty).toInt();
-      });
+  SetMessageBoxHandler([](const std::string& text, const std::string& caption, int kind,
+                          MessageButtons buttons, int defaultResult) {
+    std::unique_ptr<QMessageBox> box = BuildMessageBox(text, caption, kind, buttons, defaultResult);
+    box->exec();
+    QAbstractButton* clicked = box->clickedButton();
+    if (!clicked) return EscapeResult(buttons);
+    return clicked->property(kResultProperty).toInt();
+  });
 }
 
 }  // namespace dudode

@@ -9,9 +9,10 @@ class QMessageBox;
 
 namespace dudode {
 
-// Builds the box for a message: the kind's icon, the German buttons of the set.
+// Builds the box for a message: the kind's icon, the German buttons of the set
+// with their default and the button that Escape and the close button take.
 std::unique_ptr<QMessageBox> BuildMessageBox(const std::string& text, const std::string& caption, int kind,
-                                             MessageButtons buttons);
+                                             MessageButtons buttons, int defaultResult);
 // Makes ShowMessageBox show real, application-modal boxes.
 void InstallQtMessageBox();
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFontMetrics>
 #include <utility>
 
 namespace dudode {
@@ -10,9 +11,21 @@ ModalDriver& Driver() {
   static ModalDriver driver;
   return driver;
 }
+
+// A caption wider than its window is cut by the window manager: widen the
+// dialog so that the whole caption fits beside the title bar's buttons.
+void FitCaption(QDialog& dialog) {
+  QFont font = dialog.font();
+  font.setBold(true);
+  const int needed = QFontMetrics(font).horizontalAdvance(dialog.windowTitle()) + 160;
+  dialog.ensurePolished();
+  const QSize size = dialog.testAttribute(Qt::WA_Resized) ? dialog.size() : dialog.sizeHint();
+  if (size.width() < needed) dialog.resize(needed, size.height());
+}
 }  // namespace
 
 int RunModal(QDialog& dialog) {
+  FitCaption(dialog);
   if (!Driver()) return dialog.exec();
   dialog.setWindowModality(Qt::ApplicationModal);
   dialog.show();

@@ -6,7 +6,7 @@
 
 namespace dudode {
 
-TTimeEdit::TTimeEdit(QWidget* parent) : QLineEdit(parent) {
+TTimeEdit::TTimeEdit(QWidget* parent) : TMaskedEdit(parent) {
   const QString sep = QString::fromStdString(Regional().TimeSeparator);
   setInputMask(QStringLiteral("99\\") + sep + QStringLiteral("99;_"));
   SetSeconds(0);

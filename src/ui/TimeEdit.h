@@ -1,12 +1,13 @@
 #pragma once
 // The time field of every dialog: HH:MM with the locale's time separator.
-#include <QLineEdit>
 #include <cstdint>
 #include <string>
 
+#include "ui/MaskedEdit.h"
+
 namespace dudode {
 
-class TTimeEdit : public QLineEdit {
+class TTimeEdit : public TMaskedEdit {
   Q_OBJECT
  public:
   explicit TTimeEdit(QWidget* parent = nullptr);

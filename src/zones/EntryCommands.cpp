@@ -95,7 +95,7 @@ TCommandResult DeleteEntryCommand(TTarifFile& document, int zoneIndex, TDayClass
     ShowMessageBox(kCannotDeleteMessage, caption, mkFehler, mbOK);
     return {};
   }
-  if (ShowMessageBox(kDeleteQuestion, caption, mkBestaetigung, mbYesNo) != idYes) return {};
+  if (ShowMessageBox(kDeleteQuestion, caption, mkBestaetigung, mbYesNo | mbDefaultSecond) != idYes) return {};
   document.Modified = true;
   TTarifEntryList& list = document.Zones[static_cast<std::size_t>(zoneIndex)].Entries(dayClass);
   list.erase(list.begin() + index);
@@ -111,7 +111,7 @@ TCommandResult CopyAllEntriesCommand(TTarifFile& document, int zoneIndex, TDayCl
   const TDayClass source = Other(target);
   const std::string question = "Möchten Sie wirklich alle Einträge aus \"" + DayClassName(source) +
                                "\" in \"" + DayClassName(target) + "\" kopieren?";
-  if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo) != idYes) return {};
+  if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo | mbDefaultSecond) != idYes) return {};
   document.Modified = true;
   TKeyAndName& zone = document.Zones[static_cast<std::size_t>(zoneIndex)];
   const TTarifEntryList& from = zone.Entries(source);
@@ -120,7 +120,7 @@ TCommandResult CopyAllEntriesCommand(TTarifFile& document, int zoneIndex, TDayCl
   if (to.size() + from.size() > kMaxEntriesPerList) {
     const std::string replace = std::string(kCopyLimitMessage) + " Sollen die bisherigen Tarife für \"" +
                                 DayClassName(target) + "\" gelöscht werden?";
-    copy = ShowMessageBox(replace, {}, mkBestaetigung, mbYesNo) == idYes;
+    copy = ShowMessageBox(replace, {}, mkBestaetigung, mbYesNo | mbDefaultSecond) == idYes;
     if (copy) to.clear();
   }
   if (copy) {

@@ -1,7 +1,5 @@
 #include "zones/GridTexts.h"
 
-#include <cstdio>
-
 #include "core/RegionalSettings.h"
 #include "core/Values.h"
 
@@ -9,17 +7,13 @@ namespace dudode {
 namespace {
 
 std::string UnitsText(std::int32_t units) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%5d", static_cast<int>(units));
-  return std::string(buffer) + " Einheit(en)";
+  const std::string digits = IntegerText(units);
+  return std::string(digits.size() < 5 ? 5 - digits.size() : 0, ' ') + digits + " Einheit(en)";
 }
 
 // Four decimals with the locale's decimal separator.
 std::string LocalNumberText(double value) {
-  std::string text = NumberText(value);
-  const std::size_t point = text.find('.');
-  if (point != std::string::npos) text.replace(point, 1, Regional().DecimalSeparator);
-  return text;
+  return FixedText(value, 4, Regional().DecimalSeparator);
 }
 
 std::string ValidityText(const TTarifEntry& entry) {

@@ -48,6 +48,17 @@ TNewEditEntryDlg::TNewEditEntryDlg(const TEntryForm& form, const QString& captio
   ShowForm();
 }
 
+// Pressed and released days must differ at a glance, also while the buttons
+// are disabled (CityWeekend); the styles' own checked look is too faint.
+constexpr const char* kDayButtonStyle =
+    "QToolButton { min-width: 2.2em; padding: 3px; border: 1px solid palette(mid); border-radius: 3px;"
+    " background: palette(base); color: palette(text); }"
+    "QToolButton:checked { background: palette(highlight); color: palette(highlighted-text);"
+    " border: 1px solid palette(shadow); font-weight: bold; }"
+    "QToolButton:disabled { color: palette(mid); }"
+    "QToolButton:checked:disabled { background: palette(mid); color: palette(base); }"
+    "QToolButton:focus { border: 2px solid palette(text); }";
+
 void TNewEditEntryDlg::BuildControls() {
   struct TDay {
     int Code;
@@ -62,6 +73,7 @@ void TNewEditEntryDlg::BuildControls() {
     button->setObjectName(day.Name);
     button->setText(QString::fromUtf8(day.Text));
     button->setCheckable(true);
+    button->setStyleSheet(QString::fromLatin1(kDayButtonStyle));
     dayButtons_[static_cast<std::size_t>(day.Code)] = button;
   }
   EntryTimeFrom = new TTimeEdit(this);

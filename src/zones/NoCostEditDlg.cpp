@@ -31,10 +31,10 @@ TNoCostEditDlg::TNoCostEditDlg(const TNoCostEditForm& form, QWidget* parent) : Q
   TimeEdit->SetRange(0, 9999);
   ApplyBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
   ApplyBtn->setObjectName("ApplyBtn");
-  ApplyBtn->setAutoDefault(false);
+  ApplyBtn->setDefault(true);
   CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   CancelBtn->setObjectName("CancelBtn");
-  CancelBtn->setAutoDefault(false);
+
   connect(ApplyBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -29,7 +29,9 @@ void TNoCostEditForm::Open() {
   const TNoCostControl keep = focus_;
   if (CheckClockText(TimeFrom).State != TClockState::Blank) LeaveTimeFrom();
   if (CheckClockText(TimeTo).State != TClockState::Blank) LeaveTimeTo();
-  SecondsValid = !SecondsShown;
+  // A window being changed brings its seconds: they count as checked, or
+  // "Übernehmen" could never be reached without retyping them.
+  SecondsValid = !SecondsShown || Seconds != 0;
   focus_ = keep;  // the window is not visible yet: nothing to return to
 }
 

@@ -29,8 +29,8 @@ class TNoCostEditForm {
   bool ToValid = false;
   bool SecondsValid = false;
 
-  // Filled time fields are checked as when they are left; the seconds count
-  // as valid only when their field is hidden.
+  // Filled fields are checked as when they are left, without messages;
+  // hidden seconds count as valid.
   void Open();
   void LeaveTimeFrom();
   void LeaveTimeTo();

@@ -48,6 +48,11 @@ QWidget* TNoCostsDlg::BuildPage(TDayClass dayClass, const char* prefix) {
   p.List->setObjectName(pre + "List");
   p.List->setHeaderLabels({QStringLiteral("von"), QStringLiteral("bis"), QStringLiteral("Dauer")});
   p.List->setRootIsDecorated(false);
+  // Room for a whole row: "Dauer" with four decimals is the widest column.
+  p.List->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  const QFontMetrics metrics = p.List->fontMetrics();
+  p.List->setMinimumWidth(2 * metrics.horizontalAdvance(QStringLiteral("00:00:00 Uhr  ")) +
+                          metrics.horizontalAdvance(QStringLiteral("9999,0000 Sekunde(n)  ")) + 40);
   p.List->setSelectionMode(QAbstractItemView::SingleSelection);
   p.List->setEditTriggers(QAbstractItemView::NoEditTriggers);
   p.AddBtn = new QPushButton(QStringLiteral("Hinzufügen"), widget);

@@ -1,6 +1,5 @@
 #include "zones/TarifGrid.h"
 
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <algorithm>
@@ -14,25 +13,9 @@ void SetupTarifGrid(QTableWidget& grid) {
   QStringList titles;
   for (const TTarifGridColumn& column : kTarifGridColumnLayout) titles << QString::fromUtf8(column.Title);
   grid.setHorizontalHeaderLabels(titles);
-  // The layout's widths were made for a smaller font: widen a column where a
-  // typical cell or its title would not fit, so that no text is cut at start.
-  TTarifEntry typical;
-  typical.StartSec = 8 * 3600;
-  typical.EndSec = 17 * 3600 + 59 * 60 + 59;
-  typical.Takt = 60;
-  typical.PricePerUnit = 0.12;
-  typical.DateFrom = "0101";
-  typical.DateTo = "3112";
-  typical.Weekdays = ParseWeekdays("23456");
-  const TTarifGridRow sample = EntryCellTexts(typical);
-  const QFontMetrics metrics(grid.font());
-  const QFontMetrics headerMetrics(grid.horizontalHeader()->font());
-  for (int i = 0; i < kTarifGridColumns; ++i) {
-    const int cell = metrics.horizontalAdvance(QString::fromStdString(sample[i])) + 12;
-    const int title = headerMetrics.horizontalAdvance(titles[i]) + 16;
-    grid.setColumnWidth(i, std::max({kTarifGridColumnLayout[i].Width, cell, title}));
-  }
-  grid.horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  // Every text whole at any window size; the last column takes the rest.
+  grid.horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  grid.horizontalHeader()->setStretchLastSection(true);
   grid.horizontalHeader()->setHighlightSections(false);
   grid.verticalHeader()->setVisible(false);
   grid.verticalHeader()->setDefaultSectionSize(17 * grid.logicalDpiY() / 96);
@@ -41,10 +24,16 @@ void SetupTarifGrid(QTableWidget& grid) {
   grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid.setWordWrap(false);
   grid.setRowCount(1);
+  // Without a highlight there is no current row either, so that nothing acts
+  // on a row the user cannot see.
+  QObject::connect(grid.selectionModel(), &QItemSelectionModel::selectionChanged, &grid, [&grid] {
+    if (!grid.selectionModel()->hasSelection())
+      grid.selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+  });
 }
 
 void FillTarifGrid(QTableWidget& grid, const TTarifEntryList* entries) {
-  const int current = grid.currentRow();
+  const int highlighted = HighlightedGridRow(grid);
   grid.clearContents();
   grid.setRowCount(1);
   if (!entries) return;
@@ -55,7 +44,17 @@ void FillTarifGrid(QTableWidget& grid, const TTarifEntryList* entries) {
       grid.setItem(static_cast<int>(r), c, new QTableWidgetItem(QString::fromStdString(rows[r][c])));
     }
   }
-  if (current >= 0) grid.setCurrentCell(std::min(current, grid.rowCount() - 1), 0);
+  if (highlighted > 0) grid.selectRow(std::min(highlighted, grid.rowCount()) - 1);
+}
+
+int HighlightedGridRow(const QTableWidget& grid) {
+  const QModelIndexList rows = grid.selectionModel()->selectedRows();
+  return rows.isEmpty() ? 0 : rows.front().row() + 1;
+}
+
+void ClearGridHighlight(QTableWidget& grid) {
+  grid.clearSelection();
+  grid.selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
 }  // namespace dudode

@@ -41,6 +41,27 @@ bool SameOptions(const TKeyAndName& a, const TKeyAndName& b) {
          a.Access.NichtBundesweit == b.Access.NichtBundesweit;
 }
 
+std::string NewZoneNameRefusal(const TTarifFile& document, const std::string& name) {
+  const std::string bare = RemoveAmpersand(name);
+  for (const TKeyAndName& zone : document.Zones) {
+    const std::string boxText = ZoneBoxText(zone);
+    if (SameBoxName(boxText, name) || SameBoxName(boxText, bare))
+      return "Es existiert bereits eine Tarifzone mit dem Namen \"" + name + "\"!";
+  }
+  return {};
+}
+
+// Another zone of exactly this name (blanks shown) refuses a rename; a change
+// of letter case alone is allowed.
+std::string RenameRefusal(const TTarifFile& document, std::size_t zoneIndex, const std::string& name) {
+  if (name == document.Zones[zoneIndex].MenuCaption()) return {};
+  for (std::size_t i = 0; i < document.Zones.size(); ++i) {
+    if (i != zoneIndex && document.Zones[i].MenuCaption() == name)
+      return "Es existiert bereits ein Tarif mit dem Namen \"" + RemoveAmpersand(name) + "\"!";
+  }
+  return {};
+}
+
 }  // namespace
 
 TCommandResult NewZoneCommand(TTarifFile& document, const TZoneDialogRunner& runDialog) {
@@ -49,18 +70,10 @@ TCommandResult NewZoneCommand(TTarifFile& document, const TZoneDialogRunner& run
     return {};
   }
   TZoneForm form = NewZoneForm(document);
-  if (!runDialog(form)) return {};
-  const std::string bare = RemoveAmpersand(form.Name);
-  for (const TKeyAndName& zone : document.Zones) {
-    const std::string boxText = ZoneBoxText(zone);
-    if (SameBoxName(boxText, form.Name) || SameBoxName(boxText, bare)) {
-      ShowMessageBox("Es existiert bereits eine Tarifzone mit dem Namen \"" + form.Name + "\"!", {}, mkFehler,
-                     mbOK);
-      return {};
-    }
-  }
+  form.NameRefusal = [&document](const std::string& name) { return NewZoneNameRefusal(document, name); };
+  if (!runDialog(form) || !NewZoneNameRefusal(document, form.Name).empty()) return {};
   TKeyAndName zone = OptionsOf(form);
-  zone.Key = NewZoneKey(bare, document.ZoneKeys());
+  zone.Key = NewZoneKey(RemoveAmpersand(form.Name), document.ZoneKeys());
   zone.SetMenuCaption(form.Name);
   zone.WFreeTimes = form.WFreeTimes;
   zone.FFreeTimes = form.FFreeTimes;
@@ -74,7 +87,11 @@ TCommandResult ChangeZoneCommand(TTarifFile& document, int zoneIndex, const TZon
   if (!ValidZone(document, zoneIndex)) zoneIndex = 0;
   TKeyAndName& zone = document.Zones[static_cast<std::size_t>(zoneIndex)];
   TZoneForm form = EditZoneForm(zone);
-  if (!runDialog(form)) return {};
+  const auto index = static_cast<std::size_t>(zoneIndex);
+  form.NameRefusal = [&document, index](const std::string& name) {
+    return RenameRefusal(document, index, name);
+  };
+  if (!runDialog(form) || !RenameRefusal(document, index, form.Name).empty()) return {};
 
   if (form.NoCostsConfirmed) {
     document.Modified = true;
@@ -96,15 +113,6 @@ TCommandResult ChangeZoneCommand(TTarifFile& document, int zoneIndex, const TZon
 
   const std::string oldName = zone.MenuCaption();
   if (form.Name == oldName) return {};
-  // Another zone of exactly this name (blanks shown) refuses the rename; a
-  // change of letter case alone is allowed.
-  for (std::size_t i = 0; i < document.Zones.size(); ++i) {
-    if (static_cast<int>(i) != zoneIndex && document.Zones[i].MenuCaption() == form.Name) {
-      ShowMessageBox("Es existiert bereits ein Tarif mit dem Namen \"" + RemoveAmpersand(form.Name) + "\"!",
-                     {}, mkFehler, mbOK);
-      return {};
-    }
-  }
   const std::string question =
       "Möchten Sie wirklich den Tarifzonennamen von \"" + oldName + "\" in \"" + form.Name + "\" ändern?";
   if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo) != idYes) return {};
@@ -122,7 +130,7 @@ TCommandResult DeleteZoneCommand(TTarifFile& document, int zoneIndex) {
   const std::string question = "Möchten Sie die Tarifzone \"" +
                                ZoneBoxText(document.Zones[static_cast<std::size_t>(zoneIndex)]) +
                                "\" wirklich löschen?";
-  if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo) != idYes) return {};
+  if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo | mbDefaultSecond) != idYes) return {};
   document.Modified = true;
   document.Zones.erase(document.Zones.begin() + zoneIndex);
   return TCommandResult::Zones(document.Zones.empty() ? -1 : 0);

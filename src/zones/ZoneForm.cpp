@@ -41,6 +41,13 @@ bool TZoneForm::Apply() {
     ShowMessageBox(kTimeBillingMessage, {}, mkFehler, mbOK);
     Confirmed = false;
   }
+  if (Confirmed && NameRefusal) {
+    if (const std::string refusal = NameRefusal(Name); !refusal.empty()) {
+      ShowMessageBox(refusal, {}, mkFehler, mbOK);
+      nameFocus_ = true;
+      Confirmed = false;
+    }
+  }
   return Confirmed;
 }
 

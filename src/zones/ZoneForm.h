@@ -39,6 +39,10 @@ class TZoneForm {
   std::vector<TFreeTimeEntry> WFreeTimes;
   std::vector<TFreeTimeEntry> FFreeTimes;
 
+  // The message that refuses a name another zone holds, "" when it is free;
+  // set by the zone commands so that the dialog stays open on a refusal.
+  std::function<std::string(const std::string& name)> NameRefusal;
+
   bool NameValid = false;
   bool Confirmed = false;
   bool NoCostsConfirmed = false;

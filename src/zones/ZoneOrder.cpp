@@ -76,7 +76,7 @@ int TZoneOrderForm::ExcludeAll() {
 bool TZoneOrderForm::Apply() {
   if (Source.Items.empty()) return true;
   return ShowMessageBox("Sie haben nicht alle Tarifzonen neu eingeordnet! Sollen diese gelöscht werden?",
-                        "Warnung", mkWarnung, mbYesNo) == idYes;
+                        "Warnung", mkWarnung, mbYesNo | mbDefaultSecond) == idYes;
 }
 
 std::vector<int> TZoneOrderForm::NewOrder() const {

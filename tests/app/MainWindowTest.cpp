@@ -129,13 +129,19 @@ TEST_F(MainWindowTest, ZoneMenuAndZoneBoxSelectTheZone) {
   EXPECT_EQ(1, main.Grid(TDayClass::SaSo)->rowCount());
   EXPECT_EQ(QString(), Cell(main, TDayClass::SaSo, 0, 4)) << "an empty list shows one empty row";
 
-  // Typed keys and the wheel do not change the zone box.
+  // Typed keys do not change the zone box; Tab and Shift+Tab leave it.
+  QApplication::setActiveWindow(&main);
   box->setFocus();
   QTest::keyClick(box, Qt::Key_C);
   QTest::keyClick(box, Qt::Key_Up);
   QTest::keyClick(box, Qt::Key_Home);
   EXPECT_EQ(1, box->currentIndex());
   EXPECT_EQ(1, main.CurrentZone());
+  for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+    box->setFocus();
+    QTest::keyClick(box, key);
+    EXPECT_NE(box, QApplication::focusWidget()) << key;
+  }
 
   box->setCurrentIndex(0);  // chosen from the drop-down list
   EXPECT_EQ(0, main.CurrentZone());
@@ -149,7 +155,11 @@ TEST_F(MainWindowTest, GridsShowTheEntriesOfTheCurrentZone) {
   QTableWidget* upper = main.Grid(TDayClass::Werktag);
   ASSERT_EQ(8, upper->columnCount());
   EXPECT_EQ(QStringLiteral("zusätzl. TE"), upper->horizontalHeaderItem(3)->text());
-  EXPECT_LE(120, upper->columnWidth(2));  // at least the layout width; wider where the font needs it
+  main.show();
+  QApplication::processEvents();
+  // No text is cut: a column is as wide as its widest text.
+  EXPECT_LE(upper->fontMetrics().horizontalAdvance(QStringLiteral("30,0000 Sekunde(n)")),
+            upper->columnWidth(2));
   ASSERT_EQ(2, upper->rowCount());
   // The reader sorts each list by validity and time.
   const QStringList first = {"18:00:00 Uhr", "07:59:59 Uhr",    "30,0000 Sekunde(n)", "    2 Einheit(en)",
@@ -172,6 +182,36 @@ TEST_F(MainWindowTest, GridsShowTheEntriesOfTheCurrentZone) {
   main.Document().Zones[0].Werktag.pop_back();
   main.Apply(TCommandResult::Grids());
   EXPECT_EQ(1, upper->rowCount());
+}
+
+TEST_F(MainWindowTest, CommandsActOnTheHighlightedRowOnly) {
+  TMain main;
+  main.show();
+  OpenTwoZoneFile(main);
+  QTableWidget* lower = main.Grid(TDayClass::SaSo);
+  const auto press = [&main](const char* name) { main.findChild<QAbstractButton*>(name)->click(); };
+  const auto clickAt = [lower](QPoint where) {
+    QTest::mouseClick(lower->viewport(), Qt::LeftButton, {}, where);
+  };
+  const QPoint firstRow = lower->visualRect(lower->model()->index(0, 0)).center();
+  const QPoint belowRows(4, lower->viewport()->height() - 4);
+  {
+    TScriptedMessageBoxes boxes;
+    boxes.Expect("Sie müssen einen Tarif in der Liste \"Sa./So./Feiertag\" auswählen!")
+        .Expect("Sie können diesen Tarif nicht löschen!");
+    EXPECT_EQ(0, main.HighlightedRow(TDayClass::SaSo)) << "a file is opened without highlight";
+    press("OneUpBtn");
+    clickAt(firstRow);
+    EXPECT_EQ(1, main.HighlightedRow(TDayClass::SaSo));
+    clickAt(belowRows);  // clears the highlight, and with it the row commands act on
+    EXPECT_EQ(0, main.HighlightedRow(TDayClass::SaSo));
+    press("DeleteEntry2Btn");
+  }
+  EXPECT_EQ(2u, main.Document().Zones[0].Werktag.size());
+  EXPECT_EQ(2u, main.Document().Zones[0].SaSo.size());
+  clickAt(firstRow);
+  main.SelectZone(1);
+  EXPECT_EQ(0, main.HighlightedRow(TDayClass::SaSo)) << "another zone starts without highlight";
 }
 
 TEST_F(MainWindowTest, HeapReportFromEitherGrid) {

@@ -109,9 +109,15 @@ TEST_F(OpenDlgTest, ClickingALineTakesItsTextIntoTheSearchField) {
 TEST_F(OpenDlgTest, TheCurrentFileIsSelectedWithItsDate) {
   Work(
       [](QDialog& dlg) {
-        EXPECT_EQ(0, Find<QListWidget>(dlg, "OpenListBox")->currentRow());
+        auto* list = Find<QListWidget>(dlg, "OpenListBox");
+        auto* search = Find<QLineEdit>(dlg, "QuickSearchEdit");
+        EXPECT_EQ(0, list->currentRow());
+        EXPECT_EQ(list->item(0)->text(), search->text());
         EXPECT_EQ(QStringLiteral("Aktualisiert: 24.12.1999"), Find<QLabel>(dlg, "InfoLabel")->text());
         EXPECT_TRUE(Find<QPushButton>(dlg, "OpenBtn")->isEnabled());
+        QTest::keyClick(search, Qt::Key_Down);  // the arrow keys of the search field move the list
+        EXPECT_EQ(1, list->currentRow());
+        EXPECT_EQ(list->item(1)->text(), search->text());
       },
       "RATES.0");
 }

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 #include "core/Clock.h"
 #include "core/Files.h"
 #include "core/RegionalSettings.h"
 #include "core/Values.h"
 #include "support/TempDir.h"
+#include "tools/VatAdjustment.h"
 
 namespace dudode {
 namespace {
@@ -98,6 +101,42 @@ TEST(ValuesTest, Numbers) {
   EXPECT_EQ("0.1200", NumberText(0.12));
   EXPECT_EQ("60.0000", NumberText(60));
   EXPECT_EQ("-0.0500", NumberText(-0.05));
+}
+
+TEST(ValuesTest, TypedNumbers) {
+  const struct {
+    const char* typed;
+    const char* separator;
+    bool ok;
+    double value;
+  } rows[] = {
+      {"0,15", ",", true, 0.15}, {"0.15", ",", true, 0.15},  {" 5, 5 ", ",", true, 5.5}, {"", ",", true, 0},
+      {"2#5", "#", true, 2.5},   {"1.000,5", ",", false, 9}, {"abc", ",", false, 9},
+  };
+  for (const auto& row : rows) {
+    double value = 9;
+    EXPECT_EQ(row.ok, ParseTypedNumber(row.typed, row.separator, value)) << row.typed;
+    EXPECT_DOUBLE_EQ(row.value, value) << row.typed;
+  }
+  EXPECT_EQ("5,50", FixedText(5.5, 2, ","));
+  EXPECT_EQ("3", FixedText(2.6, 0));
+}
+
+// The editor runs with the user's LC_NUMERIC (Qt sets it); no helper may follow it.
+TEST(ValuesTest, NumbersIgnoreTheCLocale) {
+  const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+  if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not generated";
+  double typed = 0;
+  ParseTypedNumber("0.15", ",", typed);
+  const std::pair<std::string, std::string> rows[] = {
+      {NumberText(0.15), "0.1500"},
+      {NumberText(ParseNumber("0.15")), "0.1500"},
+      {NumberText(typed), "0.1500"},
+      {FixedText(1234.5, 2), "1234.50"},
+      {NumberText(AdjustPrice(0.116, 16, 19)), "0.1190"},
+  };
+  std::setlocale(LC_NUMERIC, saved.c_str());
+  for (const auto& [got, want] : rows) EXPECT_EQ(want, got);
 }
 
 TEST(ValuesTest, PricesFollowTheCurrencyFormat) {

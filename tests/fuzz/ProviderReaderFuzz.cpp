@@ -29,9 +29,8 @@ const std::string& Directory() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const bool ready = [] {
     dudode::SetProgramDirectory(Directory());
-    dudode::SetMessageBoxHandler([](const std::string&, const std::string&, int, dudode::MessageButtons) {
-      return static_cast<int>(dudode::idOK);
-    });
+    dudode::SetMessageBoxHandler([](const std::string&, const std::string&, int, dudode::MessageButtons,
+                                    int) { return static_cast<int>(dudode::idOK); });
     return true;
   }();
   (void)ready;

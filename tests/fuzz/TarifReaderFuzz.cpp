@@ -23,9 +23,8 @@ const std::string& FuzzDir() {
     if (!::mkdtemp(tmpl.data())) std::abort();
     dudode::SetProgramDirectory(tmpl);
     dudode::SetClock([] { return dudode::TDateTime{2024, 3, 15}; });
-    dudode::SetMessageBoxHandler([](const std::string&, const std::string&, int, dudode::MessageButtons) {
-      return int{dudode::idOK};
-    });
+    dudode::SetMessageBoxHandler([](const std::string&, const std::string&, int, dudode::MessageButtons,
+                                    int) { return int{dudode::idOK}; });
     return tmpl + "/";
   }();
   return dir;

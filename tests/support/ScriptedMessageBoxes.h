@@ -16,14 +16,16 @@ struct TRecordedBox {
   std::string Caption;
   int Kind = 0;
   MessageButtons Buttons = mbOK;
+  int DefaultResult = idOK;
 };
 
 class TScriptedMessageBoxes {
  public:
   TScriptedMessageBoxes() {
-    previous_ =
-        SetMessageBoxHandler([this](const std::string& text, const std::string& caption, int kind,
-                                    MessageButtons buttons) { return Answer(text, caption, kind, buttons); });
+    previous_ = SetMessageBoxHandler([this](const std::string& text, const std::string& caption, int kind,
+                                            MessageButtons buttons, int defaultResult) {
+      return Answer({text, caption, kind, buttons, defaultResult});
+    });
   }
   ~TScriptedMessageBoxes() {
     SetMessageBoxHandler(previous_);
@@ -52,8 +54,10 @@ class TScriptedMessageBoxes {
     int Answer;
   };
 
-  int Answer(const std::string& text, const std::string& caption, int kind, MessageButtons buttons) {
-    boxes_.push_back({text, caption, kind, buttons});
+  int Answer(const TRecordedBox& box) {
+    const std::string& text = box.Text;
+    const std::string& caption = box.Caption;
+    boxes_.push_back(box);
     if (!expected_.empty()) {
       TExpectation e = expected_.front();
       expected_.pop_front();
@@ -65,7 +69,7 @@ class TScriptedMessageBoxes {
     }
     if (acceptAll_) return acceptAnswer_;
     ADD_FAILURE() << "unexpected message box [" << caption << "]: " << text;
-    return buttons == mbOK ? idOK : idCancel;
+    return box.Buttons == mbOK ? idOK : idCancel;
   }
 
   MessageBoxHandler previous_;

@@ -67,6 +67,22 @@ TEST(TimeEditTest, ShowsAndReadsHoursAndMinutes) {
   EXPECT_FALSE(valid);
 }
 
+TEST(TimeEditTest, AClickAnywhereInAnEmptyFieldThenDigitsGiveTheTime) {
+  QDialog dlg;
+  auto* edit = new TTimeEdit(&dlg);
+  auto* other = new QPushButton(&dlg);
+  auto* layout = new QVBoxLayout(&dlg);
+  layout->addWidget(edit);
+  layout->addWidget(other);
+  dlg.show();
+  QApplication::setActiveWindow(&dlg);
+  other->setFocus();
+  edit->clear();
+  QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() * 2 / 3, edit->height() / 2));
+  QTest::keyClicks(edit, "0800");
+  EXPECT_EQ("08:00", edit->TimeText());
+}
+
 TEST(DateEditTest, DayAndMonthWithoutYear) {
   TDateEdit edit;
   edit.SetDdmm("2412");

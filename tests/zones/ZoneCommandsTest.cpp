@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "support/ScriptedMessageBoxes.h"
+#include "zones/EntryCommands.h"
 #include "zones/NoCostForm.h"
 #include "zones/ZoneCommands.h"
+#include "zones/ZoneOrder.h"
 #include "zones/ZoneTestSupport.h"
 
 namespace dudode {
@@ -281,18 +283,42 @@ TEST(ZoneCommandsTest, RenameIsAskedAndRefusedForAnotherZonesName) {
   }
 }
 
-TEST(ZoneCommandsTest, RefusedRenameKeepsTheOptionChanges) {
+TEST(ZoneCommandsTest, RefusedRenameKeepsTheDialogOpenWithItsInput) {
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Es existiert bereits ein Tarif mit dem Namen \"Fern\"!");
+  boxes.Expect("Es existiert bereits ein Tarif mit dem Namen \"Fern\"!")
+      .Expect("Möchten Sie wirklich den Tarifzonennamen von \"City\" in \"Nah\" ändern?", idYes);
   TTarifFile doc;
   doc.Zones = {FilledZone("City", "CITY0001", 1, 0), FilledZone("Fern", "FERN0001", 0, 0)};
-  ChangeZoneCommand(doc, 0, Dialog([](TZoneForm& f) {
-                      f.Name = "Fern";
-                      f.ConnectPrice = 0.3;
-                    }));
-  EXPECT_EQ("City", doc.Zones[0].DisplayName);
+  ChangeZoneCommand(doc, 0, [](TZoneForm& f) {
+    f.Open();
+    f.Name = "Fern";
+    f.ConnectPrice = 0.3;
+    EXPECT_FALSE(f.Apply());
+    EXPECT_TRUE(f.TakeNameFocus());
+    f.Name = "Nah";
+    return f.Apply();
+  });
+  EXPECT_EQ("Nah", doc.Zones[0].DisplayName);
   EXPECT_EQ(0.3, doc.Zones[0].Werktag[0].ZoneConnectPrice);
-  EXPECT_TRUE(doc.Modified);
+}
+
+// A stray Enter at a question that deletes deletes nothing.
+TEST(ZoneCommandsTest, QuestionsThatDeleteDefaultToNein) {
+  const std::pair<const char*, std::function<void(TTarifFile&)>> rows[] = {
+      {"entry", [](TTarifFile& d) { DeleteEntryCommand(d, 0, TDayClass::Werktag, 1); }},
+      {"copy all", [](TTarifFile& d) { CopyAllEntriesCommand(d, 0, TDayClass::SaSo); }},
+      {"zone", [](TTarifFile& d) { DeleteZoneCommand(d, 0); }},
+      {"reorder", [](TTarifFile& d) { ReorderZonesCommand(d, [](TZoneOrderForm& f) { return f.Apply(); }); }},
+  };
+  for (const auto& [what, command] : rows) {
+    TScriptedMessageBoxes boxes;
+    boxes.AcceptAll(idNo);
+    TTarifFile doc;
+    doc.Zones = {FilledZone("City", "CITY0001", 2, 0)};
+    command(doc);
+    ASSERT_EQ(1u, boxes.Boxes().size()) << what;
+    EXPECT_EQ(idNo, boxes.Boxes()[0].DefaultResult) << what;
+  }
 }
 
 TEST(ZoneCommandsTest, ChangeWithoutZonesCreatesOne) {
@@ -379,8 +405,7 @@ TEST(NoCostFormTest, FieldChecksShowTheirMessagesAndDisableApply) {
           "betragen.");
   TNoCostEditForm form = NoCostEditFormFor({3600, 7199, 5});
   form.Open();
-  EXPECT_TRUE(form.FromValid && form.ToValid);
-  EXPECT_FALSE(form.ApplyEnabled());  // the seconds have to be confirmed by leaving their field
+  EXPECT_TRUE(form.ApplyEnabled());  // a window being changed can be confirmed at once
   form.TimeFrom = "24:00";
   form.LeaveTimeFrom();
   EXPECT_EQ(TNoCostControl::TimeFrom, form.TakeFocus());

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "zones/NoCostEditDlg.h"
@@ -44,6 +45,44 @@ TModalScript::Step TypeWindow(const char* from, const char* to, const char* seco
     EXPECT_TRUE(apply->isEnabled());
     Click(dlg, "ApplyBtn");
   };
+}
+
+// Types each text into the focused control and presses Enter after it.
+void TypeWithEnter(std::initializer_list<const char*> texts) {
+  for (const char* text : texts) {
+    QTest::keyClicks(QApplication::focusWidget(), text);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  }
+}
+
+std::string Focused() {
+  return QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "";
+}
+
+TEST(NoCostKeyboardTest, WindowDialogIsCompletedByKeyboardAlone) {
+  TScriptedMessageBoxes boxes;
+  boxes.Expect("Die Angabe im Feld \"kostenlose Zeit\" ist ungültig. Der Wert muß größer 0 betragen.");
+  TModalScript script;
+  script.Then(kNoCostEditDlg, [](QDialog&) {
+    TypeWithEnter({"1800", "0759", "0"});
+    EXPECT_EQ("TimeEdit", Focused()) << "the refused value keeps the focus";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    TypeWithEnter({"30"});
+    EXPECT_EQ("ApplyBtn", Focused());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  });
+  script.Then(kNoCostEditDlg, [](QDialog& dlg) {
+    EXPECT_EQ("Eintrag ändern", dlg.windowTitle().toStdString());
+    for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ("ApplyBtn", Focused()) << "a window being changed can be confirmed at once";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  });
+  TFreeTimeEntry window;
+  ASSERT_TRUE(EditNoCostWindow(window, true, true, nullptr));
+  EXPECT_EQ(18u * 3600, window.StartSec);
+  EXPECT_EQ(8u * 3600 - 1, window.EndSec);
+  EXPECT_EQ(30, window.FreeSeconds);
+  EXPECT_TRUE(EditNoCostWindow(window, false, true, nullptr));
 }
 
 TEST_F(ZoneDlgTest, NewZoneTakesOptionsAccessDataAndNoCostWindows) {
@@ -129,6 +168,28 @@ TEST_F(ZoneDlgTest, NewZoneTakesOptionsAccessDataAndNoCostWindows) {
   EXPECT_TRUE(Doc().Modified);
   EXPECT_EQ("City Nah", ZoneBox()->currentText().toStdString());
   EXPECT_EQ(0, main->CurrentZone());
+}
+
+TEST_F(ZoneDlgTest, RefusedNameKeepsTheDialogOpenWithItsInput) {
+  TTarifFile doc;
+  doc.Zones = {FilledZone("City", "CITY0001", 0, 0)};
+  Show(doc);
+  TScriptedMessageBoxes boxes;
+  boxes.Expect("Es existiert bereits eine Tarifzone mit dem Namen \"city\"!", idOK, "Fehler");
+  TModalScript script;
+  script.Then(kZoneDlg, [](QDialog& dlg) {
+    Type(Find<QLineEdit>(dlg, "TarifName"), "city");
+    Type(Find<QLineEdit>(dlg, "MonthRateEdit"), "4,95");
+    Click(dlg, "ApplyBtn");
+    ASSERT_TRUE(dlg.isVisible());
+    EXPECT_EQ("city", Text(dlg, "TarifName"));
+    EXPECT_EQ(4.95, Value(dlg, "MonthRateEdit"));
+    Type(Find<QLineEdit>(dlg, "TarifName"), "Land");
+    Click(dlg, "ApplyBtn");
+  });
+  Trigger("NeueTarifzone1");
+  ASSERT_EQ(2u, Doc().Zones.size());
+  EXPECT_EQ(4.95, Doc().Zones[1].MonthlyFee);
 }
 
 TEST_F(ZoneDlgTest, NameChecksKeepTheDialogOpen) {
