@@ -1,9 +1,16 @@
 #include "tools/CommandList.h"
 
+#include "tools/Cfg10plusDlg.h"
+#include "tools/TarifCheckDlg.h"
+#include "tools/UstFormDlg.h"
+
 namespace dudode {
 
 std::vector<TCommandDef> ToolsCommandList() {
   return {
+      {TCommandId::CheckTariffs, &CheckTariffsCommand},
+      {TCommandId::Vat, &VatCommand},
+      {TCommandId::TenPlus, &TenPlusCommand},
   };
 }
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/MessageBox.h"
 #include "core/RegionalSettings.h"
 
 namespace dudode {
@@ -53,7 +54,9 @@ bool Covered(const std::vector<TPreparedEntry>& entries, std::string_view dateKe
   return false;
 }
 
-std::string Two(int n) { return TwoDigitText(n); }
+std::string Two(int n) {
+  return TwoDigitText(n);
+}
 
 }  // namespace
 
@@ -111,8 +114,34 @@ std::string GapMessage(const TTariffGap& gap) {
          ". Überprüfen Sie die Angaben!";
 }
 
-std::string CompleteMessage() { return "Alle geprüften Tarifangaben sind vollständig!"; }
+std::string CompleteMessage() {
+  return "Alle geprüften Tarifangaben sind vollständig!";
+}
 
-std::string CheckCaption() { return "Dudode - Editor 3.10"; }
+std::string CheckCaption() {
+  return "Dudode - Editor 3.10";
+}
+
+std::string CheckDialogCaption(const TKeyAndName& zone) {
+  return "Überprüfung der Tarife für Tarifzone " + zone.MenuCaption();
+}
+
+void ReportCheckResult(const TCheckResult& result) {
+  if (result.Outcome == TCheckOutcome::Gap)
+    ShowMessageBox(GapMessage(result.Gap), CheckCaption(), mkFehler, mbOK);
+  if (result.Outcome == TCheckOutcome::Complete) {
+    ShowMessageBox(CompleteMessage(), CheckCaption(), mkInformation, mbOK);
+  }
+}
+
+void CheckZoneCommand(const TTarifFile& document, int zoneIndex, const TCheckDialogRunner& runDialog) {
+  if (zoneIndex < 0 || static_cast<std::size_t>(zoneIndex) >= document.Zones.size()) {
+    ShowMessageBox("Bitte legen Sie eine Tarifzone an oder wählen Sie eine Tarifzone aus!", CheckCaption(),
+                   mkFehler, mbOK);
+    return;
+  }
+  const TKeyAndName& zone = document.Zones[static_cast<std::size_t>(zoneIndex)];
+  runDialog(zone, CheckDialogCaption(zone));
+}
 
 }  // namespace dudode

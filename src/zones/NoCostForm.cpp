@@ -19,10 +19,10 @@ std::array<std::string, 3> NoCostRowTexts(const TFreeTimeEntry& window) {
           seconds + " Sekunde(n)"};
 }
 
-void SortNoCostList(std::vector<TFreeTimeEntry>& windows) {
-  std::stable_sort(windows.begin(), windows.end(), [](const TFreeTimeEntry& a, const TFreeTimeEntry& b) {
-    return TimeText(a.StartSec) < TimeText(b.StartSec);
-  });
+std::string NoCostExplanation(bool secondsShown) {
+  return secondsShown
+             ? "Geben Sie an, zu welcher Zeit der Telefonanbieter kostenlose Telefongespäche anbietet."
+             : "Geben Sie an, zu welcher Zeit der Telefonanbieter den Rabatt 10plus NICHT anbietet.";
 }
 
 void TNoCostEditForm::Open() {
