@@ -2,12 +2,14 @@
 
 #include "tools/Cfg10plusDlg.h"
 #include "tools/TarifCheckDlg.h"
+#include "tools/TarifOptionsDlg.h"
 #include "tools/UstFormDlg.h"
 
 namespace dudode {
 
 std::vector<TCommandDef> ToolsCommandList() {
   return {
+      {TCommandId::Options, &OptionsCommand},
       {TCommandId::CheckTariffs, &CheckTariffsCommand},
       {TCommandId::Vat, &VatCommand},
       {TCommandId::TenPlus, &TenPlusCommand},
