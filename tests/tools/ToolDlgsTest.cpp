@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "app/MainTestSupport.h"
 #include "support/FakeHost.h"
 #include "support/ModalScript.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -186,6 +187,50 @@ TEST(ToolDlgsTest, TenPlusCancelInEitherDialogKeepsTheDocument) {
   EXPECT_FALSE(host.Doc.Modified);
   EXPECT_FALSE(host.Doc.Zones[1].TenPlusActive);
   EXPECT_EQ(2u, host.Doc.Zones[1].WNo10plus.size());
+}
+
+}  // namespace
+}  // namespace dudode
+
+namespace dudode {
+namespace {
+
+class TenPlusMainTest : public test::MainTest {};
+
+TEST_F(TenPlusMainTest, F7AssignsAWindowThatIsSaved) {
+  TMain main;
+  main.show();
+  OpenTwoZoneFile(main);
+  QApplication::setActiveWindow(&main);
+  TModalScript script;
+  script.Then("dudode::TCfg10plusDlg", [](QDialog& dlg) {
+    auto* list = Find<QListWidget>(dlg, "TarifCheckLB");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Space);
+    Click(dlg, "ExceptionsBtn");
+    Click(dlg, "SaveBtn");
+  });
+  script.Then("dudode::TCfg10plusExceptionsDlg", [](QDialog& dlg) {
+    Click(dlg, "AddEntry1Btn");
+    Click(dlg, "SaveBtn");
+  });
+  script.Then("dudode::TNoCostEditDlg", [](QDialog& dlg) {
+    Type(Find<QLineEdit>(dlg, "TimeFrom"), "0800");
+    Type(Find<QLineEdit>(dlg, "TimeTo"), "1759");
+    test::Leave(Find<QWidget>(dlg, "TimeTo"));
+    Click(dlg, "ApplyBtn");
+  });
+  QTest::keyClick(&main, Qt::Key_F7);
+  TScriptedMessageBoxes boxes;
+  boxes.AcceptAll(idYes);
+  Trigger(main, "Speichern1");
+  const std::string saved = dir.Read("RATES.1");
+  for (const char* part : {"[10plus]\r\nCITY0001=NO\r\nFERN0001=YES\r\n",
+                           "[FERN0001WNO10PLUS]\r\n0=08:00-17:59/\r\n", "Activate10plus=YES\r\n"}) {
+    EXPECT_NE(std::string::npos, saved.find(part)) << part << saved;
+  }
 }
 
 }  // namespace
