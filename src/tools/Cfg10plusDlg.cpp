@@ -30,6 +30,7 @@ TCfg10plusDlg::TCfg10plusDlg(std::vector<TTenPlusLine>& lines, QWidget* parent)
   ExceptionsBtn->setObjectName("ExceptionsBtn");
   ExceptionsBtn->setEnabled(false);
   for (QPushButton* b : {SaveBtn, CancelBtn, ExceptionsBtn}) b->setAutoDefault(false);
+  SaveBtn->setDefault(true);
   connect(TarifCheckLB, &QListWidget::itemSelectionChanged, this, &TCfg10plusDlg::TarifCheckLBClick);
   connect(TarifCheckLB, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
     lines_[static_cast<std::size_t>(TarifCheckLB->row(item))].Checked = item->checkState() == Qt::Checked;
@@ -57,6 +58,9 @@ void TCfg10plusDlg::BuildLayout() {
   layout->addWidget(TarifCheckLB);
   layout->addLayout(buttons);
   setMinimumWidth(420);
+  setTabOrder(TarifCheckLB, ExceptionsBtn);
+  setTabOrder(ExceptionsBtn, SaveBtn);
+  setTabOrder(SaveBtn, CancelBtn);
 }
 
 void TCfg10plusDlg::TarifCheckLBClick() {

@@ -30,6 +30,7 @@ TCfg10plusExceptionsDlg::TCfg10plusExceptionsDlg(const std::string& lineText,
   saveBtn->setObjectName("SaveBtn");
   auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   cancelBtn->setObjectName("CancelBtn");
+  saveBtn->setDefault(true);
   connect(saveBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   auto* buttons = new QHBoxLayout;
@@ -40,6 +41,7 @@ TCfg10plusExceptionsDlg::TCfg10plusExceptionsDlg(const std::string& lineText,
   layout->addWidget(info);
   layout->addWidget(tabs);
   layout->addLayout(buttons);
+  setMinimumWidth(460);
 }
 
 // ListView1 with AddEntry1Btn ... for workdays, ListView2 ... for the rest.

@@ -74,6 +74,13 @@ TNoCostEditDlg::TNoCostEditDlg(const TNoCostEditForm& form, QWidget* parent) : Q
   mechanics->CheckOnLeave(TimeEdit,
                           [this] { return Leave(TNoCostControl::Seconds, &TNoCostEditForm::LeaveSeconds); });
   mechanics->NoChecksFor(CancelBtn);
+  for (TTimeEdit* field : {TimeFrom, TimeTo}) {
+    connect(field, &QLineEdit::textEdited, this, [this] {
+      ReadForm();
+      form_.Typed();
+      ApplyBtn->setEnabled(form_.ApplyEnabled());
+    });
+  }
   ShowForm();
 }
 

@@ -46,6 +46,15 @@ void TNoCostEditForm::LeaveTimeFrom() {
   FromValid = true;
 }
 
+void TNoCostEditForm::Typed() {
+  // Only a field typed full counts; the leave check judges the rest.
+  auto complete = [](const std::string& text) {
+    return text.find(' ') == std::string::npos && CheckClockText(text).State == TClockState::Valid;
+  };
+  FromValid = complete(TimeFrom);
+  ToValid = complete(TimeTo);
+}
+
 void TNoCostEditForm::LeaveTimeTo() {
   ToValid = false;
   const TClockCheck check = CheckClockText(TimeTo);

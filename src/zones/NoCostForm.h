@@ -47,6 +47,10 @@ class TNoCostEditForm {
   void LeaveTimeFrom();
   void LeaveTimeTo();
   void LeaveSeconds();
+  // While typing, a complete valid time counts at once (without a message),
+  // so that "Übernehmen" is enabled before the focus moves on; otherwise the
+  // reduced dialog's last field would lead only to "Abbrechen".
+  void Typed();
   // "Übernehmen" is enabled only while all three flags hold.
   bool ApplyEnabled() const { return FromValid && ToValid && SecondsValid; }
   // The window the confirmed fields describe (end minute included).
