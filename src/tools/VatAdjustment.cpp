@@ -1,7 +1,6 @@
 #include "tools/VatAdjustment.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
 
 #include "core/Values.h"
 
@@ -30,8 +29,10 @@ double AdjustPrice(double price, int oldRate, int newRate) {
   // Four decimals by way of the text, whose rounding is exact and takes the
   // even digit on a tie.
   char text[512];
-  std::snprintf(text, sizeof text, "%.4f", gross);
-  return std::strtod(text, nullptr) + 0.0;
+  const auto written = std::to_chars(text, text + sizeof text, gross, std::chars_format::fixed, 4);
+  double rounded = 0;
+  std::from_chars(text, written.ptr, rounded);
+  return rounded + 0.0;
 }
 
 void AdjustVat(TTarifFile& document, int oldRate, int newRate, const std::function<void(int percent)>& progress) {

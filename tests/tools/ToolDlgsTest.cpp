@@ -117,76 +117,51 @@ TEST(ToolDlgsTest, VatThereAndBackWithSpinButtonsAndNoCloseWhileComputing) {
   EXPECT_TRUE(VatCommand(host).GridsChanged);
 }
 
-const std::vector<TNo10plusEntry> kWindows = {{64800, 71999}, {28800, 35999}};
-
-test::TFakeHost TenPlusHost() {
-  test::TFakeHost host;
-  host.Doc.Zones.resize(2);
-  host.Doc.Zones[0].SetMenuCaption("City");
-  host.Doc.Zones[0].TenPlusActive = true;
-  host.Doc.Zones[1].SetMenuCaption("Fern");
-  host.Doc.Zones[1].WNo10plus = kWindows;
-  return host;
-}
-
-TEST(ToolDlgsTest, TenPlusConfirmedUnchangedKeepsTheWindows) {
-  test::TFakeHost host = TenPlusHost();
-  TModalScript script;
-  script.Then("dudode::TCfg10plusDlg", [](QDialog& dlg) {
-    auto* list = Find<QListWidget>(dlg, "TarifCheckLB");
-    EXPECT_EQ(Qt::Checked, list->item(0)->checkState());
-    EXPECT_EQ(Qt::Unchecked, list->item(1)->checkState());
-    EXPECT_FALSE(Find<QWidget>(dlg, "ExceptionsBtn")->isEnabled());
-    list->setCurrentRow(1);
-    EXPECT_TRUE(Find<QWidget>(dlg, "ExceptionsBtn")->isEnabled());
-    Click(dlg, "SaveBtn");
-  });
-  TenPlusCommand(host);
-  EXPECT_TRUE(host.Doc.Modified);
-  EXPECT_EQ(64800u, host.Doc.Zones[1].WNo10plus.at(0).StartSec);
-  EXPECT_EQ(28800u, host.Doc.Zones[1].WNo10plus.at(1).StartSec);
-}
-
-TEST(ToolDlgsTest, TenPlusCancelInEitherDialogKeepsTheDocument) {
-  test::TFakeHost host = TenPlusHost();
-  TModalScript script;
-  script.Then("dudode::TCfg10plusDlg", [](QDialog& dlg) {
-    auto* list = Find<QListWidget>(dlg, "TarifCheckLB");
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_Down);
-    QTest::keyClick(list, Qt::Key_Down);
-    QTest::keyClick(list, Qt::Key_Space);
-    EXPECT_EQ(Qt::Checked, list->item(1)->checkState());
-    Click(dlg, "ExceptionsBtn");
-    Click(dlg, "ExceptionsBtn");
-    Click(dlg, "CancelBtn");
-  });
-  script.Then("dudode::TCfg10plusExceptionsDlg", [](QDialog& dlg) {
-    EXPECT_EQ("Ausnahmen Rabatt 10plus für \"Fern\"", dlg.windowTitle().toStdString());
-    auto* lines = Find<QTreeWidget>(dlg, "ListView1");
-    EXPECT_EQ("08:00:00 Uhr", lines->topLevelItem(0)->text(0).toStdString());
-    EXPECT_EQ("19:59:59 Uhr", lines->topLevelItem(1)->text(1).toStdString());
-    Click(dlg, "AddEntry1Btn");
-    EXPECT_EQ(3, lines->topLevelItemCount());
-    Click(dlg, "CancelBtn");
-  });
-  script.Then("dudode::TNoCostEditDlg", [](QDialog& dlg) {
-    EXPECT_EQ("Geben Sie an, zu welcher Zeit der Telefonanbieter den Rabatt 10plus NICHT anbietet.",
-              Find<QLabel>(dlg, "InfoLabel")->text().toStdString());
-    EXPECT_TRUE(Find<QWidget>(dlg, "TimeEdit")->isHidden());
-    Type(Find<QLineEdit>(dlg, "TimeFrom"), "1200");
-    Type(Find<QLineEdit>(dlg, "TimeTo"), "1259");
-    test::Leave(Find<QWidget>(dlg, "TimeTo"));
-    Click(dlg, "ApplyBtn");
-  });
-  script.Then("dudode::TCfg10plusExceptionsDlg", [](QDialog& dlg) {
-    EXPECT_EQ(2, Find<QTreeWidget>(dlg, "ListView1")->topLevelItemCount());
-    Click(dlg, "CancelBtn");
-  });
-  TenPlusCommand(host);
-  EXPECT_FALSE(host.Doc.Modified);
-  EXPECT_FALSE(host.Doc.Zones[1].TenPlusActive);
-  EXPECT_EQ(2u, host.Doc.Zones[1].WNo10plus.size());
+// Cancel in the exceptions dialog, then in the outer one; or confirm unchanged.
+TEST(ToolDlgsTest, TenPlusKeepsTheWindowsUnlessChanged) {
+  for (bool cancel : {true, false}) {
+    test::TFakeHost host;
+    host.Doc.Zones.resize(2);
+    host.Doc.Zones[0].TenPlusActive = true;
+    host.Doc.Zones[1].SetMenuCaption("Fern");
+    host.Doc.Zones[1].WNo10plus = {{64800, 71999}, {28800, 35999}};
+    TModalScript script;
+    script.Then("dudode::TCfg10plusDlg", [&](QDialog& dlg) {
+      auto* list = Find<QListWidget>(dlg, "TarifCheckLB");
+      EXPECT_EQ(Qt::Checked, list->item(0)->checkState());
+      EXPECT_FALSE(Find<QWidget>(dlg, "ExceptionsBtn")->isEnabled());
+      list->setFocus();
+      for (int i = 0; cancel && i < 2; ++i) QTest::keyClick(list, Qt::Key_Down);
+      if (cancel) QTest::keyClick(list, Qt::Key_Space);
+      list->setCurrentRow(1);
+      EXPECT_TRUE(Find<QWidget>(dlg, "ExceptionsBtn")->isEnabled());
+      if (cancel) Click(dlg, "ExceptionsBtn");
+      Click(dlg, cancel ? "CancelBtn" : "SaveBtn");
+    });
+    if (cancel) {
+      script.Then("dudode::TCfg10plusExceptionsDlg", [](QDialog& dlg) {
+        EXPECT_EQ("Ausnahmen Rabatt 10plus für \"Fern\"", dlg.windowTitle().toStdString());
+        auto* lines = Find<QTreeWidget>(dlg, "ListView1");
+        EXPECT_EQ("08:00:00 Uhr", lines->topLevelItem(0)->text(0).toStdString());
+        Click(dlg, "AddEntry1Btn");
+        EXPECT_EQ(3, lines->topLevelItemCount());
+        Click(dlg, "CancelBtn");
+      });
+      script.Then("dudode::TNoCostEditDlg", [](QDialog& dlg) {
+        EXPECT_EQ("Geben Sie an, zu welcher Zeit der Telefonanbieter den Rabatt 10plus NICHT anbietet.",
+                  Find<QLabel>(dlg, "InfoLabel")->text().toStdString());
+        EXPECT_TRUE(Find<QWidget>(dlg, "TimeEdit")->isHidden());
+        Type(Find<QLineEdit>(dlg, "TimeFrom"), "1200");
+        Type(Find<QLineEdit>(dlg, "TimeTo"), "1259");
+        Click(dlg, "ApplyBtn");
+      });
+    }
+    TenPlusCommand(host);
+    EXPECT_EQ(!cancel, host.Doc.Modified);
+    EXPECT_FALSE(host.Doc.Zones[1].TenPlusActive);
+    EXPECT_EQ(64800u, host.Doc.Zones[1].WNo10plus.at(0).StartSec);  // same windows, same order
+    EXPECT_EQ(28800u, host.Doc.Zones[1].WNo10plus.at(1).StartSec);
+  }
 }
 
 }  // namespace
