@@ -35,7 +35,8 @@ double AdjustPrice(double price, int oldRate, int newRate) {
   return rounded + 0.0;
 }
 
-void AdjustVat(TTarifFile& document, int oldRate, int newRate, const std::function<void(int percent)>& progress) {
+void AdjustVat(TTarifFile& document, int oldRate, int newRate,
+               const std::function<void(int percent)>& progress) {
   const long long last = static_cast<long long>(document.Zones.size()) - 1;
   for (TDayClass dayClass : kDayClasses) {
     if (progress) progress(0);
@@ -49,7 +50,8 @@ void AdjustVat(TTarifFile& document, int oldRate, int newRate, const std::functi
   document.Modified = true;
 }
 
-TVatOutcome RunVatAdjustment(TTarifFile& document, const std::string& oldRateText, const std::string& newRateText,
+TVatOutcome RunVatAdjustment(TTarifFile& document, const std::string& oldRateText,
+                             const std::string& newRateText,
                              const std::function<void(int percent)>& progress) {
   if (oldRateText == newRateText) return TVatOutcome::NothingToDo;
   int oldRate = 0;
@@ -59,7 +61,9 @@ TVatOutcome RunVatAdjustment(TTarifFile& document, const std::string& oldRateTex
   return TVatOutcome::Adjusted;
 }
 
-std::string VatNothingToDoMessage() { return "Nichts zu tun!"; }
+std::string VatNothingToDoMessage() {
+  return "Nichts zu tun!";
+}
 
 std::string VatInvalidRateMessage() {
   return "Bitte geben Sie die Umsatzsteuer als ganze Zahl von 0 bis 99 an.";
