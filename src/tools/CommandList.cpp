@@ -3,7 +3,10 @@
 #include "tools/AppEditDlg.h"
 #include "tools/FeiertagEditDlg.h"
 #include "tools/ImportFormDlg.h"
+#include "tools/Cfg10plusDlg.h"
+#include "tools/TarifCheckDlg.h"
 #include "tools/TarifOptionsDlg.h"
+#include "tools/UstFormDlg.h"
 
 namespace dudode {
 
@@ -13,6 +16,9 @@ std::vector<TCommandDef> ToolsCommandList() {
       {TCommandId::Holidays, &HolidaysCommand},
       {TCommandId::Applications, &ApplicationsCommand},
       {TCommandId::Import, &ImportCommand},
+      {TCommandId::CheckTariffs, &CheckTariffsCommand},
+      {TCommandId::Vat, &VatCommand},
+      {TCommandId::TenPlus, &TenPlusCommand},
   };
 }
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/MessageBox.h"
 #include "core/RegionalSettings.h"
 
 namespace dudode {
@@ -119,6 +120,28 @@ std::string CompleteMessage() {
 
 std::string CheckCaption() {
   return "Dudode - Editor 3.10";
+}
+
+std::string CheckDialogCaption(const TKeyAndName& zone) {
+  return "Überprüfung der Tarife für Tarifzone " + zone.MenuCaption();
+}
+
+void ReportCheckResult(const TCheckResult& result) {
+  if (result.Outcome == TCheckOutcome::Gap)
+    ShowMessageBox(GapMessage(result.Gap), CheckCaption(), mkFehler, mbOK);
+  if (result.Outcome == TCheckOutcome::Complete) {
+    ShowMessageBox(CompleteMessage(), CheckCaption(), mkInformation, mbOK);
+  }
+}
+
+void CheckZoneCommand(const TTarifFile& document, int zoneIndex, const TCheckDialogRunner& runDialog) {
+  if (zoneIndex < 0 || static_cast<std::size_t>(zoneIndex) >= document.Zones.size()) {
+    ShowMessageBox("Bitte legen Sie eine Tarifzone an oder wählen Sie eine Tarifzone aus!", CheckCaption(),
+                   mkFehler, mbOK);
+    return;
+  }
+  const TKeyAndName& zone = document.Zones[static_cast<std::size_t>(zoneIndex)];
+  runDialog(zone, CheckDialogCaption(zone));
 }
 
 }  // namespace dudode

@@ -53,4 +53,14 @@ std::string CompleteMessage();
 // Caption of the check's messages.
 std::string CheckCaption();
 
+// "Überprüfung der Tarife für Tarifzone City".
+std::string CheckDialogCaption(const TKeyAndName& zone);
+// The message that ends a walk; a cancelled walk ends silently.
+void ReportCheckResult(const TCheckResult& result);
+
+// Shows the check dialog for a zone with its caption.
+using TCheckDialogRunner = std::function<void(const TKeyAndName& zone, const std::string& caption)>;
+// The command: the current zone is checked; without one the user is told.
+void CheckZoneCommand(const TTarifFile& document, int zoneIndex, const TCheckDialogRunner& runDialog);
+
 }  // namespace dudode

@@ -15,10 +15,7 @@
 namespace dudode {
 TNoCostEditDlg::TNoCostEditDlg(const TNoCostEditForm& form, QWidget* parent) : QDialog(parent), form_(form) {
   setWindowTitle(QStringLiteral("Neuer Eintrag "));
-  auto* text = new QLabel(
-      QStringLiteral(
-          "Geben Sie an, zu welcher Zeit der Telefonanbieter kostenlose Telefongespäche anbietet."),
-      this);
+  auto* text = new QLabel(QString::fromStdString(NoCostExplanation(form_.SecondsShown)), this);
   text->setObjectName("InfoLabel");
   text->setWordWrap(true);
   TimeFrom = new TTimeEdit(this);
@@ -77,6 +74,13 @@ TNoCostEditDlg::TNoCostEditDlg(const TNoCostEditForm& form, QWidget* parent) : Q
   mechanics->CheckOnLeave(TimeEdit,
                           [this] { return Leave(TNoCostControl::Seconds, &TNoCostEditForm::LeaveSeconds); });
   mechanics->NoChecksFor(CancelBtn);
+  for (TTimeEdit* field : {TimeFrom, TimeTo}) {
+    connect(field, &QLineEdit::textEdited, this, [this] {
+      ReadForm();
+      form_.Typed();
+      ApplyBtn->setEnabled(form_.ApplyEnabled());
+    });
+  }
   ShowForm();
 }
 

@@ -19,10 +19,10 @@ std::array<std::string, 3> NoCostRowTexts(const TFreeTimeEntry& window) {
           seconds + " Sekunde(n)"};
 }
 
-void SortNoCostList(std::vector<TFreeTimeEntry>& windows) {
-  std::stable_sort(windows.begin(), windows.end(), [](const TFreeTimeEntry& a, const TFreeTimeEntry& b) {
-    return TimeText(a.StartSec) < TimeText(b.StartSec);
-  });
+std::string NoCostExplanation(bool secondsShown) {
+  return secondsShown
+             ? "Geben Sie an, zu welcher Zeit der Telefonanbieter kostenlose Telefongespäche anbietet."
+             : "Geben Sie an, zu welcher Zeit der Telefonanbieter den Rabatt 10plus NICHT anbietet.";
 }
 
 void TNoCostEditForm::Open() {
@@ -46,6 +46,15 @@ void TNoCostEditForm::LeaveTimeFrom() {
   }
   TimeFrom = check.Text;
   FromValid = true;
+}
+
+void TNoCostEditForm::Typed() {
+  // Only a field typed full counts; the leave check judges the rest.
+  auto complete = [](const std::string& text) {
+    return text.find(' ') == std::string::npos && CheckClockText(text).State == TClockState::Valid;
+  };
+  FromValid = complete(TimeFrom);
+  ToValid = complete(TimeTo);
 }
 
 void TNoCostEditForm::LeaveTimeTo() {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/RegionalSettings.h"
+#include "support/ScriptedMessageBoxes.h"
 #include "tools/TarifCheck.h"
 
 namespace dudode {
@@ -166,6 +167,23 @@ TEST(TarifCheckTest, GapMessageUsesTheRegionalSeparators) {
       GapMessage(gap));
   SetRegional(RegionalSettings::German());
   EXPECT_EQ("Alle geprüften Tarifangaben sind vollständig!", CompleteMessage());
+}
+
+}  // namespace
+}  // namespace dudode
+
+namespace dudode {
+namespace {
+
+TEST(TarifCheckTest, CommandWithoutAZoneSaysSo) {
+  TTarifFile doc;
+  doc.Zones.resize(1);
+  for (int zone : {-1, 1}) {
+    test::TScriptedMessageBoxes boxes;
+    boxes.Expect("Bitte legen Sie eine Tarifzone an oder wählen Sie eine Tarifzone aus!", idOK,
+                 "Dudode - Editor 3.10");
+    CheckZoneCommand(doc, zone, [](const TKeyAndName&, const std::string&) { ADD_FAILURE() << "dialog shown"; });
+  }
 }
 
 }  // namespace

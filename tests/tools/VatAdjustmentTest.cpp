@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
+#include "tools/UstForm.h"
 #include "tools/VatAdjustment.h"
 
 namespace dudode {
@@ -117,6 +119,28 @@ TEST(VatAdjustmentTest, RateTextsDecideWhetherAnythingHappens) {
       "Die Gebühren wurden neu berechnet!\rÜberprüfen Sie nun unbedingt die Richtigkeit der "
       "Tarifangaben!",
       VatDoneMessage());
+}
+
+}  // namespace
+}  // namespace dudode
+
+namespace dudode {
+namespace {
+
+TEST(UstFormTest, SpinFollowsWholeNumbersAndAClickWhileComputingDoesNothing) {
+  const std::pair<const char*, std::optional<int>> cases[] = {
+      {"16", 16}, {"01", 1}, {"99", 99}, {"00", std::nullopt}, {"1a", std::nullopt}, {"", std::nullopt}};
+  for (const auto& [text, position] : cases) EXPECT_EQ(position, UstSpinPosition(text)) << text;
+  EXPECT_EQ("07", UstRateText(7));
+
+  TTarifFile doc = Document(3);
+  TUstForm form;
+  form.NewText = "19";
+  int refused = 0;
+  EXPECT_EQ(TVatOutcome::Adjusted, form.Calculate(doc, [&](int) { refused += !form.Calculate(doc, {}); }));
+  EXPECT_EQ(6, refused);
+  EXPECT_TRUE(form.CanClose());
+  EXPECT_EQ(0.1231, doc.Zones[2].Werktag[0].PricePerUnit);
 }
 
 }  // namespace

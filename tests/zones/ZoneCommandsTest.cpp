@@ -424,6 +424,18 @@ TEST(NoCostFormTest, WithoutSecondsTheTimesAlone) {
   EXPECT_TRUE(form.ApplyEnabled());
   EXPECT_EQ(0, form.Window().FreeSeconds);
   EXPECT_EQ(7199u, form.Window().EndSec);
+  // Complete valid times enable "Übernehmen" while typing, silently.
+  TScriptedMessageBoxes boxes;
+  TNoCostEditForm typing;
+  typing.SecondsShown = false;
+  typing.Open();
+  for (const auto& [to, enabled] :
+       {std::pair{"07:5 ", false}, std::pair{"25:00", false}, std::pair{"07:59", true}}) {
+    typing.TimeFrom = "07:00";
+    typing.TimeTo = to;
+    typing.Typed();
+    EXPECT_EQ(enabled, typing.ApplyEnabled()) << to;
+  }
 }
 
 }  // namespace
