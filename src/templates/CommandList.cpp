@@ -1,9 +1,13 @@
 #include "templates/CommandList.h"
 
+#include "templates/TemplateCommands.h"
+
 namespace dudode {
 
 std::vector<TCommandDef> TemplatesCommandList() {
   return {
+      {TCommandId::ConnectionTemplates, &ConnectionTemplatesCommand, TCommandNeeds::Nothing},
+      {TCommandId::PhoneTemplates, &PhoneTemplatesCommand, TCommandNeeds::Nothing},
   };
 }
 
