@@ -17,14 +17,9 @@
 #include "support/ModalScript.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
+#include "support/TestData.h"
 
 namespace dudode::test {
-
-inline std::string TestDataFile(const std::string& name) {
-  std::string bytes;
-  ReadWholeFile(std::string(DUDODE_TEST_DATA) + name, bytes);
-  return bytes;
-}
 
 class MainTest : public ::testing::Test {
  protected:
@@ -59,6 +54,12 @@ class MainTest : public ::testing::Test {
   }
   static void Trigger(TMain& main, const char* name) {
     if (QAction* action = Action(main, name)) action->trigger();
+  }
+  // The window as after its first Open: a document is there to work on.
+  static void Loaded(TMain& main) {
+    TCommandResult loaded = TCommandResult::Zones(main.Document().Zones.empty() ? -1 : 0);
+    loaded.DocumentLoaded = loaded.TitleChanged = true;
+    main.Apply(loaded);
   }
   static QString Cell(TMain& main, TDayClass dayClass, int row, int column) {
     QTableWidgetItem* item = main.Grid(dayClass)->item(row, column);
