@@ -67,7 +67,7 @@ void TTemplateListDlg::CreateLayout() {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(ListView);
   layout->addLayout(tools_);
-  resize(820, 420);
+  resize(960, 420);
 }
 
 void TTemplateListDlg::Connect() {
