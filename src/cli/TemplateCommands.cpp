@@ -80,11 +80,11 @@ int Resave(const std::vector<std::string>& args) {
   bool ok = true;
   // Only the files there are: a missing one is not created from nothing.
   if (FileExists(ProgramDirectory() + std::string(kConnTempFile))) {
-    TConnectionTemplateList templates = LoadConnectionTemplates(tariffs, LoadProviderNames());
+    TConnectionTemplateList templates = LoadConnectionTemplates();
     ok = SaveConnectionTemplates(templates, tariffs) && ok;
   }
   if (FileExists(ProgramDirectory() + std::string(kPhoneTempFile))) {
-    ok = SavePhoneTemplates(LoadPhoneTemplates(tariffs)) && ok;
+    ok = SavePhoneTemplates(LoadPhoneTemplates()) && ok;
   }
   return ok ? kExitOk : kExitFailure;
 }

@@ -1,9 +1,14 @@
 #include "templates/CommandList.h"
 
+#include "templates/TemplateCommands.h"
+
 namespace dudode {
 
 std::vector<TCommandDef> TemplatesCommandList() {
-  return {};
+  return {
+      {TCommandId::ConnectionTemplates, &ConnectionTemplatesCommand, TCommandNeeds::Nothing},
+      {TCommandId::PhoneTemplates, &PhoneTemplatesCommand, TCommandNeeds::Nothing},
+  };
 }
 
 }  // namespace dudode

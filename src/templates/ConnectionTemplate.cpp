@@ -92,21 +92,16 @@ TConnectionTemplateList ReadConnTempFile() {
   return ParseConnTempRecords(bytes);
 }
 
-void CheckConnectionTemplates(TConnectionTemplateList& templates, const std::vector<TRatesFileInfo>& tariffs,
-                              const std::vector<std::string>& providerNames) {
+void CheckConnectionTemplates(TConnectionTemplateList& templates) {
   for (auto& t : templates) {
     const std::size_t zero = t.PhoneTarif.find('\0');
     if (zero != std::string::npos) t.PhoneTarif.resize(zero);
-    if (FindPhoneTariff(tariffs, t.PhoneTarif) == nullptr) t.PhoneTarif = kMissingReference;
-    if (!t.Provider.empty() && !ContainsProviderName(providerNames, t.Provider))
-      t.Provider = kMissingReference;
   }
 }
 
-TConnectionTemplateList LoadConnectionTemplates(const std::vector<TRatesFileInfo>& tariffs,
-                                                const std::vector<std::string>& providerNames) {
+TConnectionTemplateList LoadConnectionTemplates() {
   TConnectionTemplateList templates = ReadConnTempFile();
-  CheckConnectionTemplates(templates, tariffs, providerNames);
+  CheckConnectionTemplates(templates);
   SortConnectionTemplates(templates);
   return templates;
 }

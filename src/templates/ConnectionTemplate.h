@@ -54,14 +54,13 @@ std::string ConnTempExRecords(const TConnectionTemplateList& templates);
 TConnectionTemplateList ReadConnTempFile();
 
 // What the list window does to each template read: PhoneTarif cut at its
-// first zero byte, and "FEHLER!" for a phone tariff that is not in the list
-// and for a provider that is not among the names (compared without case).
-void CheckConnectionTemplates(TConnectionTemplateList& templates, const std::vector<TRatesFileInfo>& tariffs,
-                              const std::vector<std::string>& providerNames);
+// first zero byte. A tariff or provider that cannot be found is only shown
+// as "FEHLER!"; the stored reference stays, so that a tariff file missing for
+// a while or a provider kept elsewhere does not lose it.
+void CheckConnectionTemplates(TConnectionTemplateList& templates);
 
-// ReadConnTempFile with the checks above, in the list's order (by name).
-TConnectionTemplateList LoadConnectionTemplates(const std::vector<TRatesFileInfo>& tariffs,
-                                                const std::vector<std::string>& providerNames);
+// ReadConnTempFile with the check above, in the list's order (by name).
+TConnectionTemplateList LoadConnectionTemplates();
 
 // The list window's order: by name, without regard to case.
 void SortConnectionTemplates(TConnectionTemplateList& templates);

@@ -51,18 +51,16 @@ TPhoneConnectionTemplateList ReadPhoneTempFile() {
   return ParsePhoneTempRecords(bytes);
 }
 
-void CheckPhoneTemplates(TPhoneConnectionTemplateList& templates,
-                         const std::vector<TRatesFileInfo>& tariffs) {
+void CheckPhoneTemplates(TPhoneConnectionTemplateList& templates) {
   for (auto& t : templates) {
     const std::size_t zero = t.PhoneTarif.find('\0');
     if (zero != std::string::npos) t.PhoneTarif.resize(zero);
-    if (FindPhoneTariff(tariffs, t.PhoneTarif) == nullptr) t.PhoneTarif = kMissingReference;
   }
 }
 
-TPhoneConnectionTemplateList LoadPhoneTemplates(const std::vector<TRatesFileInfo>& tariffs) {
+TPhoneConnectionTemplateList LoadPhoneTemplates() {
   TPhoneConnectionTemplateList templates = ReadPhoneTempFile();
-  CheckPhoneTemplates(templates, tariffs);
+  CheckPhoneTemplates(templates);
   SortPhoneTemplates(templates);
   return templates;
 }

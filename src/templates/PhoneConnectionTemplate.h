@@ -37,11 +37,12 @@ std::string PhoneTempRecords(const TPhoneConnectionTemplateList& templates);
 // PhoneTemp.dat of the program directory as stored; empty when it is missing.
 TPhoneConnectionTemplateList ReadPhoneTempFile();
 
-// PhoneTarif cut at its first zero byte, "FEHLER!" when no tariff has it.
-void CheckPhoneTemplates(TPhoneConnectionTemplateList& templates, const std::vector<TRatesFileInfo>& tariffs);
+// PhoneTarif cut at its first zero byte; a tariff that cannot be found is
+// only shown as "FEHLER!", the stored reference stays.
+void CheckPhoneTemplates(TPhoneConnectionTemplateList& templates);
 
 // ReadPhoneTempFile with the check above, in the list's order (by prefix).
-TPhoneConnectionTemplateList LoadPhoneTemplates(const std::vector<TRatesFileInfo>& tariffs);
+TPhoneConnectionTemplateList LoadPhoneTemplates();
 
 void SortPhoneTemplates(TPhoneConnectionTemplateList& templates);
 

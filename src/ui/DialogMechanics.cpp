@@ -61,8 +61,9 @@ bool TDialogMechanics::CheckRunning() {
 
 void TDialogMechanics::MoveFocusOn(QWidget* field) {
   for (QWidget* next = field->nextInFocusChain(); next && next != field; next = next->nextInFocusChain()) {
-    if (next->window() == field->window() && (next->focusPolicy() & Qt::TabFocus) && next->isEnabled() &&
-        next->isVisible()) {
+    // An editable combo box's own line edit is part of the field, not the next control.
+    if (next->window() == field->window() && !field->isAncestorOf(next) &&
+        (next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisible()) {
       next->setFocus(Qt::TabFocusReason);
       return;
     }

@@ -61,13 +61,13 @@ TEST_F(TemplateCommandsTest, ResaveWritesWhatTheEditorsWouldSave) {
   EXPECT_EQ(0, run.Status) << run.Err;
   EXPECT_EQ("", run.Err);
 
-  // By name; a tariff that is gone is marked.
+  // By name; a tariff that is gone keeps its stored reference (cut at the zero byte).
   const TConnectionTemplateList saved = ParseConnTempRecords(dir.Read("ConnTemp.dat"));
   ASSERT_EQ(2u, saved.size());
   EXPECT_EQ("DFÜ-Netzwerk", saved[0].Name);
   EXPECT_EQ("PHONE.0", saved[0].PhoneTarif);
   EXPECT_EQ("Netzwerk Süd", saved[0].Provider);
-  EXPECT_EQ("FEHLER!", saved[1].PhoneTarif);
+  EXPECT_EQ("PHONE.1", saved[1].PhoneTarif);
   const TConnectionTemplateList extended = ParseConnTempExRecords(dir.Read("ConnTempEx.dat"));
   ASSERT_EQ(2u, extended.size());
   EXPECT_EQ("0191011", extended[0].AccessNumber);
@@ -77,7 +77,7 @@ TEST_F(TemplateCommandsTest, ResaveWritesWhatTheEditorsWouldSave) {
   const TPhoneConnectionTemplateList phone = ParsePhoneTempRecords(dir.Read("PhoneTemp.dat"));
   ASSERT_EQ(2u, phone.size());
   EXPECT_EQ("01013", phone[0].AccessCode);
-  EXPECT_EQ("FEHLER!", phone[0].PhoneTarif);
+  EXPECT_EQ("PHONE.1", phone[0].PhoneTarif);
   EXPECT_EQ("01019", phone[1].AccessCode);
   EXPECT_EQ("PHONE.0", phone[1].PhoneTarif);
 }

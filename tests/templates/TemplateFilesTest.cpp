@@ -251,7 +251,7 @@ TEST_F(TemplateFilesTest, ProviderNamesComeFromTheMainProviderFileOnly) {
   EXPECT_EQ((std::vector<std::string>{"alpha", "Netzwerk Süd"}), LoadProviderNames());
 }
 
-TEST_F(TemplateFilesTest, ReadingMarksMissingTariffsAndProviders) {
+TEST_F(TemplateFilesTest, ReadingKeepsMissingTariffsAndProvidersAsStored) {
   TConnectionTemplate gone = FirstTemplate();
   gone.Name = "anderer";
   gone.PhoneTarif = "PHONE.7";
@@ -267,13 +267,12 @@ TEST_F(TemplateFilesTest, ReadingMarksMissingTariffsAndProviders) {
   EXPECT_EQ("PHONE.7", stored[2].PhoneTarif);
   EXPECT_EQ("PHONE.1\0\0\0"s, stored[3].PhoneTarif);
 
-  const TConnectionTemplateList templates =
-      LoadConnectionTemplates(LoadPhoneTariffList(), LoadProviderNames());
+  const TConnectionTemplateList templates = LoadConnectionTemplates();
   ASSERT_EQ(4u, templates.size());
   // The list's order: by name without regard to case.
   EXPECT_EQ("anderer", templates[0].Name);
-  EXPECT_EQ("FEHLER!", templates[0].PhoneTarif);
-  EXPECT_EQ("FEHLER!", templates[0].Provider);
+  EXPECT_EQ("PHONE.7", templates[0].PhoneTarif);
+  EXPECT_EQ("Gone", templates[0].Provider);
   EXPECT_EQ("DFÜ-Netzwerk", templates[1].Name);
   EXPECT_EQ("PHONE.0", templates[1].PhoneTarif);
   EXPECT_EQ("Netzwerk Süd", templates[1].Provider);
@@ -286,8 +285,8 @@ TEST_F(TemplateFilesTest, ReadingMarksMissingTariffsAndProviders) {
 
 TEST_F(TemplateFilesTest, MissingFilesGiveEmptyLists) {
   TScriptedMessageBoxes boxes;
-  EXPECT_TRUE(LoadConnectionTemplates(LoadPhoneTariffList(), LoadProviderNames()).empty());
-  EXPECT_TRUE(LoadPhoneTemplates(LoadPhoneTariffList()).empty());
+  EXPECT_TRUE(LoadConnectionTemplates().empty());
+  EXPECT_TRUE(LoadPhoneTemplates().empty());
 }
 
 TEST_F(TemplateFilesTest, SavingWritesBothFilesWithAccessNumbers) {
@@ -333,18 +332,17 @@ TEST_F(TemplateFilesTest, SavingWritesBothFilesWithAccessNumbers) {
   EXPECT_EQ(3u, ParseConnTempRecords(dir.Read("ConnTemp.dat")).size());
 }
 
-TEST_F(TemplateFilesTest, PhoneTemplatesRoundTripWithChecks) {
+TEST_F(TemplateFilesTest, PhoneTemplatesRoundTripKeepingMissingTariffs) {
   TPhoneConnectionTemplate a{"01019", "Anbieter X - City", "PHONE.0", "City", 1};
   TPhoneConnectionTemplate b{"01013", "Weg", "PHONE.5", "Irgendwo", 0};
   dir.Write("PhoneTemp.dat", PhoneTempRecords({a, b}));
-  const TPhoneConnectionTemplateList templates = LoadPhoneTemplates(LoadPhoneTariffList());
+  const TPhoneConnectionTemplateList templates = LoadPhoneTemplates();
   ASSERT_EQ(2u, templates.size());
   EXPECT_EQ("01013", templates[0].AccessCode);  // by prefix
-  EXPECT_EQ("FEHLER!", templates[0].PhoneTarif);
+  EXPECT_EQ("PHONE.5", templates[0].PhoneTarif);
   EXPECT_EQ(a, templates[1]);
   TScriptedMessageBoxes boxes;
   ASSERT_TRUE(SavePhoneTemplates(templates));
-  b.PhoneTarif = "FEHLER!";
   EXPECT_EQ(PhoneTempRecords({b, a}), dir.Read("PhoneTemp.dat"));
 }
 

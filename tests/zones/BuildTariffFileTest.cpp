@@ -13,25 +13,18 @@
 #include <cstdlib>
 
 #include "app/MainTestSupport.h"
+#include "support/Photograph.h"
 
 namespace dudode {
 namespace {
 
+using test::Artifacts;
 using test::Click;
 using test::Find;
+using test::Photograph;
 using test::TModalScript;
 using test::TScriptedMessageBoxes;
 using test::Type;
-
-QString Artifacts() {
-  return QString::fromLocal8Bit(std::getenv("DUDODE_ARTIFACTS"));
-}
-
-void Photograph(QWidget& widget, const char* name) {
-  if (Artifacts().isEmpty()) return;
-  QDir().mkpath(Artifacts());
-  widget.grab().save(Artifacts() + "/" + name);
-}
 
 struct TTypedEntry {
   const char* From;

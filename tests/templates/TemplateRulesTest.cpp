@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "core/Text.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/TempDir.h"
+#include "templates/ConnectionForm.h"
+#include "templates/DiscountPositions.h"
+#include "templates/ProviderPage.h"
+
+namespace dudode {
+namespace {
+
+TConnectionTemplate Conn(const char* name, const char* tariff, const char* zone, const char* provider = "") {
+  TConnectionTemplate t;
+  t.Name = name;
+  t.PhoneTarif = tariff;
+  t.Zone = zone;
+  t.Provider = provider;
+  return t;
+}
+
+TEST(ConnectionFormTest, PredefinedNamesMatchWithoutCaseAndTellTheirNotice) {
+  const struct {
+    const char* typed;
+    const char* name;  // "" for none
+    int notice;        // -1 for none
+  } cases[] = {
+      {"dfü-netzwerk", "DFÜ-Netzwerk", mkInformation},
+      {"MANUELLE AUFZEICHNUNG", "Manuelle Aufzeichnung", mkWarnung},
+      {"capi - überwachung", "CAPI - Überwachung", -1},
+      {"wahlhilfe", "Wahlhilfe", -1},
+      {"Wahlhilfe 2", "", -1},
+  };
+  for (const auto& c : cases) {
+    const auto name = PredefinedConnectionName(c.typed);
+    EXPECT_EQ(c.name, name.value_or("")) << c.typed;
+    const auto notice = PredefinedNameNotice(name.value_or(""));
+    EXPECT_EQ(c.notice, notice ? notice->Kind : -1) << c.typed;
+  }
+}
+
+TEST(ConnectionFormTest, AutomaticDescriptions) {
+  EXPECT_EQ("City - Anbieter X (Stand 2003)", ConnectionAutoName("City", "Anbieter X (Stand 2003)"));
+  EXPECT_EQ("Anbieter X - City", TelephonyDescription("Anbieter X (Stand 2003)", "City"));
+  EXPECT_EQ("Anbieter Y - Fern", TelephonyDescription("Anbieter Y", "Fern"));
+}
+
+TEST(ConnectionFormTest, MissingReferencesShowFehlerButStayStored) {
+  const std::vector<TRatesFileInfo> tariffs = {
+      {"Rates.0", "Anbieter X", "PHONE.0", {"City"}, {"0191"}, {1}, "010"}};
+  TConnectionTemplate t = Conn("Netz", "PHONE.7", "City", "Netzwerk Süd");
+  t.ProviderActive = 1;
+  const auto texts = ConnectionLineTexts(t, tariffs, {"alpha"});
+  EXPECT_EQ((std::array<std::string, 5>{"Netz", "FEHLER!", "City", "Provider", "FEHLER!"}), texts);
+  EXPECT_EQ("NETZWERK SÜD", ProviderText(Conn("", "", "", "NETZWERK SÜD"), {"Netzwerk Süd"}));
+  t.PhoneTarif = "PHONE.0";
+  EXPECT_EQ("Anbieter X", ConnectionLineTexts(t, tariffs, {})[1]);
+  EXPECT_EQ((std::array<std::string, 4>{"010", "FEHLER!", "City", "d"}),
+            PhoneLineTexts({"010", "d", "PHONE.7", "City"}, tariffs));
+}
+
+TEST(ConnectionFormTest, ConfirmedTemplatesStoreTrimmedNamesAndNoInstantDiscountForCityOptions) {
+  const struct {
+    std::uint8_t cityPlus, cityWeekend, instant, expected;
+  } cases[] = {{0, 0, 1, 1}, {1, 0, 1, 0}, {0, 1, 1, 0}, {1, 1, 1, 0}};
+  for (const auto& c : cases) {
+    TConnectionTemplate t = Conn("  Netz  ", "", "");
+    t.CityWeekend = c.cityWeekend;
+    t.CityPlus = c.cityPlus;
+    t.InstantActive = c.instant;
+    FinishConnectionTemplate(t);
+    EXPECT_EQ("Netz", t.Name);
+    EXPECT_EQ(c.expected, t.InstantActive) << int(c.cityPlus) << int(c.cityWeekend);
+  }
+}
+
+TEST(DiscountPositionsTest, FileValuesBecomeSliderPositionsWithinRange) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    double value;
+    int min, max, expected;
+  } cases[] = {
+      {10.0, 1, 99, 10}, {0.0, 1, 99, 1},    {150.0, 1, 99, 99}, {NAN, 0, 99, 0}, {inf, 1, 60, 60},
+      {-inf, 1, 60, 1},  {1e300, 0, 99, 99}, {-1e300, 0, 99, 0}, {4.5, 1, 60, 5}, {59.49, 1, 60, 59},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.expected, ClampedPosition(c.value, c.min, c.max)) << c.value;
+
+  TConnectionTemplate t;
+  t.TenPlusActive = t.InstantActive = 1;
+  t.TenPlusFrom = 300;
+  t.TenPlusRate = 0.10;
+  t.InstantWorkday = 0.25;
+  t.InstantWeekend = NAN;
+  t.InstantHoliday = 1e300;
+  const TDiscountPositions p = DiscountPositionsOf(t);
+  EXPECT_EQ((TDiscountPositions{10, 5, true, 25, 0, 99, true}), p);
+  EXPECT_EQ("Rabatt für &Verbindungen: 10%", SliderLabelText("Rabatt für &Verbindungen: %d%%", p.Rate));
+  EXPECT_EQ("Rabatt wird ab vollendeter 5. Gesprächs&minute gewährt.",
+            SliderLabelText("Rabatt wird ab vollendeter %d. Gesprächs&minute gewährt.", p.Minute));
+
+  TConnectionTemplate back = t;
+  StoreDiscountPositions(p, back);
+  EXPECT_EQ(300, back.TenPlusFrom);
+  EXPECT_EQ(0.10, back.TenPlusRate);
+  back.CityWeekend = 1;
+  StoreDiscountPositions(p, back);
+  EXPECT_EQ(0, back.InstantActive);
+  EXPECT_FALSE(DiscountPositionsOf(back).InstantActive);
+}
+
+TEST(PhoneImportTest, ImportTakesEachZoneOnceWithoutInternetZones) {
+  const TRatesFileInfo tariff{"Rates.0", "Anbieter X (Stand 2003)", "PHONE.0", {"City", "Internet", "Fern"},
+                              {},        {0x0001, 0x0200, 0x0004},  " 01019 "};
+  TPhoneConnectionTemplateList list;
+  EXPECT_EQ(2, ImportPhoneTariff(list, tariff));
+  EXPECT_EQ(0, ImportPhoneTariff(list, tariff));
+  ASSERT_EQ(2u, list.size());
+  EXPECT_EQ((TPhoneConnectionTemplate{"01019", "Anbieter X - City", "PHONE.0", "City", 0x0001}), list[0]);
+  EXPECT_EQ("Anbieter X - Fern", list[1].Description);
+  TRatesFileInfo noPrefix = tariff;
+  noPrefix.AccessCode = "  ";
+  EXPECT_EQ(0, ImportPhoneTariff(list, noPrefix));
+  EXPECT_TRUE(PhoneTemplateTaken(list, "01019", "Anbieter X - Fern"));
+  EXPECT_FALSE(PhoneTemplateTaken(list, "01019", "anbieter x - fern"));
+}
+
+TEST(ProviderPageTest, RowsGoBeforeTheMarkerAndTheDateReplacesItsMarker) {
+  const TDateTime date{2026, 12, 5};
+  const std::vector<TProviderPageRow> rows = {{"A&B", "FEHLER!", "<City>", std::string(kNoProviderText)}};
+  const std::string row =
+      "<tr><td width=\"25%\">A&amp;B</td><td width=\"25%\"><b>Tarifstruktur:</b> FEHLER!<p><b>Tarifzone:</b> "
+      "&lt;City&gt;</td><td width=\"25%\">" +
+      Utf8ToCp1252(kNoProviderText) + "</td></tr>";
+  const struct {
+    std::string page, once, twice;
+  } cases[] = {
+      {"<p>%CURRENTDATE%</p><!-- %PROVIDERS% -->\xE4",
+       "<p>Samstag, 05. Dezember 2026</p>" + row + "<!-- %PROVIDERS% -->\xE4",
+       "<p>Samstag, 05. Dezember 2026</p>" + row + row + "<!-- %PROVIDERS% -->\xE4"},
+      {"ohne Marken", "ohne Marken", "ohne Marken"},
+      {"%CURRENTDATE% %CURRENTDATE%", "Samstag, 05. Dezember 2026 %CURRENTDATE%",
+       "Samstag, 05. Dezember 2026 Samstag, 05. Dezember 2026"},
+  };
+  for (const auto& c : cases) {
+    const std::string once = FillProviderPage(c.page, rows, date);
+    EXPECT_EQ(c.once, once);
+    EXPECT_EQ(c.twice, FillProviderPage(once, rows, date));
+  }
+  EXPECT_EQ("x<!-- %PROVIDERS% -->", FillProviderPage("x<!-- %PROVIDERS% -->", {}, date));
+  EXPECT_EQ("Donnerstag, 29. Februar 2024", ProviderPageDate({2024, 2, 29}));
+}
+
+TEST(ProviderPageTest, PageRowsNameTariffZoneAndProvider) {
+  const std::vector<TRatesFileInfo> tariffs = {{"Rates.0", "Anbieter X", "PHONE.0", {"City"}, {}, {}, ""}};
+  const auto rows = ConnectionPageRows(
+      {Conn("Netz", "PHONE.0", "City", "alpha"), Conn("Ohne", "PHONE.3", "Fern")}, tariffs, {"Alpha"});
+  ASSERT_EQ(2u, rows.size());
+  EXPECT_EQ("Anbieter X", rows[0].Tariff);
+  EXPECT_EQ("alpha", rows[0].Provider);
+  EXPECT_EQ("FEHLER!", rows[1].Tariff);
+  EXPECT_EQ(kNoProviderText, rows[1].Provider);
+  const auto phone = PhonePageRows({{"010", "d", "PHONE.0", "City"}}, tariffs);
+  EXPECT_EQ("010", phone[0].Name);
+  EXPECT_EQ(kNoProviderText, phone[0].Provider);
+}
+
+TEST(ProviderPageTest, AMissingPageIsReportedAndNothingIsWritten) {
+  test::TTempDir home;
+  const char* old = std::getenv("HOME");
+  const std::string saved = old ? old : "";
+  ::setenv("HOME", home.Dir().c_str(), 1);
+  {
+    test::TScriptedMessageBoxes boxes;
+    boxes.AcceptAll();
+    EXPECT_FALSE(WriteProviderPage({}));
+    ASSERT_EQ(1u, boxes.Boxes().size());
+    EXPECT_EQ(mkFehler, boxes.Boxes()[0].Kind);
+    EXPECT_FALSE(home.Exists("providerinfos.htm"));
+    home.Write("providerinfos.htm", "%CURRENTDATE%");
+    EXPECT_TRUE(WriteProviderPage({}));
+    EXPECT_NE("%CURRENTDATE%", home.Read("providerinfos.htm"));
+  }
+  ::setenv("HOME", saved.c_str(), 1);
+}
+
+}  // namespace
+}  // namespace dudode
