@@ -5,13 +5,18 @@
 #include <system_error>
 
 #include "core/Files.h"
+#include "core/Text.h"
 
 namespace fs = std::filesystem;
 
 namespace dudode {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -41,7 +46,9 @@ std::string FoldName(std::string_view name) {
   return out;
 }
 
-TIniStore::TIniStore(std::string path) : path_(std::move(path)) { Load(); }
+TIniStore::TIniStore(std::string path) : path_(std::move(path)) {
+  Load();
+}
 
 std::shared_ptr<TIniStore> TIniStore::Attach(const std::string& path) {
   auto& registry = Registry();
@@ -73,6 +80,13 @@ void TIniStore::Load() {
 }
 
 void TIniStore::Parse(std::string_view bytes) {
+  // A text editor's UTF-8 byte-order mark: the file was saved as UTF-8. Its
+  // text is kept as the code page, which the next save writes.
+  std::string converted;
+  if (bytes.starts_with(kUtf8Bom)) {
+    converted = Utf8ToCp1252(bytes.substr(kUtf8Bom.size()));
+    bytes = converted;
+  }
   // NUL bytes after the last line are padding, not text.
   while (!bytes.empty() && bytes.back() == '\0') bytes.remove_suffix(1);
   std::size_t pos = 0;
@@ -107,7 +121,8 @@ void TIniStore::AddParsedLine(std::string text) {
   const std::string_view t = Trim(text);
   if (!t.empty() && t.front() == '[') {
     std::string_view name = t.substr(1);
-    if (const std::size_t close = name.find(']'); close != std::string_view::npos) name = name.substr(0, close);
+    if (const std::size_t close = name.find(']'); close != std::string_view::npos)
+      name = name.substr(0, close);
     auto section = std::make_unique<TSection>();
     section->FoldedName = FoldName(name);
     section->Header = std::move(text);

@@ -13,10 +13,11 @@ namespace {
 bool ReadRecord(TRecordReader& in, TConnectionTemplate& t, bool extended) {
   if (!in.ReadString(t.Name) || !in.ReadString(t.PhoneTarif)) return false;
   if (extended && !in.ReadString(t.AccessNumber)) return false;
-  if (!in.ReadString(t.Zone) || !in.ReadByte(t.CityWeekend) || !in.ReadByte(t.CityPlus) || !in.ReadByte(t.ISDNx2) ||
-      !in.ReadByte(t.TenPlusActive) || !in.ReadDouble(t.TenPlusFrom) || !in.ReadDouble(t.TenPlusRate) ||
-      !in.ReadByte(t.InstantActive) || !in.ReadDouble(t.InstantWorkday) || !in.ReadDouble(t.InstantWeekend) ||
-      !in.ReadDouble(t.InstantHoliday) || !in.ReadString(t.Provider) || !in.ReadByte(t.ProviderActive)) {
+  if (!in.ReadString(t.Zone) || !in.ReadByte(t.CityWeekend) || !in.ReadByte(t.CityPlus) ||
+      !in.ReadByte(t.ISDNx2) || !in.ReadByte(t.TenPlusActive) || !in.ReadDouble(t.TenPlusFrom) ||
+      !in.ReadDouble(t.TenPlusRate) || !in.ReadByte(t.InstantActive) || !in.ReadDouble(t.InstantWorkday) ||
+      !in.ReadDouble(t.InstantWeekend) || !in.ReadDouble(t.InstantHoliday) || !in.ReadString(t.Provider) ||
+      !in.ReadByte(t.ProviderActive)) {
     return false;
   }
   if (extended) {
@@ -53,14 +54,19 @@ void WriteRecord(TRecordWriter& out, const TConnectionTemplate& t, bool extended
   }
 }
 
-TConnectionTemplateList ParseRecords(std::string_view bytes, bool extended) {
+TConnectionTemplateList ParseRecords(std::string_view bytes, bool extended, bool* brokenTail) {
   TConnectionTemplateList templates;
   TRecordReader in(bytes);
+  bool broken = false;
   while (!in.AtEnd()) {
     TConnectionTemplate t;
-    if (!ReadRecord(in, t, extended)) break;
+    if (!ReadRecord(in, t, extended)) {
+      broken = true;
+      break;
+    }
     templates.push_back(std::move(t));
   }
+  if (brokenTail) *brokenTail = broken;
   return templates;
 }
 
@@ -72,15 +78,28 @@ std::string Records(const TConnectionTemplateList& templates, bool extended) {
 
 }  // namespace
 
-TConnectionTemplateList ParseConnTempRecords(std::string_view bytes) { return ParseRecords(bytes, false); }
-TConnectionTemplateList ParseConnTempExRecords(std::string_view bytes) { return ParseRecords(bytes, true); }
-std::string ConnTempRecords(const TConnectionTemplateList& templates) { return Records(templates, false); }
-std::string ConnTempExRecords(const TConnectionTemplateList& templates) { return Records(templates, true); }
+TConnectionTemplateList ParseConnTempRecords(std::string_view bytes, bool* brokenTail) {
+  return ParseRecords(bytes, false, brokenTail);
+}
+TConnectionTemplateList ParseConnTempExRecords(std::string_view bytes, bool* brokenTail) {
+  return ParseRecords(bytes, true, brokenTail);
+}
+std::string ConnTempRecords(const TConnectionTemplateList& templates) {
+  return Records(templates, false);
+}
+std::string ConnTempExRecords(const TConnectionTemplateList& templates) {
+  return Records(templates, true);
+}
 
-TConnectionTemplateList ReadConnTempFile() {
+TRecordFile<TConnectionTemplate> ReadConnTempFile() {
+  TRecordFile<TConnectionTemplate> file;
   std::string bytes;
-  if (!ReadWholeFile(ProgramDirectory() + std::string(kConnTempFile), bytes)) return {};
-  return ParseConnTempRecords(bytes);
+  file.Report = ReadRecordFile(ProgramDirectory() + std::string(kConnTempFile), bytes);
+  bool brokenTail = false;
+  file.Records = ParseConnTempRecords(bytes, &brokenTail);
+  file.Report.RecordsKept = file.Records.size();
+  if (brokenTail) file.Report.State = TRecordFileState::BrokenTail;
+  return file;
 }
 
 void CheckConnectionTemplates(TConnectionTemplateList& templates, const std::vector<TRatesFileInfo>& tariffs,
@@ -89,25 +108,28 @@ void CheckConnectionTemplates(TConnectionTemplateList& templates, const std::vec
     const std::size_t zero = t.PhoneTarif.find('\0');
     if (zero != std::string::npos) t.PhoneTarif.resize(zero);
     if (FindPhoneTariff(tariffs, t.PhoneTarif) == nullptr) t.PhoneTarif = kMissingReference;
-    if (!t.Provider.empty() && !ContainsProviderName(providerNames, t.Provider)) t.Provider = kMissingReference;
+    if (!t.Provider.empty() && !ContainsProviderName(providerNames, t.Provider))
+      t.Provider = kMissingReference;
   }
 }
 
-TConnectionTemplateList LoadConnectionTemplates(const std::vector<TRatesFileInfo>& tariffs,
-                                                const std::vector<std::string>& providerNames) {
-  TConnectionTemplateList templates = ReadConnTempFile();
-  CheckConnectionTemplates(templates, tariffs, providerNames);
-  SortConnectionTemplates(templates);
-  return templates;
+TRecordFile<TConnectionTemplate> LoadConnectionTemplates(const std::vector<TRatesFileInfo>& tariffs,
+                                                         const std::vector<std::string>& providerNames) {
+  TRecordFile<TConnectionTemplate> file = ReadConnTempFile();
+  CheckConnectionTemplates(file.Records, tariffs, providerNames);
+  SortConnectionTemplates(file.Records);
+  return file;
 }
 
 void SortConnectionTemplates(TConnectionTemplateList& templates) {
-  std::stable_sort(templates.begin(), templates.end(), [](const TConnectionTemplate& a, const TConnectionTemplate& b) {
-    return TextLessNoCase(a.Name, b.Name);
-  });
+  std::stable_sort(templates.begin(), templates.end(),
+                   [](const TConnectionTemplate& a, const TConnectionTemplate& b) {
+                     return TextLessNoCase(a.Name, b.Name);
+                   });
 }
 
-std::string AccessNumberFor(const TConnectionTemplate& connection, const std::vector<TRatesFileInfo>& tariffs) {
+std::string AccessNumberFor(const TConnectionTemplate& connection,
+                            const std::vector<TRatesFileInfo>& tariffs) {
   const TRatesFileInfo* tariff = FindPhoneTariff(tariffs, connection.PhoneTarif);
   if (tariff == nullptr) return {};
   for (std::size_t i = 0; i < tariff->ZoneNames.size() && i < tariff->AccessNumbers.size(); ++i) {

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
-
-#include <filesystem>
 #include <sys/stat.h>
+
+#include <cerrno>
+#include <filesystem>
 
 #include "core/Files.h"
 #include "core/IniFile.h"
@@ -269,7 +270,9 @@ TEST_F(IniFileTest, WriteIntoReadOnlyDirectoryFailsAndKeepsFile) {
 TEST_F(IniFileTest, Windows1252BytesRoundTrip) {
   std::string bytes = "[S]\r\n";
   bytes += "umlaut=\xE4\xF6\xFC\xDF\xC4\r\n";
-  bytes += "thorn=a\xFE" "b\r\n";
+  bytes +=
+      "thorn=a\xFE"
+      "b\r\n";
   bytes += "undefined=\x81\x8D\x8F\x90\x9D\r\n";
   bytes += "euro=\x80\r\n";
   dir.Write("w.ini", bytes);
@@ -279,7 +282,8 @@ TEST_F(IniFileTest, Windows1252BytesRoundTrip) {
   EXPECT_EQ("a\u00FEb", ini.ReadString("thorn", ""));
   EXPECT_EQ("€", ini.ReadString("euro", ""));
   // Rewriting every value unchanged reproduces the file byte for byte.
-  for (const char* key : {"umlaut", "thorn", "undefined", "euro"}) ini.WriteString(key, ini.ReadString(key, ""));
+  for (const char* key : {"umlaut", "thorn", "undefined", "euro"})
+    ini.WriteString(key, ini.ReadString(key, ""));
   ini.WriteString("new", "ü\u2603");  // a character 1252 lacks becomes "?"
   ini.Flush();
   EXPECT_EQ(bytes + "new=\xFC?\r\n", dir.Read("w.ini"));
@@ -321,16 +325,37 @@ TEST_F(IniFileTest, NamesDifferingOnlyInCaseOpenTheExistingFile) {
   EXPECT_EQ("[S]\r\nk=w\r\n", dir.Read("provider.ini"));
 }
 
-TEST_F(IniFileTest, UnreadableFileIsNotOpened) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+TEST_F(IniFileTest, UnreadableFileIsNotOpenedNorUnprotected) {
   dir.Write("u.ini", "[S]\r\nk=v\r\n");
-  ::chmod(dir.File("u.ini").c_str(), 0200);
+  ::chmod(dir.File("u.ini").c_str(), 0400);
+  InjectFileFailure(TFileOp::Read, 0, EACCES);
   TTheIniFile ini;
   ini.SetIniFileName("u.ini");
-  EXPECT_THROW(ini.SetOpen(true), EIniError);
+  try {
+    ini.SetOpen(true);
+    ADD_FAILURE() << "opened";
+  } catch (const EIniError& e) {
+    EXPECT_EQ("Die Datei " + dir.File("u.ini") + " kann nicht gelesen werden (Zugriff verweigert).",
+              std::string(e.what()));
+  }
   EXPECT_FALSE(ini.Open());
-  ::chmod(dir.File("u.ini").c_str(), 0600);
+  struct stat st {};
+  ::stat(dir.File("u.ini").c_str(), &st);
+  EXPECT_EQ(0400u, st.st_mode & 07777);
   EXPECT_EQ("[S]\r\nk=v\r\n", dir.Read("u.ini"));
+}
+
+TEST_F(IniFileTest, Utf8ByteOrderMarkIsSkippedAndTheFileReadAsUtf8) {
+  dir.Write("b.ini", "\xEF\xBB\xBF[COMMON]\r\nHOTLINE=Grüße\r\n");
+  TTheIniFile ini;
+  OpenOn(ini, "b.ini", "COMMON");
+  EXPECT_EQ("Grüße", ini.ReadString("HOTLINE", ""));
+  ini.WriteString("HOTLINE", ini.ReadString("HOTLINE", ""));
+  ini.Flush();
+  EXPECT_EQ(
+      "[COMMON]\r\nHOTLINE=Gr\xFC\xDF"
+      "e\r\n",
+      dir.Read("b.ini"));
 }
 
 TEST_F(IniFileTest, ValuesCannotBreakLines) {

@@ -1,6 +1,6 @@
 // libFuzzer target: arbitrary bytes as a tariff file. The reader must never
-// crash, hang or leak on them, and whatever it builds must save and load again
-// with all its zones.
+// crash, hang or leak on them, whatever it builds must save and load again
+// with all its zones, and a second save must give the same bytes.
 #include <unistd.h>
 
 #include <cstdint>
@@ -56,5 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   again.FileName = "RATES.1";
   dudode::LoadTarifFile(again);
   if (again.Zones.size() != doc.Zones.size()) std::abort();
+  if (Save(again, "RATES.1") != saved) std::abort();
   return 0;
 }
