@@ -4,11 +4,14 @@
 
 #include "core/Clock.h"
 #include "tools/TarifOptions.h"
+#include "ui/Command.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
+
+class QPushButton;
 
 namespace dudode {
 
@@ -24,6 +27,11 @@ class TTarifOptionsDlg : public QDialog {
   TTarifOptions Options() const;
 
  private:
+  QWidget* BuildFilePage();
+  QWidget* BuildProviderPage();
+  QWidget* BuildCommentPage();
+  QPushButton* BuildButtons();  // returns the close button
+  void ConnectMechanics(QPushButton* closeBtn);
   bool FileNameEditExit();
   bool TrimEditExit(QLineEdit* edit);
   bool AccessCodeEditExit();
@@ -46,5 +54,8 @@ class TTarifOptionsDlg : public QDialog {
   QLabel* CurrencyLabel1 = nullptr;
   QLabel* CurrencyLabel2 = nullptr;
 };
+
+// "&Optionen der Tarifdatei anpassen...": the dialog over the document.
+TCommandResult OptionsCommand(TCommandHost& host);
 
 }  // namespace dudode

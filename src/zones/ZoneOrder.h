@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/CommandResult.h"
 #include "core/TarifFile.h"
 #include "zones/ZoneForm.h"
 
@@ -58,6 +59,6 @@ TZoneOrderForm ZoneOrderFormFor(const TTarifFile& document);
 void ReorderZones(TTarifFile& document, const std::vector<int>& order);
 
 using TZoneOrderRunner = std::function<bool(TZoneOrderForm& form)>;
-TZoneCommandResult ReorderZonesCommand(TTarifFile& document, const TZoneOrderRunner& runDialog);
+TCommandResult ReorderZonesCommand(TTarifFile& document, const TZoneOrderRunner& runDialog);
 
 }  // namespace dudode

@@ -2,7 +2,7 @@
 
 #include "support/ScriptedMessageBoxes.h"
 #include "zones/NoCostForm.h"
-#include "zones/ZoneForm.h"
+#include "zones/ZoneCommands.h"
 #include "zones/ZoneTestSupport.h"
 
 namespace dudode {
