@@ -2,7 +2,8 @@
 # Kills dudode-tarif with SIGKILL at random moments while it rewrites files
 # (resave, vat, provider resave, templates resave on the sample files) and
 # checks after every kill that each file is either complete old or complete
-# new and that no temporary file is left. Not part of the test suite.
+# new and that no temporary file outlives the next save. Not part of the
+# test suite.
 #   scripts/kill-loop.sh [runs] [path to dudode-tarif]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,13 +27,18 @@ commands=(
 )
 files=(RATES.0 RATES.1 Provider.ini ConnTemp.dat ConnTempEx.dat PhoneTemp.dat)
 
-run_command() {  # dir command...
+# The arguments of a command on a directory, in args.
+arguments() {  # dir command...
   local dir="$1"
   shift
   case "$1" in
-    provider | templates) "$cli" "$1" "$2" "$dir" "${@:3}" ;;
-    *) "$cli" "$1" "$dir" "${@:2}" ;;
+    provider | templates) args=("$1" "$2" "$dir" "${@:3}") ;;
+    *) args=("$1" "$dir" "${@:2}") ;;
   esac
+}
+run_command() {
+  arguments "$@"
+  "$cli" "${args[@]}"
 }
 
 # How long one run takes, to spread the kills over it.
@@ -41,7 +47,7 @@ for _ in 1 2 3 4 5; do run_command "$live" resave RATES.0 --keep-date >/dev/null
 span_us=$(( ($(date +%s%N) - start) / 5000 * 2 ))
 [ "$span_us" -lt 1000 ] && span_us=1000
 
-old=0 new=0 torn=0 stray=0
+old=0 new=0 torn=0 named=0 stray=0
 for ((i = 0; i < runs; i++)); do
   read -r -a cmd <<<"${commands[$((i % ${#commands[@]}))]}"
   # The complete new state: the same command run to its end on a copy.
@@ -49,7 +55,9 @@ for ((i = 0; i < runs; i++)); do
   run_command "$scratch" "${cmd[@]}" >/dev/null 2>&1 || true
   rm -rf "$work/old" && cp -a "$live" "$work/old"
 
-  run_command "$live" "${cmd[@]}" >/dev/null 2>&1 &
+  # Started directly, so that the kill hits the program itself.
+  arguments "$live" "${cmd[@]}"
+  "$cli" "${args[@]}" >/dev/null 2>&1 &
   pid=$!
   sleep "$(printf '0.%06d' $(( (RANDOM * 32768 + RANDOM) % span_us )))"
   kill -9 "$pid" 2>/dev/null || true
@@ -72,12 +80,20 @@ for ((i = 0; i < runs; i++)); do
     changed) new=$((new + 1)) ;;
     torn) torn=$((torn + 1)) ;;
   esac
+  # A kill between naming the new file and renaming it may leave it; the
+  # next save of that file must remove it.
   if ls -A "$live" | grep -q '^\.'; then
-    stray=$((stray + 1))
-    echo "run $i (${cmd[*]}): temporary files left: $(ls -A "$live" | grep '^\.' | tr '\n' ' ')" >&2
-    find "$live" -name '.*' -type f -delete
+    named=$((named + 1))
+    echo "run $i (${cmd[*]}): left $(ls -A "$live" | grep '^\.' | tr '\n' ' ')" >&2
+    run_command "$live" "${cmd[@]}" >/dev/null 2>&1 || true
+    if ls -A "$live" | grep -q '^\.'; then
+      stray=$((stray + 1))
+      echo "run $i: still there after the next save" >&2
+      find "$live" -name '.*' -type f -delete
+    fi
   fi
 done
 
-echo "runs: $runs  killed before a change: $old  changed completely: $new  torn: $torn  temporary files left: $stray"
+echo "runs: $runs  killed before a change: $old  changed completely: $new  torn: $torn" \
+  " temporary files left by a kill: $named  still there after the next save: $stray"
 [ "$torn" -eq 0 ] && [ "$stray" -eq 0 ]

@@ -17,6 +17,7 @@ enum MessageButtons {
   mbRetryCancel = 8,
   mbYesNo = 16,
   mbYesNoCancel = 32,
+  mbYesNoDefaultNo = 64,  // "Ja", "Nein" with "Nein" as the default button
 };
 
 // Results: the button pressed.
