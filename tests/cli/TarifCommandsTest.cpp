@@ -217,9 +217,9 @@ TEST_F(TarifCommandsTest, CommandFailuresExitWithOne) {
   ::mkfifo(dir.File("ConnTemp.dat").c_str(), 0600);
   dir.Write("PhoneTemp.dat", "\xFF\xFF");
   const std::string brokenTemplates =
-      "Fehler: Die Datei " + dir.Dir() +
-      "ConnTemp.dat ist keine gewöhnliche Datei und wird nicht gelesen.\n" + "Fehler: Die Datei " +
-      dir.Dir() + "PhoneTemp.dat ist beschädigt: nur die ersten 0 Datensätze konnten " + "gelesen werden.\n";
+      "Fehler: Die Datei " + dir.Dir() + "ConnTemp.dat ist keine gewöhnliche Datei und wird nicht gelesen.\n" +
+      "Fehler: Die Datei " + dir.Dir() + "PhoneTemp.dat ist beschädigt: nur die ersten 0 Datensätze konnten " +
+      "gelesen werden.\n";
   const struct {
     std::vector<std::string> args;
     std::string err;
