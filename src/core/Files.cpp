@@ -203,7 +203,6 @@ class TReplacement {
     ::close(std::exchange(fd_, -1));
     if (const int e = RenameFile(tmpPath_, target_)) return Fail(e, error);
     tmpPath_.clear();
-    SyncDirectory(DirectoryOf(target_));
     return true;
   }
 
@@ -440,6 +439,9 @@ bool AtomicWriteFiles(const std::vector<std::pair<std::string, std::string>>& fi
     return false;
   }
   dropBackups();
+  // After the renames and the removal of the second names, so that a kill
+  // leaves as little behind as possible.
+  for (const auto& replacement : replacements) SyncDirectory(DirectoryOf(replacement->Target()));
   return true;
 }
 #else
