@@ -258,7 +258,9 @@ bool TIniStore::Flush(std::string* error) {
     std::error_code ec;
     fs::remove(fs::u8path(path_), ec);
     if (ec) {
-      if (error) *error = "Die Datei " + path_ + " konnte nicht gelöscht werden (" + SystemErrorText(ec.value()) + ").";
+      if (error)
+        *error =
+            "Die Datei " + path_ + " konnte nicht gelöscht werden (" + SystemErrorText(ec.value()) + ").";
       return false;
     }
   } else if (!AtomicWriteFile(path_, bytes, error)) {

@@ -22,57 +22,6 @@ using test::TScriptedMessageBoxes;
 
 class MainWindowTest : public test::MainTest {};
 
-TEST_F(MainWindowTest, WindowSizeAndParts) {
-  TMain main;
-  EXPECT_EQ(QSize(685, 480), main.size());
-  EXPECT_EQ(QSize(608, 480), main.minimumSize());
-  for (const char* name :
-       {"MainPanel", "TarifComboBox", "TarifStrGrid1", "TarifStrGrid2", "InfoLabel", "Gauge", "ToolBarTop",
-        "YearsComboBox", "AddEntry1Btn", "EditEntry1Btn", "DeleteEntry1Btn", "AddEntry2Btn", "EditEntry2Btn",
-        "DeleteEntry2Btn", "TarifSortBtn", "OneUpBtn", "AllUpBtn", "OneDownBtn", "AllDownBtn"}) {
-    EXPECT_NE(nullptr, main.findChild<QWidget*>(QString::fromLatin1(name))) << name;
-  }
-  EXPECT_FALSE(main.findChild<QWidget*>("YearsComboBox")->isEnabled());
-  EXPECT_EQ(QStringLiteral("Zeigt Tarife neu-\nsortiert an."),
-            main.findChild<QWidget*>("TarifSortBtn")->toolTip());
-  EXPECT_EQ(QStringLiteral("Kopiert einen Tarif aus \"Werktag\" \nin \"Samstag / Sonntag / Feiertag\"."),
-            main.findChild<QWidget*>("OneDownBtn")->toolTip());
-}
-
-TEST_F(MainWindowTest, ToolBarCaptionsAndHints) {
-  TMain main;
-  main.show();
-  auto* bar = main.findChild<QToolBar*>("ToolBarTop");
-  QStringList seen;
-  for (QAction* action : bar->actions()) {
-    if (action->isSeparator()) {
-      seen << QStringLiteral("-");
-      continue;
-    }
-    // The hint the user gets when the mouse rests on the button.
-    QWidget* button = bar->widgetForAction(action);
-    QToolTip::hideText();
-    ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
-    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(button, &help);
-    seen << action->text() + QStringLiteral("|") + (QToolTip::isVisible() ? QToolTip::text() : QString());
-  }
-  QToolTip::hideText();
-  const QStringList expected = {
-      "Beenden|",
-      "Speichern|",
-      "-",
-      "Tarifzonen neu anordnen|Ordnet die Tarif-\nzonen neu an.",
-      "Neue Tarifzone|Erstellt eine neue\nTarifzone.",
-      "Tarif ändern|Ändert den Namen\nund die Optionen der \ngewählten Tarifzone.",
-      "Tarifzone löschen|Löscht die gewählte\nTarifzone.",
-      "Tarife überprüfen|Überprüft die Tarife \nder gewählten Tarifzone\nauf "
-      "Vollständigkeit.",
-      "-",
-      "  Hilfe  |"};
-  EXPECT_EQ(expected, seen);
-}
-
 // Before the first document only the commands that need none can run;
 // every other trigger is disabled and does nothing.
 TEST_F(MainWindowTest, CommandsFollowTheProgramState) {

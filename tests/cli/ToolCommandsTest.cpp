@@ -5,22 +5,21 @@
 #include "core/Files.h"
 #include "support/CliRun.h"
 #include "support/TempDir.h"
+#include "support/TestData.h"
 
 namespace dudode {
 namespace {
 
-using test::TTempDir;
+using test::TestDataFile;
 
-std::string Data(const std::string& name) {
-  std::string bytes;
-  ReadWholeFile(std::string(DUDODE_TEST_DATA) + name, bytes);
-  return bytes;
-}
+using test::TTempDir;
 
 class ToolCommandsTest : public ::testing::Test {
  protected:
-  void SetUp() override { dir.Write("RATES.5", Data("tools/RATES.5")); }
-  test::TCliRun Run(const std::vector<std::string>& args) { return test::RunCli(DUDODE_TARIF_CLI, args, capture); }
+  void SetUp() override { dir.Write("RATES.5", TestDataFile("tools/RATES.5")); }
+  test::TCliRun Run(const std::vector<std::string>& args) {
+    return test::RunCli(DUDODE_TARIF_CLI, args, capture);
+  }
 
   TTempDir dir;
   TTempDir capture;
@@ -38,11 +37,13 @@ TEST_F(ToolCommandsTest, CheckReportsEveryZone) {
   EXPECT_EQ("Syntax Fehler: Der Tarif für Schlüssel FERN0001 ist fehlerhaft! Tarif wird nicht gelesen!\n",
             run.Err);
   // Only reading: the file is as it was.
-  EXPECT_EQ(Data("tools/RATES.5"), dir.Read("RATES.5"));
+  EXPECT_EQ(TestDataFile("tools/RATES.5"), dir.Read("RATES.5"));
 }
 
 TEST_F(ToolCommandsTest, CheckOfCompleteZonesSucceeds) {
-  dir.Write("RATES.6", "[REGIONENINDEX]\r\nR0=A,A0001\r\n[A0001SASO]\r\nA00010=1|1/60/1/00:00-23:59/60/0/0101-3112,X\r\n");
+  dir.Write(
+      "RATES.6",
+      "[REGIONENINDEX]\r\nR0=A,A0001\r\n[A0001SASO]\r\nA00010=1|1/60/1/00:00-23:59/60/0/0101-3112,X\r\n");
   const test::TCliRun run = Run({"check", dir.Dir(), "RATES.6"});
   EXPECT_EQ(0, run.Status);
   EXPECT_EQ("A: Alle geprüften Tarifangaben sind vollständig!\n", run.Out);
@@ -51,9 +52,10 @@ TEST_F(ToolCommandsTest, CheckOfCompleteZonesSucceeds) {
 TEST_F(ToolCommandsTest, VatRecomputesAndSaves) {
   const test::TCliRun run = Run({"vat", dir.Dir(), "RATES.5", "16", "19", "--keep-date"});
   EXPECT_EQ(0, run.Status) << run.Err;
-  EXPECT_EQ("Die Gebühren wurden neu berechnet!\nÜberprüfen Sie nun unbedingt die Richtigkeit der "
-            "Tarifangaben!\n",
-            run.Out);
+  EXPECT_EQ(
+      "Die Gebühren wurden neu berechnet!\nÜberprüfen Sie nun unbedingt die Richtigkeit der "
+      "Tarifangaben!\n",
+      run.Out);
   const std::string saved = dir.Read("RATES.5");
   for (const char* line : {
            "FILEDATE=03/01/2004\r\n",
@@ -84,16 +86,17 @@ TEST_F(ToolCommandsTest, VatWithEqualOrBadRatesChangesNothing) {
     const test::TCliRun run = Run({"vat", dir.Dir(), "RATES.5", c.oldRate, c.newRate});
     EXPECT_EQ(c.status, run.Status) << c.newRate;
     EXPECT_EQ(c.out, run.Out) << c.newRate;
-    EXPECT_EQ(Data("tools/RATES.5"), dir.Read("RATES.5")) << c.newRate;
+    EXPECT_EQ(TestDataFile("tools/RATES.5"), dir.Read("RATES.5")) << c.newRate;
   }
 }
 
 TEST_F(ToolCommandsTest, UsageListsEveryCommand) {
   const test::TCliRun run = Run({"--help"});
   EXPECT_EQ(0, run.Status);
-  for (const char* command : {"  dump DIR FILE ", "  resave DIR FILE [--keep-date] ", "  check DIR FILE ",
-                              "  vat DIR FILE OLD NEW [--keep-date] ", "  provider dump DIR FILE ",
-                              "  provider resave DIR FILE ", "  templates dump DIR ", "  templates resave DIR "}) {
+  for (const char* command :
+       {"  dump DIR FILE ", "  resave DIR FILE [--keep-date] ", "  check DIR FILE ",
+        "  vat DIR FILE OLD NEW [--keep-date] ", "  provider dump DIR FILE ", "  provider resave DIR FILE ",
+        "  templates dump DIR ", "  templates resave DIR "}) {
     EXPECT_NE(std::string::npos, run.Out.find(command)) << command;
   }
   const test::TCliRun wrong = Run({"provider", "print", dir.Dir()});
