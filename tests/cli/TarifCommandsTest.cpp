@@ -157,8 +157,8 @@ TEST_F(TarifCommandsTest, CommandFailuresExitWithOne) {
 
 TEST_F(TarifCommandsTest, FilesAreFoundWithoutCaseAndDumpsKeepWriteProtection) {
   namespace fs = std::filesystem;
-  dir.Write("RATES.0", Data("tarif/RATES.9"));
-  dir.Write("Provider.ini", Data("providers/Provider.ini"));
+  dir.Write("RATES.0", TestDataFile("tarif/RATES.9"));
+  dir.Write("Provider.ini", TestDataFile("providers/Provider.ini"));
   for (const char* name : {"RATES.0", "Provider.ini"}) fs::permissions(dir.File(name), fs::perms::owner_read);
   EXPECT_EQ(0, Run({"dump", dir.Dir(), "rates.0"}).Status);
   EXPECT_EQ(0, Run({"provider", "dump", dir.Dir(), "PROVIDER.INI"}).Status);
