@@ -53,7 +53,9 @@ bool Covered(const std::vector<TPreparedEntry>& entries, std::string_view dateKe
   return false;
 }
 
-std::string Two(int n) { return TwoDigitText(n); }
+std::string Two(int n) {
+  return TwoDigitText(n);
+}
 
 }  // namespace
 
@@ -111,8 +113,12 @@ std::string GapMessage(const TTariffGap& gap) {
          ". Überprüfen Sie die Angaben!";
 }
 
-std::string CompleteMessage() { return "Alle geprüften Tarifangaben sind vollständig!"; }
+std::string CompleteMessage() {
+  return "Alle geprüften Tarifangaben sind vollständig!";
+}
 
-std::string CheckCaption() { return "Dudode - Editor 3.10"; }
+std::string CheckCaption() {
+  return "Dudode - Editor 3.10";
+}
 
 }  // namespace dudode

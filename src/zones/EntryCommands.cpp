@@ -47,7 +47,7 @@ int EntryIndexOfRow(const TTarifEntryList& list, int row) {
 }
 
 TCommandResult AddEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass,
-                     const TEntryDialogRunner& runDialog) {
+                               const TEntryDialogRunner& runDialog) {
   if (!ValidZone(document, zoneIndex)) {
     ShowMessageBox(kNoZoneMessage, {}, mkFehler, mbOK);
     return {};
@@ -65,7 +65,7 @@ TCommandResult AddEntryCommand(TTarifFile& document, int zoneIndex, TDayClass da
 }
 
 TCommandResult EditEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, int row,
-                      const TEntryDialogRunner& runDialog) {
+                                const TEntryDialogRunner& runDialog) {
   const int index =
       ValidZone(document, zoneIndex)
           ? EntryIndexOfRow(document.Zones[static_cast<std::size_t>(zoneIndex)].Entries(dayClass), row)
@@ -140,9 +140,8 @@ TCommandResult CopyOneEntryCommand(TTarifFile& document, int zoneIndex, TDayClas
           ? EntryIndexOfRow(document.Zones[static_cast<std::size_t>(zoneIndex)].Entries(source), sourceRow)
           : -1;
   if (index < 0) {
-    ShowMessageBox(
-        "Sie müssen einen Tarif in der Liste \"" + DayClassName(source) + "\" auswählen!", {},
-        mkInformation, mbOK);
+    ShowMessageBox("Sie müssen einen Tarif in der Liste \"" + DayClassName(source) + "\" auswählen!", {},
+                   mkInformation, mbOK);
     return {};
   }
   document.Modified = true;

@@ -1,7 +1,6 @@
 // The main window: its commands, the busy rule, zone selection and grids.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +10,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolTip>
+#include <memory>
 
 #include "MainTestSupport.h"
 
@@ -27,8 +27,9 @@ class MainWindowTest : public test::MainTest {};
 TEST_F(MainWindowTest, CommandsFollowTheProgramState) {
   TMain main;
   const char* const always[] = {"Neu1", "Oeffnen1", "Beenden1", "Info1", "ExitToolBtn"};
-  const char* const withDocument[] = {"Speichern1", "SpeichernUnter1", "Tarifoptionen1", "NeueTarifzone1",
-                                      "TarifzoneAendern1", "TarifzoneLoeschen1", "AddEntryItem1", "SaveToolBtn"};
+  const char* const withDocument[] = {"Speichern1",     "SpeichernUnter1",   "Tarifoptionen1",
+                                      "NeueTarifzone1", "TarifzoneAendern1", "TarifzoneLoeschen1",
+                                      "AddEntryItem1",  "SaveToolBtn"};
   for (const char* name : always) EXPECT_TRUE(Action(main, name)->isEnabled()) << name;
   {
     TModalScript noDialogs;
@@ -152,7 +153,7 @@ TEST_F(MainWindowTest, GridsShowTheEntriesOfTheCurrentZone) {
   ASSERT_EQ(2, upper->rowCount());
   // The reader sorts each list by validity and time.
   const QStringList first = {"18:00:00 Uhr", "07:59:59 Uhr",    "30,0000 Sekunde(n)", "    2 Einheit(en)",
-                             "Neben Zeit",   "01.01. / 31.12.", "0,0600 €",      "Mo Di Mi Do Fr "};
+                             "Neben Zeit",   "01.01. / 31.12.", "0,0600 €",           "Mo Di Mi Do Fr "};
   for (int c = 0; c < 8; ++c) EXPECT_EQ(first[c], Cell(main, TDayClass::Werktag, 0, c)) << c;
   EXPECT_EQ(QStringLiteral("60,0000 Sekunde(n)"), Cell(main, TDayClass::Werktag, 1, 2));
   EXPECT_EQ(QStringLiteral("    0 Einheit(en)"), Cell(main, TDayClass::Werktag, 1, 3));

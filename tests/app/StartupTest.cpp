@@ -62,8 +62,8 @@ TEST_F(StartupTest, WrongOrNoPasswordEndsTheProgram) {
     SCOPED_TRACE(typed);
     TMain main;
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Der Editor kann nicht weiter ausgeführt werden, da das Paßwort inkorrekt ist!",
-                 idOK, "Zugriffsverletzung");
+    boxes.Expect("Der Editor kann nicht weiter ausgeführt werden, da das Paßwort inkorrekt ist!", idOK,
+                 "Zugriffsverletzung");
     TModalScript script;
     script.Then("dudode::TPasswordEnterDlg", [&](QDialog& dlg) {
       Type(Find<QLineEdit>(dlg, "PasswordEdit"), typed);

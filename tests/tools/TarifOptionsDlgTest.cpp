@@ -9,8 +9,8 @@
 
 #include "support/ModalScript.h"
 #include "support/ScriptedMessageBoxes.h"
-#include "ui/CentEuroDlg.h"
 #include "tools/TarifOptionsDlg.h"
+#include "ui/CentEuroDlg.h"
 #include "ui/NumberEdit.h"
 #include "ui/RunModal.h"
 

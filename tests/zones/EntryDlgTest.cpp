@@ -87,10 +87,8 @@ TEST_F(EntryDlgTest, EightToSixIsShownWithItsEndMinuteAndComesBackAsEntered) {
 
 // Each case types into a fresh dialog and presses "Übernehmen" once.
 TEST(EntryDlgFieldTest, FinalCheckRefusalsKeepTheDialogOpen) {
-  const std::string times =
-      "Die Zeitangaben sind nicht korrekt!\rÜberprüfen Sie die Angaben nochmals!";
-  const std::string dates =
-      "Die Gültigkeitsdaten sind nicht korrekt!\rÜberprüfen Sie die Daten nochmals!";
+  const std::string times = "Die Zeitangaben sind nicht korrekt!\rÜberprüfen Sie die Angaben nochmals!";
+  const std::string dates = "Die Gültigkeitsdaten sind nicht korrekt!\rÜberprüfen Sie die Daten nochmals!";
   const std::string incomplete = "Nicht alle Felder sind korrekt ausgefüllt!";
   struct Case {
     const char* what;
