@@ -94,189 +94,214 @@ std::optional<TWindow> ParseWindow(std::string value) {
   return TWindow{start.Seconds, end.Seconds + 59, UpTo(value, '/')};
 }
 
+// One cleaned, non-empty entry value of the section of the zone with this key.
+void ReadEntry(const TKeyAndName& zone, const std::string& key, std::string value, const std::string& section,
+               const TZoneReadOptions& options, TTarifEntryList& list) {
+  // The first "-" (the one between the times) must stand after the sixth
+  // character and be followed by a time of five characters and a "/".
+  const std::size_t dash = value.find('-');
+  if (dash == std::string::npos || dash < 6 || dash + 6 >= value.size() || value[dash + 6] != '/') {
+    ShowMessageBox("Der Tarif für Schlüssel " + key + " ist fehlerhaft! Tarif wird nicht gelesen!",
+                   "Syntax Fehler", mkFehler, mbOK);
+    return;
+  }
+
+  const std::string weekdayText = TakeBefore(value, '|');
+  const std::string priceText = TakeBefore(value, '/');
+  const std::string calcTaktText = TakeBefore(value, '/');
+  const std::string firstSecondText = TakeBefore(value, '/');
+  const std::string startText = LeftChars(TakeBefore(value, '-'), 10);
+  const std::string endText = LeftChars(TakeBefore(value, '/'), 10);
+  const std::string taktText = LeftChars(TakeBefore(value, '/'), 10);
+  const std::string unitsText = LeftChars(TakeBefore(value, '/'), 10);
+  const std::string dateText = TakeBefore(value, ',');
+
+  TTarifEntry entry;
+  entry.Name = UnderscoreToBlank(value);
+  if (entry.Name.empty()) entry.Name = kUnknownEntryName;
+
+  bool allParsed = true;
+  const TParsedTime start = ParseTime(startText);
+  const TParsedTime end = ParseTime(endText);
+  entry.StartSec = start.Seconds;
+  entry.EndSec = end.Seconds;
+  if (start.Valid && end.Valid) {
+    entry.EndSec += 59;
+    bool ok = false;
+    entry.Takt = ParseNumber(taktText, &ok);
+    allParsed = allParsed && ok;
+    ParseInteger(unitsText, &ok);
+    entry.Units = LeadingInteger(unitsText);
+    allParsed = allParsed && ok;
+  } else {
+    allParsed = false;
+  }
+
+  bool ok = false;
+  entry.PricePerUnit = ParseNumber(priceText, &ok);
+  allParsed = allParsed && ok;
+  entry.CalcTakt = ParseNumber(calcTaktText, &ok);
+  allParsed = allParsed && ok;
+  entry.FirstSecond = ParseNumber(firstSecondText, &ok);
+  allParsed = allParsed && ok;
+  if (options.ClampNegativeTakt) {
+    entry.CalcTakt = std::max(0.0, entry.CalcTakt);
+    entry.FirstSecond = std::max(0.0, entry.FirstSecond);
+  }
+
+  entry.Weekdays = ParseWeekdays(weekdayText);
+
+  if (!allParsed) {
+    // The entry stays; with an invalid time it carries Takt and Units 0,
+    // so the sort drops it.
+    ShowMessageBox("Tarif für " + entry.Name + " ( " + section + " ) ist nicht korrekt.", "", mkFehler, mbOK);
+  }
+
+  entry.Name = LeftChars(entry.Name, kMaxEntryNameChars);
+  entry.DateFrom = MidChars(dateText, 0, 4);
+  entry.DateTo = MidChars(dateText, 5, 4);
+  // Only four-digit dates (the end one may be missing) are written back as
+  // they were read; anything else would change on every save.
+  if (!IsDateCode(entry.DateFrom) || (!entry.DateTo.empty() && !IsDateCode(entry.DateTo))) {
+    entry.DateFrom.clear();
+    entry.DateTo.clear();
+  }
+  entry.ZoneConnectPrice = zone.ConnectPrice;
+  entry.ZoneMonthlyFee = zone.MonthlyFee;
+  list.push_back(std::move(entry));
+}
+
+}  // namespace
+
+std::vector<TAppEntry> ReadApplications(TTheIniFile& ini) {
+  TSectionReader in(ini);
+  std::vector<TAppEntry> applications;
+  for (const std::string& key : in.Keys("APPLICATIONS")) {
+    const std::string value = in.ValueOr("APPLICATIONS", key, "");
+    if (value.empty()) continue;
+    applications.push_back(
+        {LeftChars(CapitalizeGerman(key), kMaxTapiNameChars), LeftChars(value, kMaxAppNameChars)});
+  }
+  return applications;
+}
+
+std::vector<TFeiertag> ReadHolidays(TTheIniFile& ini) {
+  std::vector<TFeiertag> holidays;
+  for (const std::string& value : TSectionReader(ini).Values("FEIERTAGE")) {
+    if (!value.empty()) holidays.push_back({value});
+  }
+  return holidays;
+}
+
+std::vector<TKeyAndName> ReadZoneIndex(TTheIniFile& ini) {
+  std::vector<TKeyAndName> zones;
+  for (const std::string& value : TSectionReader(ini).Values("REGIONENINDEX", kMaxZones)) {
+    std::string rest = Clean(value);
+    if (rest.empty()) continue;
+    const std::size_t comma = rest.find(',');
+    const std::string display = rest.substr(0, comma);
+    const std::string key = comma == std::string::npos ? std::string() : RemoveBlanks(rest.substr(comma + 1));
+    // A zone without a key could not be stored or read back.
+    if (key.empty()) continue;
+    TKeyAndName zone;
+    zone.Key = key;
+    zone.DisplayName = LeftChars(display, kMaxZoneNameChars);
+    zones.push_back(std::move(zone));
+  }
+  return zones;
+}
+
+void ReadZoneOptions(TTheIniFile& ini, const std::string& key, TKeyAndName& zone,
+                     const TZoneReadOptions& options) {
+  TSectionReader in(ini);
+  std::string price = Clean(in.NonEmptyOr("ConnectPrice", key, "0"));
+  const std::size_t slash = price.find('/');
+  const std::string monthly = slash == std::string::npos ? std::string("0") : price.substr(slash + 1);
+  zone.ConnectPrice = NumberOrZero(price.substr(0, slash));
+  zone.MonthlyFee = NumberOrZero(monthly);
+
+  zone.Relations = ParseRelations(Clean(in.ValueOr("RELATIONS", key, "")));
+  zone.TenPlusActive = in.NonEmptyOr("10plus", key, "NO") == "YES";
+
+  bool ok = false;
+  const int roundTo = ParseInteger(in.NonEmptyOr("RoundTo", key, "0"), &ok);
+  zone.RoundTo = ok ? roundTo : 0;
+
+  const std::string section = "AccessInfos_" + key;
+  zone.Access.PhoneNr = in.ValueOr(section, "PhoneNr", "");
+  zone.Access.UserName = in.ValueOr(section, "UserName", "");
+  zone.Access.Password = in.ValueOr(section, "Password", "");
+  ini.SetSection(section);
+  const bool registration = ini.ReadBool("Registration", false);
+  zone.Access.Registration = ini.ErrorCode() == -1 ? options.RegistrationWhenMissing : registration;
+  zone.Access.NichtBundesweit = options.ReadNichtBundesweit && ini.ReadBool("NichtBundesweit", false);
+}
+
+void ReadZoneLists(TTheIniFile& ini, const std::string& key, TKeyAndName& zone, TDayClass dayClass,
+                   const TZoneReadOptions& options) {
+  TSectionReader in(ini);
+  const bool workday = dayClass == TDayClass::Werktag;
+
+  for (const std::string& value : in.Values(key + (workday ? "WFREETIMES" : "FFREETIMES"))) {
+    if (value.empty()) continue;
+    if (const auto window = ParseWindow(value)) {
+      zone.FreeTimes(dayClass).push_back({window->StartSec, window->EndSec, NumberOrZero(window->Rest)});
+    }
+  }
+  for (const std::string& value : in.Values(key + (workday ? "WNO10PLUS" : "FNO10PLUS"))) {
+    if (value.empty()) continue;
+    if (const auto window = ParseWindow(value))
+      zone.No10plus(dayClass).push_back({window->StartSec, window->EndSec});
+  }
+
+  const std::string section = key + (workday ? "WERKTAG" : "SASO");
+  for (const std::string& value : in.Values(section, kMaxEntriesPerList)) {
+    std::string cleaned = Clean(value);
+    if (cleaned.empty()) continue;
+    ReadEntry(zone, key, cleaned, section, options, zone.Entries(dayClass));
+  }
+}
+
+void TakeTaktFromFirstEntries(TKeyAndName& zone) {
+  zone.CalcTakt = 0;
+  zone.FirstSecond = 0;
+  for (TDayClass dayClass : kDayClasses) {
+    const TTarifEntryList& list = zone.Entries(dayClass);
+    if (!list.empty() && list.front().CalcTakt != 0 && list.front().FirstSecond != 0) {
+      zone.CalcTakt = list.front().CalcTakt;
+      zone.FirstSecond = list.front().FirstSecond;
+    }
+  }
+}
+
+namespace {
+
+const TZoneReadOptions kReaderOptions{};
+
 class TTarifReader {
  public:
   TTarifReader(TTarifFile& document, TTheIniFile& ini) : doc_(document), in_(ini) {}
 
   void Run() {
-    ReadApplications();
-    ReadZoneIndex();
-    for (TKeyAndName& zone : doc_.Zones) ReadZoneOptions(zone);
+    doc_.Applications = ReadApplications(in_.Ini());
+    doc_.Zones = ReadZoneIndex(in_.Ini());
+    for (TKeyAndName& zone : doc_.Zones) ReadZoneOptions(in_.Ini(), zone.Key, zone, kReaderOptions);
     for (TDayClass dayClass : kDayClasses) {
-      for (TKeyAndName& zone : doc_.Zones) ReadZoneLists(zone, dayClass);
+      for (TKeyAndName& zone : doc_.Zones) ReadZoneLists(in_.Ini(), zone.Key, zone, dayClass, kReaderOptions);
     }
     for (TDayClass dayClass : kDayClasses) {
       for (TKeyAndName& zone : doc_.Zones) SortEntryList(zone.Entries(dayClass));
     }
     for (TKeyAndName& zone : doc_.Zones) {
-      // Billing interval and first second live only in the entries; the
-      // weekend list's first entry wins over the workday list's.
-      for (TDayClass dayClass : kDayClasses) {
-        const TTarifEntryList& list = zone.Entries(dayClass);
-        if (!list.empty() && list.front().CalcTakt != 0 && list.front().FirstSecond != 0) {
-          zone.CalcTakt = list.front().CalcTakt;
-          zone.FirstSecond = list.front().FirstSecond;
-        }
-      }
+      TakeTaktFromFirstEntries(zone);
       zone.CopyZoneValuesToEntries();
     }
     ReadOptions();
     ReadCommon();
-    ReadHolidays();
+    doc_.Holidays = ReadHolidays(in_.Ini());
   }
 
  private:
-  void ReadApplications() {
-    for (const std::string& key : in_.Keys("APPLICATIONS")) {
-      const std::string value = in_.ValueOr("APPLICATIONS", key, "");
-      if (value.empty()) continue;
-      doc_.Applications.push_back(
-          {LeftChars(CapitalizeGerman(key), kMaxTapiNameChars), LeftChars(value, kMaxAppNameChars)});
-    }
-  }
-
-  void ReadZoneIndex() {
-    for (const std::string& value : in_.Values("REGIONENINDEX", kMaxZones)) {
-      std::string rest = Clean(value);
-      if (rest.empty()) continue;
-      const std::size_t comma = rest.find(',');
-      const std::string display = rest.substr(0, comma);
-      const std::string key =
-          comma == std::string::npos ? std::string() : RemoveBlanks(rest.substr(comma + 1));
-      // A zone without a key could not be stored or read back.
-      if (key.empty()) continue;
-      TKeyAndName zone;
-      zone.Key = key;
-      zone.DisplayName = LeftChars(display, kMaxZoneNameChars);
-      doc_.Zones.push_back(std::move(zone));
-    }
-  }
-
-  void ReadZoneOptions(TKeyAndName& zone) {
-    const std::string& key = zone.Key;
-
-    std::string price = Clean(in_.NonEmptyOr("ConnectPrice", key, "0"));
-    const std::size_t slash = price.find('/');
-    const std::string monthly = slash == std::string::npos ? std::string("0") : price.substr(slash + 1);
-    zone.ConnectPrice = NumberOrZero(price.substr(0, slash));
-    zone.MonthlyFee = NumberOrZero(monthly);
-
-    zone.Relations = ParseRelations(Clean(in_.ValueOr("RELATIONS", key, "")));
-    zone.TenPlusActive = in_.NonEmptyOr("10plus", key, "NO") == "YES";
-
-    bool ok = false;
-    const int roundTo = ParseInteger(in_.NonEmptyOr("RoundTo", key, "0"), &ok);
-    zone.RoundTo = ok ? roundTo : 0;
-
-    const std::string section = "AccessInfos_" + key;
-    zone.Access.PhoneNr = in_.ValueOr(section, "PhoneNr", "");
-    zone.Access.UserName = in_.ValueOr(section, "UserName", "");
-    zone.Access.Password = in_.ValueOr(section, "Password", "");
-    TTheIniFile& ini = in_.Ini();
-    ini.SetSection(section);
-    const bool registration = ini.ReadBool("Registration", false);
-    zone.Access.Registration = ini.ErrorCode() == -1 ? true : registration;
-    zone.Access.NichtBundesweit = ini.ReadBool("NichtBundesweit", false);
-  }
-
-  void ReadZoneLists(TKeyAndName& zone, TDayClass dayClass) {
-    const bool workday = dayClass == TDayClass::Werktag;
-    const std::string& key = zone.Key;
-
-    for (const std::string& value : in_.Values(key + (workday ? "WFREETIMES" : "FFREETIMES"))) {
-      if (value.empty()) continue;
-      if (const auto window = ParseWindow(value)) {
-        zone.FreeTimes(dayClass).push_back({window->StartSec, window->EndSec, NumberOrZero(window->Rest)});
-      }
-    }
-    for (const std::string& value : in_.Values(key + (workday ? "WNO10PLUS" : "FNO10PLUS"))) {
-      if (value.empty()) continue;
-      if (const auto window = ParseWindow(value))
-        zone.No10plus(dayClass).push_back({window->StartSec, window->EndSec});
-    }
-
-    const std::string section = key + (workday ? "WERKTAG" : "SASO");
-    for (const std::string& value : in_.Values(section, kMaxEntriesPerList)) {
-      std::string cleaned = Clean(value);
-      if (cleaned.empty()) continue;
-      ReadEntry(zone, cleaned, section, zone.Entries(dayClass));
-    }
-  }
-
-  // One cleaned, non-empty entry value.
-  void ReadEntry(const TKeyAndName& zone, std::string value, const std::string& section,
-                 TTarifEntryList& list) {
-    // The first "-" (the one between the times) must stand after the sixth
-    // character and be followed by a time of five characters and a "/".
-    const std::size_t dash = value.find('-');
-    if (dash == std::string::npos || dash < 6 || dash + 6 >= value.size() || value[dash + 6] != '/') {
-      ShowMessageBox("Der Tarif für Schlüssel " + zone.Key + " ist fehlerhaft! Tarif wird nicht gelesen!",
-                     "Syntax Fehler", mkFehler, mbOK);
-      return;
-    }
-
-    const std::string weekdayText = TakeBefore(value, '|');
-    const std::string priceText = TakeBefore(value, '/');
-    const std::string calcTaktText = TakeBefore(value, '/');
-    const std::string firstSecondText = TakeBefore(value, '/');
-    const std::string startText = LeftChars(TakeBefore(value, '-'), 10);
-    const std::string endText = LeftChars(TakeBefore(value, '/'), 10);
-    const std::string taktText = LeftChars(TakeBefore(value, '/'), 10);
-    const std::string unitsText = LeftChars(TakeBefore(value, '/'), 10);
-    const std::string dateText = TakeBefore(value, ',');
-
-    TTarifEntry entry;
-    entry.Name = UnderscoreToBlank(value);
-    if (entry.Name.empty()) entry.Name = kUnknownEntryName;
-
-    bool allParsed = true;
-    const TParsedTime start = ParseTime(startText);
-    const TParsedTime end = ParseTime(endText);
-    entry.StartSec = start.Seconds;
-    entry.EndSec = end.Seconds;
-    if (start.Valid && end.Valid) {
-      entry.EndSec += 59;
-      bool ok = false;
-      entry.Takt = ParseNumber(taktText, &ok);
-      allParsed = allParsed && ok;
-      ParseInteger(unitsText, &ok);
-      entry.Units = LeadingInteger(unitsText);
-      allParsed = allParsed && ok;
-    } else {
-      allParsed = false;
-    }
-
-    bool ok = false;
-    entry.PricePerUnit = ParseNumber(priceText, &ok);
-    allParsed = allParsed && ok;
-    entry.CalcTakt = std::max(0.0, ParseNumber(calcTaktText, &ok));
-    allParsed = allParsed && ok;
-    entry.FirstSecond = std::max(0.0, ParseNumber(firstSecondText, &ok));
-    allParsed = allParsed && ok;
-
-    entry.Weekdays = ParseWeekdays(weekdayText);
-
-    if (!allParsed) {
-      // The entry stays; with an invalid time it carries Takt and Units 0,
-      // so the sort drops it.
-      ShowMessageBox("Tarif für " + entry.Name + " ( " + section + " ) ist nicht korrekt.", "", mkFehler,
-                     mbOK);
-    }
-
-    entry.Name = LeftChars(entry.Name, kMaxEntryNameChars);
-    entry.DateFrom = MidChars(dateText, 0, 4);
-    entry.DateTo = MidChars(dateText, 5, 4);
-    // Only four-digit dates (the end one may be missing) are written back as
-    // they were read; anything else would change on every save.
-    if (!IsDateCode(entry.DateFrom) || (!entry.DateTo.empty() && !IsDateCode(entry.DateTo))) {
-      entry.DateFrom.clear();
-      entry.DateTo.clear();
-    }
-    entry.ZoneConnectPrice = zone.ConnectPrice;
-    entry.ZoneMonthlyFee = zone.MonthlyFee;
-    list.push_back(std::move(entry));
-  }
-
   void ReadOptions() {
     std::string price = Clean(in_.ValueOr("OPTIONS", "PRICE", "0.12"));
     bool ok = false;
@@ -300,12 +325,6 @@ class TTarifReader {
     doc_.EMail = Clean(in_.ValueOr(section, "EMAIL", ""));
     doc_.AccessCode = UnderscoreToBlank(Clean(in_.ValueOr(section, "ACCESSCODE", "")));
     doc_.Copyright = UnderscoreToBlank(Clean(in_.ValueOr(section, "COPYRIGHT", "")));
-  }
-
-  void ReadHolidays() {
-    for (const std::string& value : in_.Values("FEIERTAGE")) {
-      if (!value.empty()) doc_.Holidays.push_back({value});
-    }
   }
 
   TTarifFile& doc_;

@@ -1,5 +1,8 @@
 #include "tools/CommandList.h"
 
+#include "tools/AppEditDlg.h"
+#include "tools/FeiertagEditDlg.h"
+#include "tools/ImportFormDlg.h"
 #include "tools/TarifOptionsDlg.h"
 
 namespace dudode {
@@ -7,6 +10,9 @@ namespace dudode {
 std::vector<TCommandDef> ToolsCommandList() {
   return {
       {TCommandId::Options, &OptionsCommand},
+      {TCommandId::Holidays, &HolidaysCommand},
+      {TCommandId::Applications, &ApplicationsCommand},
+      {TCommandId::Import, &ImportCommand},
   };
 }
 

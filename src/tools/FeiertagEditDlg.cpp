@@ -1,0 +1,240 @@
+#include "tools/FeiertagEditDlg.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/RegionalSettings.h"
+#include "tools/SectionSave.h"
+#include "ui/DialogMechanics.h"
+#include "ui/RunModal.h"
+
+namespace dudode {
+namespace {
+
+// Optional and required day digit, separator, two month digits, separator.
+QString DateMask() {
+  QString separator;
+  for (const QChar c : QString::fromStdString(Regional().DateSeparator)) {
+    separator += QChar('\\');
+    separator += c;
+  }
+  return QStringLiteral("90") + separator + QStringLiteral("00") + separator + QStringLiteral("; ");
+}
+
+}  // namespace
+
+TFeiertagEditDlg::TFeiertagEditDlg(const std::vector<TFeiertag>& holidays, QWidget* parent)
+    : QDialog(parent), list_(holidays) {
+  setWindowTitle(QStringLiteral("Gesetzliche Feiertage bearbeiten"));
+  CreateControls();
+  CreateLayout();
+  ShowLines(-1);
+}
+
+void TFeiertagEditDlg::CreateControls() {
+  FListBox = new QListWidget(this);
+  FListBox->setObjectName("FListBox");
+  FListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+  FListBox->setContextMenuPolicy(Qt::ActionsContextMenu);
+  FListBox->installEventFilter(this);
+  FListBox->viewport()->installEventFilter(this);
+  const struct {
+    const char* name;
+    QString caption;
+    QString menuCaption;
+    QString hint;
+    void (TFeiertagEditDlg::*handler)();
+  } tools[] = {
+      {"AddEntry2Btn", QStringLiteral("Hinzufügen"), QStringLiteral("Hinzufügen..."),
+       QStringLiteral("Fügt einen Feier-\ntag hinzu."), &TFeiertagEditDlg::AddEntry2BtnClick},
+      {"EditEntry2Btn", QStringLiteral("Ändern"), QStringLiteral("Bearbeiten"),
+       QStringLiteral("Ändert den ausge-\nwählten Feiertag."), &TFeiertagEditDlg::EditEntry2BtnClick},
+      {"DeleteEntry2Btn", QStringLiteral("Löschen"), QStringLiteral("Entfernen"),
+       QStringLiteral("Löscht den ausge-\nwählten Feiertag."), &TFeiertagEditDlg::DeleteEntry2BtnClick},
+  };
+  for (const auto& t : tools) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(t.name);
+    button->setText(t.caption);
+    button->setToolTip(t.hint);
+    connect(button, &QToolButton::clicked, this, t.handler);
+    auto* action = new QAction(t.menuCaption, FListBox);
+    connect(action, &QAction::triggered, this, t.handler);
+    FListBox->addAction(action);
+  }
+  auto* saveBtn = new QPushButton(QStringLiteral("Speichern"), this);
+  saveBtn->setObjectName("SaveBtn");
+  saveBtn->setAutoDefault(false);
+  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
+  cancelBtn->setObjectName("CancelBtn");
+  cancelBtn->setAutoDefault(false);
+  connect(saveBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);  // Escape rejects too
+}
+
+void TFeiertagEditDlg::CreateLayout() {
+  auto* label = new QLabel(QStringLiteral("festgelegte Feiertage"), this);
+  label->setBuddy(FListBox);
+  auto* tools = new QVBoxLayout;
+  for (const char* name : {"AddEntry2Btn", "EditEntry2Btn", "DeleteEntry2Btn"}) {
+    auto* button = findChild<QToolButton*>(name);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    tools->addWidget(button);
+  }
+  tools->addStretch();
+  auto* listRow = new QHBoxLayout;
+  listRow->addWidget(FListBox, 1);
+  listRow->addLayout(tools);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(findChild<QPushButton*>("SaveBtn"));
+  buttons->addWidget(findChild<QPushButton*>("CancelBtn"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label);
+  layout->addLayout(listRow);
+  layout->addLayout(buttons);
+  resize(320, 340);
+}
+
+int TFeiertagEditDlg::SelectedLine() const {
+  const QList<QListWidgetItem*> selected = FListBox->selectedItems();
+  return selected.isEmpty() ? -1 : FListBox->row(selected.first());
+}
+
+void TFeiertagEditDlg::ShowLines(int selected) {
+  FListBox->clear();
+  for (const std::string& line : list_.Lines()) FListBox->addItem(QString::fromStdString(line));
+  if (selected >= 0 && selected < FListBox->count()) FListBox->setCurrentRow(selected);
+}
+
+void TFeiertagEditDlg::AddEntry2BtnClick() {
+  if (!list_.CanAdd()) return;
+  TNFeiertagDlg dlg(QStringLiteral("Neuen Feiertag hinzufügen"), THolidayDateForm::EmptyText(), this);
+  RunModal(dlg);
+  if (!dlg.Accepted()) return;
+  const int index = list_.Add(dlg.Date());
+  if (index >= 0) ShowLines(index);
+}
+
+void TFeiertagEditDlg::EditEntry2BtnClick() {
+  const int selected = SelectedLine();
+  if (!list_.HasSelection(selected)) return;
+  TNFeiertagDlg dlg(QStringLiteral("Feiertag ändern"), list_.Lines()[static_cast<std::size_t>(selected)],
+                    this);
+  RunModal(dlg);
+  if (!dlg.Accepted()) return;
+  const int index = list_.Change(selected, dlg.Date());
+  if (index >= 0) ShowLines(index);
+}
+
+void TFeiertagEditDlg::DeleteEntry2BtnClick() {
+  const int selected = SelectedLine();
+  if (list_.Remove(selected)) ShowLines(std::min(selected, static_cast<int>(list_.Lines().size()) - 1));
+}
+
+// On a line it changes that line; elsewhere it adds one.
+void TFeiertagEditDlg::FListBoxDblClick() {
+  if (SelectedLine() >= 0) {
+    EditEntry2BtnClick();
+  } else {
+    AddEntry2BtnClick();
+  }
+}
+
+bool TFeiertagEditDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == FListBox->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
+    if (!FListBox->itemAt(pos)) FListBox->clearSelection();
+    FListBoxDblClick();
+    return true;
+  }
+  if (watched == FListBox && event->type() == QEvent::KeyPress) {
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+      case Qt::Key_Insert:
+        AddEntry2BtnClick();
+        return true;
+      case Qt::Key_Delete:
+        DeleteEntry2BtnClick();
+        return true;
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        FListBoxDblClick();
+        return true;
+      default:
+        break;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+TNFeiertagDlg::TNFeiertagDlg(const QString& caption, const std::string& date, QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle(caption);
+  FEdit = new QLineEdit(this);
+  FEdit->setObjectName("FEdit");
+  FEdit->setInputMask(DateMask());
+  FEdit->setText(QString::fromStdString(date));
+  FEdit->setCursorPosition(0);  // typing starts with the day
+  auto* label = new QLabel(QStringLiteral("Feiertag am:"), this);
+  label->setBuddy(FEdit);
+  auto* okBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
+  okBtn->setObjectName("OKBtn");
+  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
+  cancelBtn->setObjectName("Cancelbtn");
+  connect(okBtn, &QPushButton::clicked, this, &TNFeiertagDlg::OKBtnClick);
+  connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(okBtn);
+  buttons->addWidget(cancelBtn);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label);
+  layout->addWidget(FEdit);
+  layout->addLayout(buttons);
+  resize(320, sizeHint().height());
+
+  auto* mechanics = new TDialogMechanics(this);
+  mechanics->NoChecksFor(cancelBtn);
+  mechanics->EnterMovesFocus(FEdit);
+  mechanics->CheckOnLeave(FEdit, [this] { return FEditExit(); });
+}
+
+bool TNFeiertagDlg::FEditExit() {
+  form_.Text = FEdit->displayText().toStdString();
+  const bool valid = form_.Leave();
+  FEdit->setText(QString::fromStdString(form_.Text));
+  return valid;
+}
+
+void TNFeiertagDlg::OKBtnClick() {
+  form_.Text = FEdit->displayText().toStdString();
+  const bool accepted = form_.Apply();
+  FEdit->setText(QString::fromStdString(form_.Text));
+  if (accepted) {
+    accept();
+  } else {
+    FEdit->setFocus();
+  }
+}
+
+TCommandResult HolidaysCommand(TCommandHost& host) {
+  TFeiertagEditDlg dlg(host.Document().Holidays, host.Window());
+  if (RunModal(dlg) != QDialog::Accepted) return TCommandResult::None();
+  TTarifFile& document = host.Document();
+  document.Holidays = dlg.Holidays();
+  WriteSectionAtOnce(document, TFileSection::Holidays,
+                     [&host] { return host.EnsureDescription("Speichern"); });
+  // The naming step may have named the document.
+  return TCommandResult::Title();
+}
+
+}  // namespace dudode
