@@ -163,8 +163,9 @@ struct TTarifFile {
   std::vector<TFeiertag> Holidays;
   std::vector<TAppEntry> Applications;
   bool Modified = false;
-  // The file as it was when loaded or last saved, to tell changes by others.
-  TFileStamp LoadedStamp;
+  // The file as it was when loaded or last written, to tell changes by others
+  // (mutable: the section writers take the document as const).
+  mutable TFileStamp LoadedStamp;
 
   // Everything except FileName back to the state of a file with no content.
   void Clear();

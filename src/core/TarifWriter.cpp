@@ -236,6 +236,7 @@ bool WriteSection(const TTarifFile& doc, Writer writer) {
     OpenFile(ini, doc.FileName);
     writer(ini, doc);
     FlushOrDiscard(ini);
+    doc.LoadedStamp = CurrentFileStamp(doc);
     return true;
   } catch (const EIniError& error) {
     ShowMessageBox(error.what(), "", mkFehler, mbOK);
