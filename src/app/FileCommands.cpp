@@ -51,6 +51,11 @@ TSaveOutcome SaveDocument(TCommandHost& host) {
                      mkBestaetigung, mbYesNo) != idYes) {
     return TSaveOutcome::Stopped;
   }
+  // Another program wrote the file since it was loaded: its changes would be lost.
+  if (ChangedOnDisk(document) && ShowMessageBox(FileChangedQuestion(ProgramDirectory() + document.FileName),
+                                                "", mkFrage, mbYesNo | mbDefaultSecond) != idYes) {
+    return TSaveOutcome::Failed;
+  }
   TSaveOptions options;
   options.KeepDate = host.KeepFileDate();
   TLongOperation operation(host, "Speichern", true);
@@ -110,6 +115,7 @@ TCommandResult SaveAsCommand(TCommandHost& host) {
   if (!IsUsableDescription(name)) return {};
   if (name != document.Description) {
     document.FileName = NewTariffFileName();
+    document.LoadedStamp = CurrentFileStamp(document);  // a new file: nobody else wrote it
     document.Description = name;
   } else {
     ShowMessageBox("Die Speicherung erfolgt in die bestehende Datei!", "", mkInformation, mbOK);

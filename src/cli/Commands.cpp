@@ -148,16 +148,30 @@ bool UseProgramDirectory(const std::string& dir) {
   return true;
 }
 
-bool CheckTariffFile(const std::string& fileName) {
+bool CheckTariffFile(std::string& fileName) {
   if (fileName.empty() || fileName.find_first_of("/\\") != std::string::npos) {
     PrintError("FILE muss ein Dateiname ohne Verzeichnis sein: " + fileName);
     return false;
   }
-  if (!FileExists(ProgramDirectory() + fileName)) {
-    PrintError("Datei nicht gefunden: " + ProgramDirectory() + fileName);
+  fileName = FindNameNoCase(ProgramDirectory(), fileName);
+  const std::string path = ProgramDirectory() + fileName;
+  std::error_code ec;
+  if (!std::filesystem::exists(std::filesystem::u8path(path), ec)) {
+    PrintError("Datei nicht gefunden: " + path);
+    return false;
+  }
+  if (!FileExists(path)) {
+    PrintError("Die Datei " + path + " ist keine gewöhnliche Datei und wird nicht gelesen.");
     return false;
   }
   return true;
+}
+
+bool LockFile(TFileLock& lock, const std::string& fileName) {
+  std::string error;
+  if (lock.Acquire(ProgramDirectory() + fileName, &error)) return true;
+  PrintError(error);
+  return false;
 }
 
 void PrintError(const std::string& text) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/Files.h"
+
 namespace dudode::cli {
 
 constexpr int kExitOk = 0;
@@ -50,8 +52,13 @@ bool ParseArgs(const std::vector<std::string>& args, std::size_t positionalCount
 // when it is no directory.
 bool UseProgramDirectory(const std::string& dir);
 // A bare file name in the program directory; false (after a message) when
-// the name holds a directory part or the file does not exist.
-bool CheckTariffFile(const std::string& fileName);
+// the name holds a directory part or the file does not exist. The name is
+// found without regard to case and set to the file's own spelling.
+bool CheckTariffFile(std::string& fileName);
+
+// Holds an advisory lock on a file of the program directory while a command
+// reads, changes and writes it; false after a message when another holds it.
+bool LockFile(TFileLock& lock, const std::string& fileName);
 
 // Prints a line to standard error.
 void PrintError(const std::string& text);

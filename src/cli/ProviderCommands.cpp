@@ -80,9 +80,10 @@ std::string ProvidersJson(const TProviderList& providers) {
   return out;
 }
 
-// DIR and FILE, FILE being one of the two provider files.
-bool UseProviderFile(const TParsedArgs& parsed) {
-  const std::string& file = parsed.Positional[1];
+// DIR and FILE, FILE being one of the two provider files; file gets the
+// name as spelled in the directory.
+bool UseProviderFile(const TParsedArgs& parsed, std::string& file) {
+  file = parsed.Positional[1];
   if (!EqualsNoCase(file, kMainProviderFile) && !EqualsNoCase(file, kUserProviderFile)) {
     PrintError("FILE muss " + std::string(kMainProviderFile) + " oder " + std::string(kUserProviderFile) +
                " sein: " + file);
@@ -93,9 +94,16 @@ bool UseProviderFile(const TParsedArgs& parsed) {
 
 int Dump(const std::vector<std::string>& args) {
   TParsedArgs parsed;
+  std::string file;
   if (!ParseArgs(args, 2, {}, parsed)) return kExitUsage;
-  if (!UseProviderFile(parsed)) return kExitFailure;
-  const std::string json = ProvidersJson(LoadProviderFile(parsed.Positional[1]));
+  if (!UseProviderFile(parsed, file)) return kExitFailure;
+  std::string error;
+  const TProviderList providers = LoadProviderFile(file, &error, /*readOnly=*/true);
+  if (!error.empty()) {
+    PrintError(error);
+    return kExitFailure;
+  }
+  const std::string json = ProvidersJson(providers);
   std::fwrite(json.data(), 1, json.size(), stdout);
   return std::fflush(stdout) == 0 ? kExitOk : kExitFailure;
 }
@@ -103,9 +111,16 @@ int Dump(const std::vector<std::string>& args) {
 int Resave(const std::vector<std::string>& args) {
   TParsedArgs parsed;
   if (!ParseArgs(args, 2, {}, parsed)) return kExitUsage;
-  if (!UseProviderFile(parsed)) return kExitFailure;
-  TProviderList providers = LoadProviderFile(parsed.Positional[1]);
-  return SaveProviderFile(parsed.Positional[1], providers) ? kExitOk : kExitFailure;
+  std::string file;
+  TFileLock lock;
+  if (!UseProviderFile(parsed, file) || !LockFile(lock, file)) return kExitFailure;
+  std::string error;
+  TProviderList providers = LoadProviderFile(file, &error);
+  if (!error.empty()) {
+    PrintError(error);
+    return kExitFailure;
+  }
+  return SaveProviderFile(file, providers) ? kExitOk : kExitFailure;
 }
 
 }  // namespace

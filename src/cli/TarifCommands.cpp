@@ -136,19 +136,21 @@ std::string DocumentJson(const TTarifFile& doc) {
   return out;
 }
 
-// Loads FILE of DIR as the editor's Open does; false when there is none.
-bool LoadFromArgs(const TParsedArgs& parsed, TTarifFile& doc) {
-  if (!UseProgramDirectory(parsed.Positional[0]) || !CheckTariffFile(parsed.Positional[1])) return false;
-  doc.FileName = parsed.Positional[1];
-  LoadTarifFile(doc);
-  return true;
+// Loads FILE of DIR as the editor's Open does (locked first when lock is
+// given); false when there is none or it cannot be read.
+bool LoadFromArgs(const TParsedArgs& parsed, TTarifFile& doc, TFileLock* lock) {
+  std::string file = parsed.Positional[1];
+  if (!UseProgramDirectory(parsed.Positional[0]) || !CheckTariffFile(file)) return false;
+  if (lock && !LockFile(*lock, file)) return false;
+  doc.FileName = file;
+  return LoadTarifFile(doc, /*readOnly=*/lock == nullptr);
 }
 
 int Dump(const std::vector<std::string>& args) {
   TParsedArgs parsed;
   if (!ParseArgs(args, 2, {}, parsed)) return kExitUsage;
   TTarifFile doc;
-  if (!LoadFromArgs(parsed, doc)) return kExitFailure;
+  if (!LoadFromArgs(parsed, doc, nullptr)) return kExitFailure;
   const std::string json = DocumentJson(doc);
   std::fwrite(json.data(), 1, json.size(), stdout);
   return std::fflush(stdout) == 0 ? kExitOk : kExitFailure;
@@ -158,7 +160,8 @@ int Resave(const std::vector<std::string>& args) {
   TParsedArgs parsed;
   if (!ParseArgs(args, 2, {"--keep-date"}, parsed)) return kExitUsage;
   TTarifFile doc;
-  if (!LoadFromArgs(parsed, doc)) return kExitFailure;
+  TFileLock lock;
+  if (!LoadFromArgs(parsed, doc, &lock)) return kExitFailure;
   // The save reports its own failures as messages.
   return SaveTarifFile(doc, {.KeepDate = parsed.Has("--keep-date")}) ? kExitOk : kExitFailure;
 }

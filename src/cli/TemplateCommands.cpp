@@ -51,41 +51,60 @@ void WritePhone(TJsonWriter& json, const TPhoneConnectionTemplate& t) {
   json.EndObject();
 }
 
+// Prints the report's message; true when the file was read completely.
+bool ReportComplete(const TRecordFileReport& report) {
+  if (!report.Complete()) ShowMessageBox(report.Message(), "", mkFehler, mbOK);
+  return report.Complete();
+}
+
 int Dump(const std::vector<std::string>& args) {
   TParsedArgs parsed;
   if (!ParseArgs(args, 1, {}, parsed)) return kExitUsage;
   if (!UseProgramDirectory(parsed.Positional[0])) return kExitFailure;
+  const TRecordFile<TConnectionTemplate> connections = ReadConnTempFile();
+  const TRecordFile<TPhoneConnectionTemplate> phones = ReadPhoneTempFile();
+  // What could be read is shown; a file not read completely fails the command.
+  const bool connectionsComplete = ReportComplete(connections.Report);
+  const bool complete = ReportComplete(phones.Report) && connectionsComplete;
   std::string out;
   TJsonWriter json(out);
   json.BeginObject();
   json.Key("ConnTemp");
   json.BeginArray();
-  for (const TConnectionTemplate& t : ReadConnTempFile()) WriteConnection(json, t);
+  for (const TConnectionTemplate& t : connections.Records) WriteConnection(json, t);
   json.EndArray();
   json.Key("PhoneTemp");
   json.BeginArray();
-  for (const TPhoneConnectionTemplate& t : ReadPhoneTempFile()) WritePhone(json, t);
+  for (const TPhoneConnectionTemplate& t : phones.Records) WritePhone(json, t);
   json.EndArray();
   json.EndObject();
   std::fwrite(out.data(), 1, out.size(), stdout);
-  return std::fflush(stdout) == 0 ? kExitOk : kExitFailure;
+  return std::fflush(stdout) == 0 && complete ? kExitOk : kExitFailure;
 }
 
 int Resave(const std::vector<std::string>& args) {
   TParsedArgs parsed;
   if (!ParseArgs(args, 1, {}, parsed)) return kExitUsage;
   if (!UseProgramDirectory(parsed.Positional[0])) return kExitFailure;
+  TFileLock connectionLock;
+  TFileLock phoneLock;
+  if (!LockFile(connectionLock, std::string(kConnTempFile)) ||
+      !LockFile(phoneLock, std::string(kPhoneTempFile))) {
+    return kExitFailure;
+  }
   const std::vector<TRatesFileInfo> tariffs = LoadPhoneTariffList();
   if (tariffs.empty()) ShowMessageBox("Kann keine Telefontarifdateien finden!", "", mkFehler, mbOK);
+  TRecordFile<TConnectionTemplate> connections = LoadConnectionTemplates();
+  TRecordFile<TPhoneConnectionTemplate> phones = LoadPhoneTemplates();
+  // A file not read completely is not written: what could not be read would be lost.
+  const bool connectionsComplete = ReportComplete(connections.Report);
+  if (!ReportComplete(phones.Report) || !connectionsComplete) return kExitFailure;
   bool ok = true;
   // Only the files there are: a missing one is not created from nothing.
-  if (FileExists(ProgramDirectory() + std::string(kConnTempFile))) {
-    TConnectionTemplateList templates = LoadConnectionTemplates();
-    ok = SaveConnectionTemplates(templates, tariffs) && ok;
+  if (connections.Report.State == TRecordFileState::Complete) {
+    ok = SaveConnectionTemplates(connections.Records, tariffs) && ok;
   }
-  if (FileExists(ProgramDirectory() + std::string(kPhoneTempFile))) {
-    ok = SavePhoneTemplates(LoadPhoneTemplates()) && ok;
-  }
+  if (phones.Report.State == TRecordFileState::Complete) ok = SavePhoneTemplates(phones.Records) && ok;
   return ok ? kExitOk : kExitFailure;
 }
 

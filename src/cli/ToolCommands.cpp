@@ -11,11 +11,13 @@
 namespace dudode::cli {
 namespace {
 
-bool Load(const std::string& dir, const std::string& file, TTarifFile& doc) {
+// Loads FILE of DIR (locked first when lock is given); false when there is
+// none or it cannot be read.
+bool Load(const std::string& dir, std::string file, TTarifFile& doc, TFileLock* lock) {
   if (!UseProgramDirectory(dir) || !CheckTariffFile(file)) return false;
+  if (lock && !LockFile(*lock, file)) return false;
   doc.FileName = file;
-  LoadTarifFile(doc);
-  return true;
+  return LoadTarifFile(doc, /*readOnly=*/lock == nullptr);
 }
 
 void PrintLine(const std::string& text) {
@@ -30,7 +32,12 @@ int Check(const std::vector<std::string>& args) {
   TParsedArgs parsed;
   if (!ParseArgs(args, 2, {}, parsed)) return kExitUsage;
   TTarifFile doc;
-  if (!Load(parsed.Positional[0], parsed.Positional[1], doc)) return kExitFailure;
+  if (!Load(parsed.Positional[0], parsed.Positional[1], doc, nullptr)) return kExitFailure;
+  if (doc.Zones.empty()) {
+    // A gap check must not pass on nothing.
+    PrintError("Die Datei " + ProgramDirectory() + doc.FileName + " enthält keine Tarifzonen.");
+    return kExitFailure;
+  }
   bool complete = true;
   for (const TKeyAndName& zone : doc.Zones) {
     const TCheckResult result = CheckTariffYear(zone.Werktag, zone.SaSo);
@@ -45,7 +52,8 @@ int Vat(const std::vector<std::string>& args) {
   TParsedArgs parsed;
   if (!ParseArgs(args, 4, {"--keep-date"}, parsed)) return kExitUsage;
   TTarifFile doc;
-  if (!Load(parsed.Positional[0], parsed.Positional[1], doc)) return kExitFailure;
+  TFileLock lock;
+  if (!Load(parsed.Positional[0], parsed.Positional[1], doc, &lock)) return kExitFailure;
   switch (RunVatAdjustment(doc, parsed.Positional[2], parsed.Positional[3])) {
     case TVatOutcome::NothingToDo:
       PrintLine(VatNothingToDoMessage());

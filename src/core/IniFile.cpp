@@ -70,21 +70,6 @@ int TestCreate(const std::string& path) {
 #endif
 }
 
-// The full path of name in directory. Data file names are matched without
-// regard to case, as on the platform the files come from: an existing file
-// whose name differs only in case is the one meant.
-std::string ResolveNameCase(const std::string& directory, const std::string& name) {
-  const std::string exact = directory + name;
-  std::error_code ec;
-  if (name.find('/') != std::string::npos || fs::exists(fs::u8path(exact), ec)) return exact;
-  const fs::path dir = fs::u8path(directory.empty() ? std::string(".") : directory);
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string candidate = it->path().filename().string();
-    if (EqualsNoCase(candidate, name)) return directory + candidate;
-  }
-  return exact;
-}
-
 }  // namespace
 
 TTheIniFile::TTheIniFile() = default;
@@ -137,11 +122,20 @@ std::string TTheIniFile::Directory() const {
 void TTheIniFile::OpenFile() {
   errorCode_ = 0;
   if (iniFileName_.empty()) throw EIniError("Bitte Dateiname angeben.");
-  fullPath_ = ResolveNameCase(Directory(), iniFileName_);
+  // Data file names are matched without regard to case, as on the platform
+  // the files come from.
+  fullPath_ = Directory() + FindNameNoCase(Directory(), iniFileName_);
   std::error_code ec;
   const bool exists = fs::exists(fs::u8path(fullPath_), ec);
+  std::shared_ptr<TIniStore> store;
   if (exists) {
-    if (!MakeWritable(fullPath_)) {
+    // A file whose text cannot be read must not be replaced by what little we know of it.
+    store = TIniStore::Attach(fullPath_);
+    if (store->ReadFailed()) {
+      errorCode_ = 5;
+      throw EIniError("Die Datei " + fullPath_ + " kann nicht gelesen werden (" + store->ReadError() + ").");
+    }
+    if (!readOnly_ && !MakeWritable(fullPath_)) {
       errorCode_ = 5;
       throw EIniError("Kann Schreibschutz von " + fullPath_ + " nicht entfernen!");
     }
@@ -152,10 +146,7 @@ void TTheIniFile::OpenFile() {
       return;
     }
   }
-  std::shared_ptr<TIniStore> store = TIniStore::Attach(fullPath_);
-  // A file whose text cannot be read must not be replaced by what little we know of it.
-  if (store->ReadFailed())
-    throw EIniError("Die Datei " + fullPath_ + " kann nicht gelesen werden (" + store->ReadError() + ").");
+  if (!store) store = TIniStore::Attach(fullPath_);
   store_ = std::move(store);
 }
 

@@ -40,6 +40,8 @@ class TTheIniFile {
   const std::string& DefFilePath() const { return defFilePath_; }
   void SetDefFilePath(const std::string& path);
   bool Open() const { return store_ != nullptr; }
+  // A read-only open leaves a write protection of the file alone.
+  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   // true (re)opens; false flushes and closes. Opening may throw EIniError.
   void SetOpen(bool open);
   // The resolved path of the open file.
@@ -74,6 +76,7 @@ class TTheIniFile {
   std::string section_;
   TIniLocation location_ = loProgDir;
   int errorCode_ = 0;
+  bool readOnly_ = false;
   std::string defFilePath_;
   std::string fullPath_;
   std::shared_ptr<TIniStore> store_;

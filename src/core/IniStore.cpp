@@ -5,11 +5,14 @@
 #include <system_error>
 
 #include "core/Files.h"
+#include "core/Text.h"
 
 namespace fs = std::filesystem;
 
 namespace dudode {
 namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
@@ -77,6 +80,13 @@ void TIniStore::Load() {
 }
 
 void TIniStore::Parse(std::string_view bytes) {
+  // A text editor's UTF-8 byte-order mark: the file was saved as UTF-8. Its
+  // text is kept as the code page, which the next save writes.
+  std::string converted;
+  if (bytes.starts_with(kUtf8Bom)) {
+    converted = Utf8ToCp1252(bytes.substr(kUtf8Bom.size()));
+    bytes = converted;
+  }
   // NUL bytes after the last line are padding, not text.
   while (!bytes.empty() && bytes.back() == '\0') bytes.remove_suffix(1);
   std::size_t pos = 0;
@@ -248,7 +258,9 @@ bool TIniStore::Flush(std::string* error) {
     std::error_code ec;
     fs::remove(fs::u8path(path_), ec);
     if (ec) {
-      if (error) *error = "Die Datei " + path_ + " konnte nicht gelöscht werden (" + ec.message() + ").";
+      if (error)
+        *error =
+            "Die Datei " + path_ + " konnte nicht gelöscht werden (" + SystemErrorText(ec.value()) + ").";
       return false;
     }
   } else if (!AtomicWriteFile(path_, bytes, error)) {

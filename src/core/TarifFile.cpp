@@ -1,5 +1,6 @@
 #include "core/TarifFile.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/Text.h"
@@ -33,6 +34,15 @@ void TTarifFile::Clear() {
   std::string fileName = std::move(FileName);
   *this = TTarifFile{};
   FileName = std::move(fileName);
+}
+
+TFileStamp CurrentFileStamp(const TTarifFile& document) {
+  const std::string& dir = ProgramDirectory();
+  return FileStampOf(dir + FindNameNoCase(dir, document.FileName));
+}
+
+bool ChangedOnDisk(const TTarifFile& document) {
+  return !document.FileName.empty() && CurrentFileStamp(document) != document.LoadedStamp;
 }
 
 std::vector<std::string> TTarifFile::ZoneKeys() const {
@@ -70,33 +80,13 @@ std::string EntrySortKey(const TTarifEntry& entry) {
   return LeftChars(key, kMaxSortKeyChars);
 }
 
-namespace {
-
-// Hoare-style quicksort on the middle element's key. std::string compares
-// byte by byte (as unsigned char), and a prefix is smaller.
-void QuickSort(TTarifEntryList& list, std::ptrdiff_t left, std::ptrdiff_t right) {
-  std::ptrdiff_t i = left;
-  std::ptrdiff_t j = right;
-  const std::string pivot = list[static_cast<std::size_t>((left + right) / 2)].SortKey;
-  do {
-    while (list[static_cast<std::size_t>(i)].SortKey < pivot) ++i;
-    while (list[static_cast<std::size_t>(j)].SortKey > pivot) --j;
-    if (i <= j) {
-      std::swap(list[static_cast<std::size_t>(i)], list[static_cast<std::size_t>(j)]);
-      ++i;
-      --j;
-    }
-  } while (i <= j);
-  if (left < j) QuickSort(list, left, j);
-  if (i < right) QuickSort(list, i, right);
-}
-
-}  // namespace
-
 void SortEntryList(TTarifEntryList& list) {
   std::erase_if(list, [](const TTarifEntry& entry) { return !entry.IsTariff(); });
   for (TTarifEntry& entry : list) entry.SortKey = EntrySortKey(entry);
-  if (list.size() > 1) QuickSort(list, 0, static_cast<std::ptrdiff_t>(list.size()) - 1);
+  // Stable, so that entries with equal keys keep their order and a file saved
+  // twice gives the same bytes.
+  std::stable_sort(list.begin(), list.end(),
+                   [](const TTarifEntry& a, const TTarifEntry& b) { return a.SortKey < b.SortKey; });
 }
 
 }  // namespace dudode

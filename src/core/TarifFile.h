@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Files.h"
 #include "core/Values.h"
 
 namespace dudode {
@@ -162,6 +163,9 @@ struct TTarifFile {
   std::vector<TFeiertag> Holidays;
   std::vector<TAppEntry> Applications;
   bool Modified = false;
+  // The file as it was when loaded or last written, to tell changes by others
+  // (mutable: the section writers take the document as const).
+  mutable TFileStamp LoadedStamp;
 
   // Everything except FileName back to the state of a file with no content.
   void Clear();
@@ -172,6 +176,12 @@ struct TTarifFile {
   int FindZone(const std::string& key) const;
   bool AnyTenPlusActive() const;
 };
+
+// The stamp of the document's file in the program directory now.
+TFileStamp CurrentFileStamp(const TTarifFile& document);
+// Whether another program has changed the document's file since it was loaded
+// or saved; the save then asks FileChangedQuestion first.
+bool ChangedOnDisk(const TTarifFile& document);
 
 // The naming step of a save: a document whose Description is empty or the
 // unknown text must be given a name first.

@@ -67,6 +67,11 @@ std::string UpTo(const std::string& text, char separator) {
   return text.substr(0, text.find(separator));
 }
 
+bool IsDateCode(std::string_view text) {
+  return text.size() == 4 &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 double NumberOrZero(std::string_view text) {
   bool ok = false;
   const double value = ParseNumber(text, &ok);
@@ -155,6 +160,12 @@ void ReadEntry(const TKeyAndName& zone, const std::string& key, std::string valu
   entry.Name = LeftChars(entry.Name, kMaxEntryNameChars);
   entry.DateFrom = MidChars(dateText, 0, 4);
   entry.DateTo = MidChars(dateText, 5, 4);
+  // Only four-digit dates (the end one may be missing) are written back as
+  // they were read; anything else would change on every save.
+  if (!IsDateCode(entry.DateFrom) || (!entry.DateTo.empty() && !IsDateCode(entry.DateTo))) {
+    entry.DateFrom.clear();
+    entry.DateTo.clear();
+  }
   entry.ZoneConnectPrice = zone.ConnectPrice;
   entry.ZoneMonthlyFee = zone.MonthlyFee;
   list.push_back(std::move(entry));
@@ -322,7 +333,7 @@ class TTarifReader {
 
 }  // namespace
 
-bool LoadTarifFile(TTarifFile& document) {
+bool LoadTarifFile(TTarifFile& document, bool readOnly) {
   // Clear() resets the flag; the reader leaves it as the caller had it.
   const bool modified = document.Modified;
   document.Clear();
@@ -330,6 +341,7 @@ bool LoadTarifFile(TTarifFile& document) {
     TTheIniFile ini;
     ini.SetIniFileName(document.FileName);
     ini.SetIniLocation(loProgDir);
+    ini.SetReadOnly(readOnly);
     ini.SetOpen(true);
     // A file that does not exist and cannot be created is read as missing.
     if (ini.Open()) TTarifReader(document, ini).Run();
@@ -338,7 +350,10 @@ bool LoadTarifFile(TTarifFile& document) {
     // document rather than a half-read one.
     ShowMessageBox(error.what(), "", mkFehler, mbOK);
     document.Clear();
+    document.Modified = modified;
+    return false;
   }
+  document.LoadedStamp = CurrentFileStamp(document);
   document.Modified = modified;
   return true;
 }

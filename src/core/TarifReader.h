@@ -13,8 +13,10 @@ class TTheIniFile;
 // in the program directory. Never refuses a file: broken tariff entries are
 // reported through ShowMessageBox and dropped, everything else that cannot be
 // used is dropped or defaulted silently. A missing file gives an empty
-// document. Leaves FileName and Modified alone. Always returns true.
-bool LoadTarifFile(TTarifFile& document);
+// document. Leaves FileName and Modified alone. A file that exists but cannot
+// be opened or read gives an empty document and false, after a message.
+// readOnly leaves a write protection of the file alone.
+bool LoadTarifFile(TTarifFile& document, bool readOnly = false);
 
 // The parts of the reader that the import of another file shares. The import
 // reads zones with its own variations; the defaults are the reader's.

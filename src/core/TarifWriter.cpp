@@ -1,5 +1,7 @@
 #include "core/TarifWriter.h"
 
+#include <charconv>
+
 #include "core/Clock.h"
 #include "core/Files.h"
 #include "core/IniFile.h"
@@ -8,6 +10,26 @@
 
 namespace dudode {
 namespace {
+
+// The reader takes at most this many characters of a clock interval.
+constexpr std::size_t kCutFieldChars = 10;
+
+// A number whose first ten characters read back as the same value: fewer
+// decimals where the four do not fit, the largest such number beyond that.
+std::string CutFieldText(double x) {
+  std::string text = NumberText(x);
+  for (int decimals = 3; text.size() > kCutFieldChars && decimals >= 0; --decimals) {
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
+    text.assign(buffer, result.ptr);
+    if (text.find('.') != std::string::npos) {
+      while (text.back() == '0') text.pop_back();
+      if (text.back() == '.') text.pop_back();
+    }
+  }
+  if (text.size() > kCutFieldChars) text = x < 0 ? "-999999999" : "9999999999";
+  return text;
+}
 
 void Report(const TProgress& progress, const std::string& label, int percent) {
   if (progress) progress(label, percent);
@@ -214,6 +236,7 @@ bool WriteSection(const TTarifFile& doc, Writer writer) {
     OpenFile(ini, doc.FileName);
     writer(ini, doc);
     FlushOrDiscard(ini);
+    doc.LoadedStamp = CurrentFileStamp(doc);
     return true;
   } catch (const EIniError& error) {
     ShowMessageBox(error.what(), "", mkFehler, mbOK);
@@ -226,9 +249,10 @@ bool WriteSection(const TTarifFile& doc, Writer writer) {
 std::string EntryValue(const TTarifEntry& entry) {
   std::string value = WeekdayDigits(entry.Weekdays) + "|" + NumberText(entry.PricePerUnit) + "/" +
                       NumberText(entry.CalcTakt) + "/" + NumberText(entry.FirstSecond) + "/" +
-                      TimeText(entry.StartSec) + "-" + TimeText(entry.EndSec) + "/" + NumberText(entry.Takt) +
-                      "/" + IntegerText(entry.Units) + "/" + StripDateSeparator(entry.DateFrom) + "-" +
-                      StripDateSeparator(entry.DateTo) + "," + BlankToUnderscore(entry.Name);
+                      TimeText(entry.StartSec) + "-" + TimeText(entry.EndSec) + "/" +
+                      CutFieldText(entry.Takt) + "/" + IntegerText(entry.Units) + "/" +
+                      StripDateSeparator(entry.DateFrom) + "-" + StripDateSeparator(entry.DateTo) + "," +
+                      BlankToUnderscore(entry.Name);
   return RemoveBlanks(value);
 }
 
@@ -252,6 +276,7 @@ bool SaveTarifFile(TTarifFile& document, const TSaveOptions& options, const TPro
     return false;
   }
   document.Modified = false;
+  document.LoadedStamp = CurrentFileStamp(document);
   return true;
 }
 

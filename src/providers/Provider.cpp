@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "core/Text.h"
-#include "providers/QuickSort.h"
+#include "providers/StableSort.h"
 
 namespace dudode {
 namespace {
@@ -38,7 +38,7 @@ void SortProviderEntries(TProviderEntryList& entries) {
     kept.push_back(std::move(entry));
   }
   entries = std::move(kept);
-  QuickSortBy(entries, [](const TProviderEntry& e) -> const std::string& { return e.SortKey; });
+  StableSortBy(entries, [](const TProviderEntry& e) -> const std::string& { return e.SortKey; });
 }
 
 std::string NewProviderKey(std::string_view name, const TProviderList& providers) {

@@ -11,7 +11,7 @@
 #include "core/TarifWriter.h"
 #include "core/Text.h"
 #include "core/Values.h"
-#include "providers/QuickSort.h"
+#include "providers/StableSort.h"
 
 namespace dudode {
 namespace {
@@ -260,12 +260,13 @@ void WriteFile(TTheIniFile& ini, const std::string& fileName, const TProviderLis
 
 }  // namespace
 
-TProviderList LoadProviderFile(const std::string& fileName) {
+TProviderList LoadProviderFile(const std::string& fileName, std::string* error, bool readOnly) {
   TProviderList providers;
   try {
     TTheIniFile ini;
     ini.SetIniFileName(fileName);
     ini.SetIniLocation(loProgDir);
+    ini.SetReadOnly(readOnly);
     ini.SetOpen(true);
     if (!ini.Open() || ini.ErrorCode() != 0) return providers;
 
@@ -306,7 +307,7 @@ TProviderList LoadProviderFile(const std::string& fileName) {
         index[i] = i;
         keys.push_back(Utf8ToCp1252(storedNames[i]));
       }
-      QuickSortParallel(index, keys);
+      StableSortParallel(index, keys);
       TProviderList sorted;
       std::vector<std::string> sortedNames;
       sorted.reserve(providers.size());
@@ -329,9 +330,10 @@ TProviderList LoadProviderFile(const std::string& fileName) {
       SortProviderEntries(provider.WerktagEntries);
       SortProviderEntries(provider.SaSoEntries);
     }
-  } catch (const EIniError&) {
+  } catch (const EIniError& e) {
     // An unreadable file is an empty list; the editor starts without providers.
     providers.clear();
+    if (error) *error = e.what();
   }
   return providers;
 }

@@ -11,7 +11,10 @@ namespace dudode {
 // Reads the whole file into a provider list, sorted by stored name, every
 // entry list sorted. A missing or unreadable file gives an empty list without
 // a message; bad entry lines are reported by message box and reading goes on.
-TProviderList LoadProviderFile(const std::string& fileName);
+// error (when given) gets the message when the file exists but cannot be
+// read; readOnly leaves a write protection of the file alone.
+TProviderList LoadProviderFile(const std::string& fileName, std::string* error = nullptr,
+                               bool readOnly = false);
 
 // Called while writing the PROVIDER section before every second provider, so
 // that a window can process its pending messages.

@@ -54,14 +54,19 @@ void WriteRecord(TRecordWriter& out, const TConnectionTemplate& t, bool extended
   }
 }
 
-TConnectionTemplateList ParseRecords(std::string_view bytes, bool extended) {
+TConnectionTemplateList ParseRecords(std::string_view bytes, bool extended, bool* brokenTail) {
   TConnectionTemplateList templates;
   TRecordReader in(bytes);
+  bool broken = false;
   while (!in.AtEnd()) {
     TConnectionTemplate t;
-    if (!ReadRecord(in, t, extended)) break;
+    if (!ReadRecord(in, t, extended)) {
+      broken = true;
+      break;
+    }
     templates.push_back(std::move(t));
   }
+  if (brokenTail) *brokenTail = broken;
   return templates;
 }
 
@@ -73,11 +78,11 @@ std::string Records(const TConnectionTemplateList& templates, bool extended) {
 
 }  // namespace
 
-TConnectionTemplateList ParseConnTempRecords(std::string_view bytes) {
-  return ParseRecords(bytes, false);
+TConnectionTemplateList ParseConnTempRecords(std::string_view bytes, bool* brokenTail) {
+  return ParseRecords(bytes, false, brokenTail);
 }
-TConnectionTemplateList ParseConnTempExRecords(std::string_view bytes) {
-  return ParseRecords(bytes, true);
+TConnectionTemplateList ParseConnTempExRecords(std::string_view bytes, bool* brokenTail) {
+  return ParseRecords(bytes, true, brokenTail);
 }
 std::string ConnTempRecords(const TConnectionTemplateList& templates) {
   return Records(templates, false);
@@ -86,10 +91,15 @@ std::string ConnTempExRecords(const TConnectionTemplateList& templates) {
   return Records(templates, true);
 }
 
-TConnectionTemplateList ReadConnTempFile() {
+TRecordFile<TConnectionTemplate> ReadConnTempFile() {
+  TRecordFile<TConnectionTemplate> file;
   std::string bytes;
-  if (!ReadWholeFile(ProgramDirectory() + std::string(kConnTempFile), bytes)) return {};
-  return ParseConnTempRecords(bytes);
+  file.Report = ReadRecordFile(ProgramDirectory() + std::string(kConnTempFile), bytes);
+  bool brokenTail = false;
+  file.Records = ParseConnTempRecords(bytes, &brokenTail);
+  file.Report.RecordsKept = file.Records.size();
+  if (brokenTail) file.Report.State = TRecordFileState::BrokenTail;
+  return file;
 }
 
 void CheckConnectionTemplates(TConnectionTemplateList& templates) {
@@ -99,11 +109,11 @@ void CheckConnectionTemplates(TConnectionTemplateList& templates) {
   }
 }
 
-TConnectionTemplateList LoadConnectionTemplates() {
-  TConnectionTemplateList templates = ReadConnTempFile();
-  CheckConnectionTemplates(templates);
-  SortConnectionTemplates(templates);
-  return templates;
+TRecordFile<TConnectionTemplate> LoadConnectionTemplates() {
+  TRecordFile<TConnectionTemplate> file = ReadConnTempFile();
+  CheckConnectionTemplates(file.Records);
+  SortConnectionTemplates(file.Records);
+  return file;
 }
 
 void SortConnectionTemplates(TConnectionTemplateList& templates) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "templates/RatesFileInfo.h"
+#include "templates/RecordStream.h"
 
 namespace dudode {
 
@@ -44,14 +45,14 @@ inline constexpr std::string_view kConnTempExFile = "ConnTempEx.dat";
 inline constexpr std::string_view kMissingReference = "FEHLER!";
 
 // Records of the two layouts. Reading stops at the end of the bytes; a record
-// cut short there is dropped with everything after it.
-TConnectionTemplateList ParseConnTempRecords(std::string_view bytes);
-TConnectionTemplateList ParseConnTempExRecords(std::string_view bytes);
+// cut short there is dropped with everything after it (brokenTail tells).
+TConnectionTemplateList ParseConnTempRecords(std::string_view bytes, bool* brokenTail = nullptr);
+TConnectionTemplateList ParseConnTempExRecords(std::string_view bytes, bool* brokenTail = nullptr);
 std::string ConnTempRecords(const TConnectionTemplateList& templates);
 std::string ConnTempExRecords(const TConnectionTemplateList& templates);
 
-// ConnTemp.dat of the program directory as stored; empty when it is missing.
-TConnectionTemplateList ReadConnTempFile();
+// ConnTemp.dat of the program directory as stored, with the report on it.
+TRecordFile<TConnectionTemplate> ReadConnTempFile();
 
 // What the list window does to each template read: PhoneTarif cut at its
 // first zero byte. A tariff or provider that cannot be found is only shown
@@ -59,8 +60,9 @@ TConnectionTemplateList ReadConnTempFile();
 // a while or a provider kept elsewhere does not lose it.
 void CheckConnectionTemplates(TConnectionTemplateList& templates);
 
-// ReadConnTempFile with the check above, in the list's order (by name).
-TConnectionTemplateList LoadConnectionTemplates();
+// ReadConnTempFile with the check above, in the list's order (by name), with
+// what reading the file gave.
+TRecordFile<TConnectionTemplate> LoadConnectionTemplates();
 
 // The list window's order: by name, without regard to case.
 void SortConnectionTemplates(TConnectionTemplateList& templates);
@@ -70,9 +72,9 @@ void SortConnectionTemplates(TConnectionTemplateList& templates);
 std::string AccessNumberFor(const TConnectionTemplate& connection,
                             const std::vector<TRatesFileInfo>& tariffs);
 
-// Writes ConnTemp.dat and then ConnTempEx.dat (after setting every
-// template's AccessNumber), each replaced atomically. Nothing is written when
-// either file cannot be replaced; failures are reported by message box.
+// Writes ConnTemp.dat and ConnTempEx.dat (after setting every template's
+// AccessNumber), replaced as one. Nothing is changed when either file cannot
+// be replaced; failures are reported by message box.
 bool SaveConnectionTemplates(TConnectionTemplateList& templates, const std::vector<TRatesFileInfo>& tariffs);
 
 // The list column of the options that hold: "Provider, CityPlus, ...".

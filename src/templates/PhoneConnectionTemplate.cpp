@@ -8,9 +8,10 @@
 
 namespace dudode {
 
-TPhoneConnectionTemplateList ParsePhoneTempRecords(std::string_view bytes) {
+TPhoneConnectionTemplateList ParsePhoneTempRecords(std::string_view bytes, bool* brokenTail) {
   TPhoneConnectionTemplateList templates;
   TRecordReader in(bytes);
+  if (brokenTail) *brokenTail = false;
   while (!in.AtEnd()) {
     TPhoneConnectionTemplate t;
     if (!in.ReadString(t.AccessCode) || !in.ReadString(t.Description) || !in.ReadString(t.PhoneTarif) ||
@@ -18,6 +19,7 @@ TPhoneConnectionTemplateList ParsePhoneTempRecords(std::string_view bytes) {
         !in.ReadByte(t.Reserved2) || !in.ReadByte(t.Reserved3) || !in.ReadByte(t.Reserved4) ||
         !in.ReadInt32(t.Reserved5) || !in.ReadInt32(t.Reserved6) || !in.ReadInt32(t.Reserved7) ||
         !in.ReadInt32(t.Reserved8)) {
+      if (brokenTail) *brokenTail = true;
       break;
     }
     templates.push_back(std::move(t));
@@ -45,10 +47,15 @@ std::string PhoneTempRecords(const TPhoneConnectionTemplateList& templates) {
   return out.Bytes();
 }
 
-TPhoneConnectionTemplateList ReadPhoneTempFile() {
+TRecordFile<TPhoneConnectionTemplate> ReadPhoneTempFile() {
+  TRecordFile<TPhoneConnectionTemplate> file;
   std::string bytes;
-  if (!ReadWholeFile(ProgramDirectory() + std::string(kPhoneTempFile), bytes)) return {};
-  return ParsePhoneTempRecords(bytes);
+  file.Report = ReadRecordFile(ProgramDirectory() + std::string(kPhoneTempFile), bytes);
+  bool brokenTail = false;
+  file.Records = ParsePhoneTempRecords(bytes, &brokenTail);
+  file.Report.RecordsKept = file.Records.size();
+  if (brokenTail) file.Report.State = TRecordFileState::BrokenTail;
+  return file;
 }
 
 void CheckPhoneTemplates(TPhoneConnectionTemplateList& templates) {
@@ -58,11 +65,11 @@ void CheckPhoneTemplates(TPhoneConnectionTemplateList& templates) {
   }
 }
 
-TPhoneConnectionTemplateList LoadPhoneTemplates() {
-  TPhoneConnectionTemplateList templates = ReadPhoneTempFile();
-  CheckPhoneTemplates(templates);
-  SortPhoneTemplates(templates);
-  return templates;
+TRecordFile<TPhoneConnectionTemplate> LoadPhoneTemplates() {
+  TRecordFile<TPhoneConnectionTemplate> file = ReadPhoneTempFile();
+  CheckPhoneTemplates(file.Records);
+  SortPhoneTemplates(file.Records);
+  return file;
 }
 
 void SortPhoneTemplates(TPhoneConnectionTemplateList& templates) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "templates/RatesFileInfo.h"
+#include "templates/RecordStream.h"
 
 namespace dudode {
 
@@ -30,19 +31,20 @@ using TPhoneConnectionTemplateList = std::vector<TPhoneConnectionTemplate>;
 
 inline constexpr std::string_view kPhoneTempFile = "PhoneTemp.dat";
 
-// Reading stops at the end of the bytes; a record cut short is dropped.
-TPhoneConnectionTemplateList ParsePhoneTempRecords(std::string_view bytes);
+// Reading stops at the end of the bytes; a record cut short is dropped with
+// everything after it (brokenTail tells).
+TPhoneConnectionTemplateList ParsePhoneTempRecords(std::string_view bytes, bool* brokenTail = nullptr);
 std::string PhoneTempRecords(const TPhoneConnectionTemplateList& templates);
 
-// PhoneTemp.dat of the program directory as stored; empty when it is missing.
-TPhoneConnectionTemplateList ReadPhoneTempFile();
+// PhoneTemp.dat of the program directory as stored, with the report on it.
+TRecordFile<TPhoneConnectionTemplate> ReadPhoneTempFile();
 
 // PhoneTarif cut at its first zero byte; a tariff that cannot be found is
 // only shown as "FEHLER!", the stored reference stays.
 void CheckPhoneTemplates(TPhoneConnectionTemplateList& templates);
 
 // ReadPhoneTempFile with the check above, in the list's order (by prefix).
-TPhoneConnectionTemplateList LoadPhoneTemplates();
+TRecordFile<TPhoneConnectionTemplate> LoadPhoneTemplates();
 
 void SortPhoneTemplates(TPhoneConnectionTemplateList& templates);
 

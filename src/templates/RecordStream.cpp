@@ -99,11 +99,58 @@ namespace dudode {
 
 namespace fs = std::filesystem;
 
+std::string TRecordFileReport::Message() const {
+  switch (State) {
+    case TRecordFileState::Missing:
+    case TRecordFileState::Complete:
+      return {};
+    case TRecordFileState::BrokenTail:
+      return "Die Datei " + Path + " ist beschädigt: nur die ersten " + std::to_string(RecordsKept) +
+             " Datensätze konnten gelesen werden.";
+    case TRecordFileState::Unreadable:
+      return "Die Datei " + Path + " kann nicht gelesen werden (" + Error + ").";
+    case TRecordFileState::NotRegular:
+      return "Die Datei " + Path + " ist keine gewöhnliche Datei und wird nicht gelesen.";
+    case TRecordFileState::TooLarge:
+      return "Die Datei " + Path + " ist größer als " + std::to_string(kMaxRecordFileBytes / (1024 * 1024)) +
+             " MB und wird nicht gelesen.";
+  }
+  return {};
+}
+
+std::string TRecordFileReport::OverwriteQuestion() const {
+  return Message() + "\rBeim Speichern geht der unlesbare Rest verloren. Trotzdem speichern?";
+}
+
+TRecordFileReport ReadRecordFile(const std::string& path, std::string& bytes) {
+  TRecordFileReport report;
+  report.Path = path;
+  switch (ReadFileLimited(path, bytes, &report.Error, kMaxRecordFileBytes)) {
+    case TReadStatus::Ok:
+      report.State = TRecordFileState::Complete;
+      break;
+    case TReadStatus::Missing:
+      report.State = TRecordFileState::Missing;
+      break;
+    case TReadStatus::Failed:
+      report.State = TRecordFileState::Unreadable;
+      break;
+    case TReadStatus::NotRegular:
+      report.State = TRecordFileState::NotRegular;
+      break;
+    case TReadStatus::TooLarge:
+      report.State = TRecordFileState::TooLarge;
+      break;
+  }
+  return report;
+}
+
 bool WriteRecordFiles(const std::vector<std::pair<std::string, std::string>>& files) {
   auto report = [](const std::string& error) {
     ShowMessageBox(error, "", mkFehler, mbOK);
     return false;
   };
+  std::vector<std::pair<std::string, std::string>> paths;
   for (const auto& [name, bytes] : files) {
     const std::string path = ProgramDirectory() + name;
     // A write-protected file is made writable first, as it always was.
@@ -117,13 +164,10 @@ bool WriteRecordFiles(const std::vector<std::pair<std::string, std::string>>& fi
     if (!CanReplaceFile(path, &error)) {
       return report("Die Datei " + path + " konnte nicht geschrieben werden (" + error + ").");
     }
+    paths.emplace_back(path, bytes);
   }
-  for (const auto& [name, bytes] : files) {
-    const std::string path = ProgramDirectory() + name;
-    std::string error;
-    if (!AtomicWriteFile(path, bytes, &error)) return report(error);
-  }
-  return true;
+  std::string error;
+  return AtomicWriteFiles(paths, &error) || report(error);
 }
 
 }  // namespace dudode

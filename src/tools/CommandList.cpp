@@ -1,9 +1,9 @@
 #include "tools/CommandList.h"
 
 #include "tools/AppEditDlg.h"
+#include "tools/Cfg10plusDlg.h"
 #include "tools/FeiertagEditDlg.h"
 #include "tools/ImportFormDlg.h"
-#include "tools/Cfg10plusDlg.h"
 #include "tools/TarifCheckDlg.h"
 #include "tools/TarifOptionsDlg.h"
 #include "tools/UstFormDlg.h"
@@ -12,12 +12,9 @@ namespace dudode {
 
 std::vector<TCommandDef> ToolsCommandList() {
   return {
-      {TCommandId::Options, &OptionsCommand},
-      {TCommandId::Holidays, &HolidaysCommand},
-      {TCommandId::Applications, &ApplicationsCommand},
-      {TCommandId::Import, &ImportCommand},
-      {TCommandId::CheckTariffs, &CheckTariffsCommand},
-      {TCommandId::Vat, &VatCommand},
+      {TCommandId::Options, &OptionsCommand},           {TCommandId::Holidays, &HolidaysCommand},
+      {TCommandId::Applications, &ApplicationsCommand}, {TCommandId::Import, &ImportCommand},
+      {TCommandId::CheckTariffs, &CheckTariffsCommand}, {TCommandId::Vat, &VatCommand},
       {TCommandId::TenPlus, &TenPlusCommand},
   };
 }

@@ -1,5 +1,8 @@
 #include "tools/VatAdjustment.h"
 
+#include <cmath>
+
+#include "core/MessageBox.h"
 #include "core/Values.h"
 
 namespace dudode {
@@ -13,8 +16,22 @@ bool ParseRate(const std::string& text, int& rate) {
   return true;
 }
 
-void AdjustList(TTarifEntryList& entries, int oldRate, int newRate) {
-  for (auto& entry : entries) entry.PricePerUnit = AdjustPrice(entry.PricePerUnit, oldRate, newRate);
+// Prices beyond this are no prices but broken data; they stay as they were.
+constexpr double kMaxPrice = 1e12;
+
+// Adjusts price unless the result could not be stored and read back as the
+// same value; counts the prices left alone.
+void Adjust(double& price, int oldRate, int newRate, int& leftAlone) {
+  const double adjusted = AdjustPrice(price, oldRate, newRate);
+  if (!std::isfinite(adjusted) || std::fabs(adjusted) > kMaxPrice) {
+    ++leftAlone;
+    return;
+  }
+  price = adjusted;
+}
+
+void AdjustList(TTarifEntryList& entries, int oldRate, int newRate, int& leftAlone) {
+  for (auto& entry : entries) Adjust(entry.PricePerUnit, oldRate, newRate, leftAlone);
 }
 
 }  // namespace
@@ -32,16 +49,18 @@ double AdjustPrice(double price, int oldRate, int newRate) {
 void AdjustVat(TTarifFile& document, int oldRate, int newRate,
                const std::function<void(int percent)>& progress) {
   const long long last = static_cast<long long>(document.Zones.size()) - 1;
+  int leftAlone = 0;
   for (TDayClass dayClass : kDayClasses) {
     if (progress) progress(0);
     for (std::size_t i = 0; i < document.Zones.size(); ++i) {
       if (progress && i % 2 == 0) progress(Percent(static_cast<long long>(i), 0, last));
-      AdjustList(document.Zones[i].Entries(dayClass), oldRate, newRate);
+      AdjustList(document.Zones[i].Entries(dayClass), oldRate, newRate, leftAlone);
     }
   }
-  document.BaseConnectPrice = AdjustPrice(document.BaseConnectPrice, oldRate, newRate);
-  document.Price = AdjustPrice(document.Price, oldRate, newRate);
+  Adjust(document.BaseConnectPrice, oldRate, newRate, leftAlone);
+  Adjust(document.Price, oldRate, newRate, leftAlone);
   document.Modified = true;
+  if (leftAlone > 0) ShowMessageBox(VatLeftAloneMessage(leftAlone), "", mkWarnung, mbOK);
 }
 
 TVatOutcome RunVatAdjustment(TTarifFile& document, const std::string& oldRateText,
@@ -61,6 +80,11 @@ std::string VatNothingToDoMessage() {
 
 std::string VatInvalidRateMessage() {
   return "Bitte geben Sie die Umsatzsteuer als ganze Zahl von 0 bis 99 an.";
+}
+
+std::string VatLeftAloneMessage(int count) {
+  return std::to_string(count) + (count == 1 ? " Preis ist" : " Preise sind") +
+         " zu groß für die Umrechnung und bleiben unverändert.";
 }
 
 std::string VatDoneMessage() {

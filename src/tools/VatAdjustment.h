@@ -13,7 +13,9 @@ namespace dudode {
 double AdjustPrice(double price, int oldRate, int newRate);
 
 // Every PricePerUnit of every zone (first all Werktag lists in zone order, then
-// all SaSo lists), then BaseConnectPrice and Price; sets Modified. Zone
+// all SaSo lists), then BaseConnectPrice and Price; sets Modified. A price
+// whose result would not be finite or above 10^12 stays as it was, and a
+// message tells how many stayed. Zone
 // connection prices and monthly fees stay. progress gets the percentage the
 // dialog's bar shows: 0, then at every even zone index of each pass.
 void AdjustVat(TTarifFile& document, int oldRate, int newRate,
@@ -30,5 +32,6 @@ TVatOutcome RunVatAdjustment(TTarifFile& document, const std::string& oldRateTex
 std::string VatNothingToDoMessage();
 std::string VatInvalidRateMessage();
 std::string VatDoneMessage();
+std::string VatLeftAloneMessage(int count);
 
 }  // namespace dudode

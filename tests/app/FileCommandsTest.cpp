@@ -239,6 +239,19 @@ TEST_F(FileCommandsTest, SaveStopsWithoutAUsableName) {
   }
 }
 
+TEST_F(FileCommandsTest, SaveAsksBeforeOverwritingAFileChangedOnDisk) {
+  TMain main;
+  OpenTwoZoneFile(main);
+  const std::string changed = dir.Read("RATES.1") + "; written by another program\r\n";
+  dir.Write("RATES.1", changed);
+  TScriptedMessageBoxes boxes;
+  boxes.Expect("Möchten Sie wirklich die Änderungen in \"Zwei Zonen Tarif\" speichern?", idYes)
+      .Expect(FileChangedQuestion(dir.File("RATES.1")), idNo);
+  Trigger(main, "Speichern1");
+  EXPECT_EQ(changed, dir.Read("RATES.1"));
+  EXPECT_EQ(idNo, boxes.Boxes().at(1).DefaultResult);
+}
+
 TEST_F(FileCommandsTest, SaveConfirmationNoWritesNothing) {
   TMain main;
   Loaded(main);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -125,6 +126,14 @@ TEST_F(TarifCommandsTest, ArgumentErrorsShowTheUsage) {
 
 TEST_F(TarifCommandsTest, CommandFailuresExitWithOne) {
   dir.Write("RATES.0", "[COMMON]\r\n");
+  // A FIFO must neither hang a reader nor be taken for a file.
+  ::mkfifo(dir.File("RATES.F").c_str(), 0600);
+  ::mkfifo(dir.File("ConnTemp.dat").c_str(), 0600);
+  dir.Write("PhoneTemp.dat", "\xFF\xFF");
+  const std::string brokenTemplates =
+      "Fehler: Die Datei " + dir.Dir() +
+      "ConnTemp.dat ist keine gewöhnliche Datei und wird nicht gelesen.\n" + "Fehler: Die Datei " +
+      dir.Dir() + "PhoneTemp.dat ist beschädigt: nur die ersten 0 Datensätze konnten " + "gelesen werden.\n";
   const struct {
     std::vector<std::string> args;
     std::string err;
@@ -132,12 +141,32 @@ TEST_F(TarifCommandsTest, CommandFailuresExitWithOne) {
       {{"dump", dir.File("missing"), "RATES.0"}, "Verzeichnis nicht gefunden: " + dir.File("missing") + "\n"},
       {{"resave", dir.Dir(), "RATES.5"}, "Datei nicht gefunden: " + dir.Dir() + "RATES.5\n"},
       {{"dump", dir.Dir(), "../RATES.0"}, "FILE muss ein Dateiname ohne Verzeichnis sein: ../RATES.0\n"},
+      {{"check", dir.Dir(), "RATES.0"}, "Die Datei " + dir.Dir() + "RATES.0 enthält keine Tarifzonen.\n"},
+      {{"dump", dir.Dir(), "RATES.F"},
+       "Die Datei " + dir.Dir() + "RATES.F ist keine gewöhnliche Datei und wird nicht gelesen.\n"},
+      {{"templates", "dump", dir.Dir()}, brokenTemplates},
+      {{"templates", "resave", dir.Dir()}, brokenTemplates},
   };
   for (const auto& c : cases) {
     const TRun run = Run(c.args);
     EXPECT_EQ(1, run.Status) << c.err;
     EXPECT_EQ(c.err, run.Err);
   }
+  EXPECT_EQ("\xFF\xFF", dir.Read("PhoneTemp.dat"));
+}
+
+TEST_F(TarifCommandsTest, FilesAreFoundWithoutCaseAndDumpsKeepWriteProtection) {
+  namespace fs = std::filesystem;
+  dir.Write("RATES.0", TestDataFile("tarif/RATES.9"));
+  dir.Write("Provider.ini", TestDataFile("providers/Provider.ini"));
+  for (const char* name : {"RATES.0", "Provider.ini"}) fs::permissions(dir.File(name), fs::perms::owner_read);
+  EXPECT_EQ(0, Run({"dump", dir.Dir(), "rates.0"}).Status);
+  EXPECT_EQ(0, Run({"provider", "dump", dir.Dir(), "PROVIDER.INI"}).Status);
+  for (const char* name : {"RATES.0", "Provider.ini"}) {
+    EXPECT_EQ(fs::perms::owner_read, fs::status(dir.File(name)).permissions()) << name;
+  }
+  EXPECT_EQ(0, Run({"resave", dir.Dir(), "rates.0"}).Status);
+  EXPECT_FALSE(dir.Exists("rates.0"));
 }
 
 TEST_F(TarifCommandsTest, UnwritableFileFailsWithTheMessage) {

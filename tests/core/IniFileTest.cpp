@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "core/Files.h"
@@ -324,16 +325,31 @@ TEST_F(IniFileTest, NamesDifferingOnlyInCaseOpenTheExistingFile) {
   EXPECT_EQ("[S]\r\nk=w\r\n", dir.Read("provider.ini"));
 }
 
-TEST_F(IniFileTest, UnreadableFileIsNotOpened) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+TEST_F(IniFileTest, UnreadableFileIsNotOpenedNorUnprotected) {
   dir.Write("u.ini", "[S]\r\nk=v\r\n");
-  ::chmod(dir.File("u.ini").c_str(), 0200);
+  ::chmod(dir.File("u.ini").c_str(), 0400);
+  InjectFileFailure(TFileOp::Read, 0, EACCES);
   TTheIniFile ini;
   ini.SetIniFileName("u.ini");
-  EXPECT_THROW(ini.SetOpen(true), EIniError);
+  EXPECT_THROW(ini.SetOpen(true), EIniError);  // not "Kann Schreibschutz ... nicht entfernen!"
   EXPECT_FALSE(ini.Open());
-  ::chmod(dir.File("u.ini").c_str(), 0600);
+  struct stat st {};
+  ::stat(dir.File("u.ini").c_str(), &st);
+  EXPECT_EQ(0400u, st.st_mode & 07777);
   EXPECT_EQ("[S]\r\nk=v\r\n", dir.Read("u.ini"));
+}
+
+TEST_F(IniFileTest, Utf8ByteOrderMarkIsSkippedAndTheFileReadAsUtf8) {
+  dir.Write("b.ini", "\xEF\xBB\xBF[COMMON]\r\nHOTLINE=Grüße\r\n");
+  TTheIniFile ini;
+  OpenOn(ini, "b.ini", "COMMON");
+  EXPECT_EQ("Grüße", ini.ReadString("HOTLINE", ""));
+  ini.WriteString("HOTLINE", ini.ReadString("HOTLINE", ""));
+  ini.Flush();
+  EXPECT_EQ(
+      "[COMMON]\r\nHOTLINE=Gr\xFC\xDF"
+      "e\r\n",
+      dir.Read("b.ini"));
 }
 
 TEST_F(IniFileTest, ValuesCannotBreakLines) {

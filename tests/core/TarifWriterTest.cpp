@@ -222,6 +222,32 @@ TEST_F(TarifWriterTest, ResavingAWrittenFileReproducesIt) {
   }
 }
 
+// Whatever a file holds, the first save settles it: the second gives the same bytes.
+TEST_F(TarifWriterTest, SecondResaveChangesNothing) {
+  const char* entries[] = {
+      "1234567|0.1/0/0/00:00-23:59/60/1/-,Strich",    // a date field of one dash
+      "1234567|0.1/0/0/00:00-23:59/60/1/0101-,Halb",  // no end date
+      "1234567|0.1/0/0/00:00-23:59/60/1/1.2.-3,Krumm",
+      "1234567|0.1/0/0/00:00-23:59/1e15/1/0101-3112,Lang",  // a clock interval longer than ten characters
+      "1234567|0.1/0/0/00:00-23:59/123456.789/1/0101-3112,Bruch",
+  };
+  for (const char* entry : entries) {
+    TScriptedMessageBoxes boxes;
+    boxes.AcceptAll();
+    TTarifFile doc = Load(
+        Crlf(std::string("[REGIONENINDEX]\nR0=City,CITY0001\n[CITY0001WERKTAG]\nCITY00010=") + entry + "\n"));
+    ASSERT_TRUE(SaveTarifFile(doc, {.KeepDate = true}));
+    const std::string first = dir.Read("RATES.0");
+    TTarifFile again = LoadName("RATES.0");
+    ASSERT_EQ(1u, again.Zones.at(0).Werktag.size()) << entry;
+    EXPECT_EQ(doc.Zones[0].Werktag[0].Takt == 1e15 ? 9999999999 : doc.Zones[0].Werktag[0].Takt,
+              again.Zones[0].Werktag[0].Takt)
+        << entry;
+    ASSERT_TRUE(SaveTarifFile(again, {.KeepDate = true}));
+    EXPECT_EQ(first, dir.Read("RATES.0")) << entry;
+  }
+}
+
 TEST_F(TarifWriterTest, RoundTripKeepsTheDocumentExceptTheKnownChanges) {
   TScriptedMessageBoxes boxes;
   TTarifFile doc = SmallDocument();

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the provider file reader as Provider.ini, then
-// writes the model back and reads the written file again.
+// writes the model back, reads the written file again and saves it again:
+// the second save must give the same bytes.
 #include <unistd.h>
 
 #include <cstdint>
@@ -43,8 +44,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (p.Options.Timing < -1 || p.Options.Timing > 1000 || p.Options.CostsPerDay < 0) std::abort();
   }
   if (!dudode::SaveProviderFile("UserProv.ini", providers)) std::abort();
-  // What was written must read back to as many providers.
-  const dudode::TProviderList again = dudode::LoadProviderFile("UserProv.ini");
-  (void)again;
+  // What was written must read back and save again as the same bytes.
+  std::string saved;
+  dudode::ReadWholeFile(dudode::ProgramDirectory() + "UserProv.ini", saved);
+  dudode::TProviderList again = dudode::LoadProviderFile("UserProv.ini");
+  if (!dudode::SaveProviderFile("UserProv.ini", again)) std::abort();
+  std::string savedAgain;
+  dudode::ReadWholeFile(dudode::ProgramDirectory() + "UserProv.ini", savedAgain);
+  if (savedAgain != saved) std::abort();
   return 0;
 }

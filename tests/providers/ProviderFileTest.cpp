@@ -357,6 +357,19 @@ TEST_F(ProviderFileTest, EntriesAreSortedByTimesAsText) {
   EXPECT_EQ((std::vector<double>{0.03, 0.04, 0.02, 0.01}), prices);
 }
 
+TEST_F(ProviderFileTest, EqualNamesKeepTheirOrderSoResavesSettle) {
+  TProviderList providers =
+      Load({"[PROVIDER]", "P0=Gleich,ZWEI0001", "P1=Gleich,EINS0001", "P2=Gleich,DREI0001"});
+  ASSERT_TRUE(SaveProviderFile("Provider.ini", providers));
+  const std::string first = dir.Read("Provider.ini");
+  TProviderList again = LoadProviderFile("Provider.ini");
+  ASSERT_EQ(3u, again.size());
+  EXPECT_EQ("ZWEI0001", again[0].Key);
+  EXPECT_EQ("DREI0001", again[2].Key);
+  ASSERT_TRUE(SaveProviderFile("Provider.ini", again));
+  EXPECT_EQ(first, dir.Read("Provider.ini"));
+}
+
 TEST_F(ProviderFileTest, MissingFileGivesNoProvidersAndNoMessage) {
   TScriptedMessageBoxes boxes;
   EXPECT_TRUE(LoadProviderFile("UserProv.ini").empty());

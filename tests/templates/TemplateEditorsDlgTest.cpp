@@ -69,7 +69,7 @@ class TemplateEditorsTest : public ::testing::Test {
   }
   std::unique_ptr<TConnectionTemplateEditDlg> ConnectionList() {
     auto dlg = std::make_unique<TConnectionTemplateEditDlg>(LoadPhoneTariffList(), LoadProviderNames(),
-                                                            LoadConnectionTemplates());
+                                                            LoadConnectionTemplates().Records);
     dlg->show();
     return dlg;
   }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -262,12 +264,12 @@ TEST_F(TemplateFilesTest, ReadingKeepsMissingTariffsAndProvidersAsStored) {
   dir.Write("ConnTemp.dat", ConnTempRecords({caseOnly, FirstTemplate(), gone}) + kSecondRecord);
 
   // As stored: nothing replaced, file order.
-  const TConnectionTemplateList stored = ReadConnTempFile();
+  const TConnectionTemplateList stored = ReadConnTempFile().Records;
   ASSERT_EQ(4u, stored.size());
   EXPECT_EQ("PHONE.7", stored[2].PhoneTarif);
   EXPECT_EQ("PHONE.1\0\0\0"s, stored[3].PhoneTarif);
 
-  const TConnectionTemplateList templates = LoadConnectionTemplates();
+  const TConnectionTemplateList templates = LoadConnectionTemplates().Records;
   ASSERT_EQ(4u, templates.size());
   // The list's order: by name without regard to case.
   EXPECT_EQ("anderer", templates[0].Name);
@@ -285,8 +287,8 @@ TEST_F(TemplateFilesTest, ReadingKeepsMissingTariffsAndProvidersAsStored) {
 
 TEST_F(TemplateFilesTest, MissingFilesGiveEmptyLists) {
   TScriptedMessageBoxes boxes;
-  EXPECT_TRUE(LoadConnectionTemplates().empty());
-  EXPECT_TRUE(LoadPhoneTemplates().empty());
+  EXPECT_TRUE(LoadConnectionTemplates().Records.empty());
+  EXPECT_TRUE(LoadPhoneTemplates().Records.empty());
 }
 
 TEST_F(TemplateFilesTest, SavingWritesBothFilesWithAccessNumbers) {
@@ -336,7 +338,7 @@ TEST_F(TemplateFilesTest, PhoneTemplatesRoundTripKeepingMissingTariffs) {
   TPhoneConnectionTemplate a{"01019", "Anbieter X - City", "PHONE.0", "City", 1};
   TPhoneConnectionTemplate b{"01013", "Weg", "PHONE.5", "Irgendwo", 0};
   dir.Write("PhoneTemp.dat", PhoneTempRecords({a, b}));
-  const TPhoneConnectionTemplateList templates = LoadPhoneTemplates();
+  const TPhoneConnectionTemplateList templates = LoadPhoneTemplates().Records;
   ASSERT_EQ(2u, templates.size());
   EXPECT_EQ("01013", templates[0].AccessCode);  // by prefix
   EXPECT_EQ("PHONE.5", templates[0].PhoneTarif);
@@ -359,6 +361,41 @@ TEST_F(TemplateFilesTest, FailedWriteKeepsBothOldFiles) {
     ASSERT_EQ(1u, boxes.Boxes().size());
     EXPECT_EQ(mkFehler, boxes.Boxes()[0].Kind);
     EXPECT_EQ(kFirstRecord, dir.Read("ConnTemp.dat"));
+  }
+}
+
+TEST_F(TemplateFilesTest, ReportTellsWhatReadingKeptAndRefused) {
+  const std::string path = dir.File("PhoneTemp.dat");
+  const std::string record = PhoneTempRecords({{"01019", "A", "PHONE.0", "City", 1}});
+  struct TCase {
+    std::function<void()> Prepare;
+    TRecordFileState State;
+    std::size_t Kept;
+    std::string Message;
+  };
+  const TCase cases[] = {
+      {[] {}, TRecordFileState::Missing, 0, ""},
+      {[&] { dir.Write("PhoneTemp.dat", record + record); }, TRecordFileState::Complete, 2, ""},
+      {[&] { dir.Write("PhoneTemp.dat", "\xFF\xFF" + record); }, TRecordFileState::BrokenTail, 0,
+       "Die Datei " + path + " ist beschädigt: nur die ersten 0 Datensätze konnten gelesen werden."},
+      {[&] { dir.Write("PhoneTemp.dat", record + "\xFF\xFF" + record); }, TRecordFileState::BrokenTail, 1,
+       "Die Datei " + path + " ist beschädigt: nur die ersten 1 Datensätze konnten gelesen werden."},
+      {[&] { std::filesystem::create_directory(path); }, TRecordFileState::NotRegular, 0,
+       "Die Datei " + path + " ist keine gewöhnliche Datei und wird nicht gelesen."},
+      {[&] { std::filesystem::resize_file((dir.Write("PhoneTemp.dat", ""), path), kMaxRecordFileBytes + 1); },
+       TRecordFileState::TooLarge, 0, "Die Datei " + path + " ist größer als 4 MB und wird nicht gelesen."},
+      {[&] { dir.Write("PhoneTemp.dat", record), InjectFileFailure(TFileOp::Read, 0, EACCES); },
+       TRecordFileState::Unreadable, 0,
+       "Die Datei " + path + " kann nicht gelesen werden (Zugriff verweigert)."},
+  };
+  for (const TCase& c : cases) {
+    std::filesystem::remove_all(path);
+    c.Prepare();
+    const TRecordFile<TPhoneConnectionTemplate> file = ReadPhoneTempFile();
+    EXPECT_EQ(c.State, file.Report.State) << c.Message;
+    EXPECT_EQ(c.Kept, file.Records.size());
+    EXPECT_EQ(c.Kept, file.Report.RecordsKept);
+    EXPECT_EQ(c.Message, file.Report.Message());
   }
 }
 

@@ -182,7 +182,8 @@ TEST(TarifCheckTest, CommandWithoutAZoneSaysSo) {
     test::TScriptedMessageBoxes boxes;
     boxes.Expect("Bitte legen Sie eine Tarifzone an oder wählen Sie eine Tarifzone aus!", idOK,
                  "Dudode - Editor 3.10");
-    CheckZoneCommand(doc, zone, [](const TKeyAndName&, const std::string&) { ADD_FAILURE() << "dialog shown"; });
+    CheckZoneCommand(doc, zone,
+                     [](const TKeyAndName&, const std::string&) { ADD_FAILURE() << "dialog shown"; });
   }
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "support/ScriptedMessageBoxes.h"
 #include "tools/UstForm.h"
 #include "tools/VatAdjustment.h"
 
@@ -94,6 +95,19 @@ TEST(VatAdjustmentTest, OneZoneAndNoZone) {
   EXPECT_EQ(0.1231, none.Price);
   EXPECT_EQ(0.0616, none.BaseConnectPrice);
   EXPECT_TRUE(none.Modified);
+}
+
+TEST(VatAdjustmentTest, PricesTooLargeForTheResultStayWithAMessage) {
+  TTarifFile doc = Document(1);
+  doc.Zones[0].Werktag[0].PricePerUnit = 1e308;
+  doc.Price = 9e11;
+  test::TScriptedMessageBoxes boxes;
+  boxes.Expect("2 Preise sind zu groß für die Umrechnung und bleiben unverändert.");
+  AdjustVat(doc, 0, 99);
+  EXPECT_EQ(mkWarnung, boxes.Boxes().at(0).Kind);
+  EXPECT_EQ(1e308, doc.Zones[0].Werktag[0].PricePerUnit);
+  EXPECT_EQ(9e11, doc.Price);
+  EXPECT_EQ(0.1194, doc.BaseConnectPrice);
 }
 
 TEST(VatAdjustmentTest, RateTextsDecideWhetherAnythingHappens) {

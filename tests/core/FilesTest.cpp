@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "core/Files.h"
+#include "core/TarifReader.h"
+#include "core/TarifWriter.h"
+#include "support/TempDir.h"
+
+namespace dudode {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TTempDir;
+
+int EntryCount(const TTempDir& dir) {
+  int count = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.Dir())) ++count;
+  return count;
+}
+
+TEST(FilesTest, SaveReplacesWhatTheNameStandsFor) {
+  struct TCase {
+    std::string Saved;   // the name saved through
+    std::string Target;  // the file that must hold the new bytes
+    bool Link;
+  };
+  const TCase cases[] = {
+      {"link.ini", "target.ini", true},
+      {std::string(255, 'n'), std::string(255, 'n'), false},
+  };
+  // Only root may give a file away; then the save must keep the owner too.
+  const bool root = ::geteuid() == 0;
+  for (const TCase& c : cases) {
+    TTempDir dir;
+    dir.Write(c.Target, "old");
+    ::chmod(dir.File(c.Target).c_str(), 0640);
+    if (root) {
+      EXPECT_EQ(0, ::chown(dir.File(c.Target).c_str(), 4321, 4322));
+    }
+    if (c.Link) fs::create_symlink(c.Target, dir.File(c.Saved));
+    std::string error;
+    ASSERT_TRUE(AtomicWriteFile(dir.File(c.Saved), "new", &error)) << error;
+    EXPECT_EQ("new", dir.Read(c.Target));
+    EXPECT_EQ(c.Link, fs::is_symlink(dir.File(c.Saved)));
+    struct stat st {};
+    ::stat(dir.File(c.Target).c_str(), &st);
+    EXPECT_EQ(0640u, st.st_mode & 07777);
+    EXPECT_EQ(root ? 4321u : ::geteuid(), st.st_uid);
+    EXPECT_EQ(c.Link ? 2 : 1, EntryCount(dir));  // no temporary file left
+  }
+}
+
+TEST(FilesTest, StaleTemporaryFilesOfTheFileGoOnTheNextSave) {
+  TTempDir dir;
+  dir.Write(".f.ini.Ab12Cd", "left by a killed save");
+  dir.Write(".g.ini.Ab12Cd", "another file's");
+  ASSERT_TRUE(AtomicWriteFile(dir.File("f.ini"), "new"));
+  EXPECT_FALSE(dir.Exists(".f.ini.Ab12Cd"));
+  EXPECT_TRUE(dir.Exists(".g.ini.Ab12Cd"));
+}
+
+TEST(FilesTest, FailedPairLeavesBothOldFiles) {
+  struct TCase {
+    TFileOp Op;
+    int Skip;
+    bool FirstExisted;
+    const char* Failing;
+  };
+  const TCase cases[] = {
+      {TFileOp::Write, 1, true, "b"},  // the second file
+      {TFileOp::Rename, 0, true, "a"},
+      {TFileOp::Rename, 1, true, "b"},  // the second rename: the first file is put back
+      {TFileOp::Rename, 1, false, "b"},
+  };
+  for (const TCase& c : cases) {
+    TTempDir dir;
+    if (c.FirstExisted) dir.Write("a", "old a");
+    dir.Write("b", "old b");
+    InjectFileFailure(c.Op, c.Skip, ENOSPC);
+    std::string error;
+    EXPECT_FALSE(AtomicWriteFiles({{dir.File("a"), "new a"}, {dir.File("b"), "new b"}}, &error));
+    InjectFileFailure(c.Op, 0, 0);
+    EXPECT_EQ("Die Datei " + dir.File(c.Failing) +
+                  " konnte nicht geschrieben werden (Kein Speicherplatz auf dem Datenträger).",
+              error);
+    EXPECT_EQ(c.FirstExisted, dir.Exists("a"));
+    EXPECT_EQ(c.FirstExisted ? "old a" : "", dir.Read("a"));
+    EXPECT_EQ("old b", dir.Read("b"));
+    EXPECT_EQ(c.FirstExisted ? 2 : 1, EntryCount(dir));
+  }
+}
+
+// Refusals by kind of file are told by the record file reports.
+TEST(FilesTest, FailedReadsGiveGermanReasons) {
+  TTempDir dir;
+  dir.Write("ok", "text");
+  for (const auto& [injected, reason] : {std::pair{EACCES, "Zugriff verweigert"},
+                                         {EIO, "Ein-/Ausgabefehler"},
+                                         {ENAMETOOLONG, "Dateiname zu lang"},
+                                         {EROFS, "Dateisystem ist schreibgeschützt"}}) {
+    InjectFileFailure(TFileOp::Read, 0, injected);
+    std::string bytes = "old";
+    std::string error;
+    EXPECT_FALSE(ReadWholeFile(dir.File("ok"), bytes, &error));
+    EXPECT_EQ("", bytes);
+    EXPECT_EQ(reason, error);
+  }
+}
+
+TEST(FilesTest, SecondLockWaitsAndThenGivesUp) {
+  TTempDir dir;
+  dir.Write("f", "x");
+  auto first = std::make_unique<TFileLock>();
+  ASSERT_TRUE(first->Acquire(dir.File("f"), nullptr));
+  TFileLock second;
+  std::string error;
+  EXPECT_FALSE(second.Acquire(dir.File("f"), &error, 50));
+  EXPECT_EQ("Die Datei " + dir.File("f") + " wird gerade von einem anderen Programm bearbeitet.", error);
+  first.reset();
+  EXPECT_TRUE(second.Acquire(dir.File("f"), &error, 50));
+}
+
+TEST(FilesTest, DocumentTellsWhenItsFileChangedOnDisk) {
+  TTempDir dir;
+  dir.UseAsProgramDirectory();
+  dir.Write("RATES.0", "[COMMON]\r\nDESCRIPTION=A\r\n");
+  TTarifFile doc;
+  doc.FileName = "rates.0";
+  ASSERT_TRUE(LoadTarifFile(doc));
+  EXPECT_FALSE(ChangedOnDisk(doc));
+  dir.Write("RATES.0", "[COMMON]\r\nDESCRIPTION=Changed by another program\r\n");
+  EXPECT_TRUE(ChangedOnDisk(doc));
+  ASSERT_TRUE(SaveTarifFile(doc));
+  EXPECT_FALSE(ChangedOnDisk(doc));
+}
+
+}  // namespace
+}  // namespace dudode
