@@ -65,6 +65,8 @@ class TCommandHost {
   // The highlighted grid row of a list, counted from 1; 0 when nothing is
   // highlighted.
   virtual int HighlightedRow(TDayClass dayClass) const = 0;
+  // Highlights a grid row of a list (counted from 1) and scrolls it into view.
+  virtual void SelectEntryRow(TDayClass dayClass, int row) = 0;
   // Parent for the command's dialogs.
   virtual QWidget* Window() = 0;
   virtual int CurrencyBase() const = 0;

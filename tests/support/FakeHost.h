@@ -33,6 +33,9 @@ class TFakeHost : public TCommandHost {
   int HighlightedRow(TDayClass dayClass) const override {
     return dayClass == TDayClass::Werktag ? Row1 : Row2;
   }
+  void SelectEntryRow(TDayClass dayClass, int row) override {
+    (dayClass == TDayClass::Werktag ? Row1 : Row2) = row;
+  }
   QWidget* Window() override { return Parent; }
   int CurrencyBase() const override { return Base; }
   bool KeepFileDate() const override { return KeepDate; }
