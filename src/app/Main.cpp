@@ -22,21 +22,21 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/AboutBox.h"
+#include "app/CommandList.h"
+#include "app/DocumentQuestions.h"
+#include "app/FileCommands.h"
 #include "app/HeapReport.h"
-#include "app/OpenDlg.h"
 #include "app/PasswordEnterDlg.h"
 #include "app/RegIniFile.h"
-#include "app/SaveDlg.h"
 #include "app/StartWindow.h"
-#include "core/Clock.h"
 #include "core/Files.h"
 #include "core/MessageBox.h"
-#include "core/TarifReader.h"
-#include "core/TarifWriter.h"
 #include "core/Values.h"
-#include "tools/TarifOptionsDlg.h"
+#include "providers/CommandList.h"
+#include "templates/CommandList.h"
+#include "tools/CommandList.h"
 #include "ui/RunModal.h"
+#include "zones/CommandList.h"
 #include "zones/TarifGrid.h"
 
 namespace dudode {
@@ -59,11 +59,11 @@ const char* const kDeleteEntryHint = "Löscht den ausge-\r\nwählten Tarif.";
 TMain::TMain(QWidget* parent) : QMainWindow(parent) {
   setObjectName("Main");
   setWindowTitle(QString::fromLatin1(kEditorCaption));
+  RegisterCommands();
   BuildPanel();
   BuildMenus();
   BuildToolBar();
-  DefineCommands();
-  EnableBuiltCommands();
+  UpdateCommandStates();
   resize(685, 480);
   setMinimumSize(608, 480);
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
@@ -107,9 +107,9 @@ void TMain::BuildPanel() {
             [this, grid](const QPoint& pos) { GridPopup(grid, pos); });
   }
   connect(TarifStrGrid1, &QTableWidget::cellDoubleClicked, this,
-          [this] { RunCommand(TCommand::EditEntry1); });
+          [this] { RunCommand(TCommandId::EditEntry1); });
   connect(TarifStrGrid2, &QTableWidget::cellDoubleClicked, this,
-          [this] { RunCommand(TCommand::EditEntry2); });
+          [this] { RunCommand(TCommandId::EditEntry2); });
 
   auto* zoneRow = new QHBoxLayout;
   zoneRow->addWidget(zoneLabel);
@@ -117,20 +117,20 @@ void TMain::BuildPanel() {
   zoneRow->addWidget(YearsComboBox);
 
   auto* buttons1 = new QVBoxLayout;
-  buttons1->addWidget(ListButton("AddEntry1Btn", QStringLiteral("+"), kAddEntryHint, TCommand::AddEntry1));
+  buttons1->addWidget(ListButton("AddEntry1Btn", QStringLiteral("+"), kAddEntryHint, TCommandId::AddEntry1));
   buttons1->addWidget(
-      ListButton("EditEntry1Btn", QStringLiteral("\u270E"), kEditEntryHint, TCommand::EditEntry1));
+      ListButton("EditEntry1Btn", QStringLiteral("\u270E"), kEditEntryHint, TCommandId::EditEntry1));
   buttons1->addWidget(
-      ListButton("DeleteEntry1Btn", QStringLiteral("\u2212"), kDeleteEntryHint, TCommand::DeleteEntry1));
+      ListButton("DeleteEntry1Btn", QStringLiteral("\u2212"), kDeleteEntryHint, TCommandId::DeleteEntry1));
   buttons1->addStretch();
   auto* upper = new QHBoxLayout;
   upper->addWidget(TarifStrGrid1, 1);
   upper->addLayout(buttons1);
 
   auto* copyRow = new QHBoxLayout;
-  auto copyButton = [this, &copyRow](const char* name, const char* caption, const char* hint,
-                                     TCommand command, QStyle::StandardPixmap arrow) {
-    QAbstractButton* button = ListButton(name, QString::fromUtf8(caption), hint, command);
+  auto copyButton = [this, &copyRow](const char* name, const char* caption, const char* hint, TCommandId id,
+                                     QStyle::StandardPixmap arrow) {
+    QAbstractButton* button = ListButton(name, QString::fromUtf8(caption), hint, id);
     button->setIcon(style()->standardIcon(arrow));
     static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     copyRow->addWidget(button);
@@ -138,27 +138,27 @@ void TMain::BuildPanel() {
   copyRow->addStretch();
   copyButton("OneUpBtn", "Einzeln",
              "Kopiert einen Tarif aus\r\n\"Samstag / Sonntag / Feiertag\"\r\nin \"Werktag\".",
-             TCommand::CopyOneUp, QStyle::SP_ArrowUp);
+             TCommandId::CopyOneUp, QStyle::SP_ArrowUp);
   copyButton("AllUpBtn", "Alle",
              "Kopiert alle Tarife aus\r\n\"Samstag / Sonntag / Feiertag\"\r\nin \"Werktag\".",
-             TCommand::CopyAllUp, QStyle::SP_ArrowUp);
+             TCommandId::CopyAllUp, QStyle::SP_ArrowUp);
   copyRow->addSpacing(24);
   copyButton("OneDownBtn", "Einzeln",
              "Kopiert einen Tarif aus \"Werktag\" \r\nin \"Samstag / Sonntag / Feiertag\".",
-             TCommand::CopyOneDown, QStyle::SP_ArrowDown);
+             TCommandId::CopyOneDown, QStyle::SP_ArrowDown);
   copyButton("AllDownBtn", "Alle",
              "Kopiert alle Tarife aus \"Werktag\" \r\nin \"Samstag / Sonntag / Feiertag\".",
-             TCommand::CopyAllDown, QStyle::SP_ArrowDown);
+             TCommandId::CopyAllDown, QStyle::SP_ArrowDown);
   copyRow->addStretch();
 
   auto* buttons2 = new QVBoxLayout;
-  buttons2->addWidget(ListButton("AddEntry2Btn", QStringLiteral("+"), kAddEntryHint, TCommand::AddEntry2));
+  buttons2->addWidget(ListButton("AddEntry2Btn", QStringLiteral("+"), kAddEntryHint, TCommandId::AddEntry2));
   buttons2->addWidget(
-      ListButton("EditEntry2Btn", QStringLiteral("\u270E"), kEditEntryHint, TCommand::EditEntry2));
+      ListButton("EditEntry2Btn", QStringLiteral("\u270E"), kEditEntryHint, TCommandId::EditEntry2));
   buttons2->addWidget(
-      ListButton("DeleteEntry2Btn", QStringLiteral("\u2212"), kDeleteEntryHint, TCommand::DeleteEntry2));
+      ListButton("DeleteEntry2Btn", QStringLiteral("\u2212"), kDeleteEntryHint, TCommandId::DeleteEntry2));
   buttons2->addWidget(ListButton("TarifSortBtn", QStringLiteral("\u21C5"),
-                                 "Zeigt Tarife neu-\r\nsortiert an.", TCommand::SortAll));
+                                 "Zeigt Tarife neu-\r\nsortiert an.", TCommandId::SortAll));
   buttons2->addStretch();
   auto* lower = new QHBoxLayout;
   lower->addWidget(TarifStrGrid2, 1);
@@ -194,37 +194,37 @@ void TMain::BuildPanel() {
 }
 
 QAbstractButton* TMain::ListButton(const char* name, const QString& caption, const char* hint,
-                                   TCommand command) {
+                                   TCommandId id) {
   auto* button = new QToolButton(ListsArea);
   button->setObjectName(name);
   button->setText(caption);
   button->setToolTip(Hint(hint));
   button->setAutoRaise(true);
   button->setMinimumWidth(28);
-  Bind(command, button);
+  Bind(id, button);
   return button;
 }
 
-QAction* TMain::MenuItem(QMenu* menu, const char* name, const QString& caption, TCommand command,
+QAction* TMain::MenuItem(QMenu* menu, const char* name, const QString& caption, TCommandId id,
                          const QKeySequence& shortcut) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(name);
   if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-  Bind(command, action);
+  Bind(id, action);
   return action;
 }
 
 void TMain::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&Datei"));
   file->setObjectName("FileMenu");
-  MenuItem(file, "Neu1", QStringLiteral("&Neu"), TCommand::New, QKeySequence(Qt::CTRL | Qt::Key_N));
-  MenuItem(file, "Oeffnen1", QStringLiteral("Ö&ffnen..."), TCommand::Open,
+  MenuItem(file, "Neu1", QStringLiteral("&Neu"), TCommandId::New, QKeySequence(Qt::CTRL | Qt::Key_N));
+  MenuItem(file, "Oeffnen1", QStringLiteral("Ö&ffnen..."), TCommandId::Open,
            QKeySequence(Qt::CTRL | Qt::Key_O));
-  MenuItem(file, "Speichern1", QStringLiteral("&Speichern..."), TCommand::Save,
+  MenuItem(file, "Speichern1", QStringLiteral("&Speichern..."), TCommandId::Save,
            QKeySequence(Qt::CTRL | Qt::Key_S));
-  MenuItem(file, "SpeichernUnter1", QStringLiteral("Speichern &unter..."), TCommand::SaveAs);
+  MenuItem(file, "SpeichernUnter1", QStringLiteral("Speichern &unter..."), TCommandId::SaveAs);
   file->addSeparator();
-  MenuItem(file, "Import1", QStringLiteral("&Import..."), TCommand::Import,
+  MenuItem(file, "Import1", QStringLiteral("&Import..."), TCommandId::Import,
            QKeySequence(Qt::CTRL | Qt::Key_I));
   file->addSeparator();
   KeepFileDate1 = file->addAction(QStringLiteral("Aktualisierungs&datum nicht ändern"));
@@ -233,34 +233,36 @@ void TMain::BuildMenus() {
   KeepFileDate1->setChecked(false);
   connect(KeepFileDate1, &QAction::triggered, this, [this](bool checked) {
     // It only toggles its own mark, and not even that while a save runs.
-    if (!CommandsReady()) KeepFileDate1->setChecked(!checked);
+    if (Busy()) KeepFileDate1->setChecked(!checked);
   });
   file->addSeparator();
-  MenuItem(file, "Beenden1", QStringLiteral("&Beenden"), TCommand::Exit, QKeySequence(Qt::ALT | Qt::Key_F4));
+  MenuItem(file, "Beenden1", QStringLiteral("&Beenden"), TCommandId::Exit,
+           QKeySequence(Qt::ALT | Qt::Key_F4));
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
   edit->setObjectName("EditMenu");
-  MenuItem(edit, "NeueTarifzone1", QStringLiteral("&Neue Tarifzone..."), TCommand::NewZone,
+  MenuItem(edit, "NeueTarifzone1", QStringLiteral("&Neue Tarifzone..."), TCommandId::NewZone,
            QKeySequence(Qt::Key_F2));
   MenuItem(edit, "TarifzoneAendern1", QStringLiteral("Tarifzonenname und Optionen än&dern..."),
-           TCommand::EditZone, QKeySequence(Qt::Key_F3));
-  MenuItem(edit, "TarifzoneLoeschen1", QStringLiteral("Tarifzone &löschen"), TCommand::DeleteZone,
+           TCommandId::EditZone, QKeySequence(Qt::Key_F3));
+  MenuItem(edit, "TarifzoneLoeschen1", QStringLiteral("Tarifzone &löschen"), TCommandId::DeleteZone,
            QKeySequence(Qt::Key_F4));
   edit->addSeparator();
-  MenuItem(edit, "TarifzonenAnordnen1", QStringLiteral("Tarifzonen neu &anordnen..."), TCommand::ReorderZones,
-           QKeySequence(Qt::Key_F5));
+  MenuItem(edit, "TarifzonenAnordnen1", QStringLiteral("Tarifzonen neu &anordnen..."),
+           TCommandId::ReorderZones, QKeySequence(Qt::Key_F5));
   edit->addSeparator();
-  MenuItem(edit, "Tarifoptionen1", QStringLiteral("&Optionen der Tarifdatei anpassen..."), TCommand::Options,
-           QKeySequence(Qt::Key_F10));
+  MenuItem(edit, "Tarifoptionen1", QStringLiteral("&Optionen der Tarifdatei anpassen..."),
+           TCommandId::Options, QKeySequence(Qt::Key_F10));
   edit->addSeparator();
-  MenuItem(edit, "Umsatzsteuer1", QStringLiteral("&Umsatzsteueranpassung..."), TCommand::Vat,
+  MenuItem(edit, "Umsatzsteuer1", QStringLiteral("&Umsatzsteueranpassung..."), TCommandId::Vat,
            QKeySequence(Qt::Key_F6));
   edit->addSeparator();
-  MenuItem(edit, "Rabatt10plus1", QStringLiteral("&10plus Rabatt zuweisen..."), TCommand::TenPlus,
+  MenuItem(edit, "Rabatt10plus1", QStringLiteral("&10plus Rabatt zuweisen..."), TCommandId::TenPlus,
            QKeySequence(Qt::Key_F7));
   edit->addSeparator();
-  MenuItem(edit, "Tarifeberprfen1", QStringLiteral("&Tarife überprüfen"), TCommand::CheckTariffs,
+  MenuItem(edit, "Tarifeberprfen1", QStringLiteral("&Tarife überprüfen"), TCommandId::CheckTariffs,
            QKeySequence(Qt::Key_F9));
+  MenuItem(edit, "Tarifabdeckung1", QStringLiteral("Tarifa&bdeckung..."), TCommandId::Coverage);
 
   ZoneMenu = menuBar()->addMenu(QStringLiteral("Tarif&zonen"));
   ZoneMenu->setObjectName("ZoneMenu");
@@ -269,40 +271,39 @@ void TMain::BuildMenus() {
 
   QMenu* holidays = menuBar()->addMenu(QStringLiteral("&Feiertage"));
   holidays->setObjectName("HolidayMenu");
-  MenuItem(holidays, "Feiertage1", QStringLiteral("&Bearbeiten..."), TCommand::Holidays,
+  MenuItem(holidays, "Feiertage1", QStringLiteral("&Bearbeiten..."), TCommandId::Holidays,
            QKeySequence(Qt::CTRL | Qt::Key_F));
   QMenu* apps = menuBar()->addMenu(QStringLiteral("An&wendungen"));
   apps->setObjectName("ApplicationMenu");
-  MenuItem(apps, "Anwendungen1", QStringLiteral("&Bearbeiten..."), TCommand::Applications,
+  MenuItem(apps, "Anwendungen1", QStringLiteral("&Bearbeiten..."), TCommandId::Applications,
            QKeySequence(Qt::CTRL | Qt::Key_A));
   QMenu* providers = menuBar()->addMenu(QStringLiteral("&Provider"));
   providers->setObjectName("ProviderMenu");
-  MenuItem(providers, "Provider1", QStringLiteral("&Bearbeiten..."), TCommand::Providers,
+  MenuItem(providers, "Provider1", QStringLiteral("&Bearbeiten..."), TCommandId::Providers,
            QKeySequence(Qt::CTRL | Qt::Key_P));
   QMenu* templates = menuBar()->addMenu(QStringLiteral("Verbindungs&vorlagen"));
   templates->setObjectName("TemplateMenu");
   MenuItem(templates, "Providervorlagen1", QStringLiteral("&Providervorlagen bearbeiten..."),
-           TCommand::ConnectionTemplates);
-  QAction* phone = MenuItem(templates, "Telefonievorlagen1",
-                            QStringLiteral("&Telefonievorlagen bearbeiten..."), TCommand::PhoneTemplates);
-  phone->setVisible(false);  // never offered to the user
+           TCommandId::ConnectionTemplates);
+  MenuItem(templates, "Telefonievorlagen1", QStringLiteral("&Telefonievorlagen bearbeiten..."),
+           TCommandId::PhoneTemplates);
   QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
   help->setObjectName("HelpMenu");
-  MenuItem(help, "Inhalt1", QStringLiteral("&Inhalt..."), TCommand::HelpContents);
+  MenuItem(help, "Inhalt1", QStringLiteral("&Inhalt..."), TCommandId::HelpContents);
   help->addSeparator();
-  MenuItem(help, "Info1", QStringLiteral("I&nfo..."), TCommand::Info);
+  MenuItem(help, "Info1", QStringLiteral("I&nfo..."), TCommandId::Info);
 
   // The grids' pop-up menus.
   GridMenu1 = new QMenu(this);
   GridMenu1->setObjectName("GridMenu1");
-  MenuItem(GridMenu1, "AddEntryItem1", QStringLiteral("Hin&zufügen..."), TCommand::AddEntry1);
-  MenuItem(GridMenu1, "EditEntryItem1", QStringLiteral("Än&dern..."), TCommand::EditEntry1);
-  MenuItem(GridMenu1, "DeleteEntryItem1", QStringLiteral("Lö&schen"), TCommand::DeleteEntry1);
+  MenuItem(GridMenu1, "AddEntryItem1", QStringLiteral("Hin&zufügen..."), TCommandId::AddEntry1);
+  MenuItem(GridMenu1, "EditEntryItem1", QStringLiteral("Än&dern..."), TCommandId::EditEntry1);
+  MenuItem(GridMenu1, "DeleteEntryItem1", QStringLiteral("Lö&schen"), TCommandId::DeleteEntry1);
   GridMenu2 = new QMenu(this);
   GridMenu2->setObjectName("GridMenu2");
-  MenuItem(GridMenu2, "AddEntryItem2", QStringLiteral("Hin&zufügen..."), TCommand::AddEntry2);
-  MenuItem(GridMenu2, "EditEntryItem2", QStringLiteral("Än&dern..."), TCommand::EditEntry2);
-  MenuItem(GridMenu2, "DeleteEntryItem2", QStringLiteral("Lö&schen..."), TCommand::DeleteEntry2);
+  MenuItem(GridMenu2, "AddEntryItem2", QStringLiteral("Hin&zufügen..."), TCommandId::AddEntry2);
+  MenuItem(GridMenu2, "EditEntryItem2", QStringLiteral("Än&dern..."), TCommandId::EditEntry2);
+  MenuItem(GridMenu2, "DeleteEntryItem2", QStringLiteral("Lö&schen..."), TCommandId::DeleteEntry2);
 }
 
 void TMain::BuildToolBar() {
@@ -313,10 +314,10 @@ void TMain::BuildToolBar() {
   ToolBarTop->setToolButtonStyle(Qt::ToolButtonTextOnly);
   ToolBarTop->toggleViewAction()->setVisible(false);
   addToolBar(Qt::TopToolBarArea, ToolBarTop);
-  auto button = [this](const char* name, const char* caption, const char* hint, TCommand command) {
+  auto button = [this](const char* name, const char* caption, const char* hint, TCommandId id) {
     QAction* action = ToolBarTop->addAction(QString::fromUtf8(caption));
     action->setObjectName(name);
-    Bind(command, action);
+    Bind(id, action);
     if (hint) {
       action->setToolTip(Hint(hint));
     } else {
@@ -325,88 +326,81 @@ void TMain::BuildToolBar() {
       unhinted_.push_back(ToolBarTop->widgetForAction(action));
     }
   };
-  button("ExitToolBtn", "Beenden", nullptr, TCommand::Exit);
-  button("SaveToolBtn", "Speichern", nullptr, TCommand::Save);
+  button("ExitToolBtn", "Beenden", nullptr, TCommandId::Exit);
+  button("SaveToolBtn", "Speichern", nullptr, TCommandId::Save);
   ToolBarTop->addSeparator();
   button("ReorderToolBtn", "Tarifzonen neu anordnen", "Ordnet die Tarif-\r\nzonen neu an.",
-         TCommand::ReorderZones);
-  button("NewZoneToolBtn", "Neue Tarifzone", "Erstellt eine neue\r\nTarifzone.", TCommand::NewZone);
+         TCommandId::ReorderZones);
+  button("NewZoneToolBtn", "Neue Tarifzone", "Erstellt eine neue\r\nTarifzone.", TCommandId::NewZone);
   button("EditZoneToolBtn", "Tarif ändern",
-         "Ändert den Namen\r\nund die Optionen der \r\ngewählten Tarifzone.", TCommand::EditZone);
+         "Ändert den Namen\r\nund die Optionen der \r\ngewählten Tarifzone.", TCommandId::EditZone);
   button("DeleteZoneToolBtn", "Tarifzone löschen", "Löscht die gewählte\r\nTarifzone.",
-         TCommand::DeleteZone);
+         TCommandId::DeleteZone);
   button("CheckToolBtn", "Tarife überprüfen",
          "Überprüft die Tarife \r\nder gewählten Tarifzone\r\nauf Vollständigkeit.",
-         TCommand::CheckTariffs);
+         TCommandId::CheckTariffs);
   ToolBarTop->addSeparator();
-  button("HelpToolBtn", "  Hilfe  ", nullptr, TCommand::HelpContents);
+  button("HelpToolBtn", "  Hilfe  ", nullptr, TCommandId::HelpContents);
 }
 
 // ---------------------------------------------------------------- commands
 
-// The one place that says which commands are built. A command gets its
-// handler here when its dialog exists; until then its menu items, buttons
-// and keys are disabled.
-void TMain::DefineCommands() {
-  auto define = [this](TCommand command, std::function<void()> handler) {
-    commands_[command].Handler = std::move(handler);
-  };
-  define(TCommand::New, [this] { NewCommand(); });
-  define(TCommand::Open, [this] { OpenCommand(); });
-  define(TCommand::Save, [this] { SaveCommand(); });
-  define(TCommand::SaveAs, [this] { SaveAsCommand(); });
-  define(TCommand::Exit, [this] { close(); });
-  define(TCommand::Options, [this] { Tarifoptionen1Click(); });
-  define(TCommand::Info, [this] { InfoCommand(); });
-  DefineZoneCommands();
-  // Still to come: Import, Vat, TenPlus, CheckTariffs, Holidays,
-  // Applications, Providers, ConnectionTemplates, PhoneTemplates,
-  // HelpContents.
+void TMain::RegisterCommands() {
+  for (auto list :
+       {AppCommandList, ZonesCommandList, ToolsCommandList, ProvidersCommandList, TemplatesCommandList}) {
+    for (TCommandDef& def : list()) commands_[def.Id] = std::move(def);
+  }
 }
 
-void TMain::EnableBuiltCommands() {
-  for (auto& [command, entry] : commands_) {
-    const bool built = static_cast<bool>(entry.Handler);
-    for (QObject* trigger : entry.Triggers) {
-      if (auto* action = qobject_cast<QAction*>(trigger)) action->setEnabled(built);
-      if (auto* button = qobject_cast<QAbstractButton*>(trigger)) button->setEnabled(built);
+void TMain::UpdateCommandStates() {
+  const TCommandState state{Busy(), documentLoaded_};
+  for (auto& [id, triggers] : triggers_) {
+    const auto it = commands_.find(id);
+    const bool enabled = it != commands_.end() && CommandEnabled(it->second, state);
+    for (QObject* trigger : triggers) {
+      if (auto* action = qobject_cast<QAction*>(trigger)) action->setEnabled(enabled);
+      if (auto* button = qobject_cast<QAbstractButton*>(trigger)) button->setEnabled(enabled);
     }
   }
 }
 
-void TMain::Bind(TCommand command, QAction* action) {
-  commands_[command].Triggers.push_back(action);
-  connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+void TMain::Bind(TCommandId id, QAction* action) {
+  triggers_[id].push_back(action);
+  connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
 }
 
-void TMain::Bind(TCommand command, QAbstractButton* button) {
-  commands_[command].Triggers.push_back(button);
-  connect(button, &QAbstractButton::clicked, this, [this, command] { RunCommand(command); });
+void TMain::Bind(TCommandId id, QAbstractButton* button) {
+  triggers_[id].push_back(button);
+  connect(button, &QAbstractButton::clicked, this, [this, id] { RunCommand(id); });
 }
 
-bool TMain::CommandBuilt(TCommand command) const {
-  const auto it = commands_.find(command);
-  return it != commands_.end() && it->second.Handler;
+void TMain::RunCommand(TCommandId id) {
+  const auto it = commands_.find(id);
+  if (it == commands_.end() || !CommandEnabled(it->second, {Busy(), documentLoaded_})) return;
+  Apply(it->second.Run(*this));
 }
 
-bool TMain::CommandsReady() const {
-  return MainPanel->isEnabled();
+void TMain::Apply(const TCommandResult& result) {
+  if (result.DocumentLoaded) documentLoaded_ = true;
+  if (result.ZonesChanged) {
+    RebuildZoneControls(result.CurrentZone);
+  } else if (result.GridsChanged) {
+    RebuildGrids();
+  }
+  if (result.TitleChanged) UpdateTitle();
+  UpdateCommandStates();
 }
 
-void TMain::RunCommand(TCommand command) {
-  if (!CommandsReady()) return;
-  const auto it = commands_.find(command);
-  if (it == commands_.end() || !it->second.Handler) return;
-  it->second.Handler();
-}
-
-void TMain::BeginLongOperation(const std::string& label, bool hideLists) {
+void TMain::EnterBusy(const std::string& label, bool hideLists) {
+  if (busy_++ == 0) {
+    Gauge->setValue(0);
+    MainPanel->setEnabled(false);
+    ToolBarTop->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    UpdateCommandStates();
+  }
   InfoLabel->setText(QString::fromStdString(label));
-  Gauge->setValue(0);
   if (hideLists) ListsArea->hide();
-  MainPanel->setEnabled(false);
-  ToolBarTop->setEnabled(false);
-  QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void TMain::ShowProgress(const std::string& label, int percent) {
@@ -415,13 +409,15 @@ void TMain::ShowProgress(const std::string& label, int percent) {
   QCoreApplication::processEvents();
 }
 
-void TMain::EndLongOperation() {
+void TMain::LeaveBusy() {
+  if (--busy_ > 0) return;
   ListsArea->show();
   MainPanel->setEnabled(true);
   ToolBarTop->setEnabled(true);
   QApplication::restoreOverrideCursor();
   InfoLabel->clear();
   RebuildGrids();
+  UpdateCommandStates();
 }
 
 bool TMain::KeepFileDate() const {
@@ -432,103 +428,17 @@ void TMain::UpdateTitle() {
   setWindowTitle(QString::fromStdString(EditorWindowTitle(document_)));
 }
 
-void TMain::NewCommand() {
-  if (!CommandsReady()) return;
-  if (!AskBeforeReplacing(document_, [this] { return SaveCommand(); })) return;
-  BeginLongOperation("", false);
-  document_.FileName = NewTariffFileName();
-  document_.Description = kUnknownDescription;
-  LoadTarifFile(document_);  // no such file yet: the reader's defaults, no zones
-  EndLongOperation();
-  RebuildZoneControls(-1);
-  document_.Modified = false;
-  documentLoaded_ = true;
-  Tarifoptionen1Click();
+TSaveOutcome TMain::Save() {
+  if (Busy()) return TSaveOutcome::Stopped;
+  const TSaveOutcome outcome = SaveDocument(*this);
   UpdateTitle();
+  return outcome;
 }
 
-void TMain::OpenCommand() {
-  if (!CommandsReady()) return;
-  if (!AskBeforeReplacing(document_, [this] { return SaveCommand(); })) return;
-  TOpenDlg dlg(document_.FileName, this);
-  const bool chosen = RunModal(dlg) == QDialog::Accepted && !dlg.SelectedFileName().empty();
-  if (chosen) {
-    BeginLongOperation("", false);
-    document_.FileName = dlg.SelectedFileName();
-    LoadTarifFile(document_);
-    EndLongOperation();
-    RebuildZoneControls(0);  // the reader checks the first zone
-    document_.Modified = false;
-    documentLoaded_ = true;
-  } else if (!documentLoaded_) {
-    // Nothing loaded yet: set up a new file. A loaded document stays as it is.
-    if (document_.FileName.empty()) document_.FileName = NewTariffFileName();
-    document_.CityWeekend = true;
-    documentLoaded_ = true;
-    Tarifoptionen1Click();
-  }
+bool TMain::EnsureDescription(const std::string& caption) {
+  const bool named = NameDocument(*this, caption);
   UpdateTitle();
-}
-
-TSaveOutcome TMain::SaveCommand() {
-  if (!CommandsReady()) return TSaveOutcome::Stopped;
-  MarkTariffUpdates();  // before any question, on every save
-  if (NeedsName(document_)) {
-    TSaveDlg dlg(QStringLiteral("Speichern"), document_.Description, this);
-    if (RunModal(dlg) != QDialog::Accepted) return TSaveOutcome::Stopped;
-    const std::string name = dlg.Name();
-    if (!IsUsableDescription(name)) return TSaveOutcome::Stopped;
-    document_.Description = name;
-  }
-  UpdateTitle();
-  if (ShowMessageBox(
-          "Möchten Sie wirklich die Änderungen in \"" + document_.Description + "\" speichern?", "",
-          mkBestaetigung, mbYesNo) != idYes) {
-    return TSaveOutcome::Stopped;
-  }
-  BeginLongOperation("Speichern", true);
-  TSaveOptions options;
-  options.KeepDate = KeepFileDate();
-  const bool saved = SaveTarifFile(
-      document_, options, [this](const std::string& label, int percent) { ShowProgress(label, percent); });
-  EndLongOperation();
-  return saved ? TSaveOutcome::Saved : TSaveOutcome::Failed;
-}
-
-void TMain::SaveAsCommand() {
-  if (!CommandsReady()) return;
-  if (ShowMessageBox(
-          "Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rMöchten Sie dies wirklich?",
-          "Speichern unter", mkFehler, mbYesNo) != idYes) {
-    return;
-  }
-  TSaveDlg dlg(QStringLiteral("Speichern unter"), document_.Description, this);
-  if (RunModal(dlg) != QDialog::Accepted) return;
-  const std::string name = dlg.Name();
-  if (!IsUsableDescription(name)) return;
-  if (name != document_.Description) {
-    document_.FileName = NewTariffFileName();
-    document_.Description = name;
-  } else {
-    ShowMessageBox("Die Speicherung erfolgt in die bestehende Datei!", "", mkInformation, mbOK);
-  }
-  UpdateTitle();
-  SaveCommand();
-}
-
-void TMain::Tarifoptionen1Click() {
-  if (!CommandsReady()) return;
-  TTarifOptionsDlg dlg(this);
-  dlg.Fill(document_, Now());
-  if (RunModal(dlg) != QDialog::Accepted) return;
-  ApplyOptions(document_, dlg.Options());
-  UpdateTitle();
-}
-
-void TMain::InfoCommand() {
-  if (!CommandsReady()) return;
-  TAboutBox box(this);
-  RunModal(box);
+  return named;
 }
 
 // ---------------------------------------------------------------- zones and grids
@@ -561,7 +471,7 @@ void TMain::RebuildZoneControls(int current) {
       const int index = static_cast<int>(i);
       connect(item, &QAction::triggered, this, [this, index] {
         // A click toggles the mark at once; while busy the old mark comes back.
-        if (CommandsReady()) {
+        if (!Busy()) {
           SelectZone(index);
         } else {
           CheckZoneItem(checkedZone_);
@@ -583,7 +493,7 @@ void TMain::CheckZoneItem(int index) {
 }
 
 void TMain::SelectZone(int index) {
-  if (!CommandsReady()) return;
+  if (Busy()) return;
   if (index == -1) index = 0;
   const bool valid = index >= 0 && index < static_cast<int>(zoneItems_.size());
   CheckZoneItem(valid ? index : -1);
@@ -608,7 +518,7 @@ void TMain::RebuildGrids() {
       TarifComboBox->setCurrentIndex(0);
     }
     TarifComboBoxChange();
-    if (CommandsReady()) return;  // the change rebuilt the grids
+    if (!Busy()) return;  // the change rebuilt the grids
   }
   const int zone = CurrentZone();
   const bool shown =
@@ -622,8 +532,17 @@ QTableWidget* TMain::Grid(TDayClass dayClass) const {
   return dayClass == TDayClass::Werktag ? TarifStrGrid1 : TarifStrGrid2;
 }
 
-int TMain::SelectedEntry(TDayClass dayClass) const {
-  return Grid(dayClass)->currentRow();
+// A grid always has a row selected, the first one unless the user chose
+// another; a grid without entries shows one empty row.
+int TMain::HighlightedRow(TDayClass dayClass) const {
+  return std::max(0, Grid(dayClass)->currentRow()) + 1;
+}
+
+void TMain::SelectEntryRow(TDayClass dayClass, int row) {
+  QTableWidget* grid = Grid(dayClass);
+  if (row < 1 || row > grid->rowCount()) return;
+  grid->setCurrentCell(row - 1, 0);
+  grid->setFocus();
 }
 
 void TMain::GridPopup(QTableWidget* grid, const QPoint& pos) {
@@ -643,10 +562,10 @@ void TMain::GridKey(QTableWidget* grid, QEvent* event, bool& handled) {
   }
   if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat() && key->modifiers() == Qt::NoModifier) {
     if (key->key() == Qt::Key_Insert) {
-      RunCommand(upper ? TCommand::AddEntry1 : TCommand::AddEntry2);
+      RunCommand(upper ? TCommandId::AddEntry1 : TCommandId::AddEntry2);
       handled = true;
     } else if (key->key() == Qt::Key_Delete) {
-      RunCommand(upper ? TCommand::DeleteEntry1 : TCommand::DeleteEntry2);
+      RunCommand(upper ? TCommandId::DeleteEntry1 : TCommandId::DeleteEntry2);
       handled = true;
     }
   }
@@ -681,7 +600,7 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
-  if (CloseQuery(document_, !CommandsReady(), [this] { return SaveCommand(); })) {
+  if (CloseQuery(document_, Busy(), [this] { return Save(); })) {
     event->accept();
   } else {
     event->ignore();
@@ -718,7 +637,7 @@ bool TMain::Startup(const TStartupOptions& options) {
       return false;
     }
   }
-  OpenCommand();
+  RunCommand(TCommandId::Open);
   return true;
 }
 

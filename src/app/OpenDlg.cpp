@@ -117,8 +117,8 @@ void TOpenDlg::DoubleClick() {
 void TOpenDlg::DeleteBtnClick() {
   const int row = OpenListBox->currentRow();
   if (row < 0 || row >= static_cast<int>(records_.size())) return;
-  const std::string question = "Möchten Sie wirklich die Tarifdatei \"" +
-                               OpenListBox->item(row)->text().toStdString() + "\" löschen?";
+  const std::string question =
+      "Möchten Sie wirklich die Tarifdatei \"" + OpenListBox->item(row)->text().toStdString() + "\" löschen?";
   if (ShowMessageBox(question, "", mkBestaetigung, mbYesNo) != idYes) return;
   if (!DeleteTariffFile(records_[row].FileName)) {
     ShowMessageBox("Die Tarifdatei konnte nicht gelöscht werden.", "", mkFehler, mbOK);

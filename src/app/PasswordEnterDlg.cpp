@@ -10,8 +10,7 @@ namespace dudode {
 
 TPasswordEnterDlg::TPasswordEnterDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Zugriffsschutz"));
-  auto* text =
-      new QLabel(QStringLiteral("Diese Funktion wurde durch ein Paßwort geschützt!"), this);
+  auto* text = new QLabel(QStringLiteral("Diese Funktion wurde durch ein Paßwort geschützt!"), this);
   auto* label = new QLabel(QStringLiteral("Paßwort:"), this);
   PasswordEdit = new QLineEdit(this);
   PasswordEdit->setObjectName("PasswordEdit");

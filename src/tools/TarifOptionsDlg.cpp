@@ -15,6 +15,7 @@
 #include "core/Text.h"
 #include "ui/DialogMechanics.h"
 #include "ui/NumberEdit.h"
+#include "ui/RunModal.h"
 
 namespace dudode {
 namespace {
@@ -90,15 +91,14 @@ TTarifOptionsDlg::TTarifOptionsDlg(QWidget* parent) : QDialog(parent) {
   auto* fileLayout = new QGridLayout(filePage);
   fileLayout->addWidget(Caption(QStringLiteral("Name der Tarifdatei:"), FileNameEdit, filePage), 0, 0, 1, 3);
   fileLayout->addWidget(FileNameEdit, 1, 0, 1, 3);
-  fileLayout->addWidget(Caption(QStringLiteral("Standardpreis pro Gespräch:"), BaseValueEdit, filePage),
-                        2, 0);
+  fileLayout->addWidget(Caption(QStringLiteral("Standardpreis pro Gespräch:"), BaseValueEdit, filePage), 2,
+                        0);
   fileLayout->addWidget(BaseValueEdit, 2, 1);
   fileLayout->addWidget(CurrencyLabel1, 2, 2);
   fileLayout->addWidget(Caption(QStringLiteral("Standardpreis pro Einheit:"), PriceEdit, filePage), 3, 0);
   fileLayout->addWidget(PriceEdit, 3, 1);
   fileLayout->addWidget(CurrencyLabel2, 3, 2);
-  fileLayout->addWidget(Caption(QStringLiteral("Standardlänge einer Einheit"), TaktEdit, filePage), 4,
-                        0);
+  fileLayout->addWidget(Caption(QStringLiteral("Standardlänge einer Einheit"), TaktEdit, filePage), 4, 0);
   fileLayout->addWidget(TaktEdit, 4, 1);
   fileLayout->addWidget(new QLabel(QStringLiteral("Sekunde(n)"), filePage), 4, 2);
   fileLayout->addWidget(
@@ -236,6 +236,14 @@ bool TTarifOptionsDlg::PriceEditKeyPress(const QString& character) {
   if (PriceKeyAllowed(character.toStdString())) return true;
   ShowMessageBox(PriceKeyMessage(), "", mkFehler, mbOK);
   return false;
+}
+
+TCommandResult OptionsCommand(TCommandHost& host) {
+  TTarifOptionsDlg dlg(host.Window());
+  dlg.Fill(host.Document(), Now());
+  if (RunModal(dlg) != QDialog::Accepted) return {};
+  ApplyOptions(host.Document(), dlg.Options());
+  return TCommandResult::Title();
 }
 
 }  // namespace dudode

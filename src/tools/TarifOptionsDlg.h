@@ -4,6 +4,7 @@
 
 #include "core/Clock.h"
 #include "tools/TarifOptions.h"
+#include "ui/Command.h"
 
 class QCheckBox;
 class QLabel;
@@ -46,5 +47,8 @@ class TTarifOptionsDlg : public QDialog {
   QLabel* CurrencyLabel1 = nullptr;
   QLabel* CurrencyLabel2 = nullptr;
 };
+
+// "&Optionen der Tarifdatei anpassen...": the dialog over the document.
+TCommandResult OptionsCommand(TCommandHost& host);
 
 }  // namespace dudode

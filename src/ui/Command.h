@@ -65,7 +65,7 @@ class TCommandHost {
   // The highlighted grid row of a list, counted from 1; 0 when nothing is
   // highlighted.
   virtual int HighlightedRow(TDayClass dayClass) const = 0;
-  // Highlights a grid row of a list (counted from 1) and scrolls it into view.
+  // Highlights a grid row of the current zone, counted from 1.
   virtual void SelectEntryRow(TDayClass dayClass, int row) = 0;
   // Parent for the command's dialogs.
   virtual QWidget* Window() = 0;

@@ -56,26 +56,26 @@ int RowOfEntryIndex(const TTarifEntryList& list, int index) {
   return row;
 }
 
-bool AddEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass,
-                     const TEntryDialogRunner& runDialog) {
+TCommandResult AddEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass,
+                               const TEntryDialogRunner& runDialog) {
   if (!ValidZone(document, zoneIndex)) {
     ShowMessageBox(kNoZoneMessage, {}, mkFehler, mbOK);
-    return false;
+    return {};
   }
   TKeyAndName& zone = document.Zones[static_cast<std::size_t>(zoneIndex)];
   if (zone.Entries(dayClass).size() >= kMaxEntriesPerList) {
     ShowMessageBox(kListFullMessage, {}, mkFehler, mbOK);
-    return false;
+    return {};
   }
   TEntryForm form = NewEntryForm(document, dayClass);
-  if (!runDialog(form, EntryDialogCaption(zone, dayClass, true))) return false;
+  if (!runDialog(form, EntryDialogCaption(zone, dayClass, true))) return {};
   document.Modified = true;
   zone.Entries(dayClass).push_back(StoreEntryForm(form, zone));
-  return true;
+  return TCommandResult::Grids();
 }
 
-bool EditEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, int row,
-                      const TEntryDialogRunner& runDialog) {
+TCommandResult EditEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, int row,
+                                const TEntryDialogRunner& runDialog) {
   const int index =
       ValidZone(document, zoneIndex)
           ? EntryIndexOfRow(document.Zones[static_cast<std::size_t>(zoneIndex)].Entries(dayClass), row)
@@ -84,13 +84,13 @@ bool EditEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, i
   TKeyAndName& zone = document.Zones[static_cast<std::size_t>(zoneIndex)];
   TTarifEntry& entry = zone.Entries(dayClass)[static_cast<std::size_t>(index)];
   TEntryForm form = EditEntryForm(entry, dayClass);
-  if (!runDialog(form, EntryDialogCaption(zone, dayClass, false))) return false;
+  if (!runDialog(form, EntryDialogCaption(zone, dayClass, false))) return {};
   document.Modified = true;
   entry = StoreEntryForm(form, zone);
-  return true;
+  return TCommandResult::Grids();
 }
 
-bool DeleteEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, int row) {
+TCommandResult DeleteEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, int row) {
   const bool hasZone = ValidZone(document, zoneIndex);
   std::string zoneName = hasZone ? document.Zones[static_cast<std::size_t>(zoneIndex)].MenuCaption() : "";
   if (zoneName.empty()) zoneName = kUnknownEntryName;
@@ -103,25 +103,25 @@ bool DeleteEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass,
               : -1;
   if (index < 0) {
     ShowMessageBox(kCannotDeleteMessage, caption, mkFehler, mbOK);
-    return false;
+    return {};
   }
-  if (ShowMessageBox(kDeleteQuestion, caption, mkBestaetigung, mbYesNo) != idYes) return false;
+  if (ShowMessageBox(kDeleteQuestion, caption, mkBestaetigung, mbYesNo) != idYes) return {};
   document.Modified = true;
   TTarifEntryList& list = document.Zones[static_cast<std::size_t>(zoneIndex)].Entries(dayClass);
   list.erase(list.begin() + index);
   SortEntryList(list);
-  return true;
+  return TCommandResult::Grids();
 }
 
-bool CopyAllEntriesCommand(TTarifFile& document, int zoneIndex, TDayClass target) {
+TCommandResult CopyAllEntriesCommand(TTarifFile& document, int zoneIndex, TDayClass target) {
   if (!ValidZone(document, zoneIndex)) {
     ShowMessageBox(kNoZoneToCopyMessage, {}, mkFehler, mbOK);
-    return false;
+    return {};
   }
   const TDayClass source = Other(target);
   const std::string question = "Möchten Sie wirklich alle Einträge aus \"" + DayClassName(source) +
                                "\" in \"" + DayClassName(target) + "\" kopieren?";
-  if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo) != idYes) return false;
+  if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo) != idYes) return {};
   document.Modified = true;
   TKeyAndName& zone = document.Zones[static_cast<std::size_t>(zoneIndex)];
   const TTarifEntryList& from = zone.Entries(source);
@@ -140,10 +140,10 @@ bool CopyAllEntriesCommand(TTarifFile& document, int zoneIndex, TDayClass target
     }
   }
   SortEntryList(to);
-  return true;
+  return TCommandResult::Grids();
 }
 
-bool CopyOneEntryCommand(TTarifFile& document, int zoneIndex, TDayClass target, int sourceRow) {
+TCommandResult CopyOneEntryCommand(TTarifFile& document, int zoneIndex, TDayClass target, int sourceRow) {
   const TDayClass source = Other(target);
   const int index =
       ValidZone(document, zoneIndex)
@@ -152,18 +152,18 @@ bool CopyOneEntryCommand(TTarifFile& document, int zoneIndex, TDayClass target, 
   if (index < 0) {
     ShowMessageBox("Sie müssen einen Tarif in der Liste \"" + DayClassName(source) + "\" auswählen!", {},
                    mkInformation, mbOK);
-    return false;
+    return {};
   }
   document.Modified = true;
   TKeyAndName& zone = document.Zones[static_cast<std::size_t>(zoneIndex)];
   TTarifEntryList& to = zone.Entries(target);
   if (to.size() >= kMaxEntriesPerList) {
     ShowMessageBox(kCopyLimitMessage, {}, mkInformation, mbOK);
-    return false;
+    return {};
   }
   to.push_back(CopyFor(zone.Entries(source)[static_cast<std::size_t>(index)], target));
   SortEntryList(to);
-  return true;
+  return TCommandResult::Grids();
 }
 
 void SortAllEntryLists(TTarifFile& document) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "core/CommandResult.h"
 #include "core/TarifFile.h"
 #include "zones/EntryForm.h"
 
@@ -26,22 +27,21 @@ int EntryIndexOfRow(const TTarifEntryList& list, int row);
 int RowOfEntryIndex(const TTarifEntryList& list, int index);
 
 // Add: refused without zones and at 50 entries; the new entry is appended
-// (no sort). true when the document changed.
-bool AddEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass,
+// (no sort). Grids changed when the document changed.
+TCommandResult AddEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass,
                      const TEntryDialogRunner& runDialog);
 // Change the entry of the grid row; an empty row adds instead. The entry
 // keeps its place.
-bool EditEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, int row,
+TCommandResult EditEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, int row,
                       const TEntryDialogRunner& runDialog);
 // Delete the entry of the grid row after asking; the list is sorted after.
-bool DeleteEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, int row);
+TCommandResult DeleteEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, int row);
 
 // Copy all entries of the other list into the target list after asking;
 // when both together exceed 50, asks whether the target is emptied first.
-// true when the grids have to be rebuilt.
-bool CopyAllEntriesCommand(TTarifFile& document, int zoneIndex, TDayClass target);
+TCommandResult CopyAllEntriesCommand(TTarifFile& document, int zoneIndex, TDayClass target);
 // Copy the entry of the source grid's row into the target list.
-bool CopyOneEntryCommand(TTarifFile& document, int zoneIndex, TDayClass target, int sourceRow);
+TCommandResult CopyOneEntryCommand(TTarifFile& document, int zoneIndex, TDayClass target, int sourceRow);
 
 // Sorts the Werktag list of every zone, then every SaSo list. Does not mark
 // the document modified.

@@ -111,7 +111,7 @@ TZoneForm EditZoneForm(const TKeyAndName& zone) {
   return form;
 }
 
-TZoneCommandResult NewZoneCommand(TTarifFile& document, const TZoneDialogRunner& runDialog) {
+TCommandResult NewZoneCommand(TTarifFile& document, const TZoneDialogRunner& runDialog) {
   if (document.Zones.size() >= kMaxZones) {
     ShowMessageBox(kZoneLimitMessage, {}, mkFehler, mbOK);
     return {};
@@ -134,10 +134,10 @@ TZoneCommandResult NewZoneCommand(TTarifFile& document, const TZoneDialogRunner&
   zone.FFreeTimes = form.FFreeTimes;
   document.Zones.push_back(std::move(zone));
   document.Modified = true;
-  return {true, static_cast<int>(document.Zones.size()) - 1};
+  return TCommandResult::Zones(static_cast<int>(document.Zones.size()) - 1);
 }
 
-TZoneCommandResult ChangeZoneCommand(TTarifFile& document, int zoneIndex,
+TCommandResult ChangeZoneCommand(TTarifFile& document, int zoneIndex,
                                      const TZoneDialogRunner& runDialog) {
   if (document.Zones.empty()) return NewZoneCommand(document, runDialog);
   if (!ValidZone(document, zoneIndex)) zoneIndex = 0;
@@ -179,10 +179,10 @@ TZoneCommandResult ChangeZoneCommand(TTarifFile& document, int zoneIndex,
   if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo) != idYes) return {};
   zone.SetMenuCaption(form.Name);
   document.Modified = true;
-  return {true, zoneIndex};
+  return TCommandResult::Zones(zoneIndex);
 }
 
-TZoneCommandResult DeleteZoneCommand(TTarifFile& document, int zoneIndex) {
+TCommandResult DeleteZoneCommand(TTarifFile& document, int zoneIndex) {
   if (document.Zones.empty()) {
     ShowMessageBox(kNoZonesMessage, {}, mkFehler, mbOK);
     return {};
@@ -194,7 +194,7 @@ TZoneCommandResult DeleteZoneCommand(TTarifFile& document, int zoneIndex) {
   if (ShowMessageBox(question, {}, mkBestaetigung, mbYesNo) != idYes) return {};
   document.Modified = true;
   document.Zones.erase(document.Zones.begin() + zoneIndex);
-  return {true, document.Zones.empty() ? -1 : 0};
+  return TCommandResult::Zones(document.Zones.empty() ? -1 : 0);
 }
 
 }  // namespace dudode

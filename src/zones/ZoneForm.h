@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/CommandResult.h"
 #include "core/TarifFile.h"
 
 namespace dudode {
@@ -73,23 +74,19 @@ std::string ZoneBoxText(const TKeyAndName& zone);
 // Shows the zone dialog over the form; true when it was confirmed.
 using TZoneDialogRunner = std::function<bool(TZoneForm& form)>;
 
-struct TZoneCommandResult {
-  bool ZonesChanged = false;  // the zone list or a name changed: refresh box and menu
-  int CurrentZone = -1;       // then make this zone current (-1: none left)
-};
 
 TZoneForm NewZoneForm(const TTarifFile& document);
 TZoneForm EditZoneForm(const TKeyAndName& zone);
 
 // New zone: refused at 50 zones and for a name the zone box already holds
 // (letter case ignored). The zone gets a new key by NewZoneKey.
-TZoneCommandResult NewZoneCommand(TTarifFile& document, const TZoneDialogRunner& runDialog);
+TCommandResult NewZoneCommand(TTarifFile& document, const TZoneDialogRunner& runDialog);
 // Change the name and options of a zone (a new zone when there is none).
 // Changed zone values reach every entry of the zone; the document is marked
 // modified only when something changed. A rename is asked for, and refused
 // when another zone has exactly that name.
-TZoneCommandResult ChangeZoneCommand(TTarifFile& document, int zoneIndex, const TZoneDialogRunner& runDialog);
+TCommandResult ChangeZoneCommand(TTarifFile& document, int zoneIndex, const TZoneDialogRunner& runDialog);
 // Delete a zone with all its lists after asking.
-TZoneCommandResult DeleteZoneCommand(TTarifFile& document, int zoneIndex);
+TCommandResult DeleteZoneCommand(TTarifFile& document, int zoneIndex);
 
 }  // namespace dudode

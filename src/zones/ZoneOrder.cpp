@@ -110,12 +110,12 @@ void ReorderZones(TTarifFile& document, const std::vector<int>& order) {
   document.Zones = std::move(zones);
 }
 
-TZoneCommandResult ReorderZonesCommand(TTarifFile& document, const TZoneOrderRunner& runDialog) {
+TCommandResult ReorderZonesCommand(TTarifFile& document, const TZoneOrderRunner& runDialog) {
   TZoneOrderForm form = ZoneOrderFormFor(document);
   if (!runDialog(form)) return {};
   document.Modified = true;
   ReorderZones(document, form.NewOrder());
-  return {true, document.Zones.empty() ? -1 : 0};
+  return TCommandResult::Zones(document.Zones.empty() ? -1 : 0);
 }
 
 }  // namespace dudode

@@ -58,6 +58,6 @@ TZoneOrderForm ZoneOrderFormFor(const TTarifFile& document);
 void ReorderZones(TTarifFile& document, const std::vector<int>& order);
 
 using TZoneOrderRunner = std::function<bool(TZoneOrderForm& form)>;
-TZoneCommandResult ReorderZonesCommand(TTarifFile& document, const TZoneOrderRunner& runDialog);
+TCommandResult ReorderZonesCommand(TTarifFile& document, const TZoneOrderRunner& runDialog);
 
 }  // namespace dudode

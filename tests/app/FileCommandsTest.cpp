@@ -119,7 +119,7 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsTheWindowOpen) {
   EXPECT_TRUE(main.Document().Modified);
   EXPECT_EQ(original, dir.Read("RATES.1"));
   EXPECT_EQ(3u, boxes.Boxes().size());
-  EXPECT_TRUE(main.CommandsReady());
+  EXPECT_TRUE(!main.Busy());
 }
 
 TEST_F(FileCommandsTest, CancelInTheQuestionBeforeNewOrOpenLeavesAllAsItWas) {
@@ -132,8 +132,9 @@ TEST_F(FileCommandsTest, CancelInTheQuestionBeforeNewOrOpenLeavesAllAsItWas) {
     main.Document().Zones[0].Key = "CITY0001";
     main.Document().Zones[0].SetMenuCaption("City");
     main.Document().Modified = true;
-    main.RebuildZoneControls(0);
-    main.UpdateTitle();
+    TCommandResult shown = TCommandResult::Zones(0);
+    shown.TitleChanged = shown.DocumentLoaded = true;
+    main.Apply(shown);
     TScriptedMessageBoxes boxes;
     boxes.Expect("Es wurden nicht alle Angaben gespeichert. Möchten Sie nun speichern?", idCancel);
     TModalScript noDialogs;
@@ -230,6 +231,7 @@ TEST_F(FileCommandsTest, NewAsksThenSetsUpAnEmptyFile) {
 
 TEST_F(FileCommandsTest, SaveWithTheDefaultDescriptionAsksForAName) {
   TMain main;
+    Loaded(main);
   main.Document().FileName = "RATES.2";
   main.Document().Modified = true;
   TScriptedMessageBoxes boxes;
@@ -256,6 +258,7 @@ TEST_F(FileCommandsTest, SaveStopsWithoutAUsableName) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
     TMain main;
+    Loaded(main);
     main.Document().FileName = "RATES.2";
     main.Document().Modified = true;
     TScriptedMessageBoxes boxes;
@@ -274,6 +277,7 @@ TEST_F(FileCommandsTest, SaveStopsWithoutAUsableName) {
 
 TEST_F(FileCommandsTest, SaveConfirmationNoWritesNothing) {
   TMain main;
+    Loaded(main);
   main.Document().FileName = "RATES.2";
   main.Document().Description = "Stadt";
   main.Document().Modified = true;
@@ -374,6 +378,7 @@ TEST_F(FileCommandsTest, SaveTellsTheCounterOnlyWhenItsKeyExists) {
     SetSettingsFileForTests(settingsDir.File(keyExists ? "with.ini" : "without.ini"));
     if (keyExists) WriteSetting("PROGRAM", "Other", "1");
     TMain main;
+    Loaded(main);
     main.Document().Description = "Stadt";
     TScriptedMessageBoxes boxes;
     boxes.Expect("Möchten Sie wirklich die Änderungen in \"Stadt\" speichern?", idNo);

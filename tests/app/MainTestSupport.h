@@ -60,6 +60,12 @@ class MainTest : public ::testing::Test {
   static void Trigger(TMain& main, const char* name) {
     if (QAction* action = Action(main, name)) action->trigger();
   }
+  // The window as after its first Open: a document is there to work on.
+  static void Loaded(TMain& main) {
+    TCommandResult loaded = TCommandResult::Zones(main.Document().Zones.empty() ? -1 : 0);
+    loaded.DocumentLoaded = loaded.TitleChanged = true;
+    main.Apply(loaded);
+  }
   static QString Cell(TMain& main, TDayClass dayClass, int row, int column) {
     QTableWidgetItem* item = main.Grid(dayClass)->item(row, column);
     return item ? item->text() : QString();

@@ -1,6 +1,7 @@
 // The main window: its commands, the busy rule, zone selection and grids.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,60 +39,6 @@ TEST_F(MainWindowTest, WindowSizeAndParts) {
             main.findChild<QWidget*>("OneDownBtn")->toolTip());
 }
 
-// Captions and shortcuts of the main menu, in order ("-" is a separator).
-TEST_F(MainWindowTest, MainMenuCaptionsAndShortcuts) {
-  TMain main;
-  QStringList seen;
-  for (QAction* menuAction : main.menuBar()->actions()) {
-    seen << menuAction->text();
-    for (QAction* item : menuAction->menu()->actions()) {
-      if (!item->isVisible()) continue;
-      seen << (item->isSeparator()
-                   ? QStringLiteral("-")
-                   : QStringLiteral("  ") + item->text() + QStringLiteral(" ") + item->shortcut().toString());
-    }
-  }
-  const QStringList expected = {"&Datei",
-                                "  &Neu Ctrl+N",
-                                "  Ö&ffnen... Ctrl+O",
-                                "  &Speichern... Ctrl+S",
-                                "  Speichern &unter... ",
-                                "-",
-                                "  &Import... Ctrl+I",
-                                "-",
-                                "  Aktualisierungs&datum nicht ändern ",
-                                "-",
-                                "  &Beenden Alt+F4",
-                                "&Bearbeiten",
-                                "  &Neue Tarifzone... F2",
-                                "  Tarifzonenname und Optionen än&dern... F3",
-                                "  Tarifzone &löschen F4",
-                                "-",
-                                "  Tarifzonen neu &anordnen... F5",
-                                "-",
-                                "  &Optionen der Tarifdatei anpassen... F10",
-                                "-",
-                                "  &Umsatzsteueranpassung... F6",
-                                "-",
-                                "  &10plus Rabatt zuweisen... F7",
-                                "-",
-                                "  &Tarife überprüfen F9",
-                                "Tarif&zonen",
-                                "&Feiertage",
-                                "  &Bearbeiten... Ctrl+F",
-                                "An&wendungen",
-                                "  &Bearbeiten... Ctrl+A",
-                                "&Provider",
-                                "  &Bearbeiten... Ctrl+P",
-                                "Verbindungs&vorlagen",
-                                "  &Providervorlagen bearbeiten... ",
-                                "&?",
-                                "  &Inhalt... ",
-                                "-",
-                                "  I&nfo... "};
-  EXPECT_EQ(expected, seen);
-}
-
 TEST_F(MainWindowTest, ToolBarCaptionsAndHints) {
   TMain main;
   main.show();
@@ -126,49 +73,24 @@ TEST_F(MainWindowTest, ToolBarCaptionsAndHints) {
   EXPECT_EQ(expected, seen);
 }
 
-TEST_F(MainWindowTest, CommandsOfLaterStepsAreDisabledAndDoNothing) {
+// Before the first document only the commands that need none can run;
+// every other trigger is disabled and does nothing.
+TEST_F(MainWindowTest, CommandsFollowTheProgramState) {
   TMain main;
-  const char* const built[] = {"Neu1",
-                               "Oeffnen1",
-                               "Speichern1",
-                               "SpeichernUnter1",
-                               "KeepFileDate1",
-                               "Beenden1",
-                               "Tarifoptionen1",
-                               "Info1",
-                               "ExitToolBtn",
-                               "SaveToolBtn",
-                               "NeueTarifzone1",
-                               "TarifzoneAendern1",
-                               "TarifzoneLoeschen1",
-                               "TarifzonenAnordnen1",
-                               "ReorderToolBtn",
-                               "NewZoneToolBtn",
-                               "EditZoneToolBtn",
-                               "DeleteZoneToolBtn",
-                               "AddEntryItem1",
-                               "EditEntryItem1",
-                               "DeleteEntryItem1",
-                               "AddEntryItem2",
-                               "EditEntryItem2",
-                               "DeleteEntryItem2"};
-  const char* const waiting[] = {"Import1",         "Umsatzsteuer1",     "Rabatt10plus1",
-                                 "Tarifeberprfen1", "Feiertage1",        "Anwendungen1",
-                                 "Provider1",       "Providervorlagen1", "Telefonievorlagen1",
-                                 "Inhalt1",         "CheckToolBtn",      "HelpToolBtn"};
-  for (const char* name : built) EXPECT_TRUE(Action(main, name)->isEnabled()) << name;
-  TModalScript noDialogs;
-  TScriptedMessageBoxes noBoxes;
-  for (const char* name : waiting) {
-    EXPECT_FALSE(Action(main, name)->isEnabled()) << name;
-    Trigger(main, name);
+  const char* const always[] = {"Neu1", "Oeffnen1", "Beenden1", "Info1", "ExitToolBtn"};
+  const char* const withDocument[] = {"Speichern1", "SpeichernUnter1", "Tarifoptionen1", "NeueTarifzone1",
+                                      "TarifzoneAendern1", "TarifzoneLoeschen1", "AddEntryItem1", "SaveToolBtn"};
+  for (const char* name : always) EXPECT_TRUE(Action(main, name)->isEnabled()) << name;
+  {
+    TModalScript noDialogs;
+    TScriptedMessageBoxes noBoxes;
+    for (const char* name : withDocument) {
+      EXPECT_FALSE(Action(main, name)->isEnabled()) << name;
+      Trigger(main, name);
+    }
   }
-  for (const char* name :
-       {"AddEntry1Btn", "EditEntry1Btn", "DeleteEntry1Btn", "AddEntry2Btn", "EditEntry2Btn",
-        "DeleteEntry2Btn", "TarifSortBtn", "OneUpBtn", "AllUpBtn", "OneDownBtn", "AllDownBtn"}) {
-    EXPECT_TRUE(main.findChild<QWidget*>(QString::fromLatin1(name))->isEnabled()) << name;
-  }
-  EXPECT_FALSE(Action(main, "Telefonievorlagen1")->isVisible()) << "never offered";
+  Loaded(main);
+  for (const char* name : withDocument) EXPECT_TRUE(Action(main, name)->isEnabled()) << name;
 }
 
 TEST_F(MainWindowTest, NothingRunsWhileASaveIsUnderWay) {
@@ -185,7 +107,7 @@ TEST_F(MainWindowTest, NothingRunsWhileASaveIsUnderWay) {
   QMetaObject::invokeMethod(
       &main,
       [&] {
-        busyMeanwhile = !main.CommandsReady();
+        busyMeanwhile = main.Busy();
         listsHidden = !main.Grid(TDayClass::Werktag)->isVisible();
         label = main.findChild<QLabel*>("InfoLabel")->text();
         for (QAction* action : main.findChildren<QAction*>()) {
@@ -208,7 +130,7 @@ TEST_F(MainWindowTest, NothingRunsWhileASaveIsUnderWay) {
   EXPECT_TRUE(main.isVisible());
   EXPECT_FALSE(main.KeepFileDate()) << "the check item kept its mark";
   EXPECT_EQ(0, main.CurrentZone());
-  EXPECT_TRUE(main.CommandsReady());
+  EXPECT_TRUE(!main.Busy());
   EXPECT_TRUE(main.Grid(TDayClass::Werktag)->isVisible());
   EXPECT_FALSE(main.Document().Modified);
   EXPECT_EQ(1u, boxes.Boxes().size());
@@ -218,7 +140,7 @@ TEST_F(MainWindowTest, ALongOperationBlocksEveryCommandAndTheClose) {
   TMain main;
   main.show();
   main.Document().Modified = true;
-  main.BeginLongOperation("Rechne", false);
+  auto operation = std::make_unique<TLongOperation>(main, "Rechne");
   EXPECT_EQ(QStringLiteral("Rechne"), main.findChild<QLabel*>("InfoLabel")->text());
   {
     TModalScript noDialogs;
@@ -227,12 +149,12 @@ TEST_F(MainWindowTest, ALongOperationBlocksEveryCommandAndTheClose) {
                              "Beenden1", "ExitToolBtn", "SaveToolBtn"}) {
       Trigger(main, name);
     }
-    EXPECT_EQ(TSaveOutcome::Stopped, main.SaveCommand());
+    EXPECT_EQ(TSaveOutcome::Stopped, main.Save());
     EXPECT_FALSE(main.close());
   }
-  main.ShowProgress("Rechne", 40);
+  operation->Progress("Rechne", 40);
   EXPECT_EQ(40, main.findChild<QProgressBar*>("Gauge")->value());
-  main.EndLongOperation();
+  operation.reset();
   TScriptedMessageBoxes boxes;
   boxes.Expect("Die Angaben wurden nicht gespeichert. Möchten Sie jetzt speichern?", idNo)
       .Expect("Die Änderungen gehen damit verloren!");
@@ -296,9 +218,9 @@ TEST_F(MainWindowTest, GridsShowTheEntriesOfTheCurrentZone) {
 
   // Row n stands for entry n; every change rebuilds the grids.
   upper->setCurrentCell(1, 0);
-  EXPECT_EQ(1, main.SelectedEntry(TDayClass::Werktag));
+  EXPECT_EQ(2, main.HighlightedRow(TDayClass::Werktag));
   main.Document().Zones[0].Werktag.pop_back();
-  main.RebuildGrids();
+  main.Apply(TCommandResult::Grids());
   EXPECT_EQ(1, upper->rowCount());
 }
 

@@ -60,7 +60,7 @@ TEST(EntryCommandsTest, AddAppendsWithTheFileDefaultsAndTheZoneValues) {
     TTarifFile doc = DocumentWith(zone);
     TFakeDialog dialog;
     dialog.TimeFrom = "00:00";  // an earlier window than the others: still appended last
-    EXPECT_TRUE(AddEntryCommand(doc, 0, dayClass, dialog.Runner()));
+    EXPECT_TRUE(AddEntryCommand(doc, 0, dayClass, dialog.Runner()).GridsChanged);
     EXPECT_EQ("Tarif zur Tarifzone City Nah (" + DayClassName(dayClass) + ") hinzufügen",
               dialog.Caption);
     EXPECT_EQ(0.09, dialog.Seen.Price);
@@ -84,8 +84,8 @@ TEST(EntryCommandsTest, CancelledDialogChangesNothing) {
   const TTarifEntryList before = doc.Zones[0].Werktag;
   TFakeDialog dialog;
   dialog.Confirm = false;
-  EXPECT_FALSE(AddEntryCommand(doc, 0, TDayClass::SaSo, dialog.Runner()));
-  EXPECT_FALSE(EditEntryCommand(doc, 0, TDayClass::Werktag, 1, dialog.Runner()));
+  EXPECT_FALSE(AddEntryCommand(doc, 0, TDayClass::SaSo, dialog.Runner()).GridsChanged);
+  EXPECT_FALSE(EditEntryCommand(doc, 0, TDayClass::Werktag, 1, dialog.Runner()).GridsChanged);
   EXPECT_FALSE(doc.Modified);
   EXPECT_TRUE(doc.Zones[0].SaSo.empty());
   EXPECT_EQ(Names(before), Names(doc.Zones[0].Werktag));
@@ -96,7 +96,7 @@ TEST(EntryCommandsTest, ChangeKeepsThePlaceAndAnEmptyRowAdds) {
   TTarifFile doc = DocumentWith(FilledZone("City", "CITY0001", 3, 0));
   TFakeDialog dialog;
   dialog.Name = "Mitte";
-  EXPECT_TRUE(EditEntryCommand(doc, 0, TDayClass::Werktag, 2, dialog.Runner()));
+  EXPECT_TRUE(EditEntryCommand(doc, 0, TDayClass::Werktag, 2, dialog.Runner()).GridsChanged);
   EXPECT_EQ("Tarif in Tarifzone City (Werktag) bearbeiten", dialog.Caption);
   EXPECT_EQ("01:00", dialog.Seen.TimeFrom);  // W1 runs 01:00 to 01:59
   EXPECT_EQ("01:59", dialog.Seen.TimeTo);
@@ -105,7 +105,7 @@ TEST(EntryCommandsTest, ChangeKeepsThePlaceAndAnEmptyRowAdds) {
   EXPECT_TRUE(doc.Modified);
 
   // Row 4 holds no entry: the same command adds one.
-  EXPECT_TRUE(EditEntryCommand(doc, 0, TDayClass::Werktag, 4, dialog.Runner()));
+  EXPECT_TRUE(EditEntryCommand(doc, 0, TDayClass::Werktag, 4, dialog.Runner()).GridsChanged);
   EXPECT_EQ("Tarif zur Tarifzone City (Werktag) hinzufügen", dialog.Caption);
   EXPECT_EQ(4u, doc.Zones[0].Werktag.size());
 }
@@ -126,13 +126,13 @@ TEST(EntryCommandsTest, DeleteAsksWithTheRowInTheCaptionAndSortsAfter) {
     TScriptedMessageBoxes boxes;
     boxes.Expect("Möchten Sie diesen Tarif wirklich löschen?", idNo,
                  "Löschen eines Tarifs (City, Sa./So./Feiertag, Tarif 2)");
-    EXPECT_FALSE(DeleteEntryCommand(doc, 0, TDayClass::SaSo, 2));
+    EXPECT_FALSE(DeleteEntryCommand(doc, 0, TDayClass::SaSo, 2).GridsChanged);
     EXPECT_FALSE(doc.Modified);
     EXPECT_EQ(3u, doc.Zones[0].SaSo.size());
   }
   TScriptedMessageBoxes boxes;
   boxes.Expect("Möchten Sie diesen Tarif wirklich löschen?", idYes);
-  EXPECT_TRUE(DeleteEntryCommand(doc, 0, TDayClass::SaSo, 2));
+  EXPECT_TRUE(DeleteEntryCommand(doc, 0, TDayClass::SaSo, 2).GridsChanged);
   EXPECT_TRUE(doc.Modified);
   EXPECT_EQ((std::vector<std::string>{"S2", "S0"}), Names(doc.Zones[0].SaSo));  // S1 gone, the rest sorted
 }
@@ -152,7 +152,7 @@ TEST(EntryCommandsTest, DeletingFromAnEmptyGridIsRefused) {
     boxes.Expect("Sie können diesen Tarif nicht löschen!", idOK, c.caption);
     TTarifFile doc;
     if (c.withZone) doc.Zones.push_back(test::Zone("City", "CITY0001"));
-    EXPECT_FALSE(DeleteEntryCommand(doc, c.withZone ? 0 : -1, c.dayClass, 1));
+    EXPECT_FALSE(DeleteEntryCommand(doc, c.withZone ? 0 : -1, c.dayClass, 1).GridsChanged);
     EXPECT_EQ(mkFehler, boxes.Boxes().at(0).Kind);
     EXPECT_FALSE(doc.Modified);
   }
@@ -216,7 +216,7 @@ TEST(EntryCommandsTest, CopyAllWithoutZoneIsRefused) {
   TScriptedMessageBoxes boxes;
   boxes.Expect("Fügen Sie zuerst eine Tarifzone mit Tarifen hinzu!", idOK, "Fehler");
   TTarifFile doc;
-  EXPECT_FALSE(CopyAllEntriesCommand(doc, -1, TDayClass::Werktag));
+  EXPECT_FALSE(CopyAllEntriesCommand(doc, -1, TDayClass::Werktag).GridsChanged);
 }
 
 TEST(EntryCommandsTest, CopyOneTakesTheRowWithTheTargetsDays) {
@@ -225,7 +225,7 @@ TEST(EntryCommandsTest, CopyOneTakesTheRowWithTheTargetsDays) {
   holiday.Units = 2;
   zone.SaSo = {TimedEntry("Nacht", "0101", "3112", 0, 8, 130), holiday};
   TTarifFile doc = DocumentWith(zone);
-  EXPECT_TRUE(CopyOneEntryCommand(doc, 0, TDayClass::Werktag, 2));
+  EXPECT_TRUE(CopyOneEntryCommand(doc, 0, TDayClass::Werktag, 2).GridsChanged);
   ASSERT_EQ(1u, doc.Zones[0].Werktag.size());
   const TTarifEntry& copy = doc.Zones[0].Werktag[0];
   EXPECT_EQ("Feiertag", copy.Name);
@@ -241,13 +241,13 @@ TEST(EntryCommandsTest, CopyOneNeedsARowAndRoomInTheTarget) {
     TScriptedMessageBoxes boxes;
     boxes.Expect("Sie müssen einen Tarif in der Liste \"Werktag\" auswählen!", idOK, "Information");
     TTarifFile doc = DocumentWith(FilledZone("City", "CITY0001", 0, 5));
-    EXPECT_FALSE(CopyOneEntryCommand(doc, 0, TDayClass::SaSo, 1));
+    EXPECT_FALSE(CopyOneEntryCommand(doc, 0, TDayClass::SaSo, 1).GridsChanged);
     EXPECT_EQ(5u, doc.Zones[0].SaSo.size());
   }
   TScriptedMessageBoxes boxes;
   boxes.Expect("Es können nur 50 Einträge pro Tarif aufgenommen werden!", idOK, "Information");
   TTarifFile doc = DocumentWith(FilledZone("City", "CITY0001", 50, 1));
-  EXPECT_FALSE(CopyOneEntryCommand(doc, 0, TDayClass::Werktag, 1));
+  EXPECT_FALSE(CopyOneEntryCommand(doc, 0, TDayClass::Werktag, 1).GridsChanged);
   EXPECT_EQ(50u, doc.Zones[0].Werktag.size());
 }
 

@@ -157,7 +157,7 @@ TEST_F(ListCommandsTest, SortButtonSortsTheGridsWithoutMarkingModified) {
   EXPECT_EQ("S2", Cell(TDayClass::SaSo, 0, 4));
   EXPECT_EQ("S0", Cell(TDayClass::SaSo, 2, 4));
   EXPECT_FALSE(Doc().Modified);
-  EXPECT_TRUE(main->CommandsReady());
+  EXPECT_TRUE(!main->Busy());
 }
 
 TEST_F(ListCommandsTest, WithoutZoneTheCommandsSaySo) {

@@ -25,7 +25,9 @@ class TMainWindowTest : public ::testing::Test {
   void Show(TTarifFile document) {
     const int current = document.Zones.empty() ? -1 : 0;
     main->Document() = std::move(document);
-    main->RebuildZoneControls(current);
+    TCommandResult shown = TCommandResult::Zones(current);
+    shown.DocumentLoaded = true;
+    main->Apply(shown);
   }
   TTarifFile& Doc() { return main->Document(); }
   void Press(const char* name) {
