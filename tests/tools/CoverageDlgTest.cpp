@@ -1,7 +1,7 @@
 // The coverage window: its command, a double click on the picture and saving it.
 #include <gtest/gtest.h>
 
-#include <QFileDialog>
+#include <QLineEdit>
 #include <QTest>
 
 #include "support/FakeHost.h"
@@ -41,8 +41,8 @@ TEST(CoverageDlgTest, DoubleClickSelectsTheCoveringEntryAfterSavingThePicture) {
     QTest::mouseDClick(Find<QWidget>(dialog, "WerktagView"), Qt::LeftButton, {}, QPoint(41, 6 + 80 + 1));
   });
   script.Then("QFileDialog", [&](QDialog& dialog) {
-    static_cast<QFileDialog&>(dialog).selectFile(QString::fromStdString(dir.File("bild.png")));
-    dialog.accept();
+    QTest::keyClicks(Find<QLineEdit>(dialog, "fileNameEdit"), QString::fromStdString(dir.File("bild.png")));
+    QTest::keyClick(&dialog, Qt::Key_Return);
   });
   EXPECT_FALSE(CoverageCommand(host).GridsChanged);
   EXPECT_EQ(2, host.Row1);

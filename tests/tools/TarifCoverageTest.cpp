@@ -25,7 +25,6 @@ TTarifEntry Entry(std::uint32_t start, std::uint32_t end, const std::string& fro
 
 constexpr std::uint32_t H = 3600;
 constexpr int kFeb29 = 59;
-constexpr int kJul1 = 182;
 
 TEST(TarifCoverageTest, SlotStatesAndCoveringEntries) {
   const TTarifEntry endOfList;
