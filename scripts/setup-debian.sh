@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev ccache pkg-config
+  cmake ninja-build g++ clang clang-format libclang-rt-14-dev ccache pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )

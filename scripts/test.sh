@@ -6,6 +6,9 @@ bash scripts/setup-debian.sh
 
 jobs="${DUDODE_JOBS:-2}"
 
+echo "== Format check (clang-format) =="
+find src tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
+
 echo "== Build and test (g++) =="
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDUDODE_WERROR=ON
 cmake --build build -j"$jobs"

@@ -12,7 +12,7 @@ constexpr int kExitFailure = 1;  // the command could not do its work
 constexpr int kExitUsage = 2;    // the arguments were not understood
 
 struct TCommand {
-  std::string Name;  // one word, or two for a command group ("provider dump")
+  std::string Name;       // one word, or two for a command group ("provider dump")
   std::string Arguments;  // for the usage text, e.g. "DIR FILE [--keep-date]"
   std::string Summary;    // one line for the usage text
   // Receives the arguments after the command name; returns the exit status.

@@ -112,7 +112,8 @@ int Resave(const std::vector<std::string>& args) {
 
 std::vector<TCommand> ProviderCommands() {
   return {
-      {"provider dump", "DIR FILE", "Providerdatei (Provider.ini, UserProv.ini) laden und als JSON ausgeben", Dump},
+      {"provider dump", "DIR FILE", "Providerdatei (Provider.ini, UserProv.ini) laden und als JSON ausgeben",
+       Dump},
       {"provider resave", "DIR FILE", "Providerdatei laden und neu speichern", Resave},
   };
 }

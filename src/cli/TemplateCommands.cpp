@@ -95,7 +95,8 @@ std::vector<TCommand> TemplateCommands() {
   return {
       {"templates dump", "DIR", "ConnTemp.dat und PhoneTemp.dat wie gespeichert als JSON ausgeben", Dump},
       {"templates resave", "DIR",
-       "Vorlagen wie die Vorlageneditoren laden und speichern (ConnTemp.dat mit ConnTempEx.dat, PhoneTemp.dat)",
+       "Vorlagen wie die Vorlageneditoren laden und speichern (ConnTemp.dat mit ConnTempEx.dat, "
+       "PhoneTemp.dat)",
        Resave},
   };
 }

@@ -23,6 +23,8 @@ TDateTime Now() {
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
-void SetClock(std::function<TDateTime()> clock) { ClockFunction() = std::move(clock); }
+void SetClock(std::function<TDateTime()> clock) {
+  ClockFunction() = std::move(clock);
+}
 
 }  // namespace dudode

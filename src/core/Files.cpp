@@ -45,7 +45,9 @@ std::string WithSeparator(std::string directory) {
   return directory;
 }
 
-std::string SystemErrorText(int errorNumber) { return std::strerror(errorNumber); }
+std::string SystemErrorText(int errorNumber) {
+  return std::strerror(errorNumber);
+}
 
 }  // namespace
 
@@ -54,7 +56,9 @@ const std::string& ProgramDirectory() {
   return ProgramDirectoryValue();
 }
 
-void SetProgramDirectory(std::string directory) { ProgramDirectoryValue() = WithSeparator(std::move(directory)); }
+void SetProgramDirectory(std::string directory) {
+  ProgramDirectoryValue() = WithSeparator(std::move(directory));
+}
 
 bool FileExists(const std::string& path) {
   std::error_code ec;
@@ -77,7 +81,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* err
   return !failed;
 }
 
-void InjectWriteFailureAfter(long long bytes) { WriteFailureAfter() = bytes; }
+void InjectWriteFailureAfter(long long bytes) {
+  WriteFailureAfter() = bytes;
+}
 
 bool CanReplaceFile(const std::string& path, std::string* error) {
   const fs::path p = fs::u8path(path);
@@ -120,7 +126,8 @@ bool AtomicWriteFile(const std::string& path, const std::string& bytes, std::str
   // Keep the old file's permissions; a new file gets the usual ones.
   struct stat old {};
   mode_t mode = 0644;
-  if (::stat(path.c_str(), &old) == 0) mode = old.st_mode & 07777;
+  if (::stat(path.c_str(), &old) == 0)
+    mode = old.st_mode & 07777;
   else {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -137,7 +144,8 @@ bool AtomicWriteFile(const std::string& path, const std::string& bytes, std::str
         failAfter = -1;
         return abandon(SystemErrorText(ENOSPC));
       }
-      chunk = std::min<std::size_t>(chunk, static_cast<std::size_t>(failAfter - static_cast<long long>(written)));
+      chunk =
+          std::min<std::size_t>(chunk, static_cast<std::size_t>(failAfter - static_cast<long long>(written)));
     }
     const ssize_t n = ::write(fd, bytes.data() + written, chunk);
     if (n < 0) {
@@ -186,7 +194,8 @@ bool AtomicWriteFile(const std::string& path, const std::string& bytes, std::str
 std::vector<std::string> ListTariffFiles() {
   std::vector<std::string> names;
   std::error_code ec;
-  for (fs::directory_iterator it(fs::u8path(ProgramDirectory()), ec), end; !ec && it != end; it.increment(ec)) {
+  for (fs::directory_iterator it(fs::u8path(ProgramDirectory()), ec), end; !ec && it != end;
+       it.increment(ec)) {
     const std::string name = it->path().filename().string();
     if (name.size() < 6 || !EqualsNoCase(std::string_view(name).substr(0, 6), "rates.")) continue;
     std::error_code fileEc;

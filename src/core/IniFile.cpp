@@ -122,10 +122,14 @@ void TTheIniFile::SetOpen(bool open) {
 
 std::string TTheIniFile::Directory() const {
   switch (location_) {
-    case loWinDir: return HomeDirectory();
-    case loProgDir: return ProgramDirectory();
-    case loUser: return {};
-    case loDefUser: return defFilePath_;
+    case loWinDir:
+      return HomeDirectory();
+    case loProgDir:
+      return ProgramDirectory();
+    case loUser:
+      return {};
+    case loDefUser:
+      return defFilePath_;
   }
   return {};
 }
@@ -150,7 +154,8 @@ void TTheIniFile::OpenFile() {
   }
   std::shared_ptr<TIniStore> store = TIniStore::Attach(fullPath_);
   // A file whose text cannot be read must not be replaced by what little we know of it.
-  if (store->ReadFailed()) throw EIniError("Die Datei " + fullPath_ + " kann nicht gelesen werden (" + store->ReadError() + ").");
+  if (store->ReadFailed())
+    throw EIniError("Die Datei " + fullPath_ + " kann nicht gelesen werden (" + store->ReadError() + ").");
   store_ = std::move(store);
 }
 
@@ -216,7 +221,9 @@ void TTheIniFile::WriteString(const std::string& key, const std::string& value) 
   store_->Write(Utf8ToCp1252(section_), Utf8ToCp1252(key), Utf8ToCp1252(value));
 }
 
-void TTheIniFile::WriteBool(const std::string& key, bool value) { WriteString(key, value ? "1" : "0"); }
+void TTheIniFile::WriteBool(const std::string& key, bool value) {
+  WriteString(key, value ? "1" : "0");
+}
 
 void TTheIniFile::EraseSection() {
   errorCode_ = 0;

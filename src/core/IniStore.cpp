@@ -11,7 +11,9 @@ namespace fs = std::filesystem;
 namespace dudode {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -41,7 +43,9 @@ std::string FoldName(std::string_view name) {
   return out;
 }
 
-TIniStore::TIniStore(std::string path) : path_(std::move(path)) { Load(); }
+TIniStore::TIniStore(std::string path) : path_(std::move(path)) {
+  Load();
+}
 
 std::shared_ptr<TIniStore> TIniStore::Attach(const std::string& path) {
   auto& registry = Registry();
@@ -107,7 +111,8 @@ void TIniStore::AddParsedLine(std::string text) {
   const std::string_view t = Trim(text);
   if (!t.empty() && t.front() == '[') {
     std::string_view name = t.substr(1);
-    if (const std::size_t close = name.find(']'); close != std::string_view::npos) name = name.substr(0, close);
+    if (const std::size_t close = name.find(']'); close != std::string_view::npos)
+      name = name.substr(0, close);
     auto section = std::make_unique<TSection>();
     section->FoldedName = FoldName(name);
     section->Header = std::move(text);

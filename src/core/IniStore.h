@@ -48,7 +48,7 @@ class TIniStore {
     std::string FoldedName;
     std::vector<TLine> Body;
     std::unordered_map<std::string, std::size_t> KeyIndex;  // first line of each key
-    std::size_t LastKeyLine = 0;                              // one past the last key line
+    std::size_t LastKeyLine = 0;                            // one past the last key line
     bool Erased = false;
   };
 

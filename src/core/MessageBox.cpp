@@ -22,12 +22,18 @@ MessageBoxHandler& Handler() {
 
 std::string DefaultCaption(int kind) {
   switch (kind) {
-    case mkFehler: return "Fehler";
-    case mkInformation: return "Information";
-    case mkFrage: return "Frage";
-    case mkWarnung: return "Warnung";
-    case mkBestaetigung: return "Bestätigung";
-    default: return {};
+    case mkFehler:
+      return "Fehler";
+    case mkInformation:
+      return "Information";
+    case mkFrage:
+      return "Frage";
+    case mkWarnung:
+      return "Warnung";
+    case mkBestaetigung:
+      return "Bestätigung";
+    default:
+      return {};
   }
 }
 
@@ -37,18 +43,24 @@ MessageButtons NormalizeButtons(int buttons) {
     case mbOKCancel:
     case mbRetryCancel:
     case mbYesNo:
-    case mbYesNoCancel: return static_cast<MessageButtons>(buttons);
-    default: return mbOK;
+    case mbYesNoCancel:
+      return static_cast<MessageButtons>(buttons);
+    default:
+      return mbOK;
   }
 }
 
 int FirstButtonResult(MessageButtons buttons) {
   switch (buttons) {
-    case mbAbortRetryIgnore: return idAbort;
-    case mbRetryCancel: return idRetry;
+    case mbAbortRetryIgnore:
+      return idAbort;
+    case mbRetryCancel:
+      return idRetry;
     case mbYesNo:
-    case mbYesNoCancel: return idYes;
-    default: return idOK;
+    case mbYesNoCancel:
+      return idYes;
+    default:
+      return idOK;
   }
 }
 

@@ -18,11 +18,11 @@ struct RegionalSettings {
   int CurrencyFormat = 3;
   int CurrencyDecimals = 2;
   std::string ShortDateFormat = "dd.MM.yyyy";
-  std::array<std::string, 12> LongMonthNames = {
-      "Januar", "Februar", "März",  "April",   "Mai",      "Juni",
-      "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+  std::array<std::string, 12> LongMonthNames = {"Januar",    "Februar", "März",     "April",
+                                                "Mai",       "Juni",    "Juli",     "August",
+                                                "September", "Oktober", "November", "Dezember"};
   std::array<std::string, 12> ShortMonthNames = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
-                                                 "Jul", "Aug", "Sep",      "Okt", "Nov", "Dez"};
+                                                 "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
   // Sunday first, as the day codes count.
   std::array<std::string, 7> LongDayNames = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
                                              "Donnerstag", "Freitag", "Samstag"};

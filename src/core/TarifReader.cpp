@@ -205,9 +205,8 @@ class TTarifReader {
     // character and be followed by a time of five characters and a "/".
     const std::size_t dash = value.find('-');
     if (dash == std::string::npos || dash < 6 || dash + 6 >= value.size() || value[dash + 6] != '/') {
-      ShowMessageBox(
-          "Der Tarif für Schlüssel " + zone.Key + " ist fehlerhaft! Tarif wird nicht gelesen!",
-          "Syntax Fehler", mkFehler, mbOK);
+      ShowMessageBox("Der Tarif für Schlüssel " + zone.Key + " ist fehlerhaft! Tarif wird nicht gelesen!",
+                     "Syntax Fehler", mkFehler, mbOK);
       return;
     }
 

@@ -27,7 +27,9 @@ std::string ReplaceAll(std::string_view text, std::string_view what, std::string
   return out;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Fixed-point text without any locale: snprintf would follow LC_NUMERIC.
 std::string Fixed(double x, int decimals) {
@@ -70,9 +72,15 @@ std::string RemoveBlanks(std::string_view text) {
   return out;
 }
 
-std::string BlankToUnderscore(std::string_view text) { return ReplaceAll(text, " ", "_"); }
-std::string UnderscoreToBlank(std::string_view text) { return ReplaceAll(text, "_", " "); }
-std::string RemoveAmpersand(std::string_view text) { return ReplaceAll(text, "&", ""); }
+std::string BlankToUnderscore(std::string_view text) {
+  return ReplaceAll(text, " ", "_");
+}
+std::string UnderscoreToBlank(std::string_view text) {
+  return ReplaceAll(text, "_", " ");
+}
+std::string RemoveAmpersand(std::string_view text) {
+  return ReplaceAll(text, "&", "");
+}
 
 std::string CapitalizeGerman(std::string_view text) {
   std::string out;
@@ -170,11 +178,14 @@ TParsedTime ParseTime(std::string_view text) {
 
 std::string TimeTextLong(std::uint32_t seconds) {
   const std::string& sep = Regional().TimeSeparator;
-  return TwoDigitText(static_cast<int>(seconds / 3600)) + sep + TwoDigitText(static_cast<int>(seconds / 60 % 60)) +
-         sep + TwoDigitText(static_cast<int>(seconds % 60));
+  return TwoDigitText(static_cast<int>(seconds / 3600)) + sep +
+         TwoDigitText(static_cast<int>(seconds / 60 % 60)) + sep +
+         TwoDigitText(static_cast<int>(seconds % 60));
 }
 
-std::string TimeText(std::uint32_t seconds) { return LeftChars(TimeTextLong(seconds), 5); }
+std::string TimeText(std::uint32_t seconds) {
+  return LeftChars(TimeTextLong(seconds), 5);
+}
 
 std::uint32_t ParseTimeText(std::string_view text) {
   const std::string s = RemoveBlanks(text);
@@ -183,8 +194,8 @@ std::uint32_t ParseTimeText(std::string_view text) {
   std::size_t pos = 0;
   for (int i = 0; i < 3; ++i) {
     std::size_t end = (i < 2 && !sep.empty()) ? s.find(sep, pos) : std::string::npos;
-    const std::string_view piece = std::string_view(s).substr(std::min(pos, s.size()),
-                                                               end == std::string::npos ? std::string::npos : end - pos);
+    const std::string_view piece = std::string_view(s).substr(
+        std::min(pos, s.size()), end == std::string::npos ? std::string::npos : end - pos);
     parts[i] = LeadingInteger(piece);
     if (end == std::string::npos) break;
     pos = end + sep.size();
@@ -193,7 +204,9 @@ std::uint32_t ParseTimeText(std::string_view text) {
   return total < 0 ? 0 : static_cast<std::uint32_t>(total);
 }
 
-std::string StripDateSeparator(std::string_view text) { return ReplaceAll(text, Regional().DateSeparator, ""); }
+std::string StripDateSeparator(std::string_view text) {
+  return ReplaceAll(text, Regional().DateSeparator, "");
+}
 
 std::string DateSortKey(std::string_view text) {
   const std::string t = StripDateSeparator(text);
@@ -245,7 +258,8 @@ std::string WeekdayNames(TDaySet set) {
   static const struct {
     int code;
     const char* name;
-  } kOrder[] = {{2, "Mo "}, {3, "Di "}, {4, "Mi "}, {5, "Do "}, {6, "Fr "}, {7, "Sa "}, {1, "So "}, {8, "Fei"}};
+  } kOrder[] = {{2, "Mo "}, {3, "Di "}, {4, "Mi "}, {5, "Do "},
+                {6, "Fr "}, {7, "Sa "}, {1, "So "}, {8, "Fei"}};
   std::string out;
   for (const auto& day : kOrder) {
     if (HasDay(set, day.code)) out += day.name;
@@ -284,18 +298,25 @@ std::string RelationsText(TRelationSet set) {
   return out + "]";
 }
 
-std::string NumberText(double x) { return Fixed(x, 4); }
+std::string NumberText(double x) {
+  return Fixed(x, 4);
+}
 
-std::string IntegerText(long long n) { return std::to_string(n); }
+std::string IntegerText(long long n) {
+  return std::to_string(n);
+}
 
 std::string PriceText(double x) {
   const RegionalSettings& r = Regional();
   std::string number = Fixed(x, 4);
   if (const auto dot = number.find('.'); dot != std::string::npos) number.replace(dot, 1, r.DecimalSeparator);
   switch (r.CurrencyFormat) {
-    case 3: return number + " " + r.CurrencySymbol;
-    case 2: return r.CurrencySymbol + " " + number;
-    default: return r.CurrencySymbol + number;
+    case 3:
+      return number + " " + r.CurrencySymbol;
+    case 2:
+      return r.CurrencySymbol + " " + number;
+    default:
+      return r.CurrencySymbol + number;
   }
 }
 
@@ -307,10 +328,18 @@ std::string MoneyText(double x) {
   if (dot != std::string::npos) number += r.DecimalSeparator + fixed.substr(dot + 1);
   std::string out;
   switch (r.CurrencyFormat) {
-    case 0: out = r.CurrencySymbol + number; break;
-    case 1: out = number + r.CurrencySymbol; break;
-    case 2: out = r.CurrencySymbol + " " + number; break;
-    default: out = number + " " + r.CurrencySymbol; break;
+    case 0:
+      out = r.CurrencySymbol + number;
+      break;
+    case 1:
+      out = number + r.CurrencySymbol;
+      break;
+    case 2:
+      out = r.CurrencySymbol + " " + number;
+      break;
+    default:
+      out = number + " " + r.CurrencySymbol;
+      break;
   }
   const bool zero = fixed.find_first_not_of("0.") == std::string::npos;
   return (x < 0 && !zero) ? "-" + out : out;
@@ -318,12 +347,17 @@ std::string MoneyText(double x) {
 
 int Percent(long long pos, long long min, long long max) {
   if (max == min || pos < min) return 100;
-  return static_cast<int>(std::nearbyint(static_cast<double>(pos - min) * 100.0 / static_cast<double>(max - min)));
+  return static_cast<int>(
+      std::nearbyint(static_cast<double>(pos - min) * 100.0 / static_cast<double>(max - min)));
 }
 
-std::string TwoDigitText(int n) { return n >= 0 && n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
+std::string TwoDigitText(int n) {
+  return n >= 0 && n < 10 ? "0" + std::to_string(n) : std::to_string(n);
+}
 
-std::string FourDigitText(int n) { return n < 0 ? std::to_string(n) : PadLeft(std::to_string(n), 4, '0'); }
+std::string FourDigitText(int n) {
+  return n < 0 ? std::to_string(n) : PadLeft(std::to_string(n), 4, '0');
+}
 
 std::string GroupedNumber(long long n) {
   const std::string digits = std::to_string(n < 0 ? -n : n);

@@ -13,8 +13,12 @@ using TDaySet = std::uint16_t;
 // 16-bit set of tariff area numbers 0 to 10.
 using TRelationSet = std::uint16_t;
 
-constexpr TDaySet DayBit(int code) { return static_cast<TDaySet>(1u << code); }
-constexpr bool HasDay(TDaySet set, int code) { return (set & DayBit(code)) != 0; }
+constexpr TDaySet DayBit(int code) {
+  return static_cast<TDaySet>(1u << code);
+}
+constexpr bool HasDay(TDaySet set, int code) {
+  return (set & DayBit(code)) != 0;
+}
 
 // Text cleaning.
 std::string Clean(std::string_view text);  // blanks removed, cut before the first ";"

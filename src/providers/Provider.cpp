@@ -49,7 +49,7 @@ std::string NewProviderKey(std::string_view name, const TProviderList& providers
     const std::string key = prefix + number;
     bool taken = false;
     for (const auto& provider : providers) {
-      if (provider.Key == key) {
+      if (EqualsNoCase(provider.Key, key)) {
         taken = true;
         break;
       }

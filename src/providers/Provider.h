@@ -85,7 +85,8 @@ std::string ProviderEntryLimitMessage();
 void SortProviderEntries(TProviderEntryList& entries);
 
 // A new provider key: up to four key letters of the name and a counter of at
-// least four digits, the first one no provider has exactly (NETZ0001).
+// least four digits, the first one no provider has in any case (NETZ0001):
+// the file store matches section names without regard to case.
 std::string NewProviderKey(std::string_view name, const TProviderList& providers);
 
 // Money as the provider dialog shows it (currency units) and as the model and
@@ -107,7 +108,9 @@ struct TProviderOptionsForm {
   bool ISDNDoubleCosts = false;
 };
 
-TProviderOptionsForm FormFromOptions(const TProviderOptions& options, double currencyBase = kDefaultCurrencyBase);
-TProviderOptions OptionsFromForm(const TProviderOptionsForm& form, double currencyBase = kDefaultCurrencyBase);
+TProviderOptionsForm FormFromOptions(const TProviderOptions& options,
+                                     double currencyBase = kDefaultCurrencyBase);
+TProviderOptions OptionsFromForm(const TProviderOptionsForm& form,
+                                 double currencyBase = kDefaultCurrencyBase);
 
 }  // namespace dudode

@@ -48,7 +48,9 @@ double Clamp(double value, double low, double high) {
 }
 
 // The character at a 1-based position, counted in characters.
-std::string CharAt(const std::string& text, std::size_t position) { return MidChars(text, position - 1, 1); }
+std::string CharAt(const std::string& text, std::size_t position) {
+  return MidChars(text, position - 1, 1);
+}
 
 // "18:00-07:59/60.0000/" behind the day digits: drops the range (false) when
 // a time or the Takt does not parse.
@@ -91,7 +93,9 @@ void ReadOptions(TTheIniFile& ini, const std::string& key, TProviderOptions& opt
     ini.SetSection(section);
     return ReadClean(ini, key);
   };
-  auto orDefault = [](std::string value, const char* fallback) { return value.empty() ? std::string(fallback) : value; };
+  auto orDefault = [](std::string value, const char* fallback) {
+    return value.empty() ? std::string(fallback) : value;
+  };
 
   options.FreeHours = IntegerOr(option("FREISTUNDEN"), 0);
   ReadRanges(ini, key, options.FreeHoursRanges);
@@ -164,8 +168,9 @@ std::string WholeText(double value) {
 }
 
 std::string EntryText(const TProviderEntry& entry) {
-  return TimeText(static_cast<std::uint32_t>(entry.StartSec)) + "-" + TimeText(static_cast<std::uint32_t>(entry.EndSec)) +
-         "/" + NumberText(entry.Takt) + "/" + NumberText(entry.Price);
+  return TimeText(static_cast<std::uint32_t>(entry.StartSec)) + "-" +
+         TimeText(static_cast<std::uint32_t>(entry.EndSec)) + "/" + NumberText(entry.Takt) + "/" +
+         NumberText(entry.Price);
 }
 
 std::string RangeText(const TFreeHoursRange& range) {
@@ -173,7 +178,8 @@ std::string RangeText(const TFreeHoursRange& range) {
          TimeText(static_cast<std::uint32_t>(range.EndSec)) + "/" + NumberText(range.Takt) + "/";
 }
 
-void WriteEntries(TTheIniFile& ini, const TProvider& provider, const TProviderEntryList& entries, const char* tag) {
+void WriteEntries(TTheIniFile& ini, const TProvider& provider, const TProviderEntryList& entries,
+                  const char* tag) {
   ini.SetSection(provider.Key + tag);
   int index = 0;
   for (const auto& entry : entries) {
@@ -200,7 +206,8 @@ void WriteFile(TTheIniFile& ini, const std::string& fileName, const TProviderLis
   ini.WriteString("STRVERSION", kFormatStrVersion);
   ini.WriteString("VERSION", kFormatVersion);
   ini.WriteString("FILEDATE", FileDateText(Now()));
-  ini.WriteString("FILENAME", fileName == kUserProviderFile ? "Providertarife_benutzerdefiniert" : "Providertarife");
+  ini.WriteString("FILENAME",
+                  fileName == kUserProviderFile ? "Providertarife_benutzerdefiniert" : "Providertarife");
 
   const int count = static_cast<int>(providers.size());
   ini.SetSection("PROVIDER");
@@ -213,12 +220,14 @@ void WriteFile(TTheIniFile& ini, const std::string& fileName, const TProviderLis
   for (const auto& provider : providers) WriteEntries(ini, provider, provider.SaSoEntries, kSaSoTag);
 
   auto every = [](const TProviderOptions&) { return true; };
-  WriteOption(ini, "TIMING", providers, [](const TProviderOptions& o) { return NumberText(o.Timing); }, every);
   WriteOption(
-      ini, "MinConnectTime", providers, [](const TProviderOptions& o) { return NumberText(o.MinConnectTime); },
+      ini, "TIMING", providers, [](const TProviderOptions& o) { return NumberText(o.Timing); }, every);
+  WriteOption(
+      ini, "MinConnectTime", providers,
+      [](const TProviderOptions& o) { return NumberText(o.MinConnectTime); }, every);
+  WriteOption(
+      ini, "FREISTUNDEN", providers, [](const TProviderOptions& o) { return IntegerText(o.FreeHours); },
       every);
-  WriteOption(ini, "FREISTUNDEN", providers, [](const TProviderOptions& o) { return IntegerText(o.FreeHours); },
-              every);
   for (const auto& provider : providers) {
     ini.SetSection(provider.Key + kRangeTag);
     int index = 0;
@@ -227,20 +236,25 @@ void WriteFile(TTheIniFile& ini, const std::string& fileName, const TProviderLis
     }
   }
   WriteOption(
-      ini, "OPTIONS", providers, [](const TProviderOptions& o) { return std::string(o.Holiday2431 ? "YES" : "NO"); },
-      every);
+      ini, "OPTIONS", providers,
+      [](const TProviderOptions& o) { return std::string(o.Holiday2431 ? "YES" : "NO"); }, every);
   WriteOption(
-      ini, "FreeHoursCosts", providers, [](const TProviderOptions& o) { return NumberText(o.FreeHoursCosts); },
+      ini, "FreeHoursCosts", providers,
+      [](const TProviderOptions& o) { return NumberText(o.FreeHoursCosts); },
       [](const TProviderOptions& o) { return o.FreeHoursCosts > 0; });
-  WriteOption(ini, "GRUNDBETRAG", providers, [](const TProviderOptions& o) { return IntegerText(o.BaseAmount); },
-              every);
   WriteOption(
-      ini, "BASECONNECTPRICE", providers, [](const TProviderOptions& o) { return NumberText(o.BaseConnectPrice); },
+      ini, "GRUNDBETRAG", providers, [](const TProviderOptions& o) { return IntegerText(o.BaseAmount); },
       every);
+  WriteOption(
+      ini, "BASECONNECTPRICE", providers,
+      [](const TProviderOptions& o) { return NumberText(o.BaseConnectPrice); }, every);
   auto yes = [](const TProviderOptions&) { return std::string("YES"); };
-  WriteOption(ini, "FreeHoursPerDay", providers, yes, [](const TProviderOptions& o) { return o.FreeHoursPerDay; });
-  WriteOption(ini, "ISDNDoubleCosts", providers, yes, [](const TProviderOptions& o) { return o.ISDNDoubleCosts; });
-  WriteOption(ini, "NOCOSTS", providers, [](const TProviderOptions& o) { return WholeText(o.NoCostsFrom); }, every);
+  WriteOption(ini, "FreeHoursPerDay", providers, yes,
+              [](const TProviderOptions& o) { return o.FreeHoursPerDay; });
+  WriteOption(ini, "ISDNDoubleCosts", providers, yes,
+              [](const TProviderOptions& o) { return o.ISDNDoubleCosts; });
+  WriteOption(
+      ini, "NOCOSTS", providers, [](const TProviderOptions& o) { return WholeText(o.NoCostsFrom); }, every);
   WriteOption(
       ini, "COSTSPERDAY", providers, [](const TProviderOptions& o) { return WholeText(o.CostsPerDay); },
       [](const TProviderOptions& o) { return o.CostsPerDay > 0; });

@@ -21,6 +21,7 @@ using TProviderWriteStep = std::function<void(int index, int count)>;
 // wait window). Sorts every entry list and sets a NoCostsFrom of 0 or below to
 // -1, as written. The old file stays untouched when the new one cannot be
 // written; that is reported by message box and the result is false.
-bool SaveProviderFile(const std::string& fileName, TProviderList& providers, const TProviderWriteStep& step = {});
+bool SaveProviderFile(const std::string& fileName, TProviderList& providers,
+                      const TProviderWriteStep& step = {});
 
 }  // namespace dudode

@@ -3,8 +3,7 @@
 namespace dudode {
 
 std::vector<TCommandDef> TemplatesCommandList() {
-  return {
-  };
+  return {};
 }
 
 }  // namespace dudode

@@ -13,10 +13,11 @@ namespace {
 bool ReadRecord(TRecordReader& in, TConnectionTemplate& t, bool extended) {
   if (!in.ReadString(t.Name) || !in.ReadString(t.PhoneTarif)) return false;
   if (extended && !in.ReadString(t.AccessNumber)) return false;
-  if (!in.ReadString(t.Zone) || !in.ReadByte(t.CityWeekend) || !in.ReadByte(t.CityPlus) || !in.ReadByte(t.ISDNx2) ||
-      !in.ReadByte(t.TenPlusActive) || !in.ReadDouble(t.TenPlusFrom) || !in.ReadDouble(t.TenPlusRate) ||
-      !in.ReadByte(t.InstantActive) || !in.ReadDouble(t.InstantWorkday) || !in.ReadDouble(t.InstantWeekend) ||
-      !in.ReadDouble(t.InstantHoliday) || !in.ReadString(t.Provider) || !in.ReadByte(t.ProviderActive)) {
+  if (!in.ReadString(t.Zone) || !in.ReadByte(t.CityWeekend) || !in.ReadByte(t.CityPlus) ||
+      !in.ReadByte(t.ISDNx2) || !in.ReadByte(t.TenPlusActive) || !in.ReadDouble(t.TenPlusFrom) ||
+      !in.ReadDouble(t.TenPlusRate) || !in.ReadByte(t.InstantActive) || !in.ReadDouble(t.InstantWorkday) ||
+      !in.ReadDouble(t.InstantWeekend) || !in.ReadDouble(t.InstantHoliday) || !in.ReadString(t.Provider) ||
+      !in.ReadByte(t.ProviderActive)) {
     return false;
   }
   if (extended) {
@@ -72,10 +73,18 @@ std::string Records(const TConnectionTemplateList& templates, bool extended) {
 
 }  // namespace
 
-TConnectionTemplateList ParseConnTempRecords(std::string_view bytes) { return ParseRecords(bytes, false); }
-TConnectionTemplateList ParseConnTempExRecords(std::string_view bytes) { return ParseRecords(bytes, true); }
-std::string ConnTempRecords(const TConnectionTemplateList& templates) { return Records(templates, false); }
-std::string ConnTempExRecords(const TConnectionTemplateList& templates) { return Records(templates, true); }
+TConnectionTemplateList ParseConnTempRecords(std::string_view bytes) {
+  return ParseRecords(bytes, false);
+}
+TConnectionTemplateList ParseConnTempExRecords(std::string_view bytes) {
+  return ParseRecords(bytes, true);
+}
+std::string ConnTempRecords(const TConnectionTemplateList& templates) {
+  return Records(templates, false);
+}
+std::string ConnTempExRecords(const TConnectionTemplateList& templates) {
+  return Records(templates, true);
+}
 
 TConnectionTemplateList ReadConnTempFile() {
   std::string bytes;
@@ -89,7 +98,8 @@ void CheckConnectionTemplates(TConnectionTemplateList& templates, const std::vec
     const std::size_t zero = t.PhoneTarif.find('\0');
     if (zero != std::string::npos) t.PhoneTarif.resize(zero);
     if (FindPhoneTariff(tariffs, t.PhoneTarif) == nullptr) t.PhoneTarif = kMissingReference;
-    if (!t.Provider.empty() && !ContainsProviderName(providerNames, t.Provider)) t.Provider = kMissingReference;
+    if (!t.Provider.empty() && !ContainsProviderName(providerNames, t.Provider))
+      t.Provider = kMissingReference;
   }
 }
 
@@ -102,12 +112,14 @@ TConnectionTemplateList LoadConnectionTemplates(const std::vector<TRatesFileInfo
 }
 
 void SortConnectionTemplates(TConnectionTemplateList& templates) {
-  std::stable_sort(templates.begin(), templates.end(), [](const TConnectionTemplate& a, const TConnectionTemplate& b) {
-    return TextLessNoCase(a.Name, b.Name);
-  });
+  std::stable_sort(templates.begin(), templates.end(),
+                   [](const TConnectionTemplate& a, const TConnectionTemplate& b) {
+                     return TextLessNoCase(a.Name, b.Name);
+                   });
 }
 
-std::string AccessNumberFor(const TConnectionTemplate& connection, const std::vector<TRatesFileInfo>& tariffs) {
+std::string AccessNumberFor(const TConnectionTemplate& connection,
+                            const std::vector<TRatesFileInfo>& tariffs) {
   const TRatesFileInfo* tariff = FindPhoneTariff(tariffs, connection.PhoneTarif);
   if (tariff == nullptr) return {};
   for (std::size_t i = 0; i < tariff->ZoneNames.size() && i < tariff->AccessNumbers.size(); ++i) {

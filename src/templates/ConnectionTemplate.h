@@ -68,7 +68,8 @@ void SortConnectionTemplates(TConnectionTemplateList& templates);
 
 // The access number at the position of the template's zone among the zones
 // of its phone tariff; empty when the tariff or the zone is not found.
-std::string AccessNumberFor(const TConnectionTemplate& connection, const std::vector<TRatesFileInfo>& tariffs);
+std::string AccessNumberFor(const TConnectionTemplate& connection,
+                            const std::vector<TRatesFileInfo>& tariffs);
 
 // Writes ConnTemp.dat and then ConnTempEx.dat (after setting every
 // template's AccessNumber), each replaced atomically. Nothing is written when

@@ -51,7 +51,8 @@ TPhoneConnectionTemplateList ReadPhoneTempFile() {
   return ParsePhoneTempRecords(bytes);
 }
 
-void CheckPhoneTemplates(TPhoneConnectionTemplateList& templates, const std::vector<TRatesFileInfo>& tariffs) {
+void CheckPhoneTemplates(TPhoneConnectionTemplateList& templates,
+                         const std::vector<TRatesFileInfo>& tariffs) {
   for (auto& t : templates) {
     const std::size_t zero = t.PhoneTarif.find('\0');
     if (zero != std::string::npos) t.PhoneTarif.resize(zero);

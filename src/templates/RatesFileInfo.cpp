@@ -13,11 +13,15 @@ namespace {
 constexpr std::size_t kMaxZonesRead = 50;
 constexpr std::size_t kMaxDescriptionChars = 150;
 
-std::string FoldCase(const std::string& text) { return CapitalizeGerman(text); }
+std::string FoldCase(const std::string& text) {
+  return CapitalizeGerman(text);
+}
 
 }  // namespace
 
-bool TextLessNoCase(const std::string& a, const std::string& b) { return FoldCase(a) < FoldCase(b); }
+bool TextLessNoCase(const std::string& a, const std::string& b) {
+  return FoldCase(a) < FoldCase(b);
+}
 
 std::string PhoneTariffIdentifier(const std::string& fileName) {
   const std::size_t dot = fileName.rfind('.');
@@ -80,7 +84,8 @@ std::vector<TRatesFileInfo> LoadPhoneTariffList() {
   return tariffs;
 }
 
-const TRatesFileInfo* FindPhoneTariff(const std::vector<TRatesFileInfo>& tariffs, const std::string& identifier) {
+const TRatesFileInfo* FindPhoneTariff(const std::vector<TRatesFileInfo>& tariffs,
+                                      const std::string& identifier) {
   for (const auto& tariff : tariffs) {
     if (tariff.Identifier == identifier) return &tariff;
   }

@@ -30,7 +30,8 @@ TRatesFileInfo ReadRatesFileInfo(const std::string& fileName);
 std::vector<TRatesFileInfo> LoadPhoneTariffList();
 
 // The tariff with that identifier (exact), or nullptr.
-const TRatesFileInfo* FindPhoneTariff(const std::vector<TRatesFileInfo>& tariffs, const std::string& identifier);
+const TRatesFileInfo* FindPhoneTariff(const std::vector<TRatesFileInfo>& tariffs,
+                                      const std::string& identifier);
 
 // The display names of the providers in Provider.ini, "_" turned into blanks,
 // sorted.

@@ -77,9 +77,15 @@ void TRecordWriter::WriteString(std::string_view text) {
   bytes_ += raw;
 }
 
-void TRecordWriter::WriteUInt16(std::uint16_t value) { WriteLittleEndian(value, 2); }
-void TRecordWriter::WriteInt32(std::int32_t value) { WriteLittleEndian(static_cast<std::uint32_t>(value), 4); }
-void TRecordWriter::WriteDouble(double value) { WriteLittleEndian(std::bit_cast<std::uint64_t>(value), 8); }
+void TRecordWriter::WriteUInt16(std::uint16_t value) {
+  WriteLittleEndian(value, 2);
+}
+void TRecordWriter::WriteInt32(std::int32_t value) {
+  WriteLittleEndian(static_cast<std::uint32_t>(value), 4);
+}
+void TRecordWriter::WriteDouble(double value) {
+  WriteLittleEndian(std::bit_cast<std::uint64_t>(value), 8);
+}
 
 }  // namespace dudode
 

@@ -49,12 +49,20 @@ void DropCommentCharacters(QLineEdit* edit) {
 
 TTarifOptionsDlg::TTarifOptionsDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Optionen der Tarifdatei anpassen"));
-  const QString currency = QString::fromStdString(Regional().CurrencySymbol);
-
   PageControl = new QTabWidget(this);
   PageControl->setObjectName("PageControl");
+  PageControl->addTab(BuildFilePage(), QStringLiteral("Tarifdatei"));
+  PageControl->addTab(BuildProviderPage(), QStringLiteral("Angaben zum Telefonanbieter"));
+  PageControl->addTab(BuildCommentPage(), QStringLiteral("Kommentar/Ersteller"));
+  PageControl->setCurrentIndex(0);
+  QPushButton* closeBtn = BuildButtons();
+  ConnectMechanics(closeBtn);
+  resize(480, 400);
+}
 
-  // First page: the file and its defaults.
+// First page: the file and its defaults.
+QWidget* TTarifOptionsDlg::BuildFilePage() {
+  const QString currency = QString::fromStdString(Regional().CurrencySymbol);
   auto* filePage = new QWidget;
   filePage->setObjectName("FilePage");
   FileNameEdit = TextField(filePage, "FileNameEdit", kMaxDescriptionChars);
@@ -107,9 +115,11 @@ TTarifOptionsDlg::TTarifOptionsDlg(QWidget* parent) : QDialog(parent) {
   fileLayout->addWidget(CWChckBox2431, 6, 0, 1, 3);
   fileLayout->addWidget(info, 7, 0, 1, 3);
   fileLayout->setRowStretch(8, 1);
-  PageControl->addTab(filePage, QStringLiteral("Tarifdatei"));
+  return filePage;
+}
 
-  // The provider's contact data.
+// The provider's contact data.
+QWidget* TTarifOptionsDlg::BuildProviderPage() {
   auto* providerPage = new QWidget;
   providerPage->setObjectName("ProviderPage");
   WWWEdit = TextField(providerPage, "WWWEdit", kMaxWWWChars);
@@ -125,8 +135,10 @@ TTarifOptionsDlg::TTarifOptionsDlg(QWidget* parent) : QDialog(parent) {
       Caption(QStringLiteral("Info E-Mail - Adresse (optional):"), EMAILEdit, providerPage));
   providerLayout->addWidget(EMAILEdit);
   providerLayout->addStretch();
-  PageControl->addTab(providerPage, QStringLiteral("Angaben zum Telefonanbieter"));
+  return providerPage;
+}
 
+QWidget* TTarifOptionsDlg::BuildCommentPage() {
   auto* commentPage = new QWidget;
   commentPage->setObjectName("CommentPage");
   CommentEdit = TextField(commentPage, "CommentEdit", kMaxCommentChars);
@@ -138,9 +150,10 @@ TTarifOptionsDlg::TTarifOptionsDlg(QWidget* parent) : QDialog(parent) {
       Caption(QStringLiteral("Ersteller/Copyright der Datei (optional):"), CopyrightEdit, commentPage));
   commentLayout->addWidget(CopyrightEdit);
   commentLayout->addStretch();
-  PageControl->addTab(commentPage, QStringLiteral("Kommentar/Ersteller"));
-  PageControl->setCurrentIndex(0);
+  return commentPage;
+}
 
+QPushButton* TTarifOptionsDlg::BuildButtons() {
   auto* applyBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
   applyBtn->setObjectName("ApplyBtn");
   auto* closeBtn = new QPushButton(QStringLiteral("Schließen"), this);
@@ -154,8 +167,10 @@ TTarifOptionsDlg::TTarifOptionsDlg(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(PageControl);
   layout->addLayout(buttons);
-  resize(480, 400);
+  return closeBtn;
+}
 
+void TTarifOptionsDlg::ConnectMechanics(QPushButton* closeBtn) {
   auto* mechanics = new TDialogMechanics(this);
   mechanics->NoChecksFor(closeBtn);
   // Number fields, the information fields and the check box: Enter moves on.

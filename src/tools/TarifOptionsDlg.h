@@ -11,6 +11,8 @@ class QLabel;
 class QLineEdit;
 class QTabWidget;
 
+class QPushButton;
+
 namespace dudode {
 
 class TNumberEdit;
@@ -25,6 +27,11 @@ class TTarifOptionsDlg : public QDialog {
   TTarifOptions Options() const;
 
  private:
+  QWidget* BuildFilePage();
+  QWidget* BuildProviderPage();
+  QWidget* BuildCommentPage();
+  QPushButton* BuildButtons();  // returns the close button
+  void ConnectMechanics(QPushButton* closeBtn);
   bool FileNameEditExit();
   bool TrimEditExit(QLineEdit* edit);
   bool AccessCodeEditExit();

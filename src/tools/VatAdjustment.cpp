@@ -34,7 +34,8 @@ double AdjustPrice(double price, int oldRate, int newRate) {
   return std::strtod(text, nullptr) + 0.0;
 }
 
-void AdjustVat(TTarifFile& document, int oldRate, int newRate, const std::function<void(int percent)>& progress) {
+void AdjustVat(TTarifFile& document, int oldRate, int newRate,
+               const std::function<void(int percent)>& progress) {
   const long long last = static_cast<long long>(document.Zones.size()) - 1;
   for (TDayClass dayClass : kDayClasses) {
     if (progress) progress(0);
@@ -48,7 +49,8 @@ void AdjustVat(TTarifFile& document, int oldRate, int newRate, const std::functi
   document.Modified = true;
 }
 
-TVatOutcome RunVatAdjustment(TTarifFile& document, const std::string& oldRateText, const std::string& newRateText,
+TVatOutcome RunVatAdjustment(TTarifFile& document, const std::string& oldRateText,
+                             const std::string& newRateText,
                              const std::function<void(int percent)>& progress) {
   if (oldRateText == newRateText) return TVatOutcome::NothingToDo;
   int oldRate = 0;
@@ -58,7 +60,9 @@ TVatOutcome RunVatAdjustment(TTarifFile& document, const std::string& oldRateTex
   return TVatOutcome::Adjusted;
 }
 
-std::string VatNothingToDoMessage() { return "Nichts zu tun!"; }
+std::string VatNothingToDoMessage() {
+  return "Nichts zu tun!";
+}
 
 std::string VatInvalidRateMessage() {
   return "Bitte geben Sie die Umsatzsteuer als ganze Zahl von 0 bis 99 an.";

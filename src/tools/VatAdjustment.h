@@ -16,13 +16,15 @@ double AdjustPrice(double price, int oldRate, int newRate);
 // all SaSo lists), then BaseConnectPrice and Price; sets Modified. Zone
 // connection prices and monthly fees stay. progress gets the percentage the
 // dialog's bar shows: 0, then at every even zone index of each pass.
-void AdjustVat(TTarifFile& document, int oldRate, int newRate, const std::function<void(int percent)>& progress = {});
+void AdjustVat(TTarifFile& document, int oldRate, int newRate,
+               const std::function<void(int percent)>& progress = {});
 
 enum class TVatOutcome { NothingToDo, InvalidRate, Adjusted };
 
 // The dialog's computation on the texts of its two rate fields: equal texts do
 // nothing; a text that is not a whole number from 0 to 99 changes nothing.
-TVatOutcome RunVatAdjustment(TTarifFile& document, const std::string& oldRateText, const std::string& newRateText,
+TVatOutcome RunVatAdjustment(TTarifFile& document, const std::string& oldRateText,
+                             const std::string& newRateText,
                              const std::function<void(int percent)>& progress = {});
 
 std::string VatNothingToDoMessage();

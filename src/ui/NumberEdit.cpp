@@ -3,9 +3,9 @@
 #include <QKeyEvent>
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "core/RegionalSettings.h"
+#include "core/Values.h"
 
 namespace dudode {
 namespace {
@@ -51,10 +51,11 @@ bool TNumberEdit::Parse(const QString& text, double& value) const {
   }
   t.replace(DecimalSeparator(), QStringLiteral("."));
   t.replace(',', '.');
-  const std::string bytes = t.toStdString();
-  char* end = nullptr;
-  const double parsed = std::strtod(bytes.c_str(), &end);
-  if (end == bytes.c_str() || *end != '\0' || !std::isfinite(parsed)) return false;
+  // Not strtod: the process's C locale is the user's, and a German one
+  // stops at the ".".
+  bool ok = false;
+  const double parsed = ParseNumber(t.toStdString(), &ok);
+  if (!ok) return false;
   value = parsed;
   return true;
 }

@@ -23,22 +23,29 @@ std::vector<TButtonSpec> ButtonsOf(MessageButtons buttons) {
     case mbOKCancel:
       return {{"OK", QMessageBox::AcceptRole, idOK}, {"Abbrechen", QMessageBox::RejectRole, idCancel}};
     case mbRetryCancel:
-      return {{"Wiederholen", QMessageBox::AcceptRole, idRetry}, {"Abbrechen", QMessageBox::RejectRole, idCancel}};
-    case mbYesNo: return {{"Ja", QMessageBox::YesRole, idYes}, {"Nein", QMessageBox::NoRole, idNo}};
+      return {{"Wiederholen", QMessageBox::AcceptRole, idRetry},
+              {"Abbrechen", QMessageBox::RejectRole, idCancel}};
+    case mbYesNo:
+      return {{"Ja", QMessageBox::YesRole, idYes}, {"Nein", QMessageBox::NoRole, idNo}};
     case mbYesNoCancel:
       return {{"Ja", QMessageBox::YesRole, idYes},
               {"Nein", QMessageBox::NoRole, idNo},
               {"Abbrechen", QMessageBox::RejectRole, idCancel}};
-    default: return {{"OK", QMessageBox::AcceptRole, idOK}};
+    default:
+      return {{"OK", QMessageBox::AcceptRole, idOK}};
   }
 }
 
 QMessageBox::Icon IconOf(int kind) {
   switch (kind) {
-    case mkFehler: return QMessageBox::Warning;  // the exclamation mark
-    case mkInformation: return QMessageBox::Information;
-    case mkWarnung: return QMessageBox::Critical;  // the stop sign
-    default: return QMessageBox::Question;
+    case mkFehler:
+      return QMessageBox::Warning;  // the exclamation mark
+    case mkInformation:
+      return QMessageBox::Information;
+    case mkWarnung:
+      return QMessageBox::Critical;  // the stop sign
+    default:
+      return QMessageBox::Question;
   }
 }
 
@@ -51,7 +58,8 @@ std::unique_ptr<QMessageBox> BuildMessageBox(const std::string& text, const std:
   auto box = std::make_unique<QMessageBox>(QApplication::activeWindow());
   box->setWindowTitle(QString::fromStdString(caption));
   // Texts use CR as line break; Qt wants LF.
-  box->setText(QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n'));
+  box->setText(
+      QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace('\r', '\n'));
   box->setIcon(IconOf(kind));
   box->setWindowModality(Qt::ApplicationModal);
   const std::vector<TButtonSpec> specs = ButtonsOf(buttons);
@@ -65,13 +73,14 @@ std::unique_ptr<QMessageBox> BuildMessageBox(const std::string& text, const std:
 }
 
 void InstallQtMessageBox() {
-  SetMessageBoxHandler([](const std::string& text, const std::string& caption, int kind, MessageButtons buttons) {
-    std::unique_ptr<QMessageBox> box = BuildMessageBox(text, caption, kind, buttons);
-    box->exec();
-    QAbstractButton* clicked = box->clickedButton();
-    if (!clicked) return buttons == mbOK ? int(idOK) : int(idCancel);
-    return clicked->property(kResultProperty).toInt();
-  });
+  SetMessageBoxHandler(
+      [](const std::string& text, const std::string& caption, int kind, MessageButtons buttons) {
+        std::unique_ptr<QMessageBox> box = BuildMessageBox(text, caption, kind, buttons);
+        box->exec();
+        QAbstractButton* clicked = box->clickedButton();
+        if (!clicked) return buttons == mbOK ? int(idOK) : int(idCancel);
+        return clicked->property(kResultProperty).toInt();
+      });
 }
 
 }  // namespace dudode

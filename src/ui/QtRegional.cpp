@@ -30,7 +30,8 @@ RegionalSettings RegionalSettingsFromLocale(const QLocale& localeIn) {
   const QString sample = locale.toCurrencyString(1.0);
   const QString symbol = QString::fromStdString(r.CurrencySymbol);
   if (!symbol.isEmpty() && sample.startsWith(symbol)) {
-    r.CurrencyFormat = sample.mid(symbol.size()).startsWith(QChar(' ')) || sample.mid(symbol.size()).at(0).isSpace() ? 2 : 0;
+    r.CurrencyFormat =
+        sample.mid(symbol.size()).startsWith(QChar(' ')) || sample.mid(symbol.size()).at(0).isSpace() ? 2 : 0;
   } else if (!symbol.isEmpty() && sample.endsWith(symbol)) {
     const QString before = sample.left(sample.size() - symbol.size());
     r.CurrencyFormat = (!before.isEmpty() && before.back().isSpace()) ? 3 : 1;

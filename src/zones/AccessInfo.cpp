@@ -31,7 +31,8 @@ std::vector<TAccessLine> AccessLines(const TAccessInfos& access) {
   };
   std::vector<TAccessLine> lines;
   lines.reserve(count);
-  for (std::size_t i = 0; i < count; ++i) lines.push_back({part(numbers, i), part(users, i), part(passwords, i)});
+  for (std::size_t i = 0; i < count; ++i)
+    lines.push_back({part(numbers, i), part(users, i), part(passwords, i)});
   return lines;
 }
 

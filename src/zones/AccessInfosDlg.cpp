@@ -55,12 +55,12 @@ TAccessInfosDlg::TAccessInfosDlg(const TAccessInfos& access, QWidget* parent)
     button->setToolTip(hint);
     return button;
   };
-  AddEntryBtn = tool("AddEntryBtn", QStringLiteral("Hinzufügen"),
-                     QStringLiteral("Zugangsinformationen hinzufügen."));
-  EditEntryBtn = tool("EditEntryBtn", QStringLiteral("Ändern"),
-                      QStringLiteral("Zugangsinformationen ändern."));
-  DeleteEntryBtn = tool("DeleteEntryBtn", QStringLiteral("Löschen"),
-                        QStringLiteral("Zugangsinformationen löschen."));
+  AddEntryBtn =
+      tool("AddEntryBtn", QStringLiteral("Hinzufügen"), QStringLiteral("Zugangsinformationen hinzufügen."));
+  EditEntryBtn =
+      tool("EditEntryBtn", QStringLiteral("Ändern"), QStringLiteral("Zugangsinformationen ändern."));
+  DeleteEntryBtn =
+      tool("DeleteEntryBtn", QStringLiteral("Löschen"), QStringLiteral("Zugangsinformationen löschen."));
   auto* applyBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
   applyBtn->setObjectName("ApplyBtn");
   auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);

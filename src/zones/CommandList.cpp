@@ -4,7 +4,7 @@
 #include "zones/NewEditEntryDlg.h"
 #include "zones/NewEditTarifDlg.h"
 #include "zones/TarifSortDlg.h"
-#include "zones/ZoneForm.h"
+#include "zones/ZoneCommands.h"
 #include "zones/ZoneOrder.h"
 
 namespace dudode {

@@ -29,11 +29,11 @@ int RowOfEntryIndex(const TTarifEntryList& list, int index);
 // Add: refused without zones and at 50 entries; the new entry is appended
 // (no sort). Grids changed when the document changed.
 TCommandResult AddEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass,
-                     const TEntryDialogRunner& runDialog);
+                               const TEntryDialogRunner& runDialog);
 // Change the entry of the grid row; an empty row adds instead. The entry
 // keeps its place.
 TCommandResult EditEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, int row,
-                      const TEntryDialogRunner& runDialog);
+                                const TEntryDialogRunner& runDialog);
 // Delete the entry of the grid row after asking; the list is sorted after.
 TCommandResult DeleteEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass, int row);
 

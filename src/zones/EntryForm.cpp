@@ -13,8 +13,7 @@ namespace {
 
 constexpr const char* kNoDaysMessage =
     "Bitte legen Sie die Wochentage fest, an denen dieser Tarif gelten soll!";
-constexpr const char* kTaktMessage =
-    "Die Angabe im Feld Takt ist ungültig. Der Wert muss größer 0 betragen.";
+constexpr const char* kTaktMessage = "Die Angabe im Feld Takt ist ungültig. Der Wert muss größer 0 betragen.";
 constexpr const char* kUnitsMessage = "Die Angabe im Feld \"Anzahl Einheiten\" ist nicht korrekt!";
 constexpr const char* kNameSeparatorMessage = "Der Tarifname darf kein \";\" und kein \",\" enthalten!";
 constexpr const char* kNameReservedMessage =

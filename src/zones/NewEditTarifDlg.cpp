@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 
 #include "core/RegionalSettings.h"
-#include "zones/AccessInfosDlg.h"
 #include "ui/DialogMechanics.h"
 #include "ui/NumberEdit.h"
 #include "ui/RunModal.h"
+#include "zones/AccessInfosDlg.h"
 #include "zones/NoCostsDlg.h"
 
 namespace dudode {

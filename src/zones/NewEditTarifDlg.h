@@ -4,7 +4,7 @@
 // dialogs from here.
 #include <QDialog>
 
-#include "zones/ZoneForm.h"
+#include "zones/ZoneCommands.h"
 
 class QCheckBox;
 class QLabel;

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "core/CommandResult.h"
 #include "core/TarifFile.h"
 
 namespace dudode {
@@ -71,22 +70,7 @@ bool IsDroppedZoneNameKey(char32_t ch);
 // The text of a zone in the zone box and in the reordering lists.
 std::string ZoneBoxText(const TKeyAndName& zone);
 
-// Shows the zone dialog over the form; true when it was confirmed.
-using TZoneDialogRunner = std::function<bool(TZoneForm& form)>;
-
-
 TZoneForm NewZoneForm(const TTarifFile& document);
 TZoneForm EditZoneForm(const TKeyAndName& zone);
-
-// New zone: refused at 50 zones and for a name the zone box already holds
-// (letter case ignored). The zone gets a new key by NewZoneKey.
-TCommandResult NewZoneCommand(TTarifFile& document, const TZoneDialogRunner& runDialog);
-// Change the name and options of a zone (a new zone when there is none).
-// Changed zone values reach every entry of the zone; the document is marked
-// modified only when something changed. A rename is asked for, and refused
-// when another zone has exactly that name.
-TCommandResult ChangeZoneCommand(TTarifFile& document, int zoneIndex, const TZoneDialogRunner& runDialog);
-// Delete a zone with all its lists after asking.
-TCommandResult DeleteZoneCommand(TTarifFile& document, int zoneIndex);
 
 }  // namespace dudode

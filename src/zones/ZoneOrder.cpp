@@ -13,8 +13,7 @@ namespace {
 // Alphabetical: letter case ignored, umlauts with their base letter.
 std::string AlphaKey(const std::string& text) {
   std::string key = CapitalizeGerman(text);
-  for (const auto& [umlaut, plain] :
-       {std::pair{"Ä", "A"}, {"Ö", "O"}, {"Ü", "U"}, {"ß", "SS"}}) {
+  for (const auto& [umlaut, plain] : {std::pair{"Ä", "A"}, {"Ö", "O"}, {"Ü", "U"}, {"ß", "SS"}}) {
     for (std::size_t at = key.find(umlaut); at != std::string::npos; at = key.find(umlaut, at)) {
       key.replace(at, std::string_view(umlaut).size(), plain);
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/CommandResult.h"
 #include "core/TarifFile.h"
 #include "zones/ZoneForm.h"
 

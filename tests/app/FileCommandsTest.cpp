@@ -231,7 +231,7 @@ TEST_F(FileCommandsTest, NewAsksThenSetsUpAnEmptyFile) {
 
 TEST_F(FileCommandsTest, SaveWithTheDefaultDescriptionAsksForAName) {
   TMain main;
-    Loaded(main);
+  Loaded(main);
   main.Document().FileName = "RATES.2";
   main.Document().Modified = true;
   TScriptedMessageBoxes boxes;
@@ -277,7 +277,7 @@ TEST_F(FileCommandsTest, SaveStopsWithoutAUsableName) {
 
 TEST_F(FileCommandsTest, SaveConfirmationNoWritesNothing) {
   TMain main;
-    Loaded(main);
+  Loaded(main);
   main.Document().FileName = "RATES.2";
   main.Document().Description = "Stadt";
   main.Document().Modified = true;
@@ -309,8 +309,8 @@ TEST_F(FileCommandsTest, SaveAsWithTheSameNameWritesTheExistingFile) {
   OpenTwoZoneFile(main);
   TScriptedMessageBoxes boxes;
   boxes
-      .Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rMöchten Sie dies wirklich?",
-              idYes, "Speichern unter")
+      .Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rMöchten Sie dies wirklich?", idYes,
+              "Speichern unter")
       .Expect("Die Speicherung erfolgt in die bestehende Datei!", idOK)
       .Expect("Möchten Sie wirklich die Änderungen in \"Zwei Zonen Tarif\" speichern?", idYes);
   TModalScript script;
@@ -332,9 +332,7 @@ TEST_F(FileCommandsTest, SaveAsWithANewNameWritesANewFile) {
   OpenTwoZoneFile(main);
   const std::string original = dir.Read("RATES.1");
   TScriptedMessageBoxes boxes;
-  boxes
-      .Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rMöchten Sie dies wirklich?",
-              idYes)
+  boxes.Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rMöchten Sie dies wirklich?", idYes)
       .Expect("Möchten Sie wirklich die Änderungen in \"Kopie\" speichern?", idYes);
   TModalScript script;
   script.Then("dudode::TSaveDlg", [](QDialog& dlg) {
@@ -356,8 +354,7 @@ TEST_F(FileCommandsTest, SaveAsStopsUnlessConfirmedAndNamed) {
   OpenTwoZoneFile(main);
   {
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rMöchten Sie dies wirklich?",
-                 idNo);
+    boxes.Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rMöchten Sie dies wirklich?", idNo);
     Trigger(main, "SpeichernUnter1");
   }
   {

@@ -17,14 +17,9 @@
 #include "support/ModalScript.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
+#include "support/TestData.h"
 
 namespace dudode::test {
-
-inline std::string TestDataFile(const std::string& name) {
-  std::string bytes;
-  ReadWholeFile(std::string(DUDODE_TEST_DATA) + name, bytes);
-  return bytes;
-}
 
 class MainTest : public ::testing::Test {
  protected:

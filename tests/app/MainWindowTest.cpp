@@ -1,7 +1,6 @@
 // The main window: its commands, the busy rule, zone selection and grids.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +10,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolTip>
+#include <memory>
 
 #include "MainTestSupport.h"
 
@@ -22,64 +22,14 @@ using test::TScriptedMessageBoxes;
 
 class MainWindowTest : public test::MainTest {};
 
-TEST_F(MainWindowTest, WindowSizeAndParts) {
-  TMain main;
-  EXPECT_EQ(QSize(685, 480), main.size());
-  EXPECT_EQ(QSize(608, 480), main.minimumSize());
-  for (const char* name :
-       {"MainPanel", "TarifComboBox", "TarifStrGrid1", "TarifStrGrid2", "InfoLabel", "Gauge", "ToolBarTop",
-        "YearsComboBox", "AddEntry1Btn", "EditEntry1Btn", "DeleteEntry1Btn", "AddEntry2Btn", "EditEntry2Btn",
-        "DeleteEntry2Btn", "TarifSortBtn", "OneUpBtn", "AllUpBtn", "OneDownBtn", "AllDownBtn"}) {
-    EXPECT_NE(nullptr, main.findChild<QWidget*>(QString::fromLatin1(name))) << name;
-  }
-  EXPECT_FALSE(main.findChild<QWidget*>("YearsComboBox")->isEnabled());
-  EXPECT_EQ(QStringLiteral("Zeigt Tarife neu-\nsortiert an."),
-            main.findChild<QWidget*>("TarifSortBtn")->toolTip());
-  EXPECT_EQ(QStringLiteral("Kopiert einen Tarif aus \"Werktag\" \nin \"Samstag / Sonntag / Feiertag\"."),
-            main.findChild<QWidget*>("OneDownBtn")->toolTip());
-}
-
-TEST_F(MainWindowTest, ToolBarCaptionsAndHints) {
-  TMain main;
-  main.show();
-  auto* bar = main.findChild<QToolBar*>("ToolBarTop");
-  QStringList seen;
-  for (QAction* action : bar->actions()) {
-    if (action->isSeparator()) {
-      seen << QStringLiteral("-");
-      continue;
-    }
-    // The hint the user gets when the mouse rests on the button.
-    QWidget* button = bar->widgetForAction(action);
-    QToolTip::hideText();
-    ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
-    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(button, &help);
-    seen << action->text() + QStringLiteral("|") + (QToolTip::isVisible() ? QToolTip::text() : QString());
-  }
-  QToolTip::hideText();
-  const QStringList expected = {
-      "Beenden|",
-      "Speichern|",
-      "-",
-      "Tarifzonen neu anordnen|Ordnet die Tarif-\nzonen neu an.",
-      "Neue Tarifzone|Erstellt eine neue\nTarifzone.",
-      "Tarif ändern|Ändert den Namen\nund die Optionen der \ngewählten Tarifzone.",
-      "Tarifzone löschen|Löscht die gewählte\nTarifzone.",
-      "Tarife überprüfen|Überprüft die Tarife \nder gewählten Tarifzone\nauf "
-      "Vollständigkeit.",
-      "-",
-      "  Hilfe  |"};
-  EXPECT_EQ(expected, seen);
-}
-
 // Before the first document only the commands that need none can run;
 // every other trigger is disabled and does nothing.
 TEST_F(MainWindowTest, CommandsFollowTheProgramState) {
   TMain main;
   const char* const always[] = {"Neu1", "Oeffnen1", "Beenden1", "Info1", "ExitToolBtn"};
-  const char* const withDocument[] = {"Speichern1", "SpeichernUnter1", "Tarifoptionen1", "NeueTarifzone1",
-                                      "TarifzoneAendern1", "TarifzoneLoeschen1", "AddEntryItem1", "SaveToolBtn"};
+  const char* const withDocument[] = {"Speichern1",     "SpeichernUnter1",   "Tarifoptionen1",
+                                      "NeueTarifzone1", "TarifzoneAendern1", "TarifzoneLoeschen1",
+                                      "AddEntryItem1",  "SaveToolBtn"};
   for (const char* name : always) EXPECT_TRUE(Action(main, name)->isEnabled()) << name;
   {
     TModalScript noDialogs;
@@ -203,7 +153,7 @@ TEST_F(MainWindowTest, GridsShowTheEntriesOfTheCurrentZone) {
   ASSERT_EQ(2, upper->rowCount());
   // The reader sorts each list by validity and time.
   const QStringList first = {"18:00:00 Uhr", "07:59:59 Uhr",    "30,0000 Sekunde(n)", "    2 Einheit(en)",
-                             "Neben Zeit",   "01.01. / 31.12.", "0,0600 €",      "Mo Di Mi Do Fr "};
+                             "Neben Zeit",   "01.01. / 31.12.", "0,0600 €",           "Mo Di Mi Do Fr "};
   for (int c = 0; c < 8; ++c) EXPECT_EQ(first[c], Cell(main, TDayClass::Werktag, 0, c)) << c;
   EXPECT_EQ(QStringLiteral("60,0000 Sekunde(n)"), Cell(main, TDayClass::Werktag, 1, 2));
   EXPECT_EQ(QStringLiteral("    0 Einheit(en)"), Cell(main, TDayClass::Werktag, 1, 3));

@@ -54,21 +54,6 @@ class OpenDlgTest : public ::testing::Test {
   test::TTempDir dir;
 };
 
-TEST_F(OpenDlgTest, ListsDescriptionsAndRemovesEmptyFiles) {
-  Work([](QDialog& dlg) {
-    EXPECT_EQ(QStringLiteral("Tarifdatei öffnen"), dlg.windowTitle());
-    auto* list = Find<QListWidget>(dlg, "OpenListBox");
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-    EXPECT_EQ((QStringList{"Fernzone Nord", "Rates Alt", "rat-Tarif", "Rat"}), lines);
-    EXPECT_EQ(-1, list->currentRow());
-    EXPECT_FALSE(Find<QPushButton>(dlg, "OpenBtn")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(dlg, "DeleteBtn")->isEnabled());
-    EXPECT_EQ(QString(), Find<QLabel>(dlg, "InfoLabel")->text());
-  });
-  EXPECT_FALSE(dir.Exists("Rates.leer"));
-}
-
 TEST_F(OpenDlgTest, QuickSearchSelectsTheMatchingLine) {
   struct Case {
     const char* typed;
@@ -129,43 +114,6 @@ TEST_F(OpenDlgTest, TheCurrentFileIsSelectedWithItsDate) {
         EXPECT_TRUE(Find<QPushButton>(dlg, "OpenBtn")->isEnabled());
       },
       "RATES.0");
-}
-
-TEST_F(OpenDlgTest, DeletingAFileTakesItsCompanionAlong) {
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Möchten Sie wirklich die Tarifdatei \"rat-Tarif\" löschen?", idNo)
-      .Expect("Möchten Sie wirklich die Tarifdatei \"rat-Tarif\" löschen?", idYes);
-  Work([](QDialog& dlg) {
-    auto* list = Find<QListWidget>(dlg, "OpenListBox");
-    Type(Find<QLineEdit>(dlg, "QuickSearchEdit"), "rat-");
-    Click(dlg, "DeleteBtn");  // answered No
-    EXPECT_EQ(4, list->count());
-    Click(dlg, "DeleteBtn");
-    EXPECT_EQ(3, list->count());
-    EXPECT_EQ(-1, list->currentRow());
-    EXPECT_FALSE(Find<QPushButton>(dlg, "OpenBtn")->isEnabled());
-    EXPECT_FALSE(Find<QPushButton>(dlg, "DeleteBtn")->isEnabled());
-    EXPECT_EQ(QString(), Find<QLabel>(dlg, "InfoLabel")->text());
-    Click(dlg, "CancelBtn");
-  });
-  EXPECT_EQ(mkBestaetigung, boxes.Boxes().at(0).Kind);
-  EXPECT_FALSE(dir.Exists("RATES.12"));
-  EXPECT_FALSE(dir.Exists("Phone.12"));
-  EXPECT_TRUE(dir.Exists("Phone.2"));
-  EXPECT_TRUE(dir.Exists("RATES.1"));
-}
-
-TEST_F(OpenDlgTest, AFileThatIsGoneCannotBeDeleted) {
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Möchten Sie wirklich die Tarifdatei \"Rat\" löschen?", idYes)
-      .Expect("Die Tarifdatei konnte nicht gelöscht werden.");
-  Work([this](QDialog& dlg) {
-    Type(Find<QLineEdit>(dlg, "QuickSearchEdit"), "Rat");
-    std::filesystem::remove(dir.File("RATES.2"));
-    Click(dlg, "DeleteBtn");
-    EXPECT_EQ(4, Find<QListWidget>(dlg, "OpenListBox")->count()) << "the list is unchanged";
-  });
-  EXPECT_TRUE(dir.Exists("Phone.2"));
 }
 
 TEST(SaveDlgTest, LeavingTheNameFieldWarnsAboutAMissingName) {

@@ -37,29 +37,6 @@ class StartupTest : public test::MainTest {
   }
 };
 
-TEST_F(StartupTest, SettingsDefaults) {
-  WriteSetting("PROGPARAMS", "CURRENCYBASE", "abc");
-  WriteSetting("PROGPARAMS", "SHOWSTARTWND", "yes");
-  TProgramSettings s = ReadProgramSettings();
-  EXPECT_EQ(100, s.CurrencyBase);
-  EXPECT_FALSE(s.ShowStartWindow) << "\"yes\" is not YES";
-
-  SetSettingsFileForTests(settingsDir.File("empty.ini"));
-  s = ReadProgramSettings();
-  EXPECT_EQ(100, s.CurrencyBase);
-  EXPECT_TRUE(s.ShowStartWindow);
-  EXPECT_EQ("", s.Password);
-  EXPECT_EQ((std::array<bool, 5>{}), s.Protection);
-
-  WriteSetting("PROGPARAMS", "CURRENCYBASE", "1000");
-  WriteSetting("PROGPARAMS", "SHOWSTARTWND", "");
-  WriteSetting("PWProtected", "2", "YES");
-  s = ReadProgramSettings();
-  EXPECT_EQ(1000, s.CurrencyBase);
-  EXPECT_TRUE(s.ShowStartWindow) << "empty counts as YES";
-  EXPECT_TRUE(s.Protection[1]);
-}
-
 TEST_F(StartupTest, RightPasswordLeadsToOpen) {
   WriteSetting("PWProtected", "5", "YES");
   WriteSetting("PWProtected", "PASSWORD", Encode("Sesam"));
@@ -85,8 +62,8 @@ TEST_F(StartupTest, WrongOrNoPasswordEndsTheProgram) {
     SCOPED_TRACE(typed);
     TMain main;
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Der Editor kann nicht weiter ausgeführt werden, da das Paßwort inkorrekt ist!",
-                 idOK, "Zugriffsverletzung");
+    boxes.Expect("Der Editor kann nicht weiter ausgeführt werden, da das Paßwort inkorrekt ist!", idOK,
+                 "Zugriffsverletzung");
     TModalScript script;
     script.Then("dudode::TPasswordEnterDlg", [&](QDialog& dlg) {
       Type(Find<QLineEdit>(dlg, "PasswordEdit"), typed);
@@ -95,50 +72,6 @@ TEST_F(StartupTest, WrongOrNoPasswordEndsTheProgram) {
     EXPECT_FALSE(main.Startup(NoStartWindow()));
     EXPECT_EQ(mkFehler, boxes.Boxes().at(0).Kind);
   }
-}
-
-TEST_F(StartupTest, PasswordIsAskedOnlyWithFlagFiveAndAPassword) {
-  struct Case {
-    const char* flag5;
-    const char* password;
-  } cases[] = {{"YES", ""}, {"yes", "x"}, {"NO", "x"}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.flag5);
-    WriteSetting("PWProtected", "5", c.flag5);
-    WriteSetting("PWProtected", "PASSWORD", c.password);
-    TMain main;
-    TModalScript script;  // straight to Open
-    script.Then("dudode::TOpenDlg", [](QDialog& dlg) { Click(dlg, "CancelBtn"); })
-        .Then("dudode::TTarifOptionsDlg", [](QDialog& dlg) { Click(dlg, "CloseBtn"); });
-    EXPECT_TRUE(main.Startup(NoStartWindow()));
-  }
-}
-
-TEST_F(StartupTest, OneCharacterPasswordIsUsedAsStored) {
-  WriteSetting("PWProtected", "5", "YES");
-  WriteSetting("PWProtected", "PASSWORD", "k");
-  TMain main;
-  TModalScript script;
-  script
-      .Then("dudode::TPasswordEnterDlg",
-            [](QDialog& dlg) {
-              Type(Find<QLineEdit>(dlg, "PasswordEdit"), "k");
-              Click(dlg, "OKBtn");
-            })
-      .Then("dudode::TOpenDlg", [](QDialog& dlg) { Click(dlg, "CancelBtn"); })
-      .Then("dudode::TTarifOptionsDlg", [](QDialog& dlg) { Click(dlg, "CloseBtn"); });
-  EXPECT_TRUE(main.Startup(NoStartWindow()));
-}
-
-TEST_F(StartupTest, RefusesToRunFromTheFileSystemRoot) {
-  SetProgramDirectory("/");
-  TMain main;
-  TScriptedMessageBoxes boxes;
-  boxes.Expect(
-      "Der Editor muß sich in einem Unterverzeichnis befinden, ansonsten kann er nicht ausgeführt "
-      "werden!");
-  TModalScript noDialogs;
-  EXPECT_FALSE(main.Startup(NoStartWindow()));
 }
 
 TEST_F(StartupTest, StartupOpensAFileOfTheProgramDirectory) {

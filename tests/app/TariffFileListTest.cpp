@@ -66,7 +66,7 @@ TEST(QuickSearchTest, ExactLineFirstThenFirstBeginning) {
     const char* text;
     int line;
   } cases[] = {
-      {"", -1}, {"rat", 3}, {"RAT", 3},         {"ra", 1},      {"ratt", 2},
+      {"", -1}, {"rat", 3}, {"RAT", 3},         {"ra", 1}, {"ratt", 2},
       {"f", 0}, {"x", -1},  {"Rates Alt!", -1}, {"ör", 4}, {"rates alt", 1},
   };
   for (const Case& c : cases) EXPECT_EQ(c.line, QuickSearchMatch(lines, c.text)) << c.text;

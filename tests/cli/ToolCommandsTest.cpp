@@ -5,21 +5,18 @@
 #include "core/Files.h"
 #include "support/CliRun.h"
 #include "support/TempDir.h"
+#include "support/TestData.h"
 
 namespace dudode {
 namespace {
 
-using test::TTempDir;
+using test::TestDataFile;
 
-std::string Data(const std::string& name) {
-  std::string bytes;
-  ReadWholeFile(std::string(DUDODE_TEST_DATA) + name, bytes);
-  return bytes;
-}
+using test::TTempDir;
 
 class ToolCommandsTest : public ::testing::Test {
  protected:
-  void SetUp() override { dir.Write("RATES.5", Data("tools/RATES.5")); }
+  void SetUp() override { dir.Write("RATES.5", TestDataFile("tools/RATES.5")); }
   test::TCliRun Run(const std::vector<std::string>& args) {
     return test::RunCli(DUDODE_TARIF_CLI, args, capture);
   }
@@ -40,7 +37,7 @@ TEST_F(ToolCommandsTest, CheckReportsEveryZone) {
   EXPECT_EQ("Syntax Fehler: Der Tarif für Schlüssel FERN0001 ist fehlerhaft! Tarif wird nicht gelesen!\n",
             run.Err);
   // Only reading: the file is as it was.
-  EXPECT_EQ(Data("tools/RATES.5"), dir.Read("RATES.5"));
+  EXPECT_EQ(TestDataFile("tools/RATES.5"), dir.Read("RATES.5"));
 }
 
 TEST_F(ToolCommandsTest, CheckOfCompleteZonesSucceeds) {
@@ -132,7 +129,7 @@ TEST_F(ToolCommandsTest, VatWithEqualOrBadRatesChangesNothing) {
     const test::TCliRun run = Run({"vat", dir.Dir(), "RATES.5", c.oldRate, c.newRate});
     EXPECT_EQ(c.status, run.Status) << c.newRate;
     EXPECT_EQ(c.out, run.Out) << c.newRate;
-    EXPECT_EQ(Data("tools/RATES.5"), dir.Read("RATES.5")) << c.newRate;
+    EXPECT_EQ(TestDataFile("tools/RATES.5"), dir.Read("RATES.5")) << c.newRate;
   }
 }
 

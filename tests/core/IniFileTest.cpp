@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
-#include <sys/stat.h>
 
 #include "core/Files.h"
 #include "core/IniFile.h"
@@ -269,7 +269,9 @@ TEST_F(IniFileTest, WriteIntoReadOnlyDirectoryFailsAndKeepsFile) {
 TEST_F(IniFileTest, Windows1252BytesRoundTrip) {
   std::string bytes = "[S]\r\n";
   bytes += "umlaut=\xE4\xF6\xFC\xDF\xC4\r\n";
-  bytes += "thorn=a\xFE" "b\r\n";
+  bytes +=
+      "thorn=a\xFE"
+      "b\r\n";
   bytes += "undefined=\x81\x8D\x8F\x90\x9D\r\n";
   bytes += "euro=\x80\r\n";
   dir.Write("w.ini", bytes);
@@ -279,7 +281,8 @@ TEST_F(IniFileTest, Windows1252BytesRoundTrip) {
   EXPECT_EQ("a\u00FEb", ini.ReadString("thorn", ""));
   EXPECT_EQ("€", ini.ReadString("euro", ""));
   // Rewriting every value unchanged reproduces the file byte for byte.
-  for (const char* key : {"umlaut", "thorn", "undefined", "euro"}) ini.WriteString(key, ini.ReadString(key, ""));
+  for (const char* key : {"umlaut", "thorn", "undefined", "euro"})
+    ini.WriteString(key, ini.ReadString(key, ""));
   ini.WriteString("new", "ü\u2603");  // a character 1252 lacks becomes "?"
   ini.Flush();
   EXPECT_EQ(bytes + "new=\xFC?\r\n", dir.Read("w.ini"));

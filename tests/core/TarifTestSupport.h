@@ -11,6 +11,7 @@
 #include "core/TarifReader.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
+#include "support/TestData.h"
 
 namespace dudode::test {
 
@@ -22,12 +23,6 @@ inline std::string Crlf(std::string_view text) {
     out += c;
   }
   return out;
-}
-
-inline std::string TestDataFile(const std::string& name) {
-  std::string bytes;
-  ReadWholeFile(std::string(DUDODE_TEST_DATA) + name, bytes);
-  return bytes;
 }
 
 class TarifTest : public ::testing::Test {

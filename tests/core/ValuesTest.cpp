@@ -35,9 +35,9 @@ TEST(ValuesTest, ParseTime) {
     bool valid;
     std::uint32_t seconds;
   } cases[] = {
-      {"09:30", true, 34200}, {"9:30", false, 0},  {"23:60", false, 0}, {"24:00", false, 0},
+      {"09:30", true, 34200}, {"9:30", false, 0},  {"23:60", false, 0},    {"24:00", false, 0},
       {"23:59", true, 86340}, {"00:00", true, 0},  {"12.15", true, 44100},  // the separator is not looked at
-      {"-1:-5", true, 3900},  {"ab:cd", false, 0}, {"12", false, 0},      {"", false, 0},
+      {"-1:-5", true, 3900},  {"ab:cd", false, 0}, {"12", false, 0},       {"", false, 0},
   };
   for (const Case& c : cases) {
     const TParsedTime t = ParseTime(c.text);
@@ -50,7 +50,8 @@ TEST(ValuesTest, TimeTexts) {
   EXPECT_EQ("23:59", TimeText(86399));
   EXPECT_EQ("18:00:59", TimeTextLong(64859));
   EXPECT_EQ("00:00:00", TimeTextLong(0));
-  EXPECT_EQ(64859u, ParseTimeText("18:00" ":59"));
+  EXPECT_EQ(64859u, ParseTimeText("18:00"
+                                  ":59"));
   EXPECT_EQ(28800u, ParseTimeText(" 08 : 00:00"));
 }
 

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -12,18 +11,15 @@
 #include "providers/ProviderFile.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
+#include "support/TestData.h"
 
 namespace dudode {
 namespace {
 
+using test::TestDataFile;
+
 using test::TScriptedMessageBoxes;
 using test::TTempDir;
-
-std::string DataFile(const std::string& name) {
-  std::string bytes;
-  EXPECT_TRUE(ReadWholeFile(std::string(DUDODE_TEST_DATA) + name, bytes)) << name;
-  return bytes;
-}
 
 // Lines joined with CR LF, in the files' Windows-1252.
 std::string IniText(const std::vector<std::string>& lines) {
@@ -52,7 +48,7 @@ class ProviderFileTest : public ::testing::Test {
 };
 
 TEST_F(ProviderFileTest, ReadsHandWrittenFileIntoModel) {
-  dir.Write("Provider.ini", DataFile("providers/Provider.ini"));
+  dir.Write("Provider.ini", TestDataFile("providers/Provider.ini"));
   TScriptedMessageBoxes boxes;
   const TProviderList providers = LoadProviderFile("Provider.ini");
 
@@ -107,7 +103,7 @@ TEST_F(ProviderFileTest, ReadsHandWrittenFileIntoModel) {
 }
 
 TEST_F(ProviderFileTest, WrittenFileMatchesHandWrittenText) {
-  dir.Write("Provider.ini", DataFile("providers/Provider.ini"));
+  dir.Write("Provider.ini", TestDataFile("providers/Provider.ini"));
   TProviderList providers = LoadProviderFile("Provider.ini");
   TScriptedMessageBoxes boxes;
   std::vector<int> steps;
@@ -115,7 +111,7 @@ TEST_F(ProviderFileTest, WrittenFileMatchesHandWrittenText) {
     EXPECT_EQ(3, count);
     steps.push_back(index);
   }));
-  const std::string expected = DataFile("providers/Expected.ini");
+  const std::string expected = TestDataFile("providers/Expected.ini");
   EXPECT_EQ(expected, dir.Read("Provider.ini"));
   EXPECT_EQ((std::vector<int>{0, 2}), steps);
   // The model holds what was written.
@@ -181,7 +177,7 @@ TEST_F(ProviderFileTest, ProviderLinesAreCleanedAndSplit) {
     std::vector<std::pair<std::string, std::string>> expected;  // key, name
   } cases[] = {
       {{"P0=Netzwerk_Süd,NETZ 0001 ; alt"}, {{"NETZ0001", "Netzwerk Süd"}}},
-      {{"P0=NETZ0001"}, {{"NETZ0001", ""}}},    // no ",": the whole value is the key
+      {{"P0=NETZ0001"}, {{"NETZ0001", ""}}},                      // no ",": the whole value is the key
       {{"P0=Ohne_Schluessel,", "P1=B,B0001"}, {{"B0001", "B"}}},  // an empty key is left out
       {{"P0=", "P1=  ;nur Kommentar", "P2=A,A0001"}, {{"A0001", "A"}}},
       {{"P0=" + std::string(120, 'n') + ",LANG0001"}, {{"LANG0001", std::string(100, 'n')}}},
@@ -201,7 +197,8 @@ TEST_F(ProviderFileTest, ProviderLinesAreCleanedAndSplit) {
 
 TEST_F(ProviderFileTest, ReadsAtMost1025ProviderLines) {
   std::vector<std::string> lines = {"[PROVIDER]"};
-  for (int i = 0; i < 1030; ++i) lines.push_back("P" + std::to_string(i) + "=N" + std::to_string(i) + ",K" + std::to_string(i));
+  for (int i = 0; i < 1030; ++i)
+    lines.push_back("P" + std::to_string(i) + "=N" + std::to_string(i) + ",K" + std::to_string(i));
   EXPECT_EQ(1025u, Load(lines).size());
 }
 
@@ -274,9 +271,9 @@ TEST_F(ProviderFileTest, FreeHoursRangesNeedTwoTimesAndATakt) {
   } cases[] = {
       {"234567|18:00-07:59/60.0000/", true, {0x00FC, 64800, 28740, 60}},
       {"x8 1|00:00-23:59/30/", true, {0x0102, 0, 86340, 30}},  // day digits anywhere, holiday accepted
-      {"|06:00-07:00/1.5/", true, {0, 21600, 25200, 1.5}},      // no day at all
-      {"06:00-07:00/1.5/", true, {0, 21600, 25200, 1.5}},       // no "|": no day part
-      {"234|18:00-07:59/60.0000", false, {}},                   // no second "/"
+      {"|06:00-07:00/1.5/", true, {0, 21600, 25200, 1.5}},     // no day at all
+      {"06:00-07:00/1.5/", true, {0, 21600, 25200, 1.5}},      // no "|": no day part
+      {"234|18:00-07:59/60.0000", false, {}},                  // no second "/"
       {"234|18:00-24:00/60/", false, {}},
       {"234|18:00/07:59-60/", false, {}},
       {"234|18:00-07:59/sechzig/", false, {}},
@@ -307,11 +304,11 @@ TEST_F(ProviderFileTest, BadEntriesAreReportedPerLine) {
       {"8:00-17:59/60/0.029", syntax, "Syntax Fehler", 0},
       {"08:00-17:59", syntax, "Syntax Fehler", 0},
       {"08:00+17:59/60/0.029", syntax, "Syntax Fehler", 0},
-      {"08:00-25:00/60/0.029",
-       "Eintrag für Provider Netzwerk_Süd ( NETZ0001WERKTAG ) ist nicht korrekt.", "Fehler", 0},
+      {"08:00-25:00/60/0.029", "Eintrag für Provider Netzwerk_Süd ( NETZ0001WERKTAG ) ist nicht korrekt.",
+       "Fehler", 0},
       // A bad price is reported, the entry stays (with price 0).
-      {"08:00-17:59/60/billig",
-       "Eintrag für Provider Netzwerk_Süd ( NETZ0001WERKTAG ) ist nicht korrekt.", "Fehler", 1},
+      {"08:00-17:59/60/billig", "Eintrag für Provider Netzwerk_Süd ( NETZ0001WERKTAG ) ist nicht korrekt.",
+       "Fehler", 1},
       // A bad Takt is reported and leaves Takt 0, which the sort drops.
       {"08:00-17:59/x/0.029", "Eintrag für Provider Netzwerk_Süd ( NETZ0001WERKTAG ) ist nicht korrekt.",
        "Fehler", 0},
@@ -391,11 +388,13 @@ TEST_F(ProviderFileTest, UnreplaceableFileIsNotTouched) {
   const std::string old = IniText({"[PROVIDER]", "P0=Alt,ALT0001"});
   dir.Write("Provider.ini", old);
   TProviderList providers = LoadProviderFile("Provider.ini");
-  std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+  std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
   TScriptedMessageBoxes boxes;
   boxes.Expect("Konnte " + dir.File("Provider.ini") + " nicht löschen!\rSpeicherung kann nicht erfolgen!");
   EXPECT_FALSE(SaveProviderFile("Provider.ini", providers));
-  std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+  std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
   EXPECT_EQ(old, dir.Read("Provider.ini"));
 }
 

@@ -19,9 +19,9 @@ TEST(ProviderTest, NewKeysTakeNameLettersAndAFreeCounter) {
   EXPECT_EQ("X0001", add("X"));
   EXPECT_EQ("AOUS0001", add("Äöüß"));
   EXPECT_EQ("AB0001", add("  Abc  "));  // four characters first, then the blanks go
-  // Keys are compared exactly: a key in small letters does not block.
+  // The file store matches sections without case: a key in small letters blocks.
   providers = {{"netz0001", "", {}, {}, {}}};
-  EXPECT_EQ("NETZ0001", NewProviderKey("Netz", providers));
+  EXPECT_EQ("NETZ0002", NewProviderKey("Netz", providers));
 }
 
 TEST(ProviderTest, DialogMoneyIsScaledByTheCurrencyBase) {
@@ -73,10 +73,13 @@ TEST(ProviderTest, DialogShowsModelInCurrencyUnits) {
 }
 
 TEST(ProviderTest, LimitMessagesNameTheLimits) {
-  EXPECT_EQ("Es kann kein Provider aufgenommen werden, da das Maximum von 1024 Providern damit überschritten würde!",
-            ProviderLimitMessage());
-  EXPECT_EQ("Es kann kein Providertarif hinzugefügt werden, damit würde das Maximum von 20 Tarifen überschritten!",
-            ProviderEntryLimitMessage());
+  EXPECT_EQ(
+      "Es kann kein Provider aufgenommen werden, da das Maximum von 1024 Providern damit überschritten "
+      "würde!",
+      ProviderLimitMessage());
+  EXPECT_EQ(
+      "Es kann kein Providertarif hinzugefügt werden, damit würde das Maximum von 20 Tarifen überschritten!",
+      ProviderEntryLimitMessage());
 }
 
 }  // namespace

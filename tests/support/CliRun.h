@@ -23,7 +23,8 @@ inline std::string ShellQuote(const std::string& arg) {
 }
 
 // capture is a scratch directory for the two output files.
-inline TCliRun RunCli(const std::string& program, const std::vector<std::string>& args, const TTempDir& capture) {
+inline TCliRun RunCli(const std::string& program, const std::vector<std::string>& args,
+                      const TTempDir& capture) {
   std::string command = ShellQuote(program);
   for (const std::string& arg : args) command += " " + ShellQuote(arg);
   command += " >" + ShellQuote(capture.File("out")) + " 2>" + ShellQuote(capture.File("err"));

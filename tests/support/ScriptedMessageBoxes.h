@@ -21,8 +21,9 @@ struct TRecordedBox {
 class TScriptedMessageBoxes {
  public:
   TScriptedMessageBoxes() {
-    previous_ = SetMessageBoxHandler([this](const std::string& text, const std::string& caption, int kind,
-                                            MessageButtons buttons) { return Answer(text, caption, kind, buttons); });
+    previous_ =
+        SetMessageBoxHandler([this](const std::string& text, const std::string& caption, int kind,
+                                    MessageButtons buttons) { return Answer(text, caption, kind, buttons); });
   }
   ~TScriptedMessageBoxes() {
     SetMessageBoxHandler(previous_);

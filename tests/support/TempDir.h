@@ -17,7 +17,8 @@ class TTempDir {
   ~TTempDir() {
     std::error_code ec;
     // Write protections set by a test must not keep the directory alive.
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                 ec);
     std::filesystem::remove_all(path_, ec);
   }
   TTempDir(const TTempDir&) = delete;

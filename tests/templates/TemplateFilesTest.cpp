@@ -7,14 +7,17 @@
 
 #include "core/Files.h"
 #include "core/Text.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/TempDir.h"
+#include "support/TestData.h"
 #include "templates/ConnectionTemplate.h"
 #include "templates/PhoneConnectionTemplate.h"
 #include "templates/RatesFileInfo.h"
-#include "support/ScriptedMessageBoxes.h"
-#include "support/TempDir.h"
 
 namespace dudode {
 namespace {
+
+using test::TestDataFile;
 
 using namespace std::string_literals;
 using test::TScriptedMessageBoxes;
@@ -28,22 +31,30 @@ std::string IniText(const std::vector<std::string>& lines) {
 
 // Two ConnTemp.dat records, byte by byte.
 const std::string kFirstRecord =
-    "\x0C\x00"s "DF\xDC-Netzwerk"s     // Name
-    "\x07\x00"s "PHONE.0"s             // PhoneTarif
-    "\x04\x00"s "City"s                // Zone
-    "\x01\x00\x01\x01"s                // CityWeekend, CityPlus, ISDNx2, TenPlusActive
+    "\x0C\x00"s
+    "DF\xDC-Netzwerk"s  // Name
+    "\x07\x00"s
+    "PHONE.0"s  // PhoneTarif
+    "\x04\x00"s
+    "City"s                              // Zone
+    "\x01\x00\x01\x01"s                  // CityWeekend, CityPlus, ISDNx2, TenPlusActive
     "\x00\x00\x00\x00\x00\xC0\x82\x40"s  // TenPlusFrom 600
     "\x00\x00\x00\x00\x00\x00\xE0\x3F"s  // TenPlusRate 0.5
-    "\x00"s                            // InstantActive
+    "\x00"s                              // InstantActive
     "\x00\x00\x00\x00\x00\x00\xD0\x3F"s  // InstantWorkday 0.25
     "\x00\x00\x00\x00\x00\x00\x00\x00"s  // InstantWeekend 0
     "\x00\x00\x00\x00\x00\x00\xF0\x3F"s  // InstantHoliday 1
-    "\x0C\x00"s "Netzwerk S\xFC"s "d"s      // Provider
-    "\x01"s;                           // ProviderActive
+    "\x0C\x00"s
+    "Netzwerk S\xFC"s
+    "d"s      // Provider
+    "\x01"s;  // ProviderActive
 const std::string kSecondRecord =
-    "\x15\x00"s "Manuelle Aufzeichnung"s
-    "\x0A\x00"s "PHONE.1\x00\x00\x00"s  // padded with zero bytes
-    "\x04\x00"s "Fern"s
+    "\x15\x00"s
+    "Manuelle Aufzeichnung"s
+    "\x0A\x00"s
+    "PHONE.1\x00\x00\x00"s  // padded with zero bytes
+    "\x04\x00"s
+    "Fern"s
     "\x00\x00\x00\x00"s
     "\x00\x00\x00\x00\x00\x00\x00\x00"s
     "\x00\x00\x00\x00\x00\x00\x00\x00"s
@@ -80,14 +91,8 @@ TConnectionTemplate SecondTemplate() {
   return t;
 }
 
-std::string DataFile(const std::string& name) {
-  std::string bytes;
-  EXPECT_TRUE(ReadWholeFile(std::string(DUDODE_TEST_DATA) + name, bytes)) << name;
-  return bytes;
-}
-
 TEST(TemplateRecordsTest, ConnTempBytesReadIntoRecordsAndBack) {
-  const std::string bytes = DataFile("templates/ConnTemp.dat");
+  const std::string bytes = TestDataFile("templates/ConnTemp.dat");
   ASSERT_EQ(kFirstRecord + kSecondRecord, bytes);
   const TConnectionTemplateList templates = ParseConnTempRecords(bytes);
   ASSERT_EQ(2u, templates.size());
@@ -103,8 +108,8 @@ TEST(TemplateRecordsTest, FileEndingInsideARecordKeepsTheRecordsBeforeIt) {
     std::size_t records;
   } cases[] = {
       {0, 0},
-      {1, 0},                         // half a string length
-      {kFirstRecord.size() - 1, 0},   // without the last byte
+      {1, 0},                        // half a string length
+      {kFirstRecord.size() - 1, 0},  // without the last byte
       {kFirstRecord.size(), 1},
       {kFirstRecord.size() + 1, 1},   // half a string length
       {kFirstRecord.size() + 10, 1},  // inside a string
@@ -113,30 +118,46 @@ TEST(TemplateRecordsTest, FileEndingInsideARecordKeepsTheRecordsBeforeIt) {
       {bytes.size(), 2},
   };
   for (const auto& c : cases) {
-    const TConnectionTemplateList templates = ParseConnTempRecords(std::string_view(bytes).substr(0, c.length));
+    const TConnectionTemplateList templates =
+        ParseConnTempRecords(std::string_view(bytes).substr(0, c.length));
     ASSERT_EQ(c.records, templates.size()) << c.length;
     if (c.records > 0) {
       EXPECT_EQ(FirstTemplate(), templates[0]);
     }
   }
   // A string length that claims more than is left ends the reading too.
-  EXPECT_TRUE(ParseConnTempRecords("\xFF\xFF" "abc"s).empty());
+  EXPECT_TRUE(ParseConnTempRecords("\xFF\xFF"
+                                   "abc"s)
+                  .empty());
 }
 
 TEST(TemplateRecordsTest, PhoneTempBytesReadIntoRecordsAndBack) {
   const std::string record =
-      "\x05\x00"s "01019"s
-      "\x11\x00"s "Anbieter X - City"s
-      "\x07\x00"s "PHONE.0"s
-      "\x04\x00"s "City"s
+      "\x05\x00"s
+      "01019"s
+      "\x11\x00"s
+      "Anbieter X - City"s
+      "\x07\x00"s
+      "PHONE.0"s
+      "\x04\x00"s
+      "City"s
       "\x01\x02"s  // relations 0 and 9
       "\x00\x00\x00\x00"s
-      "\x00\x00\x00\x00"s "\x00\x00\x00\x00"s "\x00\x00\x00\x00"s "\x00\x00\x00\x00"s;
+      "\x00\x00\x00\x00"s
+      "\x00\x00\x00\x00"s
+      "\x00\x00\x00\x00"s
+      "\x00\x00\x00\x00"s;
   const std::string odd =  // reserved fields as a later version might fill them
-      "\x00\x00"s "\x00\x00"s "\x00\x00"s "\x00\x00"s
+      "\x00\x00"s
+      "\x00\x00"s
+      "\x00\x00"s
+      "\x00\x00"s
       "\xFF\xFF"s
       "\x01\x02\x03\x04"s
-      "\xFF\xFF\xFF\xFF"s "\x01\x00\x00\x00"s "\x00\x00\x00\x80"s "\x00\x01\x00\x00"s;
+      "\xFF\xFF\xFF\xFF"s
+      "\x01\x00\x00\x00"s
+      "\x00\x00\x00\x80"s
+      "\x00\x01\x00\x00"s;
   const TPhoneConnectionTemplateList templates = ParsePhoneTempRecords(record + odd);
   ASSERT_EQ(2u, templates.size());
   EXPECT_EQ("01019", templates[0].AccessCode);
@@ -154,10 +175,11 @@ TEST(TemplateRecordsTest, PhoneTempBytesReadIntoRecordsAndBack) {
 }
 
 TEST(TemplateRecordsTest, PhoneTempFixtureReadsAndWritesBack) {
-  const std::string bytes = DataFile("templates/PhoneTemp.dat");
+  const std::string bytes = TestDataFile("templates/PhoneTemp.dat");
   const TPhoneConnectionTemplateList templates = ParsePhoneTempRecords(bytes);
   ASSERT_EQ(2u, templates.size());
-  EXPECT_EQ((TPhoneConnectionTemplate{"01019", "Anbieter X - City", "PHONE.0", "City", 0x0201}), templates[0]);
+  EXPECT_EQ((TPhoneConnectionTemplate{"01019", "Anbieter X - City", "PHONE.0", "City", 0x0201}),
+            templates[0]);
   EXPECT_EQ((TPhoneConnectionTemplate{"01013", "Fernzone", "PHONE.1", "Fernzone", 0x0004}), templates[1]);
   EXPECT_EQ(bytes, PhoneTempRecords(templates));
 }
@@ -174,22 +196,12 @@ class TemplateFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir.UseAsProgramDirectory();
-    dir.Write("Rates.0", IniText({"[COMMON]",
-                                  "FILENAME=Anbieter_X_(Stand_2003)",
-                                  "ACCESSCODE=010_19 ; Vorwahl",
-                                  "[REGIONENINDEX]",
-                                  "R0=City,CITY0001",
+    dir.Write("Rates.0", IniText({"[COMMON]", "FILENAME=Anbieter_X_(Stand_2003)",
+                                  "ACCESSCODE=010_19 ; Vorwahl", "[REGIONENINDEX]", "R0=City,CITY0001",
                                   "R1=,LEER0001",  // no name: no zone
-                                  "R2=Region_50,REGI0001",
-                                  "R3=Fernzone,FERN0001",
-                                  "[AccessInfos_CITY0001]",
-                                  "PhoneNr=0191011#0191012",
-                                  "[AccessInfos_LEER0001]",
-                                  "PhoneNr=0999",
-                                  "[AccessInfos_FERN0001]",
-                                  "PhoneNr=0193",
-                                  "[RELATIONS]",
-                                  "CITY0001=[0]",
+                                  "R2=Region_50,REGI0001", "R3=Fernzone,FERN0001", "[AccessInfos_CITY0001]",
+                                  "PhoneNr=0191011#0191012", "[AccessInfos_LEER0001]", "PhoneNr=0999",
+                                  "[AccessInfos_FERN0001]", "PhoneNr=0193", "[RELATIONS]", "CITY0001=[0]",
                                   "FERN0001=[2, 9]"}));
     dir.Write("rates.1", IniText({"[REGIONENINDEX]", "R0=Mobilfunk,MOBI0001"}));
     dir.Write("RATES.2", IniText({"[COMMON]", "FILENAME=aaa_erster"}));
@@ -224,7 +236,8 @@ TEST_F(TemplateFilesTest, PhoneTariffListDescribesEveryRatesFile) {
 
 TEST_F(TemplateFilesTest, PhoneTariffListTakesFirst50ZonesAnd150Characters) {
   std::vector<std::string> lines = {"[COMMON]", "FILENAME=" + std::string(200, 'd'), "[REGIONENINDEX]"};
-  for (int i = 0; i < 60; ++i) lines.push_back("R" + std::to_string(i) + "=Z" + std::to_string(i) + ",K" + std::to_string(i));
+  for (int i = 0; i < 60; ++i)
+    lines.push_back("R" + std::to_string(i) + "=Z" + std::to_string(i) + ",K" + std::to_string(i));
   dir.Write("Rates.9", IniText(lines));
   const TRatesFileInfo info = ReadRatesFileInfo("Rates.9");
   EXPECT_EQ(std::string(150, 'd'), info.Description);
@@ -254,7 +267,8 @@ TEST_F(TemplateFilesTest, ReadingMarksMissingTariffsAndProviders) {
   EXPECT_EQ("PHONE.7", stored[2].PhoneTarif);
   EXPECT_EQ("PHONE.1\0\0\0"s, stored[3].PhoneTarif);
 
-  const TConnectionTemplateList templates = LoadConnectionTemplates(LoadPhoneTariffList(), LoadProviderNames());
+  const TConnectionTemplateList templates =
+      LoadConnectionTemplates(LoadPhoneTariffList(), LoadProviderNames());
   ASSERT_EQ(4u, templates.size());
   // The list's order: by name without regard to case.
   EXPECT_EQ("anderer", templates[0].Name);
@@ -290,11 +304,20 @@ TEST_F(TemplateFilesTest, SavingWritesBothFilesWithAccessNumbers) {
   ASSERT_TRUE(SaveConnectionTemplates(templates, tariffs));
 
   EXPECT_EQ(ConnTempRecords(templates), dir.Read("ConnTemp.dat"));
-  const std::string tail = "\x00\x00"s "\x00\x00"s "\x00\x00\x00\x00"s "\x00\x00\x00\x00"s "\x00"s "\x00"s;
+  const std::string tail =
+      "\x00\x00"s
+      "\x00\x00"s
+      "\x00\x00\x00\x00"s
+      "\x00\x00\x00\x00"s
+      "\x00"s
+      "\x00"s;
   const std::string firstEx =
-      "\x0C\x00"s "DF\xDC-Netzwerk"s
-      "\x07\x00"s "PHONE.0"s
-      "\x0F\x00"s "0191011#0191012"s  // the access numbers of City
+      "\x0C\x00"s
+      "DF\xDC-Netzwerk"s
+      "\x07\x00"s
+      "PHONE.0"s
+      "\x0F\x00"s
+      "0191011#0191012"s  // the access numbers of City
       + kFirstRecord.substr(2 + 12 + 2 + 7) + tail;
   const std::string ex = dir.Read("ConnTempEx.dat");
   ASSERT_GE(ex.size(), firstEx.size());

@@ -9,7 +9,9 @@
 namespace dudode {
 namespace {
 
-std::uint32_t Sec(const std::string& hhmm) { return ParseTime(hhmm).Seconds; }
+std::uint32_t Sec(const std::string& hhmm) {
+  return ParseTime(hhmm).Seconds;
+}
 
 TTarifEntry Entry(const std::string& start, const std::string& end, const std::string& from = "0101",
                   const std::string& to = "3112", double takt = 60, int units = 0) {
@@ -59,8 +61,11 @@ TEST(TarifCheckTest, WalkFindsTheFirstGapOrNone) {
        {Entry("00:00", "05:59"), noTariff},
        TCheckOutcome::Gap,
        {1, 1, 6, 0, TDayClass::Werktag}},
-      {"fixed units without Takt count", {}, {Entry("00:00", "23:59", "0101", "3112", 0, 3)},
-       TCheckOutcome::Complete, {}},
+      {"fixed units without Takt count",
+       {},
+       {Entry("00:00", "23:59", "0101", "3112", 0, 3)},
+       TCheckOutcome::Complete,
+       {}},
       {"holiday-only, CityWeekend and CityPlus never cover",
        kWholeDay,
        {Entry("00:00", "23:59", "9999", "9999"), Entry("00:00", "23:59", "8888", "8888"),
@@ -77,14 +82,26 @@ TEST(TarifCheckTest, WalkFindsTheFirstGapOrNone) {
        {Entry("00:00", "23:59", "0103", "3112"), Entry("00:00", "23:59", "0112", "2802")},
        TCheckOutcome::Gap,
        {1, 1, 0, 0, TDayClass::Werktag}},
-      {"an empty entry ends the list", {}, {endOfList, Entry("00:00", "23:59")}, TCheckOutcome::Gap,
+      {"an empty entry ends the list",
+       {},
+       {endOfList, Entry("00:00", "23:59")},
+       TCheckOutcome::Gap,
        {1, 1, 0, 0, TDayClass::Werktag}},
-      {"start and end are inclusive", {}, {Entry("00:00", "12:20"), Entry("12:30", "23:59")},
-       TCheckOutcome::Complete, {}},
-      {"a step after the end is not covered", {}, {Entry("00:00", "12:19"), Entry("12:30", "23:59")},
-       TCheckOutcome::Gap, {1, 1, 12, 20, TDayClass::Werktag}},
-      {"the last step of the year", {}, {Entry("00:00", "23:59", "0101", "3012"), Entry("00:00", "23:49", "3112", "3112")},
-       TCheckOutcome::Gap, {12, 31, 23, 50, TDayClass::Werktag}},
+      {"start and end are inclusive",
+       {},
+       {Entry("00:00", "12:20"), Entry("12:30", "23:59")},
+       TCheckOutcome::Complete,
+       {}},
+      {"a step after the end is not covered",
+       {},
+       {Entry("00:00", "12:19"), Entry("12:30", "23:59")},
+       TCheckOutcome::Gap,
+       {1, 1, 12, 20, TDayClass::Werktag}},
+      {"the last step of the year",
+       {},
+       {Entry("00:00", "23:59", "0101", "3012"), Entry("00:00", "23:49", "3112", "3112")},
+       TCheckOutcome::Gap,
+       {12, 31, 23, 50, TDayClass::Werktag}},
   };
   for (const auto& c : cases) {
     const TCheckResult result = CheckTariffYear(c.werktag, c.saso);
@@ -102,7 +119,7 @@ TEST(TarifCheckTest, HasValidTariffLimitsAreInclusive) {
     std::uint32_t second;
     bool expected;
   } cases[] = {
-      {"0315", Sec("09:00"), true},  {"1020", Sec("17:59") + 59, true}, {"0314", Sec("12:00"), false},
+      {"0315", Sec("09:00"), true},  {"1020", Sec("17:59") + 59, true},  {"0314", Sec("12:00"), false},
       {"1021", Sec("12:00"), false}, {"0601", Sec("08:59") + 59, false}, {"0601", Sec("18:00"), false},
   };
   for (const auto& c : cases) EXPECT_EQ(c.expected, HasValidTariff(list, c.dateKey, c.second)) << c.dateKey;
@@ -131,19 +148,22 @@ TEST(TarifCheckTest, CancelStopsSilentlyAndMonthsAreAnnounced) {
 
 TEST(TarifCheckTest, GapMessageUsesTheRegionalSeparators) {
   const TTariffGap gap{12, 24, 18, 30, TDayClass::Werktag};
-  EXPECT_EQ("Es existiert kein gültiger Tarif für den 24.12. 18:30:00 Uhr - Werktag. "
-            "Überprüfen Sie die Angaben!",
-            GapMessage(gap));
-  EXPECT_EQ("Es existiert kein gültiger Tarif für den 01.07. 06:00:00 Uhr - Sa./So./Feiertags. "
-            "Überprüfen Sie die Angaben!",
-            GapMessage({7, 1, 6, 0, TDayClass::SaSo}));
+  EXPECT_EQ(
+      "Es existiert kein gültiger Tarif für den 24.12. 18:30:00 Uhr - Werktag. "
+      "Überprüfen Sie die Angaben!",
+      GapMessage(gap));
+  EXPECT_EQ(
+      "Es existiert kein gültiger Tarif für den 01.07. 06:00:00 Uhr - Sa./So./Feiertags. "
+      "Überprüfen Sie die Angaben!",
+      GapMessage({7, 1, 6, 0, TDayClass::SaSo}));
   RegionalSettings other = RegionalSettings::German();
   other.DateSeparator = "/";
   other.TimeSeparator = ".";
   SetRegional(other);
-  EXPECT_EQ("Es existiert kein gültiger Tarif für den 24/12/ 18.30.00 Uhr - Werktag. "
-            "Überprüfen Sie die Angaben!",
-            GapMessage(gap));
+  EXPECT_EQ(
+      "Es existiert kein gültiger Tarif für den 24/12/ 18.30.00 Uhr - Werktag. "
+      "Überprüfen Sie die Angaben!",
+      GapMessage(gap));
   SetRegional(RegionalSettings::German());
   EXPECT_EQ("Alle geprüften Tarifangaben sind vollständig!", CompleteMessage());
 }

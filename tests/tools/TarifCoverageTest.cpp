@@ -148,7 +148,8 @@ TTarifEntryList RandomList(std::mt19937& rng) {
   // Mostly a wide entry last, so that walks often reach late in the year.
   static const char* lastDays[] = {"3112", "3112", "2902", "2802", "3006", "2412", "1508", "3010"};
   if (pick(3) != 0) {
-    list.push_back(Entry(0, 86399 - static_cast<std::uint32_t>(pick(4) == 0) * 600, "0101", lastDays[pick(8)]));
+    list.push_back(
+        Entry(0, 86399 - static_cast<std::uint32_t>(pick(4) == 0) * 600, "0101", lastDays[pick(8)]));
   }
   return list;
 }

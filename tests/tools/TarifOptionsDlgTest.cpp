@@ -9,8 +9,8 @@
 
 #include "support/ModalScript.h"
 #include "support/ScriptedMessageBoxes.h"
-#include "ui/CentEuroDlg.h"
 #include "tools/TarifOptionsDlg.h"
+#include "ui/CentEuroDlg.h"
 #include "ui/NumberEdit.h"
 #include "ui/RunModal.h"
 
@@ -71,14 +71,6 @@ TEST(TarifOptionsDlgTest, ShowsTheDocument) {
   });
 }
 
-TEST(TarifOptionsDlgTest, AnEmptyFileDateShowsToday) {
-  TTarifFile doc = Document();
-  doc.FileDate = "";
-  WorkOptions(doc, [](QDialog& dlg) {
-    EXPECT_EQ(QStringLiteral("15.03.2024"), Find<QLineEdit>(dlg, "LastEditDate")->text());
-  });
-}
-
 TEST(TarifOptionsDlgTest, NetworkCodeIsStoredWithItsLeadingZero) {
   struct Case {
     const char* typed;
@@ -134,42 +126,6 @@ TEST(TarifOptionsDlgTest, PriceFieldRefusesWhatIsNoNumber) {
   ASSERT_TRUE(options);
   EXPECT_DOUBLE_EQ(0.25, options->Price);
   EXPECT_EQ(mkFehler, boxes.Boxes().at(0).Kind);
-}
-
-TEST(TarifOptionsDlgTest, NumberFieldsAreLimitedToTheirMaximum) {
-  auto options = WorkOptions(Document(), [](QDialog& dlg) {
-    for (const char* name : {"BaseValueEdit", "PriceEdit", "TaktEdit"}) {
-      auto* edit = Find<QLineEdit>(dlg, name);
-      Type(edit, "99999");
-      Leave(edit);
-    }
-    EXPECT_EQ(QStringLiteral("100,0000"), Find<QLineEdit>(dlg, "BaseValueEdit")->text());
-    Click(dlg, "ApplyBtn");
-  });
-  ASSERT_TRUE(options);
-  EXPECT_DOUBLE_EQ(100, options->BaseConnectPrice);
-  EXPECT_DOUBLE_EQ(1000, options->Price);
-  EXPECT_DOUBLE_EQ(10000, options->Takt);
-}
-
-TEST(TarifOptionsDlgTest, LeavingTheFileNameTrimsItAndWarnsWhenItIsMissing) {
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Sie sollten einen Namen für diese Tarifdatei eingeben!");
-  auto options = WorkOptions(Document(), [](QDialog& dlg) {
-    auto* name = Find<QLineEdit>(dlg, "FileNameEdit");
-    auto* comment = Find<QLineEdit>(dlg, "CommentEdit");
-    Type(name, "  Neu  ");
-    Enter(comment);  // leaves the name field
-    EXPECT_EQ(QStringLiteral("Neu"), name->text());
-    Type(name, " ");
-    Type(comment, "  Kommentar ");  // leaves the name field: a warning only
-    Enter(name);
-    EXPECT_EQ(QStringLiteral("Kommentar"), comment->text());
-    Click(dlg, "ApplyBtn");
-  });
-  ASSERT_TRUE(options);
-  EXPECT_EQ("", options->Description);
-  EXPECT_EQ("Kommentar", options->Comment);
 }
 
 TEST(TarifOptionsDlgTest, EnterMovesToTheNextControlAndCloseDiscards) {

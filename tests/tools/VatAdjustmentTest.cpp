@@ -15,8 +15,8 @@ TEST(VatAdjustmentTest, PricesFollowTheRateAndKeepFourDecimals) {
     int newRate;
     double expected;
   } cases[] = {
-      {0.1200, 16, 19, 0.1231}, {0.0600, 16, 19, 0.0616}, {0.1200, 19, 16, 0.1170}, {0, 16, 19, 0},
-      {0.0006, 16, 7, 0.0006},  {0.0006, 7, 16, 0.0007},  {0.1231, 19, 16, 0.1200}, {12.5, 0, 0, 12.5},
+      {0.1200, 16, 19, 0.1231}, {0.0600, 16, 19, 0.0616},  {0.1200, 19, 16, 0.1170}, {0, 16, 19, 0},
+      {0.0006, 16, 7, 0.0006},  {0.0006, 7, 16, 0.0007},   {0.1231, 19, 16, 0.1200}, {12.5, 0, 0, 12.5},
       {-0.06, 16, 19, -0.0616}, {1000, 16, 19, 1025.8621},
   };
   for (const auto& c : cases) {
@@ -101,12 +101,9 @@ TEST(VatAdjustmentTest, RateTextsDecideWhetherAnythingHappens) {
     TVatOutcome outcome;
     double price;
   } cases[] = {
-      {"16", "16", TVatOutcome::NothingToDo, 0.12},
-      {"16", "19", TVatOutcome::Adjusted, 0.1231},
-      {"16", "1a", TVatOutcome::InvalidRate, 0.12},
-      {" 6", "19", TVatOutcome::InvalidRate, 0.12},
-      {"16", "100", TVatOutcome::InvalidRate, 0.12},
-      {"-5", "19", TVatOutcome::InvalidRate, 0.12},
+      {"16", "16", TVatOutcome::NothingToDo, 0.12},  {"16", "19", TVatOutcome::Adjusted, 0.1231},
+      {"16", "1a", TVatOutcome::InvalidRate, 0.12},  {" 6", "19", TVatOutcome::InvalidRate, 0.12},
+      {"16", "100", TVatOutcome::InvalidRate, 0.12}, {"-5", "19", TVatOutcome::InvalidRate, 0.12},
       {"", "19", TVatOutcome::InvalidRate, 0.12},
   };
   for (const auto& c : cases) {
@@ -116,9 +113,10 @@ TEST(VatAdjustmentTest, RateTextsDecideWhetherAnythingHappens) {
     EXPECT_EQ(c.outcome == TVatOutcome::Adjusted, doc.Modified);
   }
   EXPECT_EQ("Nichts zu tun!", VatNothingToDoMessage());
-  EXPECT_EQ("Die Gebühren wurden neu berechnet!\rÜberprüfen Sie nun unbedingt die Richtigkeit der "
-            "Tarifangaben!",
-            VatDoneMessage());
+  EXPECT_EQ(
+      "Die Gebühren wurden neu berechnet!\rÜberprüfen Sie nun unbedingt die Richtigkeit der "
+      "Tarifangaben!",
+      VatDoneMessage());
 }
 
 }  // namespace

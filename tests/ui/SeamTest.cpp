@@ -39,8 +39,7 @@ class TAskDlg : public QDialog {
 
 TEST(SeamTest, DriverAndScriptedBoxesWorkADialogTogether) {
   test::TScriptedMessageBoxes boxes;
-  boxes.Expect("Wert \"12\" übernehmen?", idNo, "Bestätigung")
-      .Expect("Wert \"13\" übernehmen?", idYes);
+  boxes.Expect("Wert \"12\" übernehmen?", idNo, "Bestätigung").Expect("Wert \"13\" übernehmen?", idYes);
   test::TModalScript script;
   script.Then("QDialog", [](QDialog& dlg) {
     EXPECT_TRUE(dlg.isVisible());
@@ -80,7 +79,8 @@ TEST(SeamTest, QtBoxesShowKindAndGermanButtons) {
       {mkFehler, mbAbortRetryIgnore, QMessageBox::Warning, {"Abbrechen", "Wiederholen", "Ignorieren"}},
   };
   for (const Case& c : cases) {
-    auto box = BuildMessageBox("Zeile 1\rZeile 2", DefaultCaption(c.kind), c.kind, NormalizeButtons(c.buttons));
+    auto box =
+        BuildMessageBox("Zeile 1\rZeile 2", DefaultCaption(c.kind), c.kind, NormalizeButtons(c.buttons));
     EXPECT_EQ(c.icon, box->icon()) << c.kind;
     QStringList texts;
     for (QAbstractButton* b : box->buttons()) texts << b->text();

@@ -83,41 +83,6 @@ TEST(AccessInfosDlgTest, AddedLineWithoutNumberKeepsItsPlace) {
   EXPECT_FALSE(EditAccessInfos(access, nullptr));
 }
 
-TEST(AccessInfosDlgTest, NumberKeepsOnlyDigitsAndLinesChangeAndGo) {
-  TAccessInfos access;
-  access.PhoneNr = "1#2";
-  access.UserName = "u1" + kSep + "u2";
-  access.Password = "p1" + kSep + "p2";
-  TModalScript script;
-  script.Then(kAccessDlg, [](QDialog& dlg) {
-    auto* lv = Find<QTreeWidget>(dlg, "LV");
-    lv->setCurrentItem(lv->topLevelItem(1));
-    EXPECT_TRUE(Find<QWidget>(dlg, "EditEntryBtn")->isEnabled());
-    Click(dlg, "EditEntryBtn");
-    lv->setCurrentItem(lv->topLevelItem(0));
-    Click(dlg, "DeleteEntryBtn");  // at once, without asking
-    EXPECT_EQ(1, lv->topLevelItemCount());
-    EXPECT_EQ(!lv->selectedItems().isEmpty(), Find<QWidget>(dlg, "DeleteEntryBtn")->isEnabled());
-    lv->clearSelection();
-    EXPECT_FALSE(Find<QWidget>(dlg, "EditEntryBtn")->isEnabled());
-    Click(dlg, "ApplyBtn");
-  });
-  script.Then(kEditDlg, [](QDialog& dlg) {
-    auto* phone = Find<QLineEdit>(dlg, "PhoneNrEdit");
-    EXPECT_EQ("2", phone->text().toStdString());
-    Type(phone, "030 12-34");  // typed: only digits get in
-    EXPECT_EQ("0301234", phone->text().toStdString());
-    phone->setText(" 030 / 56-78 ");  // pasted
-    test::Leave(phone);
-    EXPECT_EQ("0305678", phone->text().toStdString());
-    Click(dlg, "OKBtn");
-  });
-  ASSERT_TRUE(EditAccessInfos(access, nullptr));
-  EXPECT_EQ("0305678", access.PhoneNr);
-  EXPECT_EQ("u2", access.UserName);
-  EXPECT_EQ("p2", access.Password);
-}
-
 TEST(AccessInfosDlgTest, EmptyListGivesEmptyTextsAndCancelGivesNothing) {
   TAccessInfos access;
   access.PhoneNr = "1#2";

@@ -61,8 +61,7 @@ TEST(EntryCommandsTest, AddAppendsWithTheFileDefaultsAndTheZoneValues) {
     TFakeDialog dialog;
     dialog.TimeFrom = "00:00";  // an earlier window than the others: still appended last
     EXPECT_TRUE(AddEntryCommand(doc, 0, dayClass, dialog.Runner()).GridsChanged);
-    EXPECT_EQ("Tarif zur Tarifzone City Nah (" + DayClassName(dayClass) + ") hinzufügen",
-              dialog.Caption);
+    EXPECT_EQ("Tarif zur Tarifzone City Nah (" + DayClassName(dayClass) + ") hinzufügen", dialog.Caption);
     EXPECT_EQ(0.09, dialog.Seen.Price);
     EXPECT_EQ(90, dialog.Seen.Takt);
     EXPECT_EQ("01.01.", dialog.Seen.DateFrom);

@@ -85,35 +85,10 @@ TEST_F(EntryDlgTest, EightToSixIsShownWithItsEndMinuteAndComesBackAsEntered) {
   EXPECT_EQ(18u * 3600 - 1, Doc().Zones[0].Werktag[0].EndSec);  // 17:59 stays 17:59
 }
 
-TEST(EntryDlgFieldTest, EndTimeIsAdjustedWhenLeft) {
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Ungültige Uhrzeit im Feld \"Bis\". Uhrzeit in der Form HH:MM angeben.", idOK, "Fehler");
-  TModalScript script;
-  script.Then(kEntryDlg, [](QDialog& dlg) {
-    const struct {
-      const char* typed;
-      const char* shown;
-    } cases[] = {{"1800", "17:59"}, {"0000", "23:59"}, {"2400", "23:59"},
-                 {"2600", "23:59"}, {"1830", "18:30"}, {"2500", "25:00"}};
-    auto* to = Find<QLineEdit>(dlg, "EntryTimeTo");
-    for (const auto& c : cases) {
-      Type(to, c.typed);
-      Leave(to);
-      EXPECT_EQ(c.shown, Text(dlg, "EntryTimeTo")) << c.typed;
-    }
-    Click(dlg, "CancelBtn");
-  });
-  TEntryForm form = NewEntryForm(TTarifFile{}, TDayClass::Werktag);
-  TNewEditEntryDlg dlg(form, "Tarif");
-  EXPECT_EQ(QDialog::Rejected, RunModal(dlg));
-}
-
 // Each case types into a fresh dialog and presses "Übernehmen" once.
 TEST(EntryDlgFieldTest, FinalCheckRefusalsKeepTheDialogOpen) {
-  const std::string times =
-      "Die Zeitangaben sind nicht korrekt!\rÜberprüfen Sie die Angaben nochmals!";
-  const std::string dates =
-      "Die Gültigkeitsdaten sind nicht korrekt!\rÜberprüfen Sie die Daten nochmals!";
+  const std::string times = "Die Zeitangaben sind nicht korrekt!\rÜberprüfen Sie die Angaben nochmals!";
+  const std::string dates = "Die Gültigkeitsdaten sind nicht korrekt!\rÜberprüfen Sie die Daten nochmals!";
   const std::string incomplete = "Nicht alle Felder sind korrekt ausgefüllt!";
   struct Case {
     const char* what;
@@ -154,47 +129,6 @@ TEST(EntryDlgFieldTest, FinalCheckRefusalsKeepTheDialogOpen) {
     EXPECT_EQ(c.accepted, RunModal(dlg) == QDialog::Accepted);
     EXPECT_EQ(c.accepted, dlg.Confirmed());
   }
-}
-
-TEST(EntryDlgFieldTest, ImpossibleDateIsRefusedWhenLeft) {
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Das eingegebene Datum ist nicht korrekt!", idOK, "Fehler");
-  TModalScript script;
-  script.Then(kEntryDlg, [](QDialog& dlg) {
-    Type(Find<QLineEdit>(dlg, "DateEdit1"), "3002");
-    Leave(Find<QLineEdit>(dlg, "DateEdit1"));
-    Type(Find<QLineEdit>(dlg, "DateEdit1"), "2902");
-    Leave(Find<QLineEdit>(dlg, "DateEdit1"));
-    Click(dlg, "CancelBtn");
-  });
-  TEntryForm form = NewEntryForm(TTarifFile{}, TDayClass::Werktag);
-  TNewEditEntryDlg dlg(form, "Tarif");
-  RunModal(dlg);
-}
-
-TEST_F(EntryDlgTest, HolidayEntryIsStoredWithItsCodeAndTheHolidayDay) {
-  Show(CityDocument());
-  TModalScript script;
-  script.Then(kEntryDlg, [](QDialog& dlg) {
-    EXPECT_EQ("Tarif zur Tarifzone City (Sa./So./Feiertag) hinzufügen", dlg.windowTitle().toStdString());
-    EXPECT_FALSE(Find<QWidget>(dlg, "MoBtn")->isVisible());
-    EXPECT_TRUE(Checked(dlg, "SatBtn") && Checked(dlg, "SunBtn"));
-    Click(dlg, "FtagCheckBox");
-    EXPECT_FALSE(Find<QWidget>(dlg, "DateEdit1")->isVisible());
-    EXPECT_FALSE(Find<QWidget>(dlg, "SatBtn")->isEnabled());
-    EXPECT_FALSE(Checked(dlg, "SatBtn"));
-    EXPECT_FALSE(Find<QWidget>(dlg, "CWChkBox")->isEnabled());
-    TypeEntry(dlg, "0000", "0000", "Feiertag");
-    Click(dlg, "SaveBtn");
-  });
-  Press("AddEntry2Btn");
-  ASSERT_EQ(1u, Doc().Zones[0].SaSo.size());
-  const TTarifEntry& entry = Doc().Zones[0].SaSo[0];
-  EXPECT_EQ("9999", entry.DateFrom);
-  EXPECT_EQ("9999", entry.DateTo);
-  EXPECT_EQ(386, entry.Weekdays);
-  EXPECT_EQ("Feiertag", Cell(TDayClass::SaSo, 0, 5));
-  EXPECT_EQ("Sa So Fei", Cell(TDayClass::SaSo, 0, 7));
 }
 
 TEST_F(EntryDlgTest, CityPlusTypedIsRefusedButItsBoxSetsIt) {
@@ -242,25 +176,6 @@ TEST_F(EntryDlgTest, FiftyFirstEntryIsRefusedAndTheOtherListIsNot) {
   EXPECT_EQ(50, Grid(TDayClass::Werktag)->rowCount());
 }
 
-TEST_F(EntryDlgTest, DeleteAsksForTheSelectedRowAndRefusesAnEmptyOne) {
-  Show(CityDocument(0, 3));
-  {
-    TScriptedMessageBoxes boxes;
-    boxes.Expect("Sie können diesen Tarif nicht löschen!", idOK,
-                 "Löschen eines Tarifs (City, Werktag, Tarif 1)");
-    Press("DeleteEntry1Btn");
-  }
-  Grid(TDayClass::SaSo)->setCurrentCell(1, 0);
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Möchten Sie diesen Tarif wirklich löschen?", idYes,
-               "Löschen eines Tarifs (City, Sa./So./Feiertag, Tarif 2)");
-  Press("DeleteEntry2Btn");
-  EXPECT_EQ(2, Grid(TDayClass::SaSo)->rowCount());
-  EXPECT_EQ("S2", Cell(TDayClass::SaSo, 0, 4));  // sorted after the delete
-  EXPECT_EQ("S0", Cell(TDayClass::SaSo, 1, 4));
-  EXPECT_TRUE(Doc().Modified);
-}
-
 TEST(EntryDlgFieldTest, KeyFiltersDropWhatFieldsCannotTake) {
   TScriptedMessageBoxes boxes;
   boxes.Expect("Nur Ziffern und , erlaubt.")
@@ -282,29 +197,6 @@ TEST(EntryDlgFieldTest, KeyFiltersDropWhatFieldsCannotTake) {
   TEntryForm form = NewEntryForm(TTarifFile{}, TDayClass::Werktag);
   TNewEditEntryDlg dlg(form, "Tarif");
   RunModal(dlg);
-}
-
-TEST_F(EntryDlgTest, FixedUnitsUseTheirOwnPage) {
-  Show(CityDocument());
-  TModalScript script;
-  script.Then(kEntryDlg, [](QDialog& dlg) {
-    auto* pages = Find<QStackedWidget>(dlg, "UnitsPages");
-    EXPECT_EQ("TaktPage", pages->currentWidget()->objectName().toStdString());
-    Type(Find<QLineEdit>(dlg, "UnitsToAddEdit"), "2");
-    Click(dlg, "OnlyUnits");
-    EXPECT_EQ("UnitsPage", pages->currentWidget()->objectName().toStdString());
-    EXPECT_FALSE(Find<QWidget>(dlg, "UnitsToAddEdit")->isEnabled());
-    EXPECT_EQ(0, Value(dlg, "UnitsToAddEdit"));
-    EXPECT_FALSE(Find<QWidget>(dlg, "CPChkBox")->isEnabled());
-    Type(Find<QLineEdit>(dlg, "Units"), "3");
-    TypeEntry(dlg, "0800", "1800", "Takt");
-    Click(dlg, "SaveBtn");
-  });
-  Press("AddEntry1Btn");
-  ASSERT_EQ(1u, Doc().Zones[0].Werktag.size());
-  EXPECT_EQ(0, Doc().Zones[0].Werktag[0].Takt);
-  EXPECT_EQ(3, Doc().Zones[0].Werktag[0].Units);
-  EXPECT_EQ("    3 Einheit(en)", Cell(TDayClass::Werktag, 0, 2));
 }
 
 TEST(EntryDlgFieldTest, CentToEuroFillsTheNumberFieldThatHadTheFocus) {

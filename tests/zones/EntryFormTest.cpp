@@ -10,10 +10,8 @@ namespace {
 using test::TScriptedMessageBoxes;
 
 const char* const kIncomplete = "Nicht alle Felder sind korrekt ausgefüllt!";
-const char* const kTimes =
-    "Die Zeitangaben sind nicht korrekt!\rÜberprüfen Sie die Angaben nochmals!";
-const char* const kDates =
-    "Die Gültigkeitsdaten sind nicht korrekt!\rÜberprüfen Sie die Daten nochmals!";
+const char* const kTimes = "Die Zeitangaben sind nicht korrekt!\rÜberprüfen Sie die Angaben nochmals!";
+const char* const kDates = "Die Gültigkeitsdaten sind nicht korrekt!\rÜberprüfen Sie die Daten nochmals!";
 const char* const kBadDate = "Das eingegebene Datum ist nicht korrekt!";
 const char* const kBadFrom = "Ungültige Uhrzeit im Feld \"Von\". Uhrzeit in der Form HH:MM angeben.";
 const char* const kBadTo = "Ungültige Uhrzeit im Feld \"Bis\". Uhrzeit in der Form HH:MM angeben.";

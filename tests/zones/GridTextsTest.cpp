@@ -23,7 +23,7 @@ TEST(GridTextsTest, CellTextsOfAnEntry) {
   const TTarifGridRow row = EntryCellTexts(Entry(60, 0, "0104", "3009"));
   const TTarifGridRow expected = {"08:00:00 Uhr",      "17:59:59 Uhr",   "60,0000 Sekunde(n)",
                                   "    0 Einheit(en)", "Haupt Zeit",     "01.04. / 30.09.",
-                                  "0,1200 €",     "Mo Di Mi Do Fr "};
+                                  "0,1200 €",          "Mo Di Mi Do Fr "};
   EXPECT_EQ(expected, row);
 }
 

@@ -75,58 +75,6 @@ TEST_F(ListCommandsTest, ReorderingPutsTheMarkedZonesInReverseAndDropsTheRestWhe
   EXPECT_EQ(3, Grid(TDayClass::Werktag)->rowCount());
 }
 
-TEST_F(ListCommandsTest, SortedTargetListTakesItemsInAlphabeticalPlace) {
-  Show(ThreeZones());
-  TModalScript script;
-  script.Then(kSortDlg, [](QDialog& dlg) {
-    Click(dlg, "DstSortChkBox");
-    EXPECT_FALSE(Find<QWidget>(dlg, "DstSortChkBox")->isEnabled());
-    Click(dlg, "IncAllBtn");
-    EXPECT_EQ((std::vector<std::string>{"Fern", "Mobil", "Nah"}), Items(dlg, "DstList"));
-    EXPECT_FALSE(Find<QWidget>(dlg, "IncludeBtn")->isEnabled());
-    EXPECT_FALSE(Find<QWidget>(dlg, "IncAllBtn")->isEnabled());
-    Mark(dlg, "DstList", {2});
-    Click(dlg, "ExcludeBtn");
-    EXPECT_EQ(1, Find<QListWidget>(dlg, "DstList")->currentRow());  // clipped to the last item
-    Click(dlg, "ExcAllBtn");
-    EXPECT_EQ((std::vector<std::string>{"Nah", "Fern", "Mobil"}), Items(dlg, "SrcList"));
-    Click(dlg, "CancelBtn");
-  });
-  Trigger("ReorderToolBtn");
-  EXPECT_EQ(3u, Doc().Zones.size());
-  EXPECT_EQ("NAH0001", Doc().Zones[0].Key);
-  EXPECT_FALSE(Doc().Modified);
-}
-
-TEST_F(ListCommandsTest, CopyAllAsksTwiceWhenTheListsTogetherExceedFifty) {
-  TTarifFile doc;
-  doc.Zones = {FilledZone("City", "CITY0001", 30, 25)};
-  Show(doc);
-  TScriptedMessageBoxes boxes;
-  boxes
-      .Expect(
-          "Möchten Sie wirklich alle Einträge aus \"Sa./So./Feiertag\" in \"Werktag\" kopieren?",
-          idYes, "Bestätigung")
-      .Expect(
-          "Es können nur 50 Einträge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
-          "für \"Werktag\" gelöscht werden?",
-          idNo)
-      .Expect(
-          "Möchten Sie wirklich alle Einträge aus \"Sa./So./Feiertag\" in \"Werktag\" kopieren?",
-          idYes)
-      .Expect(
-          "Es können nur 50 Einträge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
-          "für \"Werktag\" gelöscht werden?",
-          idYes);
-  Press("AllUpBtn");
-  EXPECT_EQ(30, Grid(TDayClass::Werktag)->rowCount());
-  Press("AllUpBtn");
-  EXPECT_EQ(25, Grid(TDayClass::Werktag)->rowCount());
-  EXPECT_EQ("Mo Di Mi Do Fr ", Cell(TDayClass::Werktag, 0, 7));
-  EXPECT_EQ("S23", Cell(TDayClass::Werktag, 0, 4));  // sorted: S23 starts at midnight
-  EXPECT_EQ(25, Grid(TDayClass::SaSo)->rowCount());
-}
-
 TEST_F(ListCommandsTest, CopyOneTakesTheSelectedRow) {
   TTarifFile doc;
   doc.Zones = {FilledZone("City", "CITY0001", 3, 0)};
@@ -146,18 +94,6 @@ TEST_F(ListCommandsTest, CopyOneTakesTheSelectedRow) {
   boxes.Expect("Sie müssen einen Tarif in der Liste \"Werktag\" auswählen!", idOK, "Information");
   Press("OneDownBtn");
   EXPECT_EQ(1u, Doc().Zones[0].SaSo.size());
-}
-
-TEST_F(ListCommandsTest, SortButtonSortsTheGridsWithoutMarkingModified) {
-  TTarifFile doc;
-  doc.Zones = {FilledZone("City", "CITY0001", 0, 3)};
-  Show(doc);
-  EXPECT_EQ("S0", Cell(TDayClass::SaSo, 0, 4));
-  Press("TarifSortBtn");
-  EXPECT_EQ("S2", Cell(TDayClass::SaSo, 0, 4));
-  EXPECT_EQ("S0", Cell(TDayClass::SaSo, 2, 4));
-  EXPECT_FALSE(Doc().Modified);
-  EXPECT_TRUE(!main->Busy());
 }
 
 TEST_F(ListCommandsTest, WithoutZoneTheCommandsSaySo) {

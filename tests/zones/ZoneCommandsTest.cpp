@@ -2,7 +2,7 @@
 
 #include "support/ScriptedMessageBoxes.h"
 #include "zones/NoCostForm.h"
-#include "zones/ZoneForm.h"
+#include "zones/ZoneCommands.h"
 #include "zones/ZoneTestSupport.h"
 
 namespace dudode {
@@ -237,8 +237,7 @@ TEST(ZoneCommandsTest, EachChangedOptionMarksTheDocument) {
 
 TEST(ZoneCommandsTest, RenameIsAskedAndRefusedForAnotherZonesName) {
   const auto question = [](const std::string& from, const std::string& to) {
-    return "Möchten Sie wirklich den Tarifzonennamen von \"" + from + "\" in \"" + to +
-           "\" ändern?";
+    return "Möchten Sie wirklich den Tarifzonennamen von \"" + from + "\" in \"" + to + "\" ändern?";
   };
   struct Case {
     const char* what;
@@ -319,8 +318,7 @@ TEST(ZoneCommandsTest, DeleteAsksAndLeavesTheFirstZoneCurrent) {
   doc.Zones = {FilledZone("City", "CITY0001", 1, 1), FilledZone("Fern Zone", "FERN0001", 2, 2)};
   {
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Möchten Sie die Tarifzone \"Fern Zone\" wirklich löschen?", idNo,
-                 "Bestätigung");
+    boxes.Expect("Möchten Sie die Tarifzone \"Fern Zone\" wirklich löschen?", idNo, "Bestätigung");
     EXPECT_FALSE(DeleteZoneCommand(doc, 1).ZonesChanged);
     EXPECT_FALSE(doc.Modified);
   }

@@ -131,36 +131,6 @@ TEST_F(ZoneDlgTest, NewZoneTakesOptionsAccessDataAndNoCostWindows) {
   EXPECT_EQ(0, main->CurrentZone());
 }
 
-TEST_F(ZoneDlgTest, NameTheBoxHoldsInOtherCaseIsRefused) {
-  TTarifFile doc;
-  doc.Zones = {FilledZone("City", "CITY0001", 0, 0)};
-  Show(doc);
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Es existiert bereits eine Tarifzone mit dem Namen \"city\"!", idOK, "Fehler");
-  TModalScript script;
-  script.Then(kZoneDlg, [](QDialog& dlg) {
-    Type(Find<QLineEdit>(dlg, "TarifName"), "city");
-    Click(dlg, "ApplyBtn");
-  });
-  Trigger("NeueTarifzone1");
-  EXPECT_EQ(1u, Doc().Zones.size());
-  EXPECT_EQ(1, ZoneBox()->count());
-  EXPECT_FALSE(Doc().Modified);
-}
-
-TEST_F(ZoneDlgTest, FiftyFirstZoneIsRefusedBeforeTheDialog) {
-  TTarifFile doc;
-  for (int i = 0; i < 50; ++i)
-    doc.Zones.push_back(test::Zone("Zone " + std::to_string(i), "ZONE" + std::to_string(1000 + i)));
-  Show(doc);
-  TScriptedMessageBoxes boxes;
-  boxes.Expect(
-      "Es kann keine weitere Tarifzone aufgenommen werden. Dieses Programm unterstützt nur 50 "
-      "Tarifzonen.");
-  Trigger("NewZoneToolBtn");
-  EXPECT_EQ(50, ZoneBox()->count());
-}
-
 TEST_F(ZoneDlgTest, NameChecksKeepTheDialogOpen) {
   Show(TTarifFile{});
   TScriptedMessageBoxes boxes;
@@ -186,51 +156,6 @@ TEST_F(ZoneDlgTest, NameChecksKeepTheDialogOpen) {
   });
   Trigger("NeueTarifzone1");
   EXPECT_TRUE(Doc().Zones.empty());
-}
-
-TEST_F(ZoneDlgTest, OnlyTheMonthlyFeeChangedReachesEveryEntry) {
-  TTarifFile doc;
-  doc.Zones = {FilledZone("City", "CITY0001", 3, 2)};
-  Show(doc);
-  TModalScript script;
-  script.Then(kZoneDlg, [](QDialog& dlg) {
-    EXPECT_EQ("Tarifzonenname ändern", dlg.windowTitle().toStdString());
-    EXPECT_EQ("Geben Sie einen neuen Namen ein:", Find<QLabel>(dlg, "NameLabel")->text().toStdString());
-    EXPECT_EQ("City", Text(dlg, "TarifName"));
-    Click(dlg, "ApplyBtn");  // unchanged
-  });
-  script.Then(kZoneDlg, [](QDialog& dlg) {
-    Type(Find<QLineEdit>(dlg, "MonthRateEdit"), "9,99");
-    Click(dlg, "ApplyBtn");
-  });
-  Trigger("EditZoneToolBtn");
-  EXPECT_FALSE(Doc().Modified);
-  Trigger("TarifzoneAendern1");
-  EXPECT_TRUE(Doc().Modified);
-  for (TDayClass dayClass : kDayClasses) {
-    for (const TTarifEntry& e : Doc().Zones[0].Entries(dayClass)) EXPECT_EQ(9.99, e.ZoneMonthlyFee) << e.Name;
-  }
-}
-
-TEST_F(ZoneDlgTest, RenameToOtherLetterCaseIsAsked) {
-  TTarifFile doc;
-  doc.Zones = {FilledZone("Nah", "NAH0001", 0, 0), FilledZone("City", "CITY0001", 1, 0)};
-  Show(doc);
-  main->SelectZone(1);
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Möchten Sie wirklich den Tarifzonennamen von \"City\" in \"CITY\" ändern?", idYes,
-               "Bestätigung");
-  TModalScript script;
-  script.Then(kZoneDlg, [](QDialog& dlg) {
-    Type(Find<QLineEdit>(dlg, "TarifName"), "CITY");
-    Click(dlg, "ApplyBtn");
-  });
-  Trigger("EditZoneToolBtn");
-  EXPECT_EQ("CITY", Doc().Zones[1].DisplayName);
-  EXPECT_EQ("CITY0001", Doc().Zones[1].Key);
-  EXPECT_EQ("CITY", ZoneBox()->currentText().toStdString());
-  EXPECT_EQ(1, main->CurrentZone());
-  EXPECT_EQ("CITY", main->findChild<QAction*>("ZoneItem1")->text().toStdString());
 }
 
 TEST_F(ZoneDlgTest, DeletingTheOnlyZoneEmptiesBoxMenuAndGrids) {
@@ -304,20 +229,6 @@ TEST_F(ZoneDlgTest, ChangedNoCostWindowIsRewritten) {
   EXPECT_EQ(12.5, Doc().Zones[0].FFreeTimes[0].FreeSeconds);
   EXPECT_EQ(7199u, Doc().Zones[0].FFreeTimes[0].EndSec);
   EXPECT_TRUE(Doc().Modified);
-}
-
-TEST(NoCostEditDlgTest, WithoutSecondsTheTimesAreEnough) {
-  TModalScript script;
-  script.Then(kNoCostEditDlg, [](QDialog& dlg) {
-    EXPECT_FALSE(Find<QWidget>(dlg, "TimeEdit")->isVisible());
-    EXPECT_TRUE(Find<QWidget>(dlg, "ApplyBtn")->isEnabled());  // filled times are checked on opening
-    Type(Find<QLineEdit>(dlg, "TimeTo"), "2300");
-    test::Leave(Find<QWidget>(dlg, "TimeTo"));
-    Click(dlg, "ApplyBtn");
-  });
-  TFreeTimeEntry window{3600, 7199, 0};
-  ASSERT_TRUE(EditNoCostWindow(window, false, false, nullptr));
-  EXPECT_EQ(23u * 3600 + 59, window.EndSec);
 }
 
 }  // namespace

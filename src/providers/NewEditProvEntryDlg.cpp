@@ -1,0 +1,77 @@
+#include "providers/NewEditProvEntryDlg.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "providers/WindowFields.h"
+#include "ui/CentEuroDlg.h"
+#include "ui/DialogMechanics.h"
+#include "ui/NumberEdit.h"
+#include "ui/RunModal.h"
+
+namespace dudode {
+
+TNewEditProvEntryDlg::TNewEditProvEntryDlg(const TWindowForm& form, const QString& caption, QWidget* parent)
+    : QDialog(parent), form_(form) {
+  setWindowTitle(caption);
+  fields_ = new TWindowFields(this, form_, QStringLiteral("&Zeittakt:"));
+  TNumberEdit* price = fields_->AddPrice();
+  CentEuroBtn = new QPushButton(QStringLiteral("Cent->Euro"), this);
+  CentEuroBtn->setObjectName("CentEuroBtn");
+  CentEuroBtn->setToolTip(QStringLiteral("Umwandlung Angabe in Cent in Euro-Beträge"));
+  // The converter writes into the field that had the focus: the button must not take it.
+  CentEuroBtn->setFocusPolicy(Qt::NoFocus);
+  SaveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
+  SaveBtn->setObjectName("SaveBtn");
+  CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
+  CancelBtn->setObjectName("CancelBtn");
+  SaveBtn->setAutoDefault(false);
+  CancelBtn->setAutoDefault(false);
+  connect(SaveBtn, &QPushButton::clicked, this, &TNewEditProvEntryDlg::SaveBtnClick);
+  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  connect(CentEuroBtn, &QPushButton::clicked, this, &TNewEditProvEntryDlg::CentEuroBtnClick);
+
+  auto* grid = new QGridLayout;
+  const int priceRow = fields_->Layout(grid) - 1;
+  grid->addWidget(CentEuroBtn, priceRow, 3);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(SaveBtn);
+  buttons->addWidget(CancelBtn);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(buttons);
+
+  auto* mechanics = new TDialogMechanics(this);
+  fields_->Mechanics(mechanics);
+  mechanics->NoChecksFor(CancelBtn);
+  setTabOrder(price, SaveBtn);
+  fields_->Show();
+}
+
+void TNewEditProvEntryDlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  fields_->FocusFirst();
+}
+
+void TNewEditProvEntryDlg::SaveBtnClick() {
+  if (fields_->Apply()) accept();
+}
+
+void TNewEditProvEntryDlg::CentEuroBtnClick() {
+  QWidget* field = focusWidget();
+  ConvertCentsIntoField(field == findChild<QWidget*>("PriceEdit") ? field : nullptr, this);
+}
+
+TWindowDialogRunner ProvEntryDialogRunner(QWidget* parent) {
+  return [parent](TWindowForm& form, const std::string& caption) {
+    TNewEditProvEntryDlg dlg(form, QString::fromStdString(caption), parent);
+    const bool confirmed = RunModal(dlg) == QDialog::Accepted && dlg.Form().Confirmed;
+    if (confirmed) form = dlg.Form();
+    return confirmed;
+  };
+}
+
+}  // namespace dudode

@@ -1,0 +1,60 @@
+#include "providers/ProviderFileSelectDlg.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "providers/Provider.h"
+
+namespace dudode {
+
+TProviderFileSelectDlg::TProviderFileSelectDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Zu bearbeitende Providerinformationen wählen"));
+  ProviderList = new QListWidget(this);
+  ProviderList->setObjectName("ProviderList");
+  ProviderList->addItems({QStringLiteral("Hauptproviderdatei bearbeiten"),
+                          QStringLiteral("Benutzerdefinierte Providerdatei bearbeiten")});
+  ProviderList->setCurrentRow(1);
+  ProviderList->setMaximumHeight(ProviderList->sizeHintForRow(0) * 2 + 2 * ProviderList->frameWidth() + 4);
+  auto* label = new QLabel(QStringLiteral("&Providerinformation:"), this);
+  label->setBuddy(ProviderList);
+  auto* info = new QLabel(
+      QStringLiteral(
+          "Bis zur Version 2.22 müssen die Tarife der Hauptproviderdatei bearbeitet werden. Ab Version "
+          "2.30 sollten Sie nur noch die benutzerdefinierten Provider bearbeiten, da diese auch bei "
+          "einem Tarifupdate unverändert bleiben.\n\nSollten Sie die Hauptproviderdatei bearbeiten, "
+          "dann wird bei einem Tarifupdate der Providertarife Ihre Änderung nicht berücksichtigt, "
+          "die von Ihnen eingegebenen Tarife sind damit verloren."),
+      this);
+  info->setObjectName("InfoLabel");
+  info->setWordWrap(true);
+  info->setMinimumWidth(440);
+  auto* okBtn = new QPushButton(QStringLiteral("OK"), this);
+  okBtn->setObjectName("OKBtn");
+  okBtn->setDefault(true);
+  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
+  cancelBtn->setObjectName("CancelBtn");
+  connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  connect(ProviderList, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(okBtn);
+  buttons->addWidget(cancelBtn);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label);
+  layout->addWidget(ProviderList);
+  layout->addWidget(info);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  ProviderList->setFocus();
+}
+
+std::string TProviderFileSelectDlg::FileName() const {
+  return std::string(ProviderList->currentRow() == 0 ? kMainProviderFile : kUserProviderFile);
+}
+
+}  // namespace dudode

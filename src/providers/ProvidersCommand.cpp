@@ -1,0 +1,26 @@
+#include "providers/ProvidersCommand.h"
+
+#include <memory>
+
+#include "providers/ProviderFileSelectDlg.h"
+#include "providers/ProvidersDlg.h"
+#include "providers/WaitForm.h"
+#include "ui/RunModal.h"
+
+namespace dudode {
+
+TCommandResult ProvidersCommand(TCommandHost& host) {
+  TProviderFileSelectDlg select(host.Window());
+  if (RunModal(select) != QDialog::Accepted) return TCommandResult::None();
+  std::unique_ptr<TProvidersDlg> editor;
+  {
+    TWaitForm wait(QStringLiteral("Bitte warten Sie bis die Providerinformationen eingelesen wurden."),
+                   host.Window());
+    wait.ShowNow();
+    editor = std::make_unique<TProvidersDlg>(select.FileName(), host.CurrencyBase(), host.Window());
+  }
+  RunModal(*editor);
+  return TCommandResult::None();
+}
+
+}  // namespace dudode

@@ -1,0 +1,152 @@
+#include "providers/WindowFields.h"
+
+#include <QDialog>
+#include <QGridLayout>
+#include <QLabel>
+
+#include "core/RegionalSettings.h"
+#include "ui/DialogMechanics.h"
+#include "ui/MaskedText.h"
+#include "ui/NumberEdit.h"
+#include "ui/TimeEdit.h"
+
+namespace dudode {
+namespace {
+
+char32_t Typed(const QString& character) {
+  return character.isEmpty() ? 0 : character.toUcs4().value(0);
+}
+
+// The text a typed character joins: the field without its selection.
+std::string TextBeside(const QLineEdit* edit) {
+  QString rest = edit->text();
+  if (edit->hasSelectedText()) rest.remove(edit->selectionStart(), edit->selectedText().size());
+  return rest.toStdString();
+}
+
+void ShowValue(TNumberEdit* edit, double value) {
+  if (edit && edit->Value() != value) edit->SetValue(value);
+}
+
+}  // namespace
+
+TWindowFields::TWindowFields(QDialog* dialog, TWindowForm& form, const QString& intervalLabel)
+    : QObject(dialog), dialog_(dialog), form_(form), intervalLabel_(intervalLabel) {
+  TimeFromEdit = new TTimeEdit(dialog);
+  TimeFromEdit->setObjectName("TimeFromEdit");
+  TimeToEdit = new TTimeEdit(dialog);
+  TimeToEdit->setObjectName("TimeToEdit");
+  TaktEdit = new TNumberEdit(dialog, "TaktEdit", 4, 9999);
+}
+
+TNumberEdit* TWindowFields::AddPrice() {
+  PriceEdit = new TNumberEdit(dialog_, "PriceEdit", 4, 100);
+  return PriceEdit;
+}
+
+int TWindowFields::Layout(QGridLayout* grid) {
+  auto label = [this](const QString& text, QWidget* buddy = nullptr) {
+    auto* l = new QLabel(text, dialog_);
+    if (buddy) l->setBuddy(buddy);
+    return l;
+  };
+  int row = 0;
+  auto addRow = [&](const QString& caption, QWidget* field, const QString& unit) {
+    grid->addWidget(label(caption, field), row, 0);
+    grid->addWidget(field, row, 1);
+    grid->addWidget(label(unit), row, 2);
+    ++row;
+  };
+  addRow(QStringLiteral("Gültig &von:"), TimeFromEdit, QStringLiteral("Uhr"));
+  addRow(QStringLiteral("Gültig &bis:"), TimeToEdit, QStringLiteral("Uhr"));
+  addRow(intervalLabel_, TaktEdit, QStringLiteral("Sekunde(n)"));
+  if (PriceEdit) {
+    addRow(QStringLiteral("Gebühr \"pro\" Zeittakt"), PriceEdit,
+           QString::fromStdString(Regional().CurrencySymbol));
+  }
+  return row;
+}
+
+void TWindowFields::Mechanics(TDialogMechanics* mechanics) {
+  const auto dropSeparators = [](const QString& c) { return !IsDroppedEntryKey(Typed(c)); };
+  const struct {
+    QWidget* Field;
+    TWindowControl Control;
+    void (TWindowForm::*Check)();
+  } checks[] = {
+      {TimeFromEdit, TWindowControl::TimeFrom, &TWindowForm::LeaveTimeFrom},
+      {TimeToEdit, TWindowControl::TimeTo, &TWindowForm::LeaveTimeTo},
+      {TaktEdit, TWindowControl::Takt, &TWindowForm::LeaveTakt},
+      {PriceEdit, TWindowControl::Price, &TWindowForm::LeavePrice},
+  };
+  for (const auto& c : checks) {
+    if (!c.Field) continue;
+    mechanics->EnterMovesFocus(c.Field);
+    const TWindowControl control = c.Control;
+    const auto check = c.Check;
+    mechanics->CheckOnLeave(c.Field, [this, control, check] {
+      Read();
+      (form_.*check)();
+      Show();
+      return !ApplyFocus(control);
+    });
+  }
+  mechanics->FilterKeys(TimeFromEdit, dropSeparators);
+  mechanics->FilterKeys(TimeToEdit, dropSeparators);
+  mechanics->FilterKeys(
+      TaktEdit, [this](const QString& c) { return WindowTaktKey(Typed(c), TextBeside(TaktEdit)).Accept; });
+}
+
+void TWindowFields::Read() {
+  form_.TimeFrom = MaskedText(TimeFromEdit);
+  form_.TimeTo = MaskedText(TimeToEdit);
+  form_.Takt = TaktEdit->Value();
+  if (PriceEdit) form_.Price = PriceEdit->Value();
+}
+
+void TWindowFields::Show() {
+  ShowMaskedText(TimeFromEdit, form_.TimeFrom);
+  ShowMaskedText(TimeToEdit, form_.TimeTo);
+  ShowValue(TaktEdit, form_.Takt);
+  ShowValue(PriceEdit, form_.Price);
+}
+
+bool TWindowFields::Apply() {
+  Read();
+  form_.Apply();
+  Show();
+  ApplyFocus();
+  return form_.Confirmed;
+}
+
+void TWindowFields::FocusFirst() {
+  TimeFromEdit->setFocus(Qt::OtherFocusReason);
+  TimeFromEdit->setCursorPosition(0);
+}
+
+QWidget* TWindowFields::Control(TWindowControl control) const {
+  switch (control) {
+    case TWindowControl::TimeFrom:
+      return TimeFromEdit;
+    case TWindowControl::TimeTo:
+      return TimeToEdit;
+    case TWindowControl::Takt:
+      return TaktEdit;
+    case TWindowControl::Price:
+      return PriceEdit;
+    case TWindowControl::None:
+      break;
+  }
+  return nullptr;
+}
+
+bool TWindowFields::ApplyFocus(TWindowControl leaving) {
+  const TWindowControl wanted = form_.TakeFocus();
+  if (wanted == TWindowControl::None) return false;
+  // The field being left gets its focus back from the dialog mechanics.
+  if (wanted == leaving) return true;
+  if (QWidget* target = Control(wanted)) target->setFocus(Qt::OtherFocusReason);
+  return false;
+}
+
+}  // namespace dudode

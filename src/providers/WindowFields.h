@@ -1,0 +1,52 @@
+#pragma once
+// The time window fields shared by the provider entry dialog and the
+// free-hours range dialog: "Gültig von", "Gültig bis" and the interval, with
+// their key filters and checks, as a view of a TWindowForm.
+#include <QObject>
+#include <QString>
+
+#include "providers/ProviderForms.h"
+
+class QDialog;
+class QGridLayout;
+class QWidget;
+
+namespace dudode {
+
+class TDialogMechanics;
+class TNumberEdit;
+class TTimeEdit;
+
+class TWindowFields : public QObject {
+  Q_OBJECT
+ public:
+  // intervalLabel names the interval field ("Zeittakt:" or "Taktung:").
+  TWindowFields(QDialog* dialog, TWindowForm& form, const QString& intervalLabel);
+
+  // The price field of the entry dialog; call before Mechanics.
+  TNumberEdit* AddPrice();
+  // Rows for the fields, from row 0 of the grid on; returns the next row.
+  int Layout(QGridLayout* grid);
+  // Enter moves on, key filters, checks on leaving.
+  void Mechanics(TDialogMechanics* mechanics);
+
+  void Read();
+  void Show();
+  // "Übernehmen": true when the form accepted.
+  bool Apply();
+  void FocusFirst();
+
+ private:
+  QWidget* Control(TWindowControl control) const;
+  bool ApplyFocus(TWindowControl leaving = TWindowControl::None);
+
+  QDialog* dialog_;
+  TWindowForm& form_;
+  QString intervalLabel_;
+  TTimeEdit* TimeFromEdit = nullptr;
+  TTimeEdit* TimeToEdit = nullptr;
+  TNumberEdit* TaktEdit = nullptr;
+  TNumberEdit* PriceEdit = nullptr;
+};
+
+}  // namespace dudode
