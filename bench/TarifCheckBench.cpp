@@ -37,6 +37,36 @@ void BM_YearWalkCompleteZone(benchmark::State& state) {
 }
 BENCHMARK(BM_YearWalkCompleteZone)->Unit(benchmark::kMillisecond);
 
+// What `check` does with the largest file: 50 zones of 50 + 50 entries.
+void BM_CheckFiftyFullZones(benchmark::State& state) {
+  std::vector<TKeyAndName> zones(kMaxZones);
+  for (TKeyAndName& zone : zones) {
+    zone.Werktag = FullDay(0.06);
+    zone.SaSo = FullDay(0.03);
+  }
+  for (auto _ : state) {
+    int complete = 0;
+    for (const TKeyAndName& zone : zones) {
+      complete += CheckTariffYear(zone.Werktag, zone.SaSo).Outcome == TCheckOutcome::Complete ? 1 : 0;
+    }
+    if (complete != static_cast<int>(kMaxZones)) state.SkipWithError("zone not complete");
+  }
+}
+BENCHMARK(BM_CheckFiftyFullZones)->Unit(benchmark::kMillisecond);
+
+// The coverage picture of one full zone: both lists.
+void BM_CoverageOfOneFullZone(benchmark::State& state) {
+  const TTarifEntryList werktag = FullDay(0.06);
+  const TTarifEntryList saso = FullDay(0.03);
+  for (auto _ : state) {
+    const TListCoverage w(werktag);
+    const TListCoverage s(saso);
+    benchmark::DoNotOptimize(w.DaySlots(365));
+    benchmark::DoNotOptimize(s.DaySlots(365));
+  }
+}
+BENCHMARK(BM_CoverageOfOneFullZone)->Unit(benchmark::kMicrosecond);
+
 // The same moments through the public per-list test, both lists each time,
 // for comparison.
 void BM_YearWalkByHasValidTariff(benchmark::State& state) {

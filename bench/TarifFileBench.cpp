@@ -88,7 +88,7 @@ TTarifFile LargestDocument() {
 void Prepare() {
   static const bool done = [] {
     SetProgramDirectory(BenchDir());
-    SetMessageBoxHandler([](const std::string& text, const std::string&, int, MessageButtons) -> int {
+    SetMessageBoxHandler([](const std::string& text, const std::string&, int, MessageButtons, int) -> int {
       std::fprintf(stderr, "unexpected message: %s\n", text.c_str());
       std::abort();
     });

@@ -162,4 +162,9 @@ void TJsonWriter::Bool(bool value) {
   out_ += value ? "true" : "false";
 }
 
+void TJsonWriter::Null() {
+  BeforeValue();
+  out_ += "null";
+}
+
 }  // namespace dudode::cli

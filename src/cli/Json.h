@@ -28,6 +28,7 @@ class TJsonWriter {
   void Number(double value);
   void Integer(long long value);
   void Bool(bool value);
+  void Null();
 
   // Key and value in one call.
   void Field(std::string_view key, std::string_view value) {

@@ -20,7 +20,7 @@ const std::vector<THelpPage>& HelpPages() {
       {"tarifeintrag.html", "Tarif hinzufügen und bearbeiten", {"TNewEditEntryDlg"}},
       {"zonen-anordnen.html", "Tarifzonen neu anordnen", {"TTarifSortDlg"}},
       {"tarife-ueberpruefen.html", "Tarife überprüfen", {"TTarifCheckDlg"}},
-      {"tarifabdeckung.html", "Tarifabdeckung", {"TTarifCoverageDlg"}},
+      {"tarifabdeckung.html", "Tarifabdeckung", {"TCoverageDlg"}},
       {"umsatzsteuer.html", "Umsatzsteueranpassung", {"TUstFormDlg"}},
       {"zehnplus.html", "10plus Rabatt zuweisen", {"TCfg10plusDlg"}},
       {"zehnplus-ausnahmen.html", "Ausnahmen vom 10plus Rabatt", {"TCfg10plusExceptionsDlg"}},

@@ -2,6 +2,7 @@
 
 #include "tools/AppEditDlg.h"
 #include "tools/Cfg10plusDlg.h"
+#include "tools/CoverageDlg.h"
 #include "tools/FeiertagEditDlg.h"
 #include "tools/ImportFormDlg.h"
 #include "tools/TarifCheckDlg.h"
@@ -15,7 +16,7 @@ std::vector<TCommandDef> ToolsCommandList() {
       {TCommandId::Options, &OptionsCommand},           {TCommandId::Holidays, &HolidaysCommand},
       {TCommandId::Applications, &ApplicationsCommand}, {TCommandId::Import, &ImportCommand},
       {TCommandId::CheckTariffs, &CheckTariffsCommand}, {TCommandId::Vat, &VatCommand},
-      {TCommandId::TenPlus, &TenPlusCommand},
+      {TCommandId::TenPlus, &TenPlusCommand},           {TCommandId::Coverage, &CoverageCommand},
   };
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/TarifFile.h"
+#include "tools/TarifCoverage.h"
 
 namespace dudode {
 
@@ -44,6 +45,9 @@ struct TCheckCallbacks {
 // Walks 1996 (a leap year: 29 February is tested) from 1 January 00:00 in
 // 10-minute steps and stops at the first moment the SaSo list does not cover.
 TCheckResult CheckTariffYear(const TTarifEntryList& werktag, const TTarifEntryList& saso,
+                             const TCheckCallbacks& callbacks = {});
+// The same walk over coverage already built.
+TCheckResult CheckTariffYear(const TListCoverage& werktag, const TListCoverage& saso,
                              const TCheckCallbacks& callbacks = {});
 
 // "Es existiert kein gültiger Tarif für den 24.12. 18:30:00 Uhr - Werktag. ..."

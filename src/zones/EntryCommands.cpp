@@ -46,6 +46,16 @@ int EntryIndexOfRow(const TTarifEntryList& list, int row) {
   return -1;
 }
 
+int RowOfEntryIndex(const TTarifEntryList& list, int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= list.size() ||
+      !list[static_cast<std::size_t>(index)].IsTariff()) {
+    return 0;
+  }
+  int row = 0;
+  for (int i = 0; i <= index; ++i) row += list[static_cast<std::size_t>(i)].IsTariff() ? 1 : 0;
+  return row;
+}
+
 TCommandResult AddEntryCommand(TTarifFile& document, int zoneIndex, TDayClass dayClass,
                                const TEntryDialogRunner& runDialog) {
   if (!ValidZone(document, zoneIndex)) {

@@ -23,6 +23,8 @@ std::string EntryDialogCaption(const TKeyAndName& zone, TDayClass dayClass, bool
 // Grid row n (from 1) of a list shows the n-th entry that is a tariff; the
 // index of that entry, or -1 when the row holds none.
 int EntryIndexOfRow(const TTarifEntryList& list, int row);
+// The other way round: the grid row of the entry, or 0 when it shows none.
+int RowOfEntryIndex(const TTarifEntryList& list, int index);
 
 // Add: refused without zones and at 50 entries; the new entry is appended
 // (no sort). Grids changed when the document changed.

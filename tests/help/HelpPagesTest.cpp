@@ -52,7 +52,7 @@ TEST(HelpPagesTest, EveryWindowHasAPage) {
                              "TPhoneProvidersTarifSelectDlg",
                              "TTelefonyTemplateEditDlg",
                              "TTelephonyDefaultsEditDlg",
-                             "TTarifCoverageDlg"}) {
+                             "TCoverageDlg"}) {
     const std::string page = HelpPageFor(std::string("dudode::") + window);
     EXPECT_FALSE(PageText(page).empty()) << window << " -> " << page;
   }

@@ -1,0 +1,247 @@
+#include "tools/CoverageDlg.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include "core/MessageBox.h"
+#include "core/RegionalSettings.h"
+#include "tools/TarifCheck.h"
+#include "tools/TarifCoverage.h"
+#include "ui/Command.h"
+#include "ui/RunModal.h"
+#include "zones/EntryCommands.h"
+#include "zones/EntryForm.h"
+
+namespace dudode {
+namespace {
+
+constexpr const char* kNoZoneMessage =
+    "Bitte legen Sie eine Tarifzone an oder wählen Sie eine Tarifzone aus!";
+
+// Pixels per day and per 10-minute step.
+constexpr int kCell = 2;
+constexpr int kLeft = 40;  // hour labels
+constexpr int kTop = 6;
+constexpr int kBottom = 18;  // month labels
+constexpr int kRight = 6;
+
+// Blue and orange stay apart for every common colour vision; special-only
+// steps are hatched on top, so they differ by pattern too.
+const QColor kCoveredColour(0x00, 0x72, 0xB2);
+const QColor kGapColour(0xE6, 0x9F, 0x00);
+const QColor kHatchColour(0x3A, 0x2A, 0x00);
+
+QRgb PixelColour(TSlotState state, int x, int y) {
+  if (state == TSlotState::Covered) return kCoveredColour.rgb();
+  if (state == TSlotState::SpecialOnly && (x + y) % 4 == 0) return kHatchColour.rgb();
+  return kGapColour.rgb();
+}
+
+QImage Swatch(TSlotState state) {
+  QImage image(16, 12, QImage::Format_RGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, PixelColour(state, x, y));
+  }
+  return image;
+}
+
+}  // namespace
+
+// The picture of one list.
+class TCoverageView : public QWidget {
+ public:
+  TCoverageView(const TTarifEntryList& entries, std::function<void(int entryIndex)> chosen, QWidget* parent)
+      : QWidget(parent), entries_(entries), coverage_(entries_), chosen_(std::move(chosen)) {
+    image_ = QImage(kYearDays * kCell, kDaySlots * kCell, QImage::Format_RGB32);
+    for (int y = 0; y < image_.height(); ++y) {
+      for (int x = 0; x < image_.width(); ++x) {
+        image_.setPixel(x, y, PixelColour(coverage_.State(x / kCell, y / kCell), x, y));
+      }
+    }
+    setFixedSize(kLeft + image_.width() + kRight, kTop + image_.height() + kBottom);
+    setMouseTracking(true);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.drawImage(kLeft, kTop, image_);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const int bottom = kTop + image_.height();
+    for (int hour = 0; hour <= 24; hour += 6) {
+      const int y = kTop + hour * 6 * kCell;
+      painter.drawLine(kLeft - 4, y, kLeft - 1, y);
+      painter.drawText(QRect(0, y - 8, kLeft - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
+                       QString::fromStdString(TwoDigitText(hour) + Regional().TimeSeparator + "00"));
+    }
+    int day = 0;
+    for (int month = 1; month <= 12; ++month) {
+      const int x = kLeft + day * kCell;
+      painter.drawLine(x, bottom, x, bottom + 4);
+      painter.drawText(
+          QRect(x + 2, bottom + 1, DaysInMonth(month) * kCell, kBottom - 1), Qt::AlignLeft,
+          QString::fromStdString(Regional().ShortMonthNames[static_cast<std::size_t>(month - 1)]));
+      day += DaysInMonth(month);
+    }
+  }
+
+  bool event(QEvent* event) override {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const QPoint pos = static_cast<QHelpEvent*>(event)->pos();
+    int day = 0;
+    int slot = 0;
+    if (HitTest(pos, day, slot)) {
+      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                         QString::fromStdString(SlotDescription(entries_, coverage_, day, slot)), this);
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
+
+  void mouseDoubleClickEvent(QMouseEvent* event) override {
+    int day = 0;
+    int slot = 0;
+    if (!HitTest(event->position().toPoint(), day, slot)) return;
+    const int index = coverage_.ShownEntry(day, slot);
+    if (index >= 0) chosen_(index);
+  }
+
+ private:
+  bool HitTest(QPoint pos, int& day, int& slot) const {
+    const QPoint p = pos - QPoint(kLeft, kTop);
+    if (p.x() < 0 || p.y() < 0 || p.x() >= image_.width() || p.y() >= image_.height()) return false;
+    day = p.x() / kCell;
+    slot = p.y() / kCell;
+    return true;
+  }
+
+  TTarifEntryList entries_;
+  TListCoverage coverage_;
+  std::function<void(int)> chosen_;
+  QImage image_;
+};
+
+TCoverageDlg::TCoverageDlg(const TKeyAndName& zone, TSelectEntry selectEntry, QWidget* parent)
+    : QDialog(parent), selectEntry_(std::move(selectEntry)) {
+  setObjectName("CoverageDlg");
+  setWindowTitle(QString::fromStdString("Tarifabdeckung der Tarifzone " + zone.MenuCaption()));
+  CreateControls(zone);
+  CreateLayout();
+  ConnectSignals();
+}
+
+void TCoverageDlg::CreateControls(const TKeyAndName& zone) {
+  PicturePanel = new QWidget(this);
+  PicturePanel->setObjectName("PicturePanel");
+  PicturePanel->setAutoFillBackground(true);
+  auto makeView = [&](TDayClass dayClass, const char* name) {
+    const TTarifEntryList& entries = zone.Entries(dayClass);
+    auto* view = new TCoverageView(
+        entries,
+        [this, dayClass, entries](int index) {
+          selectEntry_(dayClass, RowOfEntryIndex(entries, index));
+          accept();
+        },
+        PicturePanel);
+    view->setObjectName(name);
+    return view;
+  };
+  WerktagView = makeView(TDayClass::Werktag, "WerktagView");
+  SaSoView = makeView(TDayClass::SaSo, "SaSoView");
+  SaveBtn = new QPushButton("Als &PNG speichern...", this);
+  SaveBtn->setObjectName("SaveBtn");
+  CloseBtn = new QPushButton("&Schließen", this);
+  CloseBtn->setObjectName("CloseBtn");
+  CloseBtn->setDefault(true);
+}
+
+QWidget* TCoverageDlg::CreateLegend() {
+  auto* legend = new QWidget(PicturePanel);
+  auto* row = new QHBoxLayout(legend);
+  row->setContentsMargins(0, 0, 0, 0);
+  const std::pair<TSlotState, const char*> items[] = {
+      {TSlotState::Covered, "abgedeckt"},
+      {TSlotState::Gap, "Lücke"},
+      {TSlotState::SpecialOnly, "nur Sondertarif (von der Überprüfung nicht berücksichtigt)"},
+  };
+  for (const auto& [state, text] : items) {
+    auto* swatch = new QLabel(legend);
+    swatch->setPixmap(QPixmap::fromImage(Swatch(state)));
+    row->addWidget(swatch);
+    row->addWidget(new QLabel(text, legend));
+    row->addSpacing(12);
+  }
+  row->addStretch();
+  return legend;
+}
+
+void TCoverageDlg::CreateLayout() {
+  auto* pictures = new QVBoxLayout(PicturePanel);
+  pictures->addWidget(new QLabel(QString::fromStdString(DayClassName(TDayClass::Werktag)), PicturePanel));
+  pictures->addWidget(WerktagView);
+  pictures->addWidget(new QLabel(QString::fromStdString(DayClassName(TDayClass::SaSo)), PicturePanel));
+  pictures->addWidget(SaSoView);
+  pictures->addWidget(CreateLegend());
+  auto* hint = new QLabel(
+      "Zeigen Sie auf einen Zeitpunkt, um den gültigen Tarif zu sehen; ein Doppelklick wählt ihn in der "
+      "Tarifliste aus.",
+      this);
+  hint->setWordWrap(true);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(SaveBtn);
+  buttons->addWidget(CloseBtn);
+  auto* main = new QVBoxLayout(this);
+  main->addWidget(PicturePanel);
+  main->addWidget(hint);
+  main->addLayout(buttons);
+  main->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TCoverageDlg::ConnectSignals() {
+  connect(SaveBtn, &QPushButton::clicked, this, &TCoverageDlg::SaveBtnClick);
+  connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool TCoverageDlg::SavePicture(const QString& fileName) {
+  return PicturePanel->grab().save(fileName, "PNG");
+}
+
+void TCoverageDlg::SaveBtnClick() {
+  QFileDialog dialog(this, "Bild speichern", QDir::home().filePath("Tarifabdeckung.png"), "PNG-Bild (*.png)");
+  dialog.setObjectName("SaveDialog");
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix("png");
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const QString fileName = dialog.selectedFiles().constFirst();
+  if (!SavePicture(fileName)) {
+    ShowMessageBox("Das Bild konnte nicht gespeichert werden: " + fileName.toStdString(), {}, mkFehler, mbOK);
+  }
+}
+
+TCommandResult CoverageCommand(TCommandHost& host) {
+  const int zoneIndex = host.CurrentZone();
+  const TTarifFile& document = host.Document();
+  if (zoneIndex < 0 || static_cast<std::size_t>(zoneIndex) >= document.Zones.size()) {
+    ShowMessageBox(kNoZoneMessage, CheckCaption(), mkFehler, mbOK);
+    return TCommandResult::None();
+  }
+  TCoverageDlg dialog(
+      document.Zones[static_cast<std::size_t>(zoneIndex)],
+      [&host](TDayClass dayClass, int row) { host.SelectEntryRow(dayClass, row); }, host.Window());
+  RunModal(dialog);
+  return TCommandResult::None();
+}
+
+}  // namespace dudode
