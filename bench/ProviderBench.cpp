@@ -49,7 +49,7 @@ TProviderList FullModel() {
 const std::string& FullFileBytes() {
   static const std::string bytes = [] {
     SetProgramDirectory(BenchDir());
-    SetMessageBoxHandler([](const std::string&, const std::string&, int, MessageButtons) { return 1; });
+    SetMessageBoxHandler([](const std::string&, const std::string&, int, MessageButtons, int) { return 1; });
     TProviderList providers = FullModel();
     if (!SaveProviderFile("Provider.ini", providers)) std::abort();
     std::string data;

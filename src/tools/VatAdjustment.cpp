@@ -41,6 +41,8 @@ double AdjustPrice(double price, int oldRate, int newRate) {
   const long double tax = static_cast<long double>(price) * oldRate / (oldRate + 100);
   const double net = static_cast<double>(static_cast<long double>(price) - tax);
   const double gross = static_cast<double>(static_cast<long double>(newRate) * net / 100 + net);
+  // What cannot be stored stays as it is, for the caller to refuse.
+  if (!std::isfinite(gross) || std::fabs(gross) > kMaxPrice) return gross;
   // Four decimals by way of the text, whose rounding is exact and takes the
   // even digit on a tie; the text never depends on the locale.
   return ParseNumber(NumberText(gross)) + 0.0;
@@ -83,8 +85,9 @@ std::string VatInvalidRateMessage() {
 }
 
 std::string VatLeftAloneMessage(int count) {
-  return std::to_string(count) + (count == 1 ? " Preis ist" : " Preise sind") +
-         " zu groß für die Umrechnung und bleiben unverändert.";
+  return std::to_string(count) + (count == 1
+                                      ? " Preis ist zu groß für die Umrechnung und bleibt unverändert."
+                                      : " Preise sind zu groß für die Umrechnung und bleiben unverändert.");
 }
 
 std::string VatDoneMessage() {
