@@ -27,9 +27,8 @@ void UseFuzzDirectory() {
     std::string tmpl = std::string(base) + "/dudode-fuzz-XXXXXX";
     if (!::mkdtemp(tmpl.data())) std::abort();
     dudode::SetProgramDirectory(tmpl);
-    dudode::SetMessageBoxHandler([](const std::string&, const std::string&, int, dudode::MessageButtons, int) {
-      return int{dudode::idOK};
-    });
+    dudode::SetMessageBoxHandler([](const std::string&, const std::string&, int, dudode::MessageButtons,
+                                    int) { return int{dudode::idOK}; });
     return true;
   }();
   (void)once;
