@@ -110,12 +110,15 @@ TEST_F(BuildTariffFileTest, FileBuiltInTheWindowComesBackAsEntered) {
         Type(Find<QLineEdit>(dlg, "FirstSecondEdit"), "60");
         Type(Find<QLineEdit>(dlg, "BCPEdit"), "0,1");
         Find<QListWidget>(dlg, "RegionGroup")->item(1)->setCheckState(Qt::Checked);
+        Click(dlg, "RoundToChkBox");
+        Click(dlg, "nichtbundesweitChkBox");
         Click(dlg, "INetBtn");
         Click(dlg, "NoCostsBtn");
         Photograph(dlg, "zone-dialog.png");
         Click(dlg, "ApplyBtn");
       });
       script.Then("dudode::TAccessInfosDlg", [](QDialog& dlg) {
+        Click(dlg, "RegistrationChkBox");
         Click(dlg, "AddEntryBtn");
         Click(dlg, "ApplyBtn");
       });
@@ -126,15 +129,19 @@ TEST_F(BuildTariffFileTest, FileBuiltInTheWindowComesBackAsEntered) {
       });
       script.Then("dudode::TNoCostsDlg", [](QDialog& dlg) {
         Click(dlg, "WAddBtn");
+        Click(dlg, "FAddBtn");
         Click(dlg, "ApplyBtn");
       });
-      script.Then("dudode::TNoCostEditDlg", [](QDialog& dlg) {
-        Type(Find<QLineEdit>(dlg, "TimeFrom"), "1800");
-        Type(Find<QLineEdit>(dlg, "TimeTo"), "1900");
-        Type(Find<QLineEdit>(dlg, "TimeEdit"), "60");
-        test::Leave(Find<QWidget>(dlg, "TimeEdit"));
-        Click(dlg, "ApplyBtn");
-      });
+      for (const char* seconds : {"60", "120,5"}) {
+        script.Then("dudode::TNoCostEditDlg", [seconds](QDialog& dlg) {
+          Type(Find<QLineEdit>(dlg, "TimeFrom"), "1800");
+          Type(Find<QLineEdit>(dlg, "TimeTo"), "1900");
+          Type(Find<QLineEdit>(dlg, "TimeEdit"), seconds);
+          EXPECT_FALSE(Find<QWidget>(dlg, "ApplyBtn")->isEnabled());  // until the seconds are left
+          test::Leave(Find<QWidget>(dlg, "TimeEdit"));
+          Click(dlg, "ApplyBtn");
+        });
+      }
       Trigger(main, "NewZoneToolBtn");
     }
     EXPECT_EQ(1, main.CurrentZone());
@@ -174,32 +181,18 @@ TEST_F(BuildTariffFileTest, FileBuiltInTheWindowComesBackAsEntered) {
   EXPECT_EQ(4.95, city.MonthlyFee);
   EXPECT_EQ(1, city.Relations);
   EXPECT_EQ(0, city.CalcTakt);
+  // End, name, validity and price of a grid row; the other columns have their own tests.
   const auto row = [&](TDayClass dayClass, int r) {
     QStringList cells;
-    for (int c = 0; c < 8; ++c) cells << Cell(main, dayClass, r, c);
+    for (int c : {1, 4, 5, 6}) cells << Cell(main, dayClass, r, c);
     return cells.join('|').toStdString();
   };
   ASSERT_EQ(2, main.Grid(TDayClass::Werktag)->rowCount());
-  EXPECT_EQ(
-      "00:00:00 Uhr|07:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|Nebenzeit|01.01. / 31.12.|0,0300 "
-      "€|"
-      "Mo Di Mi Do Fr ",
-      row(TDayClass::Werktag, 0));
-  EXPECT_EQ(
-      "08:00:00 Uhr|17:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|Hauptzeit|01.01. / 31.12.|0,0600 "
-      "€|"
-      "Mo Di Mi Do Fr ",
-      row(TDayClass::Werktag, 1));
+  EXPECT_EQ("07:59:59 Uhr|Nebenzeit|01.01. / 31.12.|0,0300 €", row(TDayClass::Werktag, 0));
+  EXPECT_EQ("17:59:59 Uhr|Hauptzeit|01.01. / 31.12.|0,0600 €", row(TDayClass::Werktag, 1));
   ASSERT_EQ(2, main.Grid(TDayClass::SaSo)->rowCount());
-  EXPECT_EQ(
-      "00:00:00 Uhr|23:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|Wochenende|01.04. / 30.09.|0,0300 "
-      "€|"
-      "Sa So ",
-      row(TDayClass::SaSo, 0));
-  EXPECT_EQ(
-      "00:00:00 Uhr|23:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|Feiertag|Feiertag|0,0200 €|Sa So "
-      "Fei",
-      row(TDayClass::SaSo, 1));
+  EXPECT_EQ("23:59:59 Uhr|Wochenende|01.04. / 30.09.|0,0300 €", row(TDayClass::SaSo, 0));
+  EXPECT_EQ("23:59:59 Uhr|Feiertag|Feiertag|0,0200 €", row(TDayClass::SaSo, 1));
   for (const TTarifEntry& e : city.Werktag) EXPECT_EQ(4.95, e.ZoneMonthlyFee);
 
   const TKeyAndName& region = doc.Zones[1];
@@ -215,15 +208,16 @@ TEST_F(BuildTariffFileTest, FileBuiltInTheWindowComesBackAsEntered) {
   EXPECT_EQ(18u * 3600, region.WFreeTimes[0].StartSec);
   EXPECT_EQ(19u * 3600 + 59, region.WFreeTimes[0].EndSec);
   EXPECT_EQ(60, region.WFreeTimes[0].FreeSeconds);
+  ASSERT_EQ(1u, region.FFreeTimes.size());
+  EXPECT_EQ(120.5, region.FFreeTimes[0].FreeSeconds);
+  EXPECT_EQ(1, region.RoundTo);
+  EXPECT_FALSE(region.Access.Registration);
+  EXPECT_TRUE(region.Access.NichtBundesweit);
   main.SelectZone(1);
-  EXPECT_EQ(
-      "00:00:00 Uhr|23:59:59 Uhr|30,0000 Sekunde(n)|    1 Einheit(en)|Ganztags|01.01. / 31.12.|0,0400 €|"
-      "Mo Di Mi Do Fr ",
-      row(TDayClass::Werktag, 0));
-  EXPECT_EQ(
-      "00:00:00 Uhr|23:59:59 Uhr|60,0000 Sekunde(n)|    0 Einheit(en)|CityWeekend|CityWeekend|0,0200 €|"
-      "Sa So ",
-      row(TDayClass::SaSo, 0));
+  EXPECT_EQ("23:59:59 Uhr|Ganztags|01.01. / 31.12.|0,0400 €", row(TDayClass::Werktag, 0));
+  EXPECT_EQ(30, region.Werktag[0].Takt);
+  EXPECT_EQ(1, region.Werktag[0].Units);
+  EXPECT_EQ("23:59:59 Uhr|CityWeekend|CityWeekend|0,0200 €", row(TDayClass::SaSo, 0));
   EXPECT_EQ(1, region.SaSo[0].CalcTakt);  // the zone's values are in every entry
   EXPECT_EQ(0.1, region.SaSo[0].ZoneConnectPrice);
 }

@@ -158,18 +158,15 @@ TEST(EntryCommandsTest, DeletingFromAnEmptyGridIsRefused) {
 }
 
 TEST(EntryCommandsTest, CopyAllAsksAndReplacesOnlyWithConsent) {
-  const std::string askUp =
-      "Möchten Sie wirklich alle Einträge aus \"Sa./So./Feiertag\" in \"Werktag\" kopieren?";
-  const std::string askDown =
-      "Möchten Sie wirklich alle Einträge aus \"Werktag\" in \"Sa./So./Feiertag\" kopieren?";
-  const std::string fullW =
-      "Es können nur 50 Einträge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
-      "für "
-      "\"Werktag\" gelöscht werden?";
-  const std::string fullS =
-      "Es können nur 50 Einträge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife "
-      "für "
-      "\"Sa./So./Feiertag\" gelöscht werden?";
+  const auto ask = [](const char* from, const char* to) {
+    return "Möchten Sie wirklich alle Einträge aus \"" + std::string(from) + "\" in \"" + to + "\" kopieren?";
+  };
+  const auto full = [](const char* list) {
+    return "Es können nur 50 Einträge pro Tarif aufgenommen werden! Sollen die bisherigen Tarife für \"" +
+           std::string(list) + "\" gelöscht werden?";
+  };
+  const std::string askUp = ask("Sa./So./Feiertag", "Werktag"), askDown = ask("Werktag", "Sa./So./Feiertag");
+  const std::string fullW = full("Werktag"), fullS = full("Sa./So./Feiertag");
   struct Case {
     const char* what;
     int werktag, saso;

@@ -91,161 +91,79 @@ TEST(EntryFormTest, LeavingATimeFieldShowsItsMessageAndKeepsTheFocus) {
   EXPECT_EQ(TEntryControl::None, form.TakeFocus());
 }
 
-// "Übernehmen" runs the checks in a fixed order; each case lists the boxes it
-// must show, in order, and whether the entry is taken.
+// "Übernehmen" runs the checks in a fixed order; each case changes fields of a
+// good form (blank: left as is), lists the boxes it must show, in order, and
+// whether the entry is taken.
 TEST(EntryFormTest, FinalCheckShowsTheMessagesInOrder) {
+  const std::string kUnits = "Die Angabe im Feld \"Anzahl Einheiten\" ist nicht korrekt!";
+  const std::string kTakt = "Die Angabe im Feld Takt ist ungültig. Der Wert muss größer 0 betragen.";
+  const std::string kSeparators = "Der Tarifname darf kein \";\" und kein \",\" enthalten!";
+  const std::string kReserved = "Der Tarifname darf das reservierte Wort \"CityPlus\" nicht enthalten!";
   struct Case {
     const char* what;
-    std::function<void(TEntryForm&)> change;
+    const char *from, *to, *name, *dateFrom, *dateTo;
+    double takt;  // -1: left as is
+    int units;    // fixed units, -1: none
     std::vector<std::string> messages;
-    bool confirmed;
-    TEntryControl focus;
+    TEntryControl focus;  // TEntryControl::None and no messages: taken
   } cases[] = {
-      {"all fine", [](TEntryForm&) {}, {}, true, TEntryControl::None},
-      {"whole day 00:00 to 00:00",
-       [](TEntryForm& f) {
-         f.TimeFrom = "00:00";
-         f.TimeTo = "00:00";
-       },
-       {},
-       true,
-       TEntryControl::None},
-      {"no day pressed",
-       [](TEntryForm& f) {
-         for (int d = 2; d <= 6; ++d) f.PressDay(d, false);
-       },
-       {"Bitte legen Sie die Wochentage fest, an denen dieser Tarif gelten soll!"},
-       false,
-       TEntryControl::None},
-      {"blank start", [](TEntryForm& f) { f.TimeFrom = "  :  "; }, {kIncomplete}, false, TEntryControl::None},
-      {"bad start",
-       [](TEntryForm& f) { f.TimeFrom = "24:00"; },
-       {kBadFrom, kIncomplete},
-       false,
-       TEntryControl::TimeFrom},
-      {"12:00 to 12:00",
-       [](TEntryForm& f) {
-         f.TimeFrom = "12:00";
-         f.TimeTo = "12:00";
-       },
-       {kTimes},
-       false,
-       TEntryControl::TimeFrom},
-      {"end before start",
-       [](TEntryForm& f) {
-         f.TimeFrom = "18:00";
-         f.TimeTo = "08:00";
-       },
-       {kTimes},
-       false,
-       TEntryControl::TimeFrom},
-      {"interval 0",
-       [](TEntryForm& f) { f.Takt = 0; },
-       {"Die Angabe im Feld Takt ist ungültig. Der Wert muss größer 0 betragen.", kIncomplete},
-       false,
-       TEntryControl::Takt},
-      {"fixed units 0",
-       [](TEntryForm& f) {
-         f.SetOnlyUnits(true);
-         f.Units = 0;
-       },
-       {"Die Angabe im Feld \"Anzahl Einheiten\" ist nicht korrekt!", kIncomplete},
-       false,
-       TEntryControl::Units},
-      {"fixed units 1000",
-       [](TEntryForm& f) {
-         f.SetOnlyUnits(true);
-         f.Units = 1000;
-       },
-       {"Die Angabe im Feld \"Anzahl Einheiten\" ist nicht korrekt!", kIncomplete},
-       false,
-       TEntryControl::Units},
-      {"fixed units 999",
-       [](TEntryForm& f) {
-         f.SetOnlyUnits(true);
-         f.Units = 999;
-       },
-       {},
-       true,
-       TEntryControl::None},
-      {"empty name", [](TEntryForm& f) { f.Name = "   "; }, {kIncomplete}, false, TEntryControl::None},
-      {"name with comma",
-       [](TEntryForm& f) { f.Name = "Tag,Nacht"; },
-       {"Der Tarifname darf kein \";\" und kein \",\" enthalten!", kIncomplete},
-       false,
-       TEntryControl::Name},
-      {"typed CityPlus",
-       [](TEntryForm& f) { f.Name = "Mein CityPlus"; },
-       {"Der Tarifname darf das reservierte Wort \"CityPlus\" nicht enthalten!", kIncomplete},
-       false,
-       TEntryControl::Name},
-      {"cityplus in other case is a name",
-       [](TEntryForm& f) { f.Name = "cityplus"; },
-       {},
-       true,
-       TEntryControl::None},
-      {"29.02. is a date", [](TEntryForm& f) { f.DateFrom = "29.02."; }, {}, true, TEntryControl::None},
-      {"30.02. is none",
-       [](TEntryForm& f) { f.DateFrom = "30.02."; },
-       {kBadDate, kIncomplete},
-       false,
-       TEntryControl::DateFrom},
-      {"13th month",
-       [](TEntryForm& f) { f.DateTo = "01.13."; },
-       {kBadDate, kIncomplete},
-       false,
-       TEntryControl::DateTo},
-      {"incomplete date",
-       [](TEntryForm& f) { f.DateTo = "3 .12."; },
-       {kIncomplete},
-       false,
-       TEntryControl::None},
-      {"01.06. to 01.06.",
-       [](TEntryForm& f) {
-         f.DateFrom = "01.06.";
-         f.DateTo = "01.06.";
-       },
-       {},
-       true,
-       TEntryControl::None},
-      {"02.06. to 01.06.",
-       [](TEntryForm& f) {
-         f.DateFrom = "02.06.";
-         f.DateTo = "01.06.";
-       },
-       {kDates},
-       false,
-       TEntryControl::DateFrom},
-      {"31.05. to 01.06.",
-       [](TEntryForm& f) {
-         f.DateFrom = "31.05.";
-         f.DateTo = "01.06.";
-       },
-       {},
-       true,
-       TEntryControl::None},
+      {"all fine", "", "", "", "", "", -1, -1, {}, TEntryControl::None},
+      {"whole day 00:00 to 00:00", "00:00", "00:00", "", "", "", -1, -1, {}, TEntryControl::None},
+      {"blank start", "  :  ", "", "", "", "", -1, -1, {kIncomplete}, TEntryControl::None},
+      {"bad start", "24:00", "", "", "", "", -1, -1, {kBadFrom, kIncomplete}, TEntryControl::TimeFrom},
+      {"12:00 to 12:00", "12:00", "12:00", "", "", "", -1, -1, {kTimes}, TEntryControl::TimeFrom},
+      {"end before start", "18:00", "08:00", "", "", "", -1, -1, {kTimes}, TEntryControl::TimeFrom},
+      {"interval 0", "", "", "", "", "", 0, -1, {kTakt, kIncomplete}, TEntryControl::Takt},
+      {"fixed units 0", "", "", "", "", "", -1, 0, {kUnits, kIncomplete}, TEntryControl::Units},
+      {"fixed units 1000", "", "", "", "", "", -1, 1000, {kUnits, kIncomplete}, TEntryControl::Units},
+      {"fixed units 999", "", "", "", "", "", -1, 999, {}, TEntryControl::None},
+      {"empty name", "", "", "   ", "", "", -1, -1, {kIncomplete}, TEntryControl::None},
+      {"comma", "", "", "A,B", "", "", -1, -1, {kSeparators, kIncomplete}, TEntryControl::Name},
+      {"CityPlus", "", "", "Mein CityPlus", "", "", -1, -1, {kReserved, kIncomplete}, TEntryControl::Name},
+      {"cityplus in other case is a name", "", "", "cityplus", "", "", -1, -1, {}, TEntryControl::None},
+      {"29.02. is a date", "", "", "", "29.02.", "", -1, -1, {}, TEntryControl::None},
+      {"30.02. is none", "", "", "", "30.02.", "", -1, -1, {kBadDate, kIncomplete}, TEntryControl::DateFrom},
+      {"13th month", "", "", "", "", "01.13.", -1, -1, {kBadDate, kIncomplete}, TEntryControl::DateTo},
+      {"incomplete date", "", "", "", "", "3 .12.", -1, -1, {kIncomplete}, TEntryControl::None},
+      {"01.06. to 01.06.", "", "", "", "01.06.", "01.06.", -1, -1, {}, TEntryControl::None},
+      {"02.06. to 01.06.", "", "", "", "02.06.", "01.06.", -1, -1, {kDates}, TEntryControl::DateFrom},
+      {"31.05. to 01.06.", "", "", "", "31.05.", "01.06.", -1, -1, {}, TEntryControl::None},
       // a bad time is reported before a bad date, which is then not looked at
-      {"bad time and bad date",
-       [](TEntryForm& f) {
-         f.TimeTo = "25:00";
-         f.DateFrom = "30.02.";
-       },
-       {kBadTo, kIncomplete},
-       false,
-       TEntryControl::TimeTo},
+      {"time, date", "", "25:00", "", "30.02.", "", -1, -1, {kBadTo, kIncomplete}, TEntryControl::TimeTo},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
     TScriptedMessageBoxes boxes;
     boxes.AcceptAll();
     TEntryForm form = GoodForm();
-    c.change(form);
+    const std::pair<std::string*, const char*> fields[] = {{&form.TimeFrom, c.from},
+                                                           {&form.TimeTo, c.to},
+                                                           {&form.Name, c.name},
+                                                           {&form.DateFrom, c.dateFrom},
+                                                           {&form.DateTo, c.dateTo}};
+    for (const auto& [field, value] : fields) {
+      if (*value) *field = value;
+    }
+    if (c.takt >= 0) form.Takt = c.takt;
+    if (c.units >= 0) {
+      form.SetOnlyUnits(true);
+      form.Units = c.units;
+    }
     form.TakeFocus();
-    EXPECT_EQ(c.confirmed, form.Apply()) << c.what;
-    EXPECT_EQ(c.confirmed, form.Confirmed) << c.what;
-    EXPECT_EQ(c.messages, Texts(boxes)) << c.what;
-    for (const auto& b : boxes.Boxes()) EXPECT_EQ(mkFehler, b.Kind) << c.what;
-    EXPECT_EQ(c.focus, form.TakeFocus()) << c.what;
+    const bool taken = c.messages.empty();
+    EXPECT_EQ(taken, form.Apply());
+    EXPECT_EQ(taken, form.Confirmed);
+    EXPECT_EQ(c.messages, Texts(boxes));
+    for (const auto& b : boxes.Boxes()) EXPECT_EQ(mkFehler, b.Kind);
+    EXPECT_EQ(c.focus, form.TakeFocus());
   }
+  // No day pressed: its own message, nothing taken.
+  TScriptedMessageBoxes boxes;
+  boxes.Expect("Bitte legen Sie die Wochentage fest, an denen dieser Tarif gelten soll!", idOK, "Fehler");
+  TEntryForm form = GoodForm();
+  for (int d = 2; d <= 6; ++d) form.PressDay(d, false);
+  EXPECT_FALSE(form.Apply());
+  EXPECT_EQ(mkFehler, boxes.Boxes().at(0).Kind);
 }
 
 TEST(EntryFormTest, SpecialValidityBoxesSetCodesDaysAndNames) {

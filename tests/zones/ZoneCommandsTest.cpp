@@ -123,52 +123,34 @@ TEST(ZoneCommandsTest, ZoneDialogChecksTheNameAndTheTimeBilling) {
   const std::string missing = "Sie müssen einen korrekten Tarifzonennamen eingeben!";
   const std::string billing = "Eine der Angaben für die zeitbezogene Abrechnung ist nicht korrekt!";
   struct Case {
-    const char* what;
-    std::function<void(TZoneForm&)> change;
+    const char* name;
+    bool clock;  // clock-based billing, else by time with interval and first second
+    int calcTakt, firstSecond;
     std::vector<std::string> messages;
-    bool confirmed;
   } cases[] = {
-      {"blanks only", [](TZoneForm& f) { f.Name = "   "; }, {missing}, false},
-      {"pasted A;B", [](TZoneForm& f) { f.Name = "A;B"; }, {separators, missing}, false},
-      {"comma", [](TZoneForm& f) { f.Name = "A,B"; }, {separators, missing}, false},
-      {"time billing without interval",
-       [](TZoneForm& f) {
-         f.Name = "Online";
-         f.TaktBilling = false;
-         f.FirstSecond = 1;
-       },
-       {billing},
-       false},
-      {"time billing without first second",
-       [](TZoneForm& f) {
-         f.Name = "Online";
-         f.TaktBilling = false;
-         f.CalcTakt = 1;
-       },
-       {billing},
-       false},
-      {"time billing complete",
-       [](TZoneForm& f) {
-         f.Name = "Online";
-         f.TaktBilling = false;
-         f.CalcTakt = 1;
-         f.FirstSecond = 1;
-       },
-       {},
-       true},
-      {"clock billing ignores the interval", [](TZoneForm& f) { f.Name = " Online "; }, {}, true},
+      {"   ", true, 0, 0, {missing}},
+      {"A;B", true, 0, 0, {separators, missing}},  // pasted
+      {"A,B", true, 0, 0, {separators, missing}},
+      {"Online", false, 0, 1, {billing}},
+      {"Online", false, 1, 0, {billing}},
+      {"Online", false, 1, 1, {}},
+      {" Online ", true, 0, 0, {}},  // clock billing ignores the interval
   };
   for (const Case& c : cases) {
     TScriptedMessageBoxes boxes;
     boxes.AcceptAll();
     TZoneForm form;
     form.Open();
-    c.change(form);
-    EXPECT_EQ(c.confirmed, form.Apply()) << c.what;
+    form.Name = c.name;
+    form.TaktBilling = c.clock;
+    form.CalcTakt = c.calcTakt;
+    form.FirstSecond = c.firstSecond;
+    const std::string what = std::string(c.name) + (c.clock ? "" : " by time");
+    EXPECT_EQ(c.messages.empty(), form.Apply()) << what;
     std::vector<std::string> texts;
     for (const auto& b : boxes.Boxes()) texts.push_back(b.Text);
-    EXPECT_EQ(c.messages, texts) << c.what;
-    EXPECT_EQ(!form.NameValid, form.TakeNameFocus()) << c.what;
+    EXPECT_EQ(c.messages, texts) << what;
+    EXPECT_EQ(!form.NameValid, form.TakeNameFocus()) << what;
   }
 }
 

@@ -8,19 +8,13 @@ namespace dudode {
 namespace {
 
 using test::FilledZone;
+using test::ThreeZones;
 using test::TScriptedMessageBoxes;
 
 std::vector<std::string> Texts(const TZoneOrderList& list) {
   std::vector<std::string> texts;
   for (const auto& item : list.Items) texts.push_back(item.Text);
   return texts;
-}
-
-TTarifFile ThreeZones() {
-  TTarifFile doc;
-  doc.Zones = {FilledZone("Nah", "NAH0001", 1, 0), FilledZone("Fern", "FERN0001", 2, 0),
-               FilledZone("Mobil", "MOBI0001", 3, 0)};
-  return doc;
 }
 
 TEST(ZoneOrderTest, MarkedItemsArriveBottomFirstAndAllKeepTheirOrder) {

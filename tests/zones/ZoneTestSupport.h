@@ -44,4 +44,11 @@ inline TKeyAndName FilledZone(std::string caption, std::string key, int werktag,
   return zone;
 }
 
+inline TTarifFile ThreeZones() {
+  TTarifFile doc;
+  doc.Zones = {FilledZone("Nah", "NAH0001", 1, 0), FilledZone("Fern", "FERN0001", 2, 0),
+               FilledZone("Mobil", "MOBI0001", 3, 0)};
+  return doc;
+}
+
 }  // namespace dudode::test
