@@ -27,8 +27,11 @@ std::vector<std::string> Names(const TTarifEntryList& list) {
   return names;
 }
 
-TEST(SortEntryListTest, OrdersByValidityThenTimesWithSpecialCodesLast) {
+// Entries without Takt and Units are dropped; units alone keep an entry.
+TEST(SortEntryListTest, OrdersByValidityThenTimesWithSpecialCodesLastAndDropsNonTariffs) {
   TTarifEntryList list = {
+      Entry("none", "0101", "3112", 0, 100, 0, 0),
+      Entry("fixed units", "0101", "3112", 0, 200, 0, 3),
       Entry("holiday", "9999", "9999", 0, 86399),
       Entry("day", "0101", "3112", 32400, 64799),
       Entry("cityplus", "7777", "7777", 0, 86399),
@@ -40,21 +43,10 @@ TEST(SortEntryListTest, OrdersByValidityThenTimesWithSpecialCodesLast) {
       Entry("shorter-year", "01.01.", "30.06.", 0, 86399),
   };
   SortEntryList(list);
-  EXPECT_EQ((std::vector<std::string>{"shorter-year", "night", "day-short", "day", "april", "december",
-                                      "cityplus", "weekend", "holiday"}),
+  EXPECT_EQ((std::vector<std::string>{"shorter-year", "fixed units", "night", "day-short", "day", "april",
+                                      "december", "cityplus", "weekend", "holiday"}),
             Names(list));
-  EXPECT_EQ("0101 1231 09:00:00 17:59:59", list[3].SortKey);
-}
-
-TEST(SortEntryListTest, DropsOnlyEntriesWithoutTaktAndUnits) {
-  TTarifEntryList list = {
-      Entry("none", "0101", "3112", 0, 100, 0, 0),
-      Entry("fixed units", "0101", "3112", 0, 200, 0, 3),
-      Entry("timed", "0101", "3112", 0, 300, 60, 0),
-      Entry("none again", "0101", "3112", 0, 400, 0.0, 0),
-  };
-  SortEntryList(list);
-  EXPECT_EQ((std::vector<std::string>{"fixed units", "timed"}), Names(list));
+  EXPECT_EQ("0101 1231 09:00:00 17:59:59", list[4].SortKey);
 }
 
 // Many lists with heavy duplication: the result must be ordered and keep

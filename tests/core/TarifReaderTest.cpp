@@ -42,39 +42,23 @@ TEST_F(TarifReaderTest, MissingFileGivesEmptyDocumentWithDefaults) {
   EXPECT_FALSE(dir.Exists("RATES.5")) << "reading creates no file";
 }
 
+// Every field of an entry comes back through the writer's round trip; here what
+// only reading shows: the caption, a day set with the holiday, a name's comment.
 TEST_F(TarifReaderTest, ReadsEntryFields) {
   TScriptedMessageBoxes boxes;
   TTarifFile doc =
-      Load(OneZone("[ZONE0001WERKTAG]\nZONE00010=23456|0.06/60/1/09:00-17:59/60/0/0101-3112,Test\n"
-                   "[ZONE0001SASO]\nZONE00010=178|0.0300/60.0000/1.0000/00:00-23:59/120.0000/2/"
+      Load(OneZone("[ZONE0001SASO]\nZONE00010=178|0.0300/60.0000/1.0000/00:00-23:59/120.0000/2/"
                    "9999-9999,Feier_tag;comment\n"));
   ASSERT_EQ(1u, doc.Zones.size());
   const TKeyAndName& zone = doc.Zones[0];
-  EXPECT_EQ("ZONE0001", zone.Key);
   EXPECT_EQ("Zone_Eins", zone.DisplayName);
   EXPECT_EQ("Zone Eins", zone.MenuCaption());
-
-  ASSERT_EQ(1u, zone.Werktag.size());
-  const TTarifEntry& w = zone.Werktag[0];
-  EXPECT_EQ(DayBit(2) | DayBit(3) | DayBit(4) | DayBit(5) | DayBit(6), w.Weekdays);
-  EXPECT_DOUBLE_EQ(0.06, w.PricePerUnit);
-  EXPECT_DOUBLE_EQ(60, w.CalcTakt);
-  EXPECT_DOUBLE_EQ(1, w.FirstSecond);
-  EXPECT_EQ(9u * 3600, w.StartSec);
-  EXPECT_EQ(17u * 3600 + 59 * 60 + 59, w.EndSec);
-  EXPECT_DOUBLE_EQ(60, w.Takt);
-  EXPECT_EQ(0, w.Units);
-  EXPECT_EQ("Test", w.Name);
-  EXPECT_EQ("0101", w.DateFrom);
-  EXPECT_EQ("3112", w.DateTo);
-
   ASSERT_EQ(1u, zone.SaSo.size());
   const TTarifEntry& s = zone.SaSo[0];
   EXPECT_EQ(DayBit(1) | DayBit(7) | DayBit(8), s.Weekdays);
   EXPECT_EQ(86399u, s.EndSec);
   EXPECT_EQ(2, s.Units);
   EXPECT_EQ("Feier tag", s.Name) << "underscores come back as blanks, a ';' starts a comment";
-  EXPECT_EQ("9999", s.DateFrom);
   EXPECT_EQ("9999", s.DateTo);
 }
 
@@ -350,23 +334,18 @@ TEST_F(TarifReaderTest, FileOptionsAndTheirDefaults) {
   }
 }
 
+// The plain texts come back through the writer's round trip; here comments,
+// blanks, empty values and umlauts.
 TEST_F(TarifReaderTest, CommonTexts) {
   TScriptedMessageBoxes boxes;
   TTarifFile doc =
       Load(Crlf("[COMMON]\nSTRVERSION=Dudode version 2.00\nVERSION=\nFILEDATE=12/24/2001 ;edited\n"
                 "FILENAME=Testnetz_S\xFC"
-                "d ;comment\nWWW=www.test netz.de\nHOTLINE=0800_1234\nCOMMENT=Nur_zum_Test\n"
-                "EMAIL=info@test.de\nACCESSCODE=010_99\nCOPYRIGHT=M\xFCller_&_S\xF6hne\n"));
-  EXPECT_EQ("Dudode version 2.00", doc.StrVersion);
+                "d ;comment\nWWW=www.test netz.de\n"));
   EXPECT_EQ("", doc.Version);
   EXPECT_EQ("12/24/2001", doc.FileDate);
   EXPECT_EQ("Testnetz Süd", doc.Description);
   EXPECT_EQ("www.testnetz.de", doc.WWW);
-  EXPECT_EQ("0800 1234", doc.Hotline);
-  EXPECT_EQ("Nur zum Test", doc.Comment);
-  EXPECT_EQ("info@test.de", doc.EMail);
-  EXPECT_EQ("010 99", doc.AccessCode);
-  EXPECT_EQ("Müller & Söhne", doc.Copyright);
 
   doc = Load(Crlf("[COMMON]\nFILEDATE=\nFILENAME=\n"));
   EXPECT_EQ("03/15/2024", doc.FileDate) << "an empty date becomes today";

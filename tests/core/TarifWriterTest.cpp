@@ -191,8 +191,10 @@ std::string Describe(const TTarifFile& d) {
 
 class TarifWriterTest : public test::TarifTest {};
 
+// Whatever the old file had is replaced.
 TEST_F(TarifWriterTest, WritesTheCompleteFile) {
   TScriptedMessageBoxes boxes;
+  dir.Write("RATES.7", Crlf("; old header\n[JUNK]\nx=1\n[COMMON]\nWWW=old\nEXTRA=1\n"));
   TTarifFile doc = SmallDocument();
   ASSERT_TRUE(SaveTarifFile(doc));
   EXPECT_EQ(Crlf(kSmallDocumentText), dir.Read("RATES.7"));
@@ -323,14 +325,6 @@ TEST_F(TarifWriterTest, DocumentWithoutZonesWritesOnlyWhatItHas) {
   text = dir.Read("RATES.1");
   EXPECT_EQ(std::string::npos, text.find("[FEIERTAGE]"));
   EXPECT_NE(std::string::npos, text.find("\r\n[APPLICATIONS]\r\nTAPI=Anwendung\r\n"));
-}
-
-TEST_F(TarifWriterTest, SaveReplacesEverythingTheOldFileHad) {
-  TScriptedMessageBoxes boxes;
-  dir.Write("RATES.7", Crlf("; old header\n[JUNK]\nx=1\n[COMMON]\nWWW=old\nEXTRA=1\n"));
-  TTarifFile doc = SmallDocument();
-  ASSERT_TRUE(SaveTarifFile(doc));
-  EXPECT_EQ(Crlf(kSmallDocumentText), dir.Read("RATES.7"));
 }
 
 TEST_F(TarifWriterTest, DocumentWithoutFileNameGetsAFreeName) {

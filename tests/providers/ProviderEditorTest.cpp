@@ -77,42 +77,28 @@ TEST(ProviderEditorTest, LimitsHoldAtOrAboveTheirNumbers) {
   }
 }
 
+// The scaling rules of the form are ProviderTest's; here the editor's part.
 TEST(ProviderEditorTest, MoneyAndTimingTakenFromTheDialog) {
-  const struct {
-    double Base, Amount;
-    bool EntryTiming;
-    double Timing, MinConnect;
-    std::int32_t Stored;
-    double StoredTiming, StoredMin;
-    const char* Shown;
-  } rows[] = {
-      {100, 4.95, false, 10, 60, 495, 10, 60, "4,95 €"},
-      {1000, 4.95, false, 10, 0, 4950, -1, -1, "4,95 €"},
-      {100, 0.5, true, 10, 60, 50, -1, -1, "0,50 €"},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.Base);
-    TProviderEditor editor({Named("A", "A0001")}, row.Base);
-    ASSERT_TRUE(editor.EditProvider([&](TProviderForm& form, const std::string& caption) {
-      EXPECT_EQ("Optionen des Providers ändern", caption);
-      EXPECT_TRUE(form.Options.EntryTiming);  // -1 and -1 show the box ticked
-      form.FreeHoursText = "1:90:00";
-      form.Options.BaseAmount = row.Amount;
-      form.Options.EntryTiming = row.EntryTiming;
-      form.Options.Timing = row.Timing;
-      form.Options.MinConnectTime = row.MinConnect;
-      return form.Apply();
-    }));
-    const TProviderOptions& o = editor.Providers()[0].Options;
-    EXPECT_EQ(row.Stored, o.BaseAmount);
-    EXPECT_EQ(row.StoredTiming, o.Timing);
-    EXPECT_EQ(row.StoredMin, o.MinConnectTime);
-    EXPECT_EQ(9000, o.FreeHours);
-    EXPECT_EQ(row.Shown, editor.BaseAmountText());
-    EXPECT_EQ("02:30:00 Stunde(n)", editor.FreeHoursText());
-    // Shown again as entered.
-    EXPECT_DOUBLE_EQ(row.Amount, EditProviderForm(editor.Providers()[0], row.Base).Options.BaseAmount);
-  }
+  TProviderEditor editor({Named("A", "A0001")}, 1000);
+  ASSERT_TRUE(editor.EditProvider([&](TProviderForm& form, const std::string& caption) {
+    EXPECT_EQ("Optionen des Providers ändern", caption);
+    EXPECT_TRUE(form.Options.EntryTiming);  // -1 and -1 show the box ticked
+    form.FreeHoursText = "1:90:00";
+    form.Options.BaseAmount = 4.95;
+    form.Options.EntryTiming = false;
+    form.Options.Timing = 10;
+    form.Options.MinConnectTime = 60;
+    return form.Apply();
+  }));
+  const TProviderOptions& o = editor.Providers()[0].Options;
+  EXPECT_EQ(4950, o.BaseAmount);
+  EXPECT_EQ(10, o.Timing);
+  EXPECT_EQ(60, o.MinConnectTime);
+  EXPECT_EQ(9000, o.FreeHours);
+  EXPECT_EQ("4,95 €", editor.BaseAmountText());
+  EXPECT_EQ("02:30:00 Stunde(n)", editor.FreeHoursText());
+  // Shown again as entered.
+  EXPECT_DOUBLE_EQ(4.95, EditProviderForm(editor.Providers()[0], 1000).Options.BaseAmount);
 }
 
 TEST(ProviderEditorTest, WindowChecksRunInOrder) {

@@ -9,6 +9,7 @@
 
 #include "core/Files.h"
 #include "core/Text.h"
+#include "support/IniText.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
 #include "support/TestData.h"
@@ -19,17 +20,11 @@
 namespace dudode {
 namespace {
 
+using test::IniText;
 using test::TestDataFile;
-
 using namespace std::string_literals;
 using test::TScriptedMessageBoxes;
 using test::TTempDir;
-
-std::string IniText(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  return Utf8ToCp1252(text);
-}
 
 // Two ConnTemp.dat records, byte by byte.
 const std::string kFirstRecord =
@@ -134,21 +129,7 @@ TEST(TemplateRecordsTest, FileEndingInsideARecordKeepsTheRecordsBeforeIt) {
 }
 
 TEST(TemplateRecordsTest, PhoneTempBytesReadIntoRecordsAndBack) {
-  const std::string record =
-      "\x05\x00"s
-      "01019"s
-      "\x11\x00"s
-      "Anbieter X - City"s
-      "\x07\x00"s
-      "PHONE.0"s
-      "\x04\x00"s
-      "City"s
-      "\x01\x02"s  // relations 0 and 9
-      "\x00\x00\x00\x00"s
-      "\x00\x00\x00\x00"s
-      "\x00\x00\x00\x00"s
-      "\x00\x00\x00\x00"s
-      "\x00\x00\x00\x00"s;
+  const std::string bytes = TestDataFile("templates/PhoneTemp.dat");
   const std::string odd =  // reserved fields as a later version might fill them
       "\x00\x00"s
       "\x00\x00"s
@@ -160,30 +141,18 @@ TEST(TemplateRecordsTest, PhoneTempBytesReadIntoRecordsAndBack) {
       "\x01\x00\x00\x00"s
       "\x00\x00\x00\x80"s
       "\x00\x01\x00\x00"s;
-  const TPhoneConnectionTemplateList templates = ParsePhoneTempRecords(record + odd);
-  ASSERT_EQ(2u, templates.size());
-  EXPECT_EQ("01019", templates[0].AccessCode);
-  EXPECT_EQ("Anbieter X - City", templates[0].Description);
-  EXPECT_EQ("PHONE.0", templates[0].PhoneTarif);
-  EXPECT_EQ("City", templates[0].Zone);
-  EXPECT_EQ(0x0201, templates[0].Relations);
-  EXPECT_EQ(0xFFFF, templates[1].Relations);
-  EXPECT_EQ(4, templates[1].Reserved4);
-  EXPECT_EQ(-1, templates[1].Reserved5);
-  EXPECT_EQ(INT32_MIN, templates[1].Reserved7);
-  EXPECT_EQ(256, templates[1].Reserved8);
-  EXPECT_EQ(record + odd, PhoneTempRecords(templates));
-  EXPECT_EQ(1u, ParsePhoneTempRecords(record + odd.substr(0, odd.size() - 1)).size());
-}
-
-TEST(TemplateRecordsTest, PhoneTempFixtureReadsAndWritesBack) {
-  const std::string bytes = TestDataFile("templates/PhoneTemp.dat");
-  const TPhoneConnectionTemplateList templates = ParsePhoneTempRecords(bytes);
-  ASSERT_EQ(2u, templates.size());
+  const TPhoneConnectionTemplateList templates = ParsePhoneTempRecords(bytes + odd);
+  ASSERT_EQ(3u, templates.size());
   EXPECT_EQ((TPhoneConnectionTemplate{"01019", "Anbieter X - City", "PHONE.0", "City", 0x0201}),
             templates[0]);
   EXPECT_EQ((TPhoneConnectionTemplate{"01013", "Fernzone", "PHONE.1", "Fernzone", 0x0004}), templates[1]);
-  EXPECT_EQ(bytes, PhoneTempRecords(templates));
+  EXPECT_EQ(0xFFFF, templates[2].Relations);
+  EXPECT_EQ(4, templates[2].Reserved4);
+  EXPECT_EQ(-1, templates[2].Reserved5);
+  EXPECT_EQ(INT32_MIN, templates[2].Reserved7);
+  EXPECT_EQ(256, templates[2].Reserved8);
+  EXPECT_EQ(bytes + odd, PhoneTempRecords(templates));
+  EXPECT_EQ(2u, ParsePhoneTempRecords(bytes + odd.substr(0, odd.size() - 1)).size());
 }
 
 TEST(TemplateRecordsTest, TextsAreWindows1252InTheFile) {
@@ -270,19 +239,21 @@ TEST_F(TemplateFilesTest, ReadingKeepsMissingTariffsAndProvidersAsStored) {
   EXPECT_EQ("PHONE.1\0\0\0"s, stored[3].PhoneTarif);
 
   const TConnectionTemplateList templates = LoadConnectionTemplates().Records;
-  ASSERT_EQ(4u, templates.size());
-  // The list's order: by name without regard to case.
-  EXPECT_EQ("anderer", templates[0].Name);
-  EXPECT_EQ("PHONE.7", templates[0].PhoneTarif);
-  EXPECT_EQ("Gone", templates[0].Provider);
-  EXPECT_EQ("DFÜ-Netzwerk", templates[1].Name);
-  EXPECT_EQ("PHONE.0", templates[1].PhoneTarif);
-  EXPECT_EQ("Netzwerk Süd", templates[1].Provider);
-  EXPECT_EQ("Manuelle Aufzeichnung", templates[2].Name);
-  EXPECT_EQ("PHONE.1", templates[2].PhoneTarif);  // cut at the zero byte, then found
-  EXPECT_EQ("", templates[2].Provider);
-  EXPECT_EQ("Zeta", templates[3].Name);
-  EXPECT_EQ("NETZWERK SÜD", templates[3].Provider);  // found without regard to case, kept as stored
+  const struct {
+    const char *name, *tariff, *provider;
+  } expected[] = {
+      // The list's order: by name without regard to case.
+      {"anderer", "PHONE.7", "Gone"},
+      {"DFÜ-Netzwerk", "PHONE.0", "Netzwerk Süd"},
+      {"Manuelle Aufzeichnung", "PHONE.1", ""},  // cut at the zero byte, then found
+      {"Zeta", "PHONE.0", "NETZWERK SÜD"},       // found without regard to case, kept as stored
+  };
+  ASSERT_EQ(std::size(expected), templates.size());
+  for (std::size_t i = 0; i < templates.size(); ++i) {
+    EXPECT_EQ(expected[i].name, templates[i].Name);
+    EXPECT_EQ(expected[i].tariff, templates[i].PhoneTarif) << i;
+    EXPECT_EQ(expected[i].provider, templates[i].Provider) << i;
+  }
 }
 
 TEST_F(TemplateFilesTest, MissingFilesGiveEmptyLists) {
