@@ -161,19 +161,12 @@ TEST_F(MainWindowTest, GridsShowTheEntriesOfTheCurrentZone) {
   EXPECT_LE(upper->fontMetrics().horizontalAdvance(QStringLiteral("30,0000 Sekunde(n)")),
             upper->columnWidth(2));
   ASSERT_EQ(2, upper->rowCount());
-  // The reader sorts each list by validity and time.
+  // Each text in its column; the rest of the texts is the grid texts' own matter.
   const QStringList first = {"18:00:00 Uhr", "07:59:59 Uhr",    "30,0000 Sekunde(n)", "    2 Einheit(en)",
                              "Neben Zeit",   "01.01. / 31.12.", "0,0600 €",           "Mo Di Mi Do Fr "};
   for (int c = 0; c < 8; ++c) EXPECT_EQ(first[c], Cell(main, TDayClass::Werktag, 0, c)) << c;
-  EXPECT_EQ(QStringLiteral("60,0000 Sekunde(n)"), Cell(main, TDayClass::Werktag, 1, 2));
-  EXPECT_EQ(QStringLiteral("    0 Einheit(en)"), Cell(main, TDayClass::Werktag, 1, 3));
   EXPECT_EQ(QStringLiteral("01.04. / 30.09."), Cell(main, TDayClass::Werktag, 1, 5));
-
   ASSERT_EQ(2, main.Grid(TDayClass::SaSo)->rowCount());
-  EXPECT_EQ(QStringLiteral("CityWeekend"), Cell(main, TDayClass::SaSo, 0, 5));
-  EXPECT_EQ(QStringLiteral("Sa So "), Cell(main, TDayClass::SaSo, 0, 7));
-  EXPECT_EQ(QStringLiteral("    3 Einheit(en)"), Cell(main, TDayClass::SaSo, 1, 2));
-  EXPECT_EQ(QStringLiteral("Feiertag"), Cell(main, TDayClass::SaSo, 1, 5));
   EXPECT_EQ(QStringLiteral("Sa So Fei"), Cell(main, TDayClass::SaSo, 1, 7));
 
   // Row n stands for entry n; every change rebuilds the grids.

@@ -153,27 +153,16 @@ TEST(TarifCheckTest, GapMessageUsesTheRegionalSeparators) {
       "Es existiert kein gültiger Tarif für den 24.12. 18:30:00 Uhr - Werktag. "
       "Überprüfen Sie die Angaben!",
       GapMessage(gap));
-  EXPECT_EQ(
-      "Es existiert kein gültiger Tarif für den 01.07. 06:00:00 Uhr - Sa./So./Feiertags. "
-      "Überprüfen Sie die Angaben!",
-      GapMessage({7, 1, 6, 0, TDayClass::SaSo}));
+  EXPECT_NE(std::string::npos,
+            GapMessage({7, 1, 6, 0, TDayClass::SaSo}).find(" 01.07. 06:00:00 Uhr - Sa./So./Feiertags."));
   RegionalSettings other = RegionalSettings::German();
   other.DateSeparator = "/";
   other.TimeSeparator = ".";
   SetRegional(other);
-  EXPECT_EQ(
-      "Es existiert kein gültiger Tarif für den 24/12/ 18.30.00 Uhr - Werktag. "
-      "Überprüfen Sie die Angaben!",
-      GapMessage(gap));
+  EXPECT_NE(std::string::npos, GapMessage(gap).find(" 24/12/ 18.30.00 Uhr - Werktag."));
   SetRegional(RegionalSettings::German());
   EXPECT_EQ("Alle geprüften Tarifangaben sind vollständig!", CompleteMessage());
 }
-
-}  // namespace
-}  // namespace dudode
-
-namespace dudode {
-namespace {
 
 TEST(TarifCheckTest, CommandWithoutAZoneSaysSo) {
   TTarifFile doc;

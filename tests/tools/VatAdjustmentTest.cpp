@@ -135,12 +135,6 @@ TEST(VatAdjustmentTest, RateTextsDecideWhetherAnythingHappens) {
       VatDoneMessage());
 }
 
-}  // namespace
-}  // namespace dudode
-
-namespace dudode {
-namespace {
-
 TEST(UstFormTest, SpinFollowsWholeNumbersAndAClickWhileComputingDoesNothing) {
   const std::pair<const char*, std::optional<int>> cases[] = {
       {"16", 16}, {"01", 1}, {"99", 99}, {"00", std::nullopt}, {"1a", std::nullopt}, {"", std::nullopt}};

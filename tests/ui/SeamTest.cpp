@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "core/MessageBox.h"
 #include "support/ModalScript.h"
@@ -14,47 +11,6 @@
 
 namespace dudode {
 namespace {
-
-// A small dialog that asks before it takes a value.
-class TAskDlg : public QDialog {
- public:
-  TAskDlg() {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName("ValueEdit");
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("OKBtn");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(edit);
-    layout->addWidget(ok);
-    connect(ok, &QPushButton::clicked, this, [this, edit] {
-      if (ShowMessageBox("Wert \"" + edit->text().toStdString() + "\" übernehmen?", {}, mkBestaetigung,
-                         mbYesNo) == idYes) {
-        Value = edit->text().toStdString();
-        accept();
-      }
-    });
-  }
-  std::string Value;
-};
-
-TEST(SeamTest, DriverAndScriptedBoxesWorkADialogTogether) {
-  test::TScriptedMessageBoxes boxes;
-  boxes.Expect("Wert \"12\" übernehmen?", idNo, "Bestätigung").Expect("Wert \"13\" übernehmen?", idYes);
-  test::TModalScript script;
-  script.Then("QDialog", [](QDialog& dlg) {
-    EXPECT_TRUE(dlg.isVisible());
-    auto* edit = test::Find<QLineEdit>(dlg, "ValueEdit");
-    test::Type(edit, "12");
-    test::Click(dlg, "OKBtn");  // answered No: stays open
-    EXPECT_TRUE(dlg.isVisible());
-    test::Type(edit, "13");
-    test::Click(dlg, "OKBtn");
-  });
-  TAskDlg dlg;
-  EXPECT_EQ(QDialog::Accepted, RunModal(dlg));
-  EXPECT_EQ("13", dlg.Value);
-  EXPECT_EQ(2u, boxes.Boxes().size());
-}
 
 TEST(SeamTest, DialogLeftOpenIsRejected) {
   test::TModalScript script;

@@ -1,0 +1,211 @@
+// The built dudode-tarif, each command once: exit status and the fields that tell it ran.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "support/CliRun.h"
+#include "support/TempDir.h"
+#include "support/TestData.h"
+
+namespace dudode {
+namespace {
+
+using test::TCliRun;
+using test::TestDataFile;
+using test::TTempDir;
+
+// "@" stands for the directory with all files, "~" for an empty one.
+TCliRun RunIn(std::vector<std::string> args, const TTempDir& dir, const TTempDir& empty) {
+  for (std::string& a : args) {
+    if (!a.empty() && (a[0] == '@' || a[0] == '~')) a = (a[0] == '@' ? dir : empty).Dir() + a.substr(1);
+  }
+  TTempDir capture;
+  return test::RunCli(DUDODE_TARIF_CLI, args, capture);
+}
+
+std::map<std::string, std::string> Files() {
+  std::string samples[2];
+  ReadWholeFile(std::string(DUDODE_TEST_DATA) + "../../data/RATES.0", samples[0]);
+  ReadWholeFile(std::string(DUDODE_TEST_DATA) + "../../data/RATES.1", samples[1]);
+  return {{"RATES.0", samples[0]},
+          {"RATES.1", samples[1]},
+          {"RATES.3", "[COMMON]\r\n"},
+          {"RATES.5", TestDataFile("tools/RATES.5")},
+          {"RATES.9", TestDataFile("tarif/RATES.9")},
+          {"RATES.42", TestDataFile("tarif/RATES.42")},
+          {"Rates.hand", TestDataFile("tarif/Rates.hand")},
+          {"Provider.ini", TestDataFile("providers/Provider.ini")},
+          {"Other.ini", "[PROVIDER]\r\n"},
+          {"ConnTemp.dat", TestDataFile("templates/ConnTemp.dat")},
+          {"PhoneTemp.dat", TestDataFile("templates/PhoneTemp.dat")}};
+}
+
+// out: parts of standard output (none: it stays empty); err: a part of standard error
+// ("": it stays empty, nullptr: not looked at); file: unchanged, or holding `holds`.
+TEST(CommandsTest, EveryCommandRunsWithItsExitStatus) {
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::vector<std::string> out;
+    const char* err;
+    const char* file = nullptr;
+    const char* holds = nullptr;
+  } cases[] = {
+      // The JSON writer escapes quotes, backslashes and control characters and keeps undefined bytes.
+      {{"dump", "@", "RATES.9"},
+       0,
+       {R"("Description": "Sonder\"zeichen \\ Test")", R"("WWW": "a\u0001b")", "\"Hotline\": \"\u0081\"",
+        R"("Comment": "Tab\tdrin")", R"("DisplayName": "Zone_Ä")", R"("Relations": [0, 10])",
+        R"("Weekdays": [2, 3, 4, 5, 6])", R"("SortKey": "0101 1231 09:00:00 17:59:59")",
+        R"("Holidays": ["0101"])"},
+       ""},
+      {{"dump", "@", "rates.hand"},
+       0,
+       {"\"Name\": \"Haupt Zeit\""},
+       "( CITY0001WERKTAG ) ist nicht korrekt.\n"},
+      {{"resave", "@", "RATES.42", "--keep-date"}, 0, {}, "", "RATES.42"},
+      {{"resave", "@", "RATES.0", "--keep-date"}, 0, {}, "", "RATES.0"},
+      {{"resave", "@", "RATES.1", "--keep-date"}, 0, {}, "", "RATES.1"},
+      {{"resave", "@", "Rates.hand", "--keep-date"},
+       0,
+       {},
+       "CITY0001",
+       "Rates.hand",
+       "\r\nFILEDATE=02/29/2024\r\n"},
+      {{"check", "@", "RATES.5"},
+       1,
+       {"City Zone: Alle geprüften", "Fern: Es existiert kein"},
+       "FERN0001",
+       "RATES.5"},
+      {{"check", "--all", "@", "RATES.5"},
+       1,
+       {"Fern, Sa./So./Feiertag: 01.07.–31.12., 00:00–23:59\n"},
+       nullptr},
+      {{"check", "--json", "@", "RATES.5"}, 1, {"\"Name\": \"Fern\",\n    \"Complete\": false"}, nullptr},
+      {{"check", "--all", "--json", "@", "RATES.5"},
+       1,
+       {"\"From\": \"01.07.\"", "\"End\": \"23:59\""},
+       nullptr},
+      {{"diff", "@", "RATES.5", "@", "RATES.5"}, 0, {}, nullptr},
+      {{"diff", "@", "RATES.5", "@", "RATES.7"}, 2, {}, nullptr},
+      {{"vat", "@", "RATES.5", "16", "19", "--keep-date"},
+       0,
+       {"Die Gebühren wurden neu berechnet!\n"},
+       nullptr,
+       "RATES.5",
+       "FILEDATE=03/01/2004\r\n"},
+      {{"vat", "@", "RATES.5", "16", "19"}, 0, {"neu berechnet"}, nullptr, "RATES.5", "PRICE=0.1231\r\n"},
+      {{"vat", "@", "RATES.5", "16", "16"}, 0, {"Nichts zu tun!\n"}, nullptr, "RATES.5"},
+      {{"vat", "@", "RATES.5", "16", "100"}, 2, {}, nullptr, "RATES.5"},
+      {{"provider", "dump", "@", "PROVIDER.INI"}, 0, {R"("Name": "Netzwerk Süd")"}, nullptr, "Provider.ini"},
+      {{"provider", "resave", "@", "Provider.ini"}, 0, {}, "", "Provider.ini", "[NETZ0001WERKTAG]\r\n"},
+      {{"provider", "dump", "@", "Other.ini"}, 1, {}, nullptr},
+      {{"provider", "resave", "@", "Other.ini"}, 1, {}, nullptr, "Other.ini"},
+      {{"provider", "dump", "~", "Provider.ini"}, 1, {}, nullptr},
+      {{"templates", "dump", "@"}, 0, {R"("AccessCode": "01019")", R"("TenPlusFrom": 600)"}, ""},
+      {{"templates", "resave", "@"}, 0, {}, ""},
+      {{"templates", "resave", "~"}, 0, {}, "Kann keine Telefontarifdateien finden!\n"},
+      {{"--help"}, 0, {"  resave DIR FILE [--keep-date] ", "  templates resave DIR "}, ""},
+      {{"--version"}, 0, {"dudode-tarif 3.10\n"}, ""},
+      // Failures exit with 1, argument errors with 2 and the usage.
+      {{"dump", "@missing", "RATES.3"}, 1, {}, "Verzeichnis nicht gefunden: "},
+      {{"resave", "@", "RATES.7"}, 1, {}, "Datei nicht gefunden: "},
+      {{"dump", "@", "../RATES.3"}, 1, {}, "FILE muss ein Dateiname ohne Verzeichnis sein: ../RATES.3\n"},
+      {{"check", "@", "RATES.3"}, 1, {}, "RATES.3 enthält keine Tarifzonen.\n"},
+      {{"dump", "@", "RATES.F"}, 1, {}, "RATES.F ist keine gewöhnliche Datei und wird nicht gelesen.\n"},
+      {{}, 2, {}, "Aufruf: dudode-tarif"},
+      {{"bogus"}, 2, {}, "Aufruf: dudode-tarif"},
+      {{"dump", "@"}, 2, {}, "Aufruf: dudode-tarif"},
+      {{"dump", "@", "RATES.3", "extra"}, 2, {}, "Aufruf: dudode-tarif"},
+      {{"resave", "@", "RATES.3", "--keepdate"}, 2, {}, "Aufruf: dudode-tarif"},
+      {{"provider", "print", "@"}, 2, {}, "Unbekannter Befehl: provider"},
+  };
+  for (const auto& c : cases) {
+    TTempDir dir, empty;
+    const auto files = Files();
+    for (const auto& [name, bytes] : files) dir.Write(name, bytes);
+    ::mkfifo(dir.File("RATES.F").c_str(), 0600);  // neither hangs a reader nor is taken for a file
+    std::filesystem::permissions(dir.File("RATES.9"), std::filesystem::perms::owner_read);
+    std::string shown;
+    for (const std::string& a : c.args) shown += a + " ";
+    const TCliRun run = RunIn(c.args, dir, empty);
+    EXPECT_EQ(c.status, run.Status) << shown << run.Err;
+    EXPECT_TRUE(!c.out.empty() || run.Out.empty()) << shown << run.Out;
+    for (const std::string& part : c.out) EXPECT_NE(std::string::npos, run.Out.find(part)) << shown << part;
+    EXPECT_TRUE(!c.err || (*c.err ? run.Err.find(c.err) != std::string::npos : run.Err.empty()))
+        << shown << run.Err;
+    const std::string after = c.file ? dir.Read(c.file) : "";
+    EXPECT_TRUE(!c.file || (c.holds ? after.find(c.holds) != std::string::npos : after == files.at(c.file)))
+        << shown << after;
+    EXPECT_TRUE(std::filesystem::is_empty(empty.Dir())) << shown << "a missing file is not created";
+    const auto perms = std::filesystem::status(dir.File("RATES.9")).permissions();
+    EXPECT_TRUE(c.args.empty() || c.args[0] != "dump" || perms == std::filesystem::perms::owner_read)
+        << shown;
+  }
+}
+
+// Without --keep-date only the date moves on; the file is found whatever the case.
+TEST(CommandsTest, ResaveMovesOnlyTheDate) {
+  TTempDir dir, empty;
+  const std::string bytes = TestDataFile("tarif/RATES.42");
+  dir.Write("RATES.42", bytes);
+  EXPECT_EQ(0, RunIn({"resave", "@", "rates.42"}, dir, empty).Status);
+  EXPECT_FALSE(dir.Exists("rates.42"));
+  const std::string resaved = dir.Read("RATES.42");
+  const std::size_t date = bytes.find("FILEDATE=");
+  ASSERT_EQ(bytes.size(), resaved.size());
+  EXPECT_EQ(bytes.substr(0, date), resaved.substr(0, date));
+  EXPECT_EQ(bytes.substr(date + 19), resaved.substr(date + 19));
+  EXPECT_NE(bytes.substr(date, 19), resaved.substr(date, 19));
+}
+
+TEST(CommandsTest, DiffNamesEveryKindOfChange) {
+  TTempDir dir, newer;
+  dir.Write("RATES.5", TestDataFile("tools/RATES.5"));
+  newer.Write("RATES.5",
+              "[FEIERTAGE]\r\nF0=2412\r\n[REGIONENINDEX]\r\nR0=City_Zone,CITY0001\r\nR1=Fernzone,FERN0001\r\n"
+              "[CITY0001WERKTAG]\r\nCITY00010=23456|0.1200/60/1/00:00-06:59/60/0/0101-3112,Nacht\r\n"
+              "CITY00011=23456|0.0618/60/1/06:00-23:59/60/0/0101-3112,Tag\r\n"
+              "[CITY0001SASO]\r\nCITY00010=178|0.0006/60/1/00:00-23:59/60/0/0101-3112,Wochenende\r\n"
+              "[FERN0001WERKTAG]\r\nFERN00010=23456|0.1200/60/1/00:00-23:59/60/0/0101-3112,Ganztags\r\n"
+              "[FERN0001SASO]\r\nFERN00010=178|0.0600/60/1/00:00-23:59/60/0/0101-3006,Erstes_Halbjahr\r\n"
+              "FERN00012=178|0.0000/60/1/00:00-23:59/60/0/9999-9999,Feiertag\r\n"
+              "[COMMON]\r\nFILENAME=Testnetz\r\n[OPTIONS]\r\nPRICE=0.1200\r\nBASECONNECTPRICE=0.0600\r\n"
+              "[ConnectPrice]\r\nCITY0001=0.1200/5.0000\r\n");
+  const TCliRun text = RunIn({"diff", "@", "RATES.5", "~", "RATES.5"}, dir, newer);
+  EXPECT_EQ(1, text.Status);
+  for (const char* part : {"Feiertage: + 24.12.\n", "Tarifzone Fern umbenannt in Fernzone\n",
+                           "City Zone, Werktag: Nacht: Zeit: 00:00–05:59 → 00:00–06:59\n",
+                           "City Zone, Werktag: Tag: Preis: 0.0600 → 0.0618 (+3,0 %)\n"}) {
+    EXPECT_NE(std::string::npos, text.Out.find(part)) << part << text.Out;
+  }
+  const TCliRun json = RunIn({"diff", "--json", "@", "RATES.5", "~", "RATES.5"}, dir, newer);
+  EXPECT_EQ(1, json.Status);
+  EXPECT_NE(std::string::npos, json.Out.find("\"PriceChangePercent\": 3")) << json.Out;
+}
+
+// The manual page names every command --help lists, so they cannot drift.
+TEST(CommandsTest, ManualPageFollowsTheCommandTable) {
+  TTempDir dir;
+  const TCliRun help = RunIn({"--help"}, dir, dir);
+  const TCliRun man = RunIn({"--man-page"}, dir, dir);
+  ASSERT_EQ(0, man.Status);
+  EXPECT_EQ(0, man.Out.rfind(".TH DUDODE\\-TARIF 1", 0));
+  std::istringstream lines(help.Out.substr(0, help.Out.find("\n\n", help.Out.find("Befehle:"))));
+  int commands = 0;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("  ", 0) != 0) continue;
+    std::string name = line.substr(2, line.find(' ', 2) - 2);
+    for (std::size_t dash; (dash = name.find('-')) != std::string::npos;) name.replace(dash, 1, "\\-");
+    EXPECT_NE(std::string::npos, man.Out.find(".BI \"" + name)) << line;
+    ++commands;
+  }
+  EXPECT_GE(commands, 8);
+}
+
+}  // namespace
+}  // namespace dudode
