@@ -68,7 +68,12 @@ TNewEditTarifDlg::TNewEditTarifDlg(const TZoneForm& form, QWidget* parent) : QDi
   connect(NoCostsBtn, &QPushButton::clicked, this, &TNewEditTarifDlg::NoCostsBtnClick);
   connect(ApplyBtn, &QPushButton::clicked, this, &TNewEditTarifDlg::ApplyBtnClick);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  BuildLayout();
+  ConnectMechanics();
+  ShowForm();
+}
 
+void TNewEditTarifDlg::BuildLayout() {
   auto label = [this](const QString& text, QWidget* buddy = nullptr, QWidget* parent = nullptr) {
     auto* l = new QLabel(text, parent ? parent : this);
     if (buddy) l->setBuddy(buddy);
@@ -120,7 +125,9 @@ TNewEditTarifDlg::TNewEditTarifDlg(const TZoneForm& form, QWidget* parent) : QDi
   layout->addWidget(TarifName);
   layout->addLayout(middle);
   layout->addLayout(buttons);
+}
 
+void TNewEditTarifDlg::ConnectMechanics() {
   auto* mechanics = new TDialogMechanics(this);
   for (QWidget* field :
        std::initializer_list<QWidget*>{TarifName, CalcTaktEdit, FirstSecondEdit, BCPEdit, MonthRateEdit,
@@ -136,7 +143,6 @@ TNewEditTarifDlg::TNewEditTarifDlg(const TZoneForm& form, QWidget* parent) : QDi
     return true;
   });
   mechanics->NoChecksFor(CancelBtn);
-  ShowForm();
 }
 
 void TNewEditTarifDlg::showEvent(QShowEvent* event) {

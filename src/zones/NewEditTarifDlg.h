@@ -29,6 +29,8 @@ class TNewEditTarifDlg : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void BuildLayout();
+  void ConnectMechanics();
   void ReadForm();
   void ShowForm();
   void TaktCheckBoxClick();
