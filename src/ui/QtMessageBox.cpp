@@ -9,12 +9,12 @@ namespace dudode {
 namespace {
 
 // The German text and role of a button by its result; mnemonics for the keyboard.
-struct TButtonSpec {
+struct TButtonLook {
   const char* Text;
   QMessageBox::ButtonRole Role;
 };
 
-TButtonSpec SpecOf(int result) {
+TButtonLook LookOf(int result) {
   switch (result) {
     case idCancel:
       return {"Abbre&chen", QMessageBox::RejectRole};
@@ -62,8 +62,8 @@ std::unique_ptr<QMessageBox> BuildMessageBox(const std::string& text, const std:
   const std::vector<int> results = ButtonResults(buttons);
   const int escape = EscapeResult(buttons);
   for (int result : results) {
-    const TButtonSpec spec = SpecOf(result);
-    QPushButton* button = box->addButton(QString::fromUtf8(spec.Text), spec.Role);
+    const TButtonLook look = LookOf(result);
+    QPushButton* button = box->addButton(QString::fromUtf8(look.Text), look.Role);
     button->setProperty(kResultProperty, result);
     if (result == defaultResult) box->setDefaultButton(button);
     if (result == escape) box->setEscapeButton(button);
