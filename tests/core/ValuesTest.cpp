@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdint>
+#include <initializer_list>
+#include <tuple>
 
 #include "core/Clock.h"
 #include "core/Files.h"
@@ -12,75 +15,60 @@
 namespace dudode {
 namespace {
 
-TEST(ValuesTest, TextCleaning) {
-  struct Case {
-    std::string (*fn)(std::string_view);
-    const char* in;
-    const char* out;
-  } cases[] = {
-      {Clean, "a b;c", "ab"},
-      {Clean, ";x", ""},
-      {Clean, " 0.12 ; Kommentar", "0.12"},
-      {RemoveBlanks, " a b ", "ab"},
-      {BlankToUnderscore, "City Zone 1", "City_Zone_1"},
-      {UnderscoreToBlank, "City_Zone__1", "City Zone  1"},
-      {RemoveAmpersand, "&Datei", "Datei"},
-      {CapitalizeGerman, "münchen äöß", "MÜNCHEN ÄÖß"},
-      {KeyLetters, "äöüß", "AOUS"},
-      {KeyLetters, "a-1 z", "AAAAZ"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(c.out, c.fn(c.in)) << c.in;
+std::string Str(const std::string& text) {
+  return text;
+}
+std::string Str(long long n) {
+  return std::to_string(n);
 }
 
-TEST(ValuesTest, ParseTime) {
-  struct Case {
-    const char* text;
-    bool valid;
-    std::uint32_t seconds;
-  } cases[] = {
+// The results of f for the inputs, joined by "|": a table of inputs and results on one line.
+template <class F, class In>
+std::string Map(F f, std::initializer_list<In> inputs) {
+  std::string out;
+  for (const In& in : inputs) out += (&in == inputs.begin() ? "" : "|") + Str(f(in));
+  return out;
+}
+
+TEST(ValuesTest, TextCleaningAndZoneKeys) {
+  EXPECT_EQ("ab||0.12", Map(Clean, {"a b;c", ";x", " 0.12 ; Kommentar"}));
+  EXPECT_EQ("ab", RemoveBlanks(" a b "));
+  EXPECT_EQ("City_Zone_1", BlankToUnderscore("City Zone 1"));
+  EXPECT_EQ("City Zone  1", UnderscoreToBlank("City_Zone__1"));
+  EXPECT_EQ("Datei", RemoveAmpersand("&Datei"));
+  EXPECT_EQ("MÜNCHEN ÄÖß", CapitalizeGerman("münchen äöß"));
+  EXPECT_EQ("AOUS|AAAAZ", Map(KeyLetters, {"äöüß", "a-1 z"}));
+  const auto key = [](const char* name) { return NewZoneKey(name, {"CITY0001", "city0002"}); };
+  EXPECT_EQ("CITY0003|NAH0001|MUNC0001", Map(key, {"City Zone", "Nah 1", "München"}));
+}
+
+TEST(ValuesTest, TimesDatesAndSets) {
+  EXPECT_EQ("23:59", TimeText(86399));
+  EXPECT_EQ("18:00:59|00:00:00", Map(TimeTextLong, {64859u, 0u}));
+  EXPECT_EQ("64859|28800", Map(ParseTimeText, {"18:00:59", " 08 : 00:00"}));
+  EXPECT_EQ("1224|1224|20261224|9999", Map(DateSortKey, {"2412", "24.12.", "24122026", "9999"}));
+  EXPECT_EQ("24.12.|24.12.", Map(DateDisplay, {"2412", "24.12."}));
+  EXPECT_EQ("01.01.|25.12.", Map(HolidayDisplay, {"101", "2512"}));
+  EXPECT_EQ("12/06/2026", FileDateText({2026, 12, 6, 0, 0, 0}));
+  EXPECT_EQ("06.12.2026", FileDateDisplay("12/06/2026"));
+  EXPECT_EQ("0112", StripDateSeparator("01.12."));
+  EXPECT_EQ(DayBit(1) | DayBit(7), ParseWeekdays("x7|1"));
+  EXPECT_EQ("23456", WeekdayDigits(ParseWeekdays("65432")));
+  EXPECT_EQ("Mo Sa So Fei", WeekdayNames(DayBit(1) | DayBit(2) | DayBit(7) | DayBit(8)));
+  const auto relations = [](const char* text) { return RelationsText(ParseRelations(text)); };
+  // Broken items are ignored.
+  EXPECT_EQ("[0,10]|[0,2,5]|[]|[1]", Map(relations, {"[10, 0]", "[0,2,5]", "[]", "[x,1,99,-2]"}));
+  // Times typed as HH:MM.
+  const std::tuple<const char*, bool, std::uint32_t> times[] = {
       {"09:30", true, 34200}, {"9:30", false, 0},  {"23:60", false, 0},    {"24:00", false, 0},
       {"23:59", true, 86340}, {"00:00", true, 0},  {"12.15", true, 44100},  // the separator is not looked at
       {"-1:-5", true, 3900},  {"ab:cd", false, 0}, {"12", false, 0},       {"", false, 0},
   };
-  for (const Case& c : cases) {
-    const TParsedTime t = ParseTime(c.text);
-    EXPECT_EQ(c.valid, t.Valid) << c.text;
-    EXPECT_EQ(c.seconds, t.Seconds) << c.text;
+  for (const auto& [text, valid, seconds] : times) {
+    const TParsedTime t = ParseTime(text);
+    EXPECT_EQ(valid, t.Valid) << text;
+    EXPECT_EQ(seconds, t.Seconds) << text;
   }
-}
-
-TEST(ValuesTest, TimeTexts) {
-  EXPECT_EQ("23:59", TimeText(86399));
-  EXPECT_EQ("18:00:59", TimeTextLong(64859));
-  EXPECT_EQ("00:00:00", TimeTextLong(0));
-  EXPECT_EQ(64859u, ParseTimeText("18:00"
-                                  ":59"));
-  EXPECT_EQ(28800u, ParseTimeText(" 08 : 00:00"));
-}
-
-TEST(ValuesTest, Dates) {
-  EXPECT_EQ("1224", DateSortKey("2412"));
-  EXPECT_EQ("1224", DateSortKey("24.12."));
-  EXPECT_EQ("20261224", DateSortKey("24122026"));
-  EXPECT_EQ("9999", DateSortKey("9999"));
-  EXPECT_EQ("24.12.", DateDisplay("2412"));
-  EXPECT_EQ("24.12.", DateDisplay("24.12."));
-  EXPECT_EQ("01.01.", HolidayDisplay("101"));
-  EXPECT_EQ("25.12.", HolidayDisplay("2512"));
-  EXPECT_EQ("12/06/2026", FileDateText({2026, 12, 6, 0, 0, 0}));
-  EXPECT_EQ("06.12.2026", FileDateDisplay("12/06/2026"));
-  EXPECT_EQ("0112", StripDateSeparator("01.12."));
-}
-
-TEST(ValuesTest, DaySetsAndAreaSets) {
-  EXPECT_EQ(DayBit(1) | DayBit(7), ParseWeekdays("x7|1"));
-  EXPECT_EQ("23456", WeekdayDigits(ParseWeekdays("65432")));
-  EXPECT_EQ("Mo Sa So Fei", WeekdayNames(DayBit(1) | DayBit(2) | DayBit(7) | DayBit(8)));
-  EXPECT_EQ("[]", RelationsText(0));
-  EXPECT_EQ("[0,10]", RelationsText(ParseRelations("[10, 0]")));
-  EXPECT_EQ("[0,2,5]", RelationsText(ParseRelations("[0,2,5]")));
-  EXPECT_EQ(0, ParseRelations("[]"));
-  EXPECT_EQ("[1]", RelationsText(ParseRelations("[x,1,99,-2]")));  // broken items are ignored
 }
 
 TEST(ValuesTest, Numbers) {
@@ -92,34 +80,36 @@ TEST(ValuesTest, Numbers) {
     EXPECT_FALSE(ok) << bad;
   }
   EXPECT_DOUBLE_EQ(-1.5, ParseNumber("-1.5"));
-  EXPECT_EQ(42, ParseInteger("+42", &ok));
-  EXPECT_TRUE(ok);
-  EXPECT_EQ(0, ParseInteger("99999999999", &ok));
-  EXPECT_FALSE(ok);
-  EXPECT_EQ(12, LeadingInteger("12ab"));
-  EXPECT_EQ(0, LeadingInteger("ab"));
-  EXPECT_EQ("0.1200", NumberText(0.12));
-  EXPECT_EQ("60.0000", NumberText(60));
-  EXPECT_EQ("-0.0500", NumberText(-0.05));
-}
-
-TEST(ValuesTest, TypedNumbers) {
-  const struct {
-    const char* typed;
-    const char* separator;
-    bool ok;
-    double value;
-  } rows[] = {
+  // Integers are 32 bits with a sign; beyond is no number.
+  const std::tuple<const char*, bool, std::int32_t> ints[] = {
+      {"+42", true, 42},         {"2147483647", true, INT32_MAX},
+      {"2147483648", false, 0},  {"-2147483648", true, INT32_MIN},
+      {"-2147483649", false, 0}, {"99999999999", false, 0}};
+  for (const auto& [text, valid, value] : ints) {
+    EXPECT_EQ(value, ParseInteger(text, &ok)) << text;
+    EXPECT_EQ(valid, ok) << text;
+  }
+  EXPECT_EQ("12|0", Map(LeadingInteger, {"12ab", "ab"}));
+  EXPECT_EQ("0.1200|60.0000|-0.0500", Map(NumberText, {0.12, 60.0, -0.05}));
+  EXPECT_EQ("5,50", FixedText(5.5, 2, ","));
+  EXPECT_EQ("3", FixedText(2.6, 0));
+  EXPECT_EQ("1.234,57 €|-0,50 €", Map(MoneyText, {1234.567, -0.5}));
+  EXPECT_EQ(100, Percent(3, 0, 0));
+  EXPECT_EQ("100|33|67|100", Map([](long long pos) { return Percent(pos, 0, 3); }, {-1LL, 1LL, 2LL, 3LL}));
+  EXPECT_EQ("1.234.567", GroupedNumber(1234567));
+  EXPECT_EQ("999.999 Byte|976 KByte|9 MByte", Map(ByteSizeText, {999999LL, 1000000LL, 10000000LL}));
+  EXPECT_EQ("07", TwoDigitText(7));
+  EXPECT_EQ("0042", FourDigitText(42));
+  // Numbers as a user types them.
+  const std::tuple<const char*, const char*, bool, double> typed[] = {
       {"0,15", ",", true, 0.15}, {"0.15", ",", true, 0.15},  {" 5, 5 ", ",", true, 5.5}, {"", ",", true, 0},
       {"2#5", "#", true, 2.5},   {"1.000,5", ",", false, 9}, {"abc", ",", false, 9},
   };
-  for (const auto& row : rows) {
+  for (const auto& [text, separator, valid, expected] : typed) {
     double value = 9;
-    EXPECT_EQ(row.ok, ParseTypedNumber(row.typed, row.separator, value)) << row.typed;
-    EXPECT_DOUBLE_EQ(row.value, value) << row.typed;
+    EXPECT_EQ(valid, ParseTypedNumber(text, separator, value)) << text;
+    EXPECT_DOUBLE_EQ(expected, value) << text;
   }
-  EXPECT_EQ("5,50", FixedText(5.5, 2, ","));
-  EXPECT_EQ("3", FixedText(2.6, 0));
 }
 
 // The editor runs with the user's LC_NUMERIC (Qt sets it); no helper may follow it.
@@ -128,59 +118,30 @@ TEST(ValuesTest, NumbersIgnoreTheCLocale) {
   if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not generated";
   double typed = 0;
   ParseTypedNumber("0.15", ",", typed);
-  const std::pair<std::string, std::string> rows[] = {
-      {NumberText(0.15), "0.1500"},
-      {NumberText(ParseNumber("0.15")), "0.1500"},
-      {NumberText(typed), "0.1500"},
-      {FixedText(1234.5, 2), "1234.50"},
-      {NumberText(AdjustPrice(0.116, 16, 19)), "0.1190"},
-  };
+  const std::string got = NumberText(0.15) + "|" + NumberText(ParseNumber("0.15")) + "|" + NumberText(typed) +
+                          "|" + FixedText(1234.5, 2) + "|" + NumberText(AdjustPrice(0.116, 16, 19));
   std::setlocale(LC_NUMERIC, saved.c_str());
-  for (const auto& [got, want] : rows) EXPECT_EQ(want, got);
+  EXPECT_EQ("0.1500|0.1500|0.1500|1234.50|0.1190", got);
 }
 
 TEST(ValuesTest, PricesFollowTheCurrencyFormat) {
   const RegionalSettings saved = Regional();
   RegionalSettings r;
   r.CurrencySymbol = "DM";
-  const char* expected[] = {"DM0,1200", "DM0,1200", "DM 0,1200", "0,1200 DM"};
-  for (int format = 0; format <= 3; ++format) {
+  const auto price = [&r](int format) {
     r.CurrencyFormat = format;
     SetRegional(r);
-    EXPECT_EQ(expected[format], PriceText(0.12)) << format;
-  }
+    return PriceText(0.12);
+  };
+  EXPECT_EQ("DM0,1200|DM0,1200|DM 0,1200|0,1200 DM", Map(price, {0, 1, 2, 3}));
   SetRegional(saved);
-  EXPECT_EQ("1.234,57 €", MoneyText(1234.567));
-  EXPECT_EQ("-0,50 €", MoneyText(-0.5));
-}
-
-TEST(ValuesTest, PercentAndSizes) {
-  EXPECT_EQ(100, Percent(3, 0, 0));
-  EXPECT_EQ(100, Percent(-1, 0, 10));
-  EXPECT_EQ(50, Percent(1, 0, 2));
-  EXPECT_EQ(33, Percent(1, 0, 3));
-  EXPECT_EQ("1.234.567", GroupedNumber(1234567));
-  EXPECT_EQ("999.999 Byte", ByteSizeText(999999));
-  EXPECT_EQ("976 KByte", ByteSizeText(1000000));
-  EXPECT_EQ("9 MByte", ByteSizeText(10000000));
-  EXPECT_EQ("07", TwoDigitText(7));
-  EXPECT_EQ("0042", FourDigitText(42));
-}
-
-TEST(ValuesTest, NewZoneKeys) {
-  EXPECT_EQ("CITY0001", NewZoneKey("City Zone", {}));
-  EXPECT_EQ("NAH0001", NewZoneKey("Nah 1", {}));
-  EXPECT_EQ("CITY0003", NewZoneKey("City", {"CITY0001", "city0002"}));
-  EXPECT_EQ("MUNC0001", NewZoneKey("München", {}));
 }
 
 TEST(ValuesTest, TariffFileNamesAndListing) {
   test::TTempDir dir;
   dir.UseAsProgramDirectory();
-  dir.Write("RATES.0", "x");
-  dir.Write("Rates.1", "x");
+  for (const char* name : {"RATES.0", "Rates.1", "Other.txt"}) dir.Write(name, "x");
   dir.Write("rates.empty", "");
-  dir.Write("Other.txt", "x");
   EXPECT_EQ((std::vector<std::string>{"RATES.0", "Rates.1"}), ListTariffFiles());
   EXPECT_FALSE(dir.Exists("rates.empty"));  // empty tariff files are removed
   EXPECT_EQ("RATES.2", NewTariffFileName());
@@ -189,10 +150,6 @@ TEST(ValuesTest, TariffFileNamesAndListing) {
 }  // namespace
 }  // namespace dudode
 
-// The sources hold German texts as UTF-8; a compiler that read them in
-// another code page would change every caption.
-TEST(ValuesTest, SourcesAreReadAsUtf8) {
-  static_assert(sizeof("ü") == 3);
-  EXPECT_EQ(std::string("\xC3\xBC"), std::string("ü"));
-  EXPECT_EQ(std::string("\xE2\x82\xAC"), std::string("€"));
-}
+// The sources hold German texts as UTF-8; a compiler that read them in another code page would change every
+// caption.
+static_assert(sizeof("ü") == 3 && sizeof("€") == 4);
