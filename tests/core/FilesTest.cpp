@@ -4,8 +4,10 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <iterator>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "core/Files.h"
@@ -19,41 +21,31 @@ namespace {
 namespace fs = std::filesystem;
 using test::TTempDir;
 
-int EntryCount(const TTempDir& dir) {
-  int count = 0;
-  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.Dir())) ++count;
-  return count;
+long EntryCount(const TTempDir& dir) {
+  return std::distance(fs::directory_iterator(dir.Dir()), fs::directory_iterator());
 }
 
 TEST(FilesTest, SaveReplacesWhatTheNameStandsFor) {
-  struct TCase {
-    std::string Saved;   // the name saved through
-    std::string Target;  // the file that must hold the new bytes
-    bool Link;
-  };
-  const TCase cases[] = {
-      {"link.ini", "target.ini", true},
-      {std::string(255, 'n'), std::string(255, 'n'), false},
-  };
+  // The name saved through, the file that must hold the new bytes, whether the name is a link.
+  const std::tuple<std::string, std::string, bool> cases[] = {
+      {"link.ini", "target.ini", true}, {std::string(255, 'n'), std::string(255, 'n'), false}};
   // Only root may give a file away; then the save must keep the owner too.
   const bool root = ::geteuid() == 0;
-  for (const TCase& c : cases) {
+  for (const auto& [saved, target, link] : cases) {
     TTempDir dir;
-    dir.Write(c.Target, "old");
-    ::chmod(dir.File(c.Target).c_str(), 0640);
-    if (root) {
-      EXPECT_EQ(0, ::chown(dir.File(c.Target).c_str(), 4321, 4322));
-    }
-    if (c.Link) fs::create_symlink(c.Target, dir.File(c.Saved));
+    dir.Write(target, "old");
+    ::chmod(dir.File(target).c_str(), 0640);
+    EXPECT_EQ(0, root ? ::chown(dir.File(target).c_str(), 4321, 4322) : 0);
+    if (link) fs::create_symlink(target, dir.File(saved));
     std::string error;
-    ASSERT_TRUE(AtomicWriteFile(dir.File(c.Saved), "new", &error)) << error;
-    EXPECT_EQ("new", dir.Read(c.Target));
-    EXPECT_EQ(c.Link, fs::is_symlink(dir.File(c.Saved)));
+    ASSERT_TRUE(AtomicWriteFile(dir.File(saved), "new", &error)) << error;
+    EXPECT_EQ("new", dir.Read(target));
+    EXPECT_EQ(link, fs::is_symlink(dir.File(saved)));
     struct stat st {};
-    ::stat(dir.File(c.Target).c_str(), &st);
+    ::stat(dir.File(target).c_str(), &st);
     EXPECT_EQ(0640u, st.st_mode & 07777);
     EXPECT_EQ(root ? 4321u : ::geteuid(), st.st_uid);
-    EXPECT_EQ(c.Link ? 2 : 1, EntryCount(dir));  // no temporary file left
+    EXPECT_EQ(link ? 2 : 1, EntryCount(dir));  // no temporary file left
   }
 }
 
@@ -67,33 +59,27 @@ TEST(FilesTest, StaleTemporaryFilesOfTheFileGoOnTheNextSave) {
 }
 
 TEST(FilesTest, FailedPairLeavesBothOldFiles) {
-  struct TCase {
-    TFileOp Op;
-    int Skip;
-    bool FirstExisted;
-    const char* Failing;
-  };
-  const TCase cases[] = {
+  // The failing operation, how many of its kind succeed first, whether "a" existed, the file told.
+  const std::tuple<TFileOp, int, bool, const char*> cases[] = {
       {TFileOp::Write, 1, true, "b"},  // the second file
       {TFileOp::Rename, 0, true, "a"},
       {TFileOp::Rename, 1, true, "b"},  // the second rename: the first file is put back
-      {TFileOp::Rename, 1, false, "b"},
-  };
-  for (const TCase& c : cases) {
+      {TFileOp::Rename, 1, false, "b"}};
+  for (const auto& [op, skip, existed, failing] : cases) {
     TTempDir dir;
-    if (c.FirstExisted) dir.Write("a", "old a");
+    if (existed) dir.Write("a", "old a");
     dir.Write("b", "old b");
-    InjectFileFailure(c.Op, c.Skip, ENOSPC);
+    InjectFileFailure(op, skip, ENOSPC);
     std::string error;
     EXPECT_FALSE(AtomicWriteFiles({{dir.File("a"), "new a"}, {dir.File("b"), "new b"}}, &error));
-    InjectFileFailure(c.Op, 0, 0);
-    EXPECT_EQ("Die Datei " + dir.File(c.Failing) +
+    InjectFileFailure(op, 0, 0);
+    EXPECT_EQ("Die Datei " + dir.File(failing) +
                   " konnte nicht geschrieben werden (Kein Speicherplatz auf dem Datenträger).",
               error);
-    EXPECT_EQ(c.FirstExisted, dir.Exists("a"));
-    EXPECT_EQ(c.FirstExisted ? "old a" : "", dir.Read("a"));
+    EXPECT_EQ(existed ? "old a" : "", dir.Read("a"));
+    EXPECT_EQ(existed, dir.Exists("a"));
     EXPECT_EQ("old b", dir.Read("b"));
-    EXPECT_EQ(c.FirstExisted ? 2 : 1, EntryCount(dir));
+    EXPECT_EQ(existed ? 2 : 1, EntryCount(dir));
   }
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <utility>
 
 #include "core/Files.h"
 #include "support/TempDir.h"
@@ -13,18 +14,15 @@ TEST(ProgramDirectoryTest, StrongestSourceWins) {
   withRates.Write("rates.1", "x");
   withoutRates.Write("RATES.2", "");  // an empty file is a left-over, not a tariff file
   const std::string exe = withRates.Dir();
-  struct Case {
-    TProgramDirectorySources sources;
-    std::string expected;
-  } cases[] = {
+  const std::pair<TProgramDirectorySources, std::string> cases[] = {
       {{"/opt/a", "/opt/b", exe, "/home/u/d"}, "/opt/a/"},
       {{"", "/opt/b/", exe, "/home/u/d"}, "/opt/b/"},
       {{"", "", exe, "/home/u/d"}, exe},
       {{"", "", withoutRates.Dir(), "/home/u/d"}, "/home/u/d/"},
       {{"", "", "/nonexistent", "/home/u/d"}, "/home/u/d/"},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(c.expected, ChooseProgramDirectory(c.sources)) << c.sources.ExecutableDir;
+  for (const auto& [sources, expected] : cases)
+    EXPECT_EQ(expected, ChooseProgramDirectory(sources)) << sources.ExecutableDir;
 }
 
 TEST(ProgramDirectoryTest, FirstStartCreatesTheDirectoryWithTheSamples) {
