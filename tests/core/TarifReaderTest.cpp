@@ -267,16 +267,18 @@ TEST_F(TarifReaderTest, FreeTimesAndNo10plusWindows) {
   EXPECT_EQ(86399u, zone.FNo10plus[0].EndSec);
 }
 
-// Values without a usable key create no zone; the zones that remain read
+// Values without a usable key create no zone, names are cut to 100 characters; the zones that remain read
 // their own sections and each has both entry lists.
 TEST_F(TarifReaderTest, IndexValuesWithoutKeyCreateNoZone) {
   TScriptedMessageBoxes boxes;
   TTarifFile doc = Load(Crlf(
       "[REGIONENINDEX]\nR0=\nR1=Ohne_Schluessel,\nR2=OhneKomma\nR3=;nur Kommentar\nR4=Fern zone , FERN 0001\n"
-      "R5=,LEER0001\n"
+      "R5=,LEER0001\nR6=" +
+      std::string(99, 'a') +
+      "\xE4\xF6,LANG0001\n"  // umlauts count as one character each
       "[ConnectPrice]\nR0=9/9\nFERN0001=0.2/1\n"
       "[FERN0001SASO]\nFERN00010=17|0.1/0/0/00:00-23:59/60/0/0101-3112,Wochenende\n"));
-  ASSERT_EQ(2u, doc.Zones.size());
+  ASSERT_EQ(3u, doc.Zones.size());
   EXPECT_EQ("FERN0001", doc.Zones[0].Key);
   EXPECT_EQ("Fernzone", doc.Zones[0].DisplayName) << "the value is cleaned of blanks";
   EXPECT_DOUBLE_EQ(0.2, doc.Zones[0].ConnectPrice);
@@ -285,14 +287,7 @@ TEST_F(TarifReaderTest, IndexValuesWithoutKeyCreateNoZone) {
   ASSERT_EQ(1u, doc.Zones[0].SaSo.size());
   EXPECT_EQ("LEER0001", doc.Zones[1].Key);
   EXPECT_EQ("", doc.Zones[1].DisplayName);
-}
-
-TEST_F(TarifReaderTest, ZoneNamesAreCutToHundredCharacters) {
-  TScriptedMessageBoxes boxes;
-  const std::string name = std::string(99, 'a') + "\xE4\xF6";  // umlauts count as one character each
-  TTarifFile doc = Load(Crlf("[REGIONENINDEX]\nR0=" + name + ",K\n"));
-  ASSERT_EQ(1u, doc.Zones.size());
-  EXPECT_EQ(std::string(99, 'a') + "ä", doc.Zones[0].DisplayName);
+  EXPECT_EQ(std::string(99, 'a') + "ä", doc.Zones[2].DisplayName) << "cut to 100 characters";
 }
 
 TEST_F(TarifReaderTest, FileOptionsAndTheirDefaults) {
@@ -320,17 +315,20 @@ TEST_F(TarifReaderTest, FileOptionsAndTheirDefaults) {
 }
 
 // The plain texts come back through the writer's round trip; here comments,
-// blanks, empty values and umlauts.
+// blanks, empty values and umlauts, in a file without a zone index.
 TEST_F(TarifReaderTest, CommonTexts) {
   TScriptedMessageBoxes boxes;
   TTarifFile doc =
       Load(Crlf("[COMMON]\nSTRVERSION=Dudode version 2.00\nVERSION=\nFILEDATE=12/24/2001 ;edited\n"
                 "FILENAME=Testnetz_S\xFC"
-                "d ;comment\nWWW=www.test netz.de\n"));
+                "d ;comment\nWWW=www.test netz.de\n[OPTIONS]\nPRICE=0.5\n"
+                "[ZONE0001WERKTAG]\nZONE00010=23456|0.06/60/1/09:00-17:59/60/0/0101-3112,Verwaist\n"));
   EXPECT_EQ("", doc.Version);
   EXPECT_EQ("12/24/2001", doc.FileDate);
   EXPECT_EQ("Testnetz Süd", doc.Description);
   EXPECT_EQ("www.testnetz.de", doc.WWW);
+  EXPECT_TRUE(doc.Zones.empty()) << "without a zone index no zone, the other sections still count";
+  EXPECT_DOUBLE_EQ(0.5, doc.Price);
 
   doc = Load(Crlf("[COMMON]\nFILEDATE=\nFILENAME=\n"));
   EXPECT_EQ("03/15/2024", doc.FileDate) << "an empty date becomes today";
@@ -356,18 +354,6 @@ TEST_F(TarifReaderTest, HolidaysAndApplications) {
   EXPECT_EQ("ÄRGER", doc.Applications[1].TapiName);
   EXPECT_EQ("ABCDEFGHIJKLMNOPQRST", doc.Applications[2].TapiName);
   EXPECT_EQ(std::string(100, 'x'), doc.Applications[3].AppName);
-}
-
-TEST_F(TarifReaderTest, FileWithoutZoneIndexStillReadsItsOtherSections) {
-  TScriptedMessageBoxes boxes;
-  TTarifFile doc =
-      Load(Crlf("[COMMON]\nFILENAME=Nur_Optionen\n[OPTIONS]\nPRICE=0.5\n"
-                "[ZONE0001WERKTAG]\nZONE00010=23456|0.06/60/1/09:00-17:59/60/0/0101-3112,Verwaist\n"
-                "[FEIERTAGE]\nF0=0101\n"));
-  EXPECT_TRUE(doc.Zones.empty());
-  EXPECT_EQ("Nur Optionen", doc.Description);
-  EXPECT_DOUBLE_EQ(0.5, doc.Price);
-  EXPECT_EQ(1u, doc.Holidays.size());
 }
 
 TEST_F(TarifReaderTest, HandEditedFixtureLoads) {

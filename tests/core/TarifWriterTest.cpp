@@ -245,12 +245,10 @@ TEST_F(TarifWriterTest, FileDateRule) {
     bool keepDate;
     const char* before;
     const char* after;
-  } cases[] = {
-      {false, "01/31/2023", "03/15/2024"},
-      {true, "01/31/2023", "01/31/2023"},
-      {true, "", "03/15/2024"},
-      {false, "", "03/15/2024"},
-  };
+  } cases[] = {{false, "01/31/2023", "03/15/2024"},
+               {true, "01/31/2023", "01/31/2023"},
+               {true, "", "03/15/2024"},
+               {false, "", "03/15/2024"}};
   for (const Case& c : cases) {
     TScriptedMessageBoxes boxes;
     TTarifFile doc = SmallDocument();
