@@ -225,6 +225,10 @@ TEST_F(TarifWriterTest, RoundTripChangesOnlyWhatTheFileCannotHold) {
   const TTarifFile back = LoadName("RATES.7");
   EXPECT_EQ("mit Unterstrich", back.Comment);
   EXPECT_EQ("0800 123", back.Hotline);
+  EXPECT_EQ("info@testnetz.de", back.EMail);
+  EXPECT_EQ("010 99", back.AccessCode);
+  EXPECT_EQ("Müller & Söhne", back.Copyright);
+  EXPECT_EQ("Dudode version 3.10", back.StrVersion);
   ASSERT_EQ(3u, back.Holidays.size());
   EXPECT_EQ("2412", back.Holidays[2].Date);
   ASSERT_EQ(2u, back.Applications.size()) << "an application without a name is not written";
