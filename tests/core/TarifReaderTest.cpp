@@ -121,14 +121,11 @@ TEST_F(TarifReaderTest, NamesAreCutAfterTheMessageAndDefaulted) {
 TEST_F(TarifReaderTest, OnlyTheFirstFiftyKeysCount) {
   std::string index = "[REGIONENINDEX]\n";
   std::string lists;
-  for (int z = 0; z < 51; ++z) {
-    const std::string key = "Z" + std::to_string(1000 + z);
-    index += "R" + std::to_string(z) + "=Zone" + std::to_string(z) + "," + key + "\n";
-  }
+  for (int z = 0; z < 51; ++z) index += "R" + std::to_string(z) + "=Zone,Z" + std::to_string(1000 + z) + "\n";
   for (const char* section : {"WERKTAG", "SASO"}) {
     lists += std::string("[Z1000") + section + "]\n";
     for (int e = 0; e < 51; ++e) {
-      const std::string hour = (e % 24 < 10 ? "0" : "") + std::to_string(e % 24);
+      const std::string hour = TwoDigitText(e % 24);
       lists += "k" + std::to_string(e) + "=23456|0.1/0/0/" + hour + ":00-" + hour + ":59/60/0/0101-3112,E" +
                std::to_string(e) + "\n";
     }
