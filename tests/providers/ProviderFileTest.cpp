@@ -188,6 +188,7 @@ TEST_F(ProviderFileTest, FreeHoursRangesNeedTwoTimesAndATakt) {
       {"234|18:00/07:59-60/", false, {}},
       {"234|18:00-07:59/sechzig/", false, {}},
       {"234|18:00-07:59//", false, {}},
+      {"", false, {}},
   };
   for (const auto& c : cases) {
     const TProviderList providers =
@@ -204,6 +205,7 @@ TEST_F(ProviderFileTest, FreeHoursRangesNeedTwoTimesAndATakt) {
 TEST_F(ProviderFileTest, BadEntriesAreReportedPerLine) {
   const std::string syntax =
       "Der Providereintrag für Schlüssel NETZ0001 ist fehlerhaft! Providereintrag wird nicht gelesen!";
+  const std::string incorrect = "Eintrag für Provider Netzwerk_Süd ( NETZ0001WERKTAG ) ist nicht korrekt.";
   struct Case {
     std::string value;
     std::string message;  // empty: none
@@ -214,14 +216,11 @@ TEST_F(ProviderFileTest, BadEntriesAreReportedPerLine) {
       {"8:00-17:59/60/0.029", syntax, "Syntax Fehler", 0},
       {"08:00-17:59", syntax, "Syntax Fehler", 0},
       {"08:00+17:59/60/0.029", syntax, "Syntax Fehler", 0},
-      {"08:00-25:00/60/0.029", "Eintrag für Provider Netzwerk_Süd ( NETZ0001WERKTAG ) ist nicht korrekt.",
-       "Fehler", 0},
+      {"08:00-25:00/60/0.029", incorrect, "Fehler", 0},
       // A bad price is reported, the entry stays (with price 0).
-      {"08:00-17:59/60/billig", "Eintrag für Provider Netzwerk_Süd ( NETZ0001WERKTAG ) ist nicht korrekt.",
-       "Fehler", 1},
+      {"08:00-17:59/60/billig", incorrect, "Fehler", 1},
       // A bad Takt is reported and leaves Takt 0, which the sort drops.
-      {"08:00-17:59/x/0.029", "Eintrag für Provider Netzwerk_Süd ( NETZ0001WERKTAG ) ist nicht korrekt.",
-       "Fehler", 0},
+      {"08:00-17:59/x/0.029", incorrect, "Fehler", 0},
       {"08:00-17:59/0/0.029", "", "", 0},  // Takt 0: dropped silently
       {" ; nur Kommentar", "", "", 0},
       {"", "", "", 0},  // an empty value is skipped without a message
