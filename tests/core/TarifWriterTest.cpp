@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "TarifTestSupport.h"
 #include "core/Files.h"
@@ -26,58 +27,7 @@ std::uint32_t Hm(int h, int m, int s = 0) {
   return static_cast<std::uint32_t>(h * 3600 + m * 60 + s);
 }
 
-TTarifFile SmallDocument() {
-  TTarifFile doc;
-  doc.FileName = "RATES.7";
-  doc.FileDate = "01/31/2023";
-  doc.Description = "Testnetz Süd";
-  doc.WWW = "www.testnetz.de";
-  doc.Hotline = "0800 123";
-  doc.EMail = "info@testnetz.de";
-  doc.AccessCode = "010 99";
-  doc.Copyright = "Müller & Söhne";
-  doc.Takt = 60;
-  doc.Price = 0.12;
-  doc.BaseConnectPrice = 0.05;
-  doc.CityWeekend = false;
-  doc.Holidays = {{"01.01."}, {"2512"}};
-  doc.Applications = {{"MSDIAL", "Microsoft DFÜ"}, {"LEER", ""}};
-
-  TKeyAndName city;
-  city.Key = "CITY0001";
-  city.DisplayName = "City_Zone";
-  city.CalcTakt = 60;
-  city.FirstSecond = 1;
-  city.ConnectPrice = 0.06;
-  city.Relations = 0b101;
-  city.TenPlusActive = true;
-  city.WNo10plus = {{Hm(9, 0), Hm(11, 59, 59)}};
-  city.RoundTo = 1;
-  city.Access = {"0191#0192", "anon", "\u00FE", false, true};
-  city.Werktag = {
-      MakeEntry(kMoFr, 0.12, Hm(9, 0), Hm(17, 59, 59), 60, 1, "0101", "3112", "Haupt zeit"),
-      MakeEntry(kMoFr, 0.5, Hm(18, 0), Hm(18, 59, 59), 0, 0, "0101", "3112", "Kein Tarif"),
-      MakeEntry(kMoFr, 0.06, Hm(0, 0), Hm(8, 59, 59), 60, 0, "0101", "3112", "Nacht"),
-  };
-  city.SaSo = {MakeEntry(kSaSo, 0.03, 0, 86399, 120, 0, "0101", "3112", "Wochenende")};
-  city.WFreeTimes = {{0, Hm(5, 59, 59), 30}};
-  city.CopyZoneValuesToEntries();
-
-  TKeyAndName fern;
-  fern.Key = "FERN0001";
-  fern.DisplayName = "Fern Zone";
-  fern.MonthlyFee = 2.5;
-  fern.Access.Registration = false;
-  fern.SaSo = {MakeEntry(DayBit(8), 0.03, 0, 86399, 120, 0, "9999", "9999", "Feiertag")};
-  fern.FFreeTimes = {{Hm(10, 0), Hm(10, 59, 59), 12.5}};
-  fern.CopyZoneValuesToEntries();
-
-  doc.Zones = {city, fern};
-  doc.Modified = true;
-  return doc;
-}
-
-// What SmallDocument looks like in the file when saved on 15 March 2024.
+// The one complete tariff file: SmallDocument saved on 15 March 2024.
 const char* const kSmallDocumentText =
     "; RATES.7\n"
     "; \n"
@@ -147,7 +97,32 @@ const char* const kSmallDocumentText =
     "[FERN0001FFREETIMES]\n"
     "F0=10:00-10:59/12.5000/\n";
 
-class TarifWriterTest : public test::TarifTest {};
+class TarifWriterTest : public test::TarifTest {
+ protected:
+  // The complete file read back, with what only a document in memory holds: an
+  // old date, a holiday with dots, an entry without tariff among unsorted ones,
+  // a lone character 254 as password, an application without name, a zone name
+  // with a blank and a refused registration without access data.
+  TTarifFile SmallDocument() {
+    TTarifFile doc = Load(Crlf(kSmallDocumentText), "small.txt");
+    std::filesystem::remove(dir.File("small.txt"));
+    doc.FileName = "RATES.7";
+    doc.FileDate = "01/31/2023";
+    doc.StrVersion.clear();
+    doc.Holidays[0].Date = "01.01.";
+    doc.Applications.push_back({"LEER", ""});
+    TKeyAndName& city = doc.Zones.at(0);
+    city.Access.Password = "\u00FE";
+    city.Werktag = {city.Werktag.at(1),
+                    MakeEntry(kMoFr, 0.5, Hm(18, 0), Hm(18, 59, 59), 0, 0, "0101", "3112", "Kein Tarif"),
+                    city.Werktag.at(0)};
+    city.CopyZoneValuesToEntries();
+    doc.Zones.at(1).DisplayName = "Fern Zone";
+    doc.Zones[1].Access.Registration = false;
+    doc.Modified = true;
+    return doc;
+  }
+};
 
 // Whatever the old file had is replaced.
 TEST_F(TarifWriterTest, WritesTheCompleteFile) {
@@ -296,12 +271,12 @@ TEST_F(TarifWriterTest, DocumentWithoutFileNameGetsAFreeName) {
 }
 
 TEST_F(TarifWriterTest, FileThatCannotBeReplacedIsReportedAndNothingIsWritten) {
+  TTarifFile doc = SmallDocument();
   const std::string missingDir = dir.Dir() + "gone/";
   SetProgramDirectory(missingDir);
   TScriptedMessageBoxes boxes;
   boxes.Expect("Konnte " + missingDir + "RATES.7 nicht löschen!\rSpeicherung kann nicht erfolgen.", idOK,
                "Fehler");
-  TTarifFile doc = SmallDocument();
   EXPECT_FALSE(SaveTarifFile(doc));
   EXPECT_TRUE(doc.Modified);
 }
