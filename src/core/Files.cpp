@@ -40,7 +40,7 @@ struct TInjection {
   int Error = 0;
 };
 TInjection& Injection(TFileOp op) {
-  static TInjection injections[3];
+  static TInjection injections[4];
   return injections[static_cast<int>(op)];
 }
 
@@ -434,6 +434,10 @@ void InjectFileFailure(TFileOp op, int skip, int errorNumber) {
 }
 
 bool CanReplaceFile(const std::string& path, std::string* error) {
+  if (const int e = InjectedError(TFileOp::Replace)) {
+    if (error) *error = SystemErrorText(e);
+    return false;
+  }
 #ifndef _WIN32
   const std::string target = FollowLinks(path);
   if (::access(DirectoryOf(target).c_str(), W_OK | X_OK) != 0) {

@@ -67,8 +67,9 @@ bool CanReplaceFile(const std::string& path, std::string* error = nullptr);
 // Tests only: the next atomic writes fail after this many bytes (-1: never).
 void InjectWriteFailureAfter(long long bytes);
 // Tests only: after skip successful operations of the kind, the next one
-// fails with errorNumber (errorNumber 0 clears the injection).
-enum class TFileOp { Read, Write, Rename };
+// fails with errorNumber (errorNumber 0 clears the injection). Replace is the
+// check of CanReplaceFile, which permissions cannot make fail for root.
+enum class TFileOp { Read, Write, Rename, Replace };
 void InjectFileFailure(TFileOp op, int skip, int errorNumber);
 
 // An advisory lock held on a file while a command reads, changes and writes

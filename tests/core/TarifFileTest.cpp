@@ -10,15 +10,7 @@ namespace {
 
 TTarifEntry Entry(std::string name, std::string from, std::string to, std::uint32_t start, std::uint32_t end,
                   double takt = 60, std::int32_t units = 0) {
-  TTarifEntry e;
-  e.Name = std::move(name);
-  e.DateFrom = std::move(from);
-  e.DateTo = std::move(to);
-  e.StartSec = start;
-  e.EndSec = end;
-  e.Takt = takt;
-  e.Units = units;
-  return e;
+  return {0, 0, 0, 0, start, end, takt, units, std::move(name), std::move(from), std::move(to), 0, 0, {}};
 }
 
 std::vector<std::string> Names(const TTarifEntryList& list) {

@@ -62,35 +62,22 @@ TEST_F(TarifReaderTest, ReadsEntryFields) {
   EXPECT_EQ("9999", s.DateTo);
 }
 
-// Values that the syntax check refuses: the first "-" must come after the
-// sixth character and be followed by five characters and a "/".
-TEST_F(TarifReaderTest, SyntaxErrorsAreReportedAndDropped) {
-  const char* values[] = {
-      "23456|0.06/60/1/09:00/17:59/60/0/0101/3112,NoDash",
-      "2|0.1-/60/1/09:00-17:59/60/0/0101-3112,EarlyDash",
-      "23456|0.06/60/1/09:00-17:5/60/0/0101-3112,ShortEnd",
-      "23456|0.06/60/1/09:00-1",
-  };
-  for (const char* value : values) {
-    TScriptedMessageBoxes boxes;
-    boxes.Expect("Der Tarif für Schlüssel ZONE0001 ist fehlerhaft! Tarif wird nicht gelesen!", idOK,
-                 "Syntax Fehler");
-    TTarifFile doc = Load(OneZone(std::string("[ZONE0001WERKTAG]\nZONE00010=") + value + "\n"));
-    ASSERT_EQ(1u, doc.Zones.size());
-    EXPECT_TRUE(doc.Zones[0].Werktag.empty()) << value;
-    ASSERT_EQ(1u, boxes.Boxes().size());
-    EXPECT_EQ(mkFehler, boxes.Boxes()[0].Kind);
-  }
-}
-
-TEST_F(TarifReaderTest, IncorrectEntriesAreReportedAndKeptOrDropped) {
-  struct Case {
+// The syntax check wants the first "-" after the sixth character, followed by
+// five characters and a "/"; such values are dropped. Other faults name the
+// entry and keep it unless Takt and Units end up 0 (the sort drops those).
+TEST_F(TarifReaderTest, EntryValuesAreReportedAndKeptOrDropped) {
+  const std::string syntax = "Der Tarif für Schlüssel ZONE0001 ist fehlerhaft! Tarif wird nicht gelesen!";
+  const struct {
     const char* value;
-    const char* name;    // in the message
-    bool kept;           // after the sort
+    std::string message;  // empty: none
+    bool kept;
     std::int32_t units;  // when kept
   } cases[] = {
-      // An end of 24:00 is no valid time: Takt and Units become 0 and the sort drops it.
+      {"23456|0.06/60/1/09:00/17:59/60/0/0101/3112,NoDash", syntax, false, 0},
+      {"2|0.1-/60/1/09:00-17:59/60/0/0101-3112,EarlyDash", syntax, false, 0},
+      {"23456|0.06/60/1/09:00-17:5/60/0/0101-3112,ShortEnd", syntax, false, 0},
+      {"23456|0.06/60/1/09:00-1", syntax, false, 0},
+      // An end of 24:00 is no valid time: Takt and Units become 0.
       {"23456|0.06/60/1/09:00-24:00/60/0/0101-3112,Bis_Mitternacht", "Bis Mitternacht", false, 0},
       {"23456|0.06/60/1/09:60-17:59/60/0/0101-3112,Minute", "Minute", false, 0},
       {"23456|0.06/60/1/9:00-17:59/60/0/0101-3112,Stunde", "Stunde", false, 0},
@@ -98,17 +85,24 @@ TEST_F(TarifReaderTest, IncorrectEntriesAreReportedAndKeptOrDropped) {
       {"23456|0.06/6o/1/09:00-17:59/60/0/0101-3112,Takt", "Takt", true, 0},
       {"23456|0.06/60/1/09:00-17:59/60/5x/0101-3112,Einheiten", "Einheiten", true, 5},
       {"23456|0.06/60/1/09:00-17:59/sec/7/0101-3112,", "Unbekannt", true, 7},
+      {"23456|0.06/60/1/09:00-17:59/0/0/0101-3112,Nichts", "", false, 0},         // no tariff: gone silently
+      {"23456|0.06/60/1/00:00-08:59/0/4/0101-3112,Vier_Einheiten", "", true, 4},  // units alone keep it
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value);
     TScriptedMessageBoxes boxes;
-    boxes.Expect(std::string("Tarif für ") + c.name + " ( ZONE0001WERKTAG ) ist nicht korrekt.", idOK,
-                 "Fehler");
+    if (c.message == syntax) {
+      boxes.Expect(syntax, idOK, "Syntax Fehler");
+    } else if (!c.message.empty()) {
+      boxes.Expect("Tarif für " + c.message + " ( ZONE0001WERKTAG ) ist nicht korrekt.", idOK, "Fehler");
+    }
     TTarifFile doc = Load(OneZone(std::string("[ZONE0001WERKTAG]\nZONE00010=") + c.value + "\n"));
     ASSERT_EQ(1u, doc.Zones.size());
-    ASSERT_EQ(c.kept ? 1u : 0u, doc.Zones[0].Werktag.size()) << c.value;
+    ASSERT_EQ(c.kept ? 1u : 0u, doc.Zones[0].Werktag.size());
     if (c.kept) {
-      EXPECT_EQ(c.units, doc.Zones[0].Werktag[0].Units) << c.value;
+      EXPECT_EQ(c.units, doc.Zones[0].Werktag[0].Units);
     }
+    for (const auto& box : boxes.Boxes()) EXPECT_EQ(mkFehler, box.Kind);
   }
 }
 
@@ -124,26 +118,14 @@ TEST_F(TarifReaderTest, NamesAreCutAfterTheMessageAndDefaulted) {
   EXPECT_EQ(std::string(50, 'n'), doc.Zones[0].SaSo[1].Name);
 }
 
-TEST_F(TarifReaderTest, EntryWithoutTariffVanishes) {
-  TScriptedMessageBoxes boxes;
-  TTarifFile doc =
-      Load(OneZone("[ZONE0001WERKTAG]\nZONE00010=23456|0.06/60/1/09:00-17:59/0/0/0101-3112,Nichts\n"
-                   "ZONE00011=23456|0.06/60/1/00:00-08:59/0/4/0101-3112,Vier_Einheiten\n"));
-  ASSERT_EQ(1u, doc.Zones[0].Werktag.size());
-  EXPECT_EQ("Vier Einheiten", doc.Zones[0].Werktag[0].Name);
-}
-
 TEST_F(TarifReaderTest, OnlyTheFirstFiftyKeysCount) {
   std::string index = "[REGIONENINDEX]\n";
   std::string lists;
-  for (int z = 0; z < 51; ++z) {
-    const std::string key = "Z" + std::to_string(1000 + z);
-    index += "R" + std::to_string(z) + "=Zone" + std::to_string(z) + "," + key + "\n";
-  }
+  for (int z = 0; z < 51; ++z) index += "R" + std::to_string(z) + "=Zone,Z" + std::to_string(1000 + z) + "\n";
   for (const char* section : {"WERKTAG", "SASO"}) {
     lists += std::string("[Z1000") + section + "]\n";
     for (int e = 0; e < 51; ++e) {
-      const std::string hour = (e % 24 < 10 ? "0" : "") + std::to_string(e % 24);
+      const std::string hour = TwoDigitText(e % 24);
       lists += "k" + std::to_string(e) + "=23456|0.1/0/0/" + hour + ":00-" + hour + ":59/60/0/0101-3112,E" +
                std::to_string(e) + "\n";
     }
@@ -282,16 +264,18 @@ TEST_F(TarifReaderTest, FreeTimesAndNo10plusWindows) {
   EXPECT_EQ(86399u, zone.FNo10plus[0].EndSec);
 }
 
-// Values without a usable key create no zone; the zones that remain read
+// Values without a usable key create no zone, names are cut to 100 characters; the zones that remain read
 // their own sections and each has both entry lists.
 TEST_F(TarifReaderTest, IndexValuesWithoutKeyCreateNoZone) {
   TScriptedMessageBoxes boxes;
   TTarifFile doc = Load(Crlf(
       "[REGIONENINDEX]\nR0=\nR1=Ohne_Schluessel,\nR2=OhneKomma\nR3=;nur Kommentar\nR4=Fern zone , FERN 0001\n"
-      "R5=,LEER0001\n"
+      "R5=,LEER0001\nR6=" +
+      std::string(99, 'a') +
+      "\xE4\xF6,LANG0001\n"  // umlauts count as one character each
       "[ConnectPrice]\nR0=9/9\nFERN0001=0.2/1\n"
       "[FERN0001SASO]\nFERN00010=17|0.1/0/0/00:00-23:59/60/0/0101-3112,Wochenende\n"));
-  ASSERT_EQ(2u, doc.Zones.size());
+  ASSERT_EQ(3u, doc.Zones.size());
   EXPECT_EQ("FERN0001", doc.Zones[0].Key);
   EXPECT_EQ("Fernzone", doc.Zones[0].DisplayName) << "the value is cleaned of blanks";
   EXPECT_DOUBLE_EQ(0.2, doc.Zones[0].ConnectPrice);
@@ -300,14 +284,7 @@ TEST_F(TarifReaderTest, IndexValuesWithoutKeyCreateNoZone) {
   ASSERT_EQ(1u, doc.Zones[0].SaSo.size());
   EXPECT_EQ("LEER0001", doc.Zones[1].Key);
   EXPECT_EQ("", doc.Zones[1].DisplayName);
-}
-
-TEST_F(TarifReaderTest, ZoneNamesAreCutToHundredCharacters) {
-  TScriptedMessageBoxes boxes;
-  const std::string name = std::string(99, 'a') + "\xE4\xF6";  // umlauts count as one character each
-  TTarifFile doc = Load(Crlf("[REGIONENINDEX]\nR0=" + name + ",K\n"));
-  ASSERT_EQ(1u, doc.Zones.size());
-  EXPECT_EQ(std::string(99, 'a') + "ä", doc.Zones[0].DisplayName);
+  EXPECT_EQ(std::string(99, 'a') + "ä", doc.Zones[2].DisplayName) << "cut to 100 characters";
 }
 
 TEST_F(TarifReaderTest, FileOptionsAndTheirDefaults) {
@@ -335,17 +312,20 @@ TEST_F(TarifReaderTest, FileOptionsAndTheirDefaults) {
 }
 
 // The plain texts come back through the writer's round trip; here comments,
-// blanks, empty values and umlauts.
+// blanks, empty values and umlauts, in a file without a zone index.
 TEST_F(TarifReaderTest, CommonTexts) {
   TScriptedMessageBoxes boxes;
   TTarifFile doc =
       Load(Crlf("[COMMON]\nSTRVERSION=Dudode version 2.00\nVERSION=\nFILEDATE=12/24/2001 ;edited\n"
                 "FILENAME=Testnetz_S\xFC"
-                "d ;comment\nWWW=www.test netz.de\n"));
+                "d ;comment\nWWW=www.test netz.de\n[OPTIONS]\nPRICE=0.5\n"
+                "[ZONE0001WERKTAG]\nZONE00010=23456|0.06/60/1/09:00-17:59/60/0/0101-3112,Verwaist\n"));
   EXPECT_EQ("", doc.Version);
   EXPECT_EQ("12/24/2001", doc.FileDate);
   EXPECT_EQ("Testnetz Süd", doc.Description);
   EXPECT_EQ("www.testnetz.de", doc.WWW);
+  EXPECT_TRUE(doc.Zones.empty()) << "without a zone index no zone, the other sections still count";
+  EXPECT_DOUBLE_EQ(0.5, doc.Price);
 
   doc = Load(Crlf("[COMMON]\nFILEDATE=\nFILENAME=\n"));
   EXPECT_EQ("03/15/2024", doc.FileDate) << "an empty date becomes today";
@@ -371,18 +351,6 @@ TEST_F(TarifReaderTest, HolidaysAndApplications) {
   EXPECT_EQ("ÄRGER", doc.Applications[1].TapiName);
   EXPECT_EQ("ABCDEFGHIJKLMNOPQRST", doc.Applications[2].TapiName);
   EXPECT_EQ(std::string(100, 'x'), doc.Applications[3].AppName);
-}
-
-TEST_F(TarifReaderTest, FileWithoutZoneIndexStillReadsItsOtherSections) {
-  TScriptedMessageBoxes boxes;
-  TTarifFile doc =
-      Load(Crlf("[COMMON]\nFILENAME=Nur_Optionen\n[OPTIONS]\nPRICE=0.5\n"
-                "[ZONE0001WERKTAG]\nZONE00010=23456|0.06/60/1/09:00-17:59/60/0/0101-3112,Verwaist\n"
-                "[FEIERTAGE]\nF0=0101\n"));
-  EXPECT_TRUE(doc.Zones.empty());
-  EXPECT_EQ("Nur Optionen", doc.Description);
-  EXPECT_DOUBLE_EQ(0.5, doc.Price);
-  EXPECT_EQ(1u, doc.Holidays.size());
 }
 
 TEST_F(TarifReaderTest, HandEditedFixtureLoads) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -31,6 +30,7 @@ class ProviderFileTest : public ::testing::Test {
   void TearDown() override {
     SetClock({});
     InjectWriteFailureAfter(-1);
+    InjectFileFailure(TFileOp::Replace, 0, 0);
   }
 
   TProviderList Load(const std::vector<std::string>& lines) {
@@ -41,28 +41,22 @@ class ProviderFileTest : public ::testing::Test {
   TTempDir dir;
 };
 
-TEST_F(ProviderFileTest, ReadsHandWrittenFileIntoModel) {
+// The hand-written fixture read and written: Expected.ini is the one complete
+// provider file; the model checks are what the writer does not show.
+TEST_F(ProviderFileTest, HandWrittenFileReadAndWritten) {
   dir.Write("Provider.ini", TestDataFile("providers/Provider.ini"));
   TScriptedMessageBoxes boxes;
-  const TProviderList providers = LoadProviderFile("Provider.ini");
-
-  // The complete file comes back through the writer's expected text; here only
-  // what the writer does not show: seconds, sort keys and values read as they stand.
+  TProviderList providers = LoadProviderFile("Provider.ini");
   ASSERT_EQ(3u, providers.size());
-  EXPECT_EQ("Netzwerk Süd", providers[2].Name);
   const TProvider& netz = providers[2];
+  EXPECT_EQ("Netzwerk Süd", netz.Name);
   ASSERT_EQ(3u, netz.WerktagEntries.size());
   EXPECT_EQ(17 * 3600 + 59 * 60 + 59, netz.WerktagEntries[1].EndSec);
   EXPECT_EQ("08:00:00 17:59:59", netz.WerktagEntries[1].SortKey);
   // Monday to Saturday; the end keeps its minute without 59 seconds.
   EXPECT_EQ(TFreeHoursRange({0x00FC, 18 * 3600, 7 * 3600 + 59 * 60, 60}), netz.Options.FreeHoursRanges[0]);
-  EXPECT_DOUBLE_EQ(0, providers[0].Options.NoCostsFrom);  // read as it stands; the writer turns it into -1
-}
+  EXPECT_DOUBLE_EQ(0, providers[0].Options.NoCostsFrom);  // read as it stands, written as -1
 
-TEST_F(ProviderFileTest, WrittenFileMatchesHandWrittenText) {
-  dir.Write("Provider.ini", TestDataFile("providers/Provider.ini"));
-  TProviderList providers = LoadProviderFile("Provider.ini");
-  TScriptedMessageBoxes boxes;
   std::vector<int> steps;
   ASSERT_TRUE(SaveProviderFile("Provider.ini", providers, [&](int index, int count) {
     EXPECT_EQ(3, count);
@@ -71,9 +65,7 @@ TEST_F(ProviderFileTest, WrittenFileMatchesHandWrittenText) {
   const std::string expected = TestDataFile("providers/Expected.ini");
   EXPECT_EQ(expected, dir.Read("Provider.ini"));
   EXPECT_EQ((std::vector<int>{0, 2}), steps);
-  // The model holds what was written.
-  EXPECT_DOUBLE_EQ(-1, providers[0].Options.NoCostsFrom);
-
+  EXPECT_DOUBLE_EQ(-1, providers[0].Options.NoCostsFrom) << "the model holds what was written";
   // Reading the written file and writing it again changes nothing.
   providers = LoadProviderFile("Provider.ini");
   ASSERT_TRUE(SaveProviderFile("Provider.ini", providers));
@@ -139,65 +131,45 @@ TEST_F(ProviderFileTest, ReadsAtMost1025ProviderLines) {
   EXPECT_EQ(1025u, Load(lines).size());
 }
 
+// Per section: value (empty: no line) and what the option becomes.
 TEST_F(ProviderFileTest, OptionValuesAreDefaultedAndClamped) {
-  struct Case {
+  const struct {
     std::string section;
-    std::string value;  // empty: no line
-    double expected;
+    std::vector<std::pair<std::string, double>> values;
   } cases[] = {
-      {"TIMING", "5000", 1000},
-      {"TIMING", "-7", -1},
-      {"TIMING", "abc", -1},
-      {"TIMING", "", -1},
-      {"TIMING", "1000.5", 1000},
-      {"TIMING", "0", 0},
-      {"MinConnectTime", "2000", 1000},
-      {"MinConnectTime", "-1.5", -1},
-      {"MinConnectTime", "30 ; Sekunden", 30},
-      {"COSTSPERDAY", "-3", 0},
-      {"COSTSPERDAY", "x", 0},
-      {"COSTSPERDAY", "", 0},
-      {"COSTSPERDAY", "12.5", 12.5},
-      {"NOCOSTS", "", -1},
-      {"NOCOSTS", "x", -1},
-      {"NOCOSTS", "1 500", 1500},
-      {"NOCOSTS", "0", 0},
-      {"FREISTUNDEN", "3600", 3600},
-      {"FREISTUNDEN", "36.5", 0},
-      {"FREISTUNDEN", "", 0},
-      {"GRUNDBETRAG", "495", 495},
-      {"GRUNDBETRAG", "4.95", 0},
-      {"FreeHoursCosts", "2.5", 2.5},
-      {"FreeHoursCosts", "nan", 0},
-      {"FreeHoursCosts", "1e999", 0},
-      {"BASECONNECTPRICE", "y", 0},
-      {"OPTIONS", "", 1},
-      {"OPTIONS", "YES", 1},
-      {"OPTIONS", "yes", 0},
-      {"OPTIONS", "NO", 0},
-      {"FreeHoursPerDay", "YES", 1},
-      {"FreeHoursPerDay", "Yes", 0},
-      {"ISDNDoubleCosts", "YES", 1},
-      {"ISDNDoubleCosts", "", 0},
+      {"TIMING", {{"5000", 1000}, {"-7", -1}, {"abc", -1}, {"", -1}, {"1000.5", 1000}, {"0", 0}}},
+      {"MinConnectTime", {{"2000", 1000}, {"-1.5", -1}, {"30 ; Sekunden", 30}}},
+      {"COSTSPERDAY", {{"-3", 0}, {"x", 0}, {"", 0}, {"12.5", 12.5}}},
+      {"NOCOSTS", {{"", -1}, {"x", -1}, {"1 500", 1500}, {"0", 0}}},
+      {"FREISTUNDEN", {{"3600", 3600}, {"36.5", 0}, {"", 0}}},
+      {"GRUNDBETRAG", {{"495", 495}, {"4.95", 0}}},
+      {"FreeHoursCosts", {{"2.5", 2.5}, {"nan", 0}, {"1e999", 0}}},
+      {"BASECONNECTPRICE", {{"y", 0}}},
+      {"OPTIONS", {{"", 1}, {"YES", 1}, {"yes", 0}, {"NO", 0}}},
+      {"FreeHoursPerDay", {{"YES", 1}, {"Yes", 0}}},
+      {"ISDNDoubleCosts", {{"YES", 1}, {"", 0}}},
   };
   for (const auto& c : cases) {
-    std::vector<std::string> lines = {"[PROVIDER]", "P0=Name,K0001", "[" + c.section + "]"};
-    if (!c.value.empty()) lines.push_back("K0001=" + c.value);
-    const TProviderList providers = Load(lines);
-    ASSERT_EQ(1u, providers.size());
-    const TProviderOptions& o = providers[0].Options;
-    const double got = c.section == "TIMING"             ? o.Timing
-                       : c.section == "MinConnectTime"   ? o.MinConnectTime
-                       : c.section == "COSTSPERDAY"      ? o.CostsPerDay
-                       : c.section == "NOCOSTS"          ? o.NoCostsFrom
-                       : c.section == "FREISTUNDEN"      ? o.FreeHours
-                       : c.section == "GRUNDBETRAG"      ? o.BaseAmount
-                       : c.section == "FreeHoursCosts"   ? o.FreeHoursCosts
-                       : c.section == "BASECONNECTPRICE" ? o.BaseConnectPrice
-                       : c.section == "OPTIONS"          ? o.Holiday2431
-                       : c.section == "FreeHoursPerDay"  ? o.FreeHoursPerDay
-                                                         : o.ISDNDoubleCosts;
-    EXPECT_DOUBLE_EQ(c.expected, got) << c.section << "=" << c.value;
+    for (const auto& [value, expected] : c.values) {
+      SCOPED_TRACE(c.section + "=" + value);
+      std::vector<std::string> lines = {"[PROVIDER]", "P0=Name,K0001", "[" + c.section + "]"};
+      if (!value.empty()) lines.push_back("K0001=" + value);
+      const TProviderList providers = Load(lines);
+      ASSERT_EQ(1u, providers.size());
+      const TProviderOptions& o = providers[0].Options;
+      const double got = c.section == "TIMING"             ? o.Timing
+                         : c.section == "MinConnectTime"   ? o.MinConnectTime
+                         : c.section == "COSTSPERDAY"      ? o.CostsPerDay
+                         : c.section == "NOCOSTS"          ? o.NoCostsFrom
+                         : c.section == "FREISTUNDEN"      ? o.FreeHours
+                         : c.section == "GRUNDBETRAG"      ? o.BaseAmount
+                         : c.section == "FreeHoursCosts"   ? o.FreeHoursCosts
+                         : c.section == "BASECONNECTPRICE" ? o.BaseConnectPrice
+                         : c.section == "OPTIONS"          ? o.Holiday2431
+                         : c.section == "FreeHoursPerDay"  ? o.FreeHoursPerDay
+                                                           : o.ISDNDoubleCosts;
+      EXPECT_DOUBLE_EQ(expected, got);
+    }
   }
 }
 
@@ -216,6 +188,7 @@ TEST_F(ProviderFileTest, FreeHoursRangesNeedTwoTimesAndATakt) {
       {"234|18:00/07:59-60/", false, {}},
       {"234|18:00-07:59/sechzig/", false, {}},
       {"234|18:00-07:59//", false, {}},
+      {"", false, {}},
   };
   for (const auto& c : cases) {
     const TProviderList providers =
@@ -232,6 +205,7 @@ TEST_F(ProviderFileTest, FreeHoursRangesNeedTwoTimesAndATakt) {
 TEST_F(ProviderFileTest, BadEntriesAreReportedPerLine) {
   const std::string syntax =
       "Der Providereintrag für Schlüssel NETZ0001 ist fehlerhaft! Providereintrag wird nicht gelesen!";
+  const std::string incorrect = "Eintrag für Provider Netzwerk_Süd ( NETZ0001WERKTAG ) ist nicht korrekt.";
   struct Case {
     std::string value;
     std::string message;  // empty: none
@@ -242,16 +216,14 @@ TEST_F(ProviderFileTest, BadEntriesAreReportedPerLine) {
       {"8:00-17:59/60/0.029", syntax, "Syntax Fehler", 0},
       {"08:00-17:59", syntax, "Syntax Fehler", 0},
       {"08:00+17:59/60/0.029", syntax, "Syntax Fehler", 0},
-      {"08:00-25:00/60/0.029", "Eintrag für Provider Netzwerk_Süd ( NETZ0001WERKTAG ) ist nicht korrekt.",
-       "Fehler", 0},
+      {"08:00-25:00/60/0.029", incorrect, "Fehler", 0},
       // A bad price is reported, the entry stays (with price 0).
-      {"08:00-17:59/60/billig", "Eintrag für Provider Netzwerk_Süd ( NETZ0001WERKTAG ) ist nicht korrekt.",
-       "Fehler", 1},
+      {"08:00-17:59/60/billig", incorrect, "Fehler", 1},
       // A bad Takt is reported and leaves Takt 0, which the sort drops.
-      {"08:00-17:59/x/0.029", "Eintrag für Provider Netzwerk_Süd ( NETZ0001WERKTAG ) ist nicht korrekt.",
-       "Fehler", 0},
+      {"08:00-17:59/x/0.029", incorrect, "Fehler", 0},
       {"08:00-17:59/0/0.029", "", "", 0},  // Takt 0: dropped silently
       {" ; nur Kommentar", "", "", 0},
+      {"", "", "", 0},  // an empty value is skipped without a message
   };
   for (const auto& c : cases) {
     TScriptedMessageBoxes boxes;
@@ -273,16 +245,20 @@ TEST_F(ProviderFileTest, MessagesComeWerktagFirstInSortedOrder) {
         "B00010=00:00-99:00/1/1", "[A0001WERKTAG]", "A00010=00:00-99:00/1/1"});
 }
 
+// The cut counts keys, so an empty value within the first 21 costs an entry.
 TEST_F(ProviderFileTest, ReadsAtMost21EntriesPerSection) {
-  std::vector<std::string> lines = {"[PROVIDER]", "P0=Name,K0001", "[K0001SASO]"};
-  for (int i = 0; i < 25; ++i) {
-    lines.push_back("K0001" + std::to_string(i) + "=" + (i < 10 ? "0" : "") + std::to_string(i) + ":00-" +
-                    (i < 10 ? "0" : "") + std::to_string(i) + ":59/60/0.01");
+  for (const int emptyAt : {-1, 3}) {
+    std::vector<std::string> lines = {"[PROVIDER]", "P0=Name,K0001", "[K0001SASO]"};
+    for (int i = 0; i < 25; ++i) {
+      const std::string hour = (i < 10 ? "0" : "") + std::to_string(i);
+      lines.push_back("K0001" + std::to_string(i) + "=" +
+                      (i == emptyAt ? "" : hour + ":00-" + hour + ":59/60/0.01"));
+    }
+    const TProviderList providers = Load(lines);
+    ASSERT_EQ(1u, providers.size());
+    ASSERT_EQ(emptyAt < 0 ? 21u : 20u, providers[0].SaSoEntries.size()) << emptyAt;
+    EXPECT_EQ(20 * 3600, providers[0].SaSoEntries.back().StartSec);
   }
-  const TProviderList providers = Load(lines);
-  ASSERT_EQ(1u, providers.size());
-  ASSERT_EQ(21u, providers[0].SaSoEntries.size());
-  EXPECT_EQ(20 * 3600, providers[0].SaSoEntries.back().StartSec);
 }
 
 TEST_F(ProviderFileTest, EntriesAreSortedByTimesAsText) {
@@ -335,17 +311,13 @@ TEST_F(ProviderFileTest, FailedWriteKeepsOldFileAndSaysSo) {
 }
 
 TEST_F(ProviderFileTest, UnreplaceableFileIsNotTouched) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
   const std::string old = IniText({"[PROVIDER]", "P0=Alt,ALT0001"});
   dir.Write("Provider.ini", old);
   TProviderList providers = LoadProviderFile("Provider.ini");
-  std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_write,
-                               std::filesystem::perm_options::remove);
   TScriptedMessageBoxes boxes;
   boxes.Expect("Konnte " + dir.File("Provider.ini") + " nicht löschen!\rSpeicherung kann nicht erfolgen!");
+  InjectFileFailure(TFileOp::Replace, 0, EACCES);  // as a write-protected directory refuses it, also to root
   EXPECT_FALSE(SaveProviderFile("Provider.ini", providers));
-  std::filesystem::permissions(dir.Dir(), std::filesystem::perms::owner_write,
-                               std::filesystem::perm_options::add);
   EXPECT_EQ(old, dir.Read("Provider.ini"));
 }
 

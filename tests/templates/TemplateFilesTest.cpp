@@ -26,42 +26,7 @@ using namespace std::string_literals;
 using test::TScriptedMessageBoxes;
 using test::TTempDir;
 
-// Two ConnTemp.dat records, byte by byte.
-const std::string kFirstRecord =
-    "\x0C\x00"s
-    "DF\xDC-Netzwerk"s  // Name
-    "\x07\x00"s
-    "PHONE.0"s  // PhoneTarif
-    "\x04\x00"s
-    "City"s                              // Zone
-    "\x01\x00\x01\x01"s                  // CityWeekend, CityPlus, ISDNx2, TenPlusActive
-    "\x00\x00\x00\x00\x00\xC0\x82\x40"s  // TenPlusFrom 600
-    "\x00\x00\x00\x00\x00\x00\xE0\x3F"s  // TenPlusRate 0.5
-    "\x00"s                              // InstantActive
-    "\x00\x00\x00\x00\x00\x00\xD0\x3F"s  // InstantWorkday 0.25
-    "\x00\x00\x00\x00\x00\x00\x00\x00"s  // InstantWeekend 0
-    "\x00\x00\x00\x00\x00\x00\xF0\x3F"s  // InstantHoliday 1
-    "\x0C\x00"s
-    "Netzwerk S\xFC"s
-    "d"s      // Provider
-    "\x01"s;  // ProviderActive
-const std::string kSecondRecord =
-    "\x15\x00"s
-    "Manuelle Aufzeichnung"s
-    "\x0A\x00"s
-    "PHONE.1\x00\x00\x00"s  // padded with zero bytes
-    "\x04\x00"s
-    "Fern"s
-    "\x00\x00\x00\x00"s
-    "\x00\x00\x00\x00\x00\x00\x00\x00"s
-    "\x00\x00\x00\x00\x00\x00\x00\x00"s
-    "\x01"s
-    "\x00\x00\x00\x00\x00\x00\x00\x00"s
-    "\x00\x00\x00\x00\x00\x00\x00\x00"s
-    "\x00\x00\x00\x00\x00\x00\x00\x00"s
-    "\x00\x00"s
-    "\x00"s;
-
+// The two records of the ConnTemp.dat fixture.
 TConnectionTemplate FirstTemplate() {
   TConnectionTemplate t;
   t.Name = "DFÜ-Netzwerk";
@@ -88,9 +53,9 @@ TConnectionTemplate SecondTemplate() {
   return t;
 }
 
+// The fixture is the one byte-exact ConnTemp.dat: every field has its own value there.
 TEST(TemplateRecordsTest, ConnTempBytesReadIntoRecordsAndBack) {
   const std::string bytes = TestDataFile("templates/ConnTemp.dat");
-  ASSERT_EQ(kFirstRecord + kSecondRecord, bytes);
   const TConnectionTemplateList templates = ParseConnTempRecords(bytes);
   ASSERT_EQ(2u, templates.size());
   EXPECT_EQ(FirstTemplate(), templates[0]);
@@ -99,21 +64,13 @@ TEST(TemplateRecordsTest, ConnTempBytesReadIntoRecordsAndBack) {
 }
 
 TEST(TemplateRecordsTest, FileEndingInsideARecordKeepsTheRecordsBeforeIt) {
-  const std::string bytes = kFirstRecord + kSecondRecord;
-  struct Case {
-    std::size_t length;
-    std::size_t records;
-  } cases[] = {
-      {0, 0},
-      {1, 0},                        // half a string length
-      {kFirstRecord.size() - 1, 0},  // without the last byte
-      {kFirstRecord.size(), 1},
-      {kFirstRecord.size() + 1, 1},   // half a string length
-      {kFirstRecord.size() + 10, 1},  // inside a string
-      {kFirstRecord.size() + 40, 1},  // inside a double
-      {bytes.size() - 1, 1},
-      {bytes.size(), 2},
-  };
+  const std::string bytes = TestDataFile("templates/ConnTemp.dat");
+  const std::size_t first = ConnTempRecords({FirstTemplate()}).size();
+  // Half a string length, the last byte missing, inside a string, inside a double.
+  const struct {
+    std::size_t length, records;
+  } cases[] = {{0, 0},          {1, 0},          {first - 1, 0},        {first, 1},       {first + 1, 1},
+               {first + 10, 1}, {first + 40, 1}, {bytes.size() - 1, 1}, {bytes.size(), 2}};
   for (const auto& c : cases) {
     const TConnectionTemplateList templates =
         ParseConnTempRecords(std::string_view(bytes).substr(0, c.length));
@@ -130,17 +87,10 @@ TEST(TemplateRecordsTest, FileEndingInsideARecordKeepsTheRecordsBeforeIt) {
 
 TEST(TemplateRecordsTest, PhoneTempBytesReadIntoRecordsAndBack) {
   const std::string bytes = TestDataFile("templates/PhoneTemp.dat");
-  const std::string odd =  // reserved fields as a later version might fill them
-      "\x00\x00"s
-      "\x00\x00"s
-      "\x00\x00"s
-      "\x00\x00"s
-      "\xFF\xFF"s
-      "\x01\x02\x03\x04"s
-      "\xFF\xFF\xFF\xFF"s
-      "\x01\x00\x00\x00"s
-      "\x00\x00\x00\x80"s
-      "\x00\x01\x00\x00"s;
+  // Reserved fields as a later version might fill them: four empty strings, then numbers.
+  const std::string odd =
+      "\x00\x00\x00\x00\x00\x00\x00\x00\xFF\xFF\x01\x02\x03\x04\xFF\xFF\xFF\xFF\x01\x00\x00\x00"
+      "\x00\x00\x00\x80\x00\x01\x00\x00"s;
   const TPhoneConnectionTemplateList templates = ParsePhoneTempRecords(bytes + odd);
   ASSERT_EQ(3u, templates.size());
   EXPECT_EQ((TPhoneConnectionTemplate{"01019", "Anbieter X - City", "PHONE.0", "City", 0x0201}),
@@ -230,7 +180,7 @@ TEST_F(TemplateFilesTest, ReadingKeepsMissingTariffsAndProvidersAsStored) {
   TConnectionTemplate caseOnly = FirstTemplate();
   caseOnly.Name = "Zeta";
   caseOnly.Provider = "NETZWERK SÜD";
-  dir.Write("ConnTemp.dat", ConnTempRecords({caseOnly, FirstTemplate(), gone}) + kSecondRecord);
+  dir.Write("ConnTemp.dat", ConnTempRecords({caseOnly, FirstTemplate(), gone, SecondTemplate()}));
 
   // As stored: nothing replaced, file order.
   const TConnectionTemplateList stored = ReadConnTempFile().Records;
@@ -276,21 +226,12 @@ TEST_F(TemplateFilesTest, SavingWritesBothFilesWithAccessNumbers) {
   ASSERT_TRUE(SaveConnectionTemplates(templates, tariffs));
 
   EXPECT_EQ(ConnTempRecords(templates), dir.Read("ConnTemp.dat"));
-  const std::string tail =
-      "\x00\x00"s
-      "\x00\x00"s
-      "\x00\x00\x00\x00"s
-      "\x00\x00\x00\x00"s
-      "\x00"s
-      "\x00"s;
+  // The access numbers of City after the tariff, then the fields of ConnTemp.dat and the reserved ones.
   const std::string firstEx =
-      "\x0C\x00"s
-      "DF\xDC-Netzwerk"s
-      "\x07\x00"s
-      "PHONE.0"s
-      "\x0F\x00"s
-      "0191011#0191012"s  // the access numbers of City
-      + kFirstRecord.substr(2 + 12 + 2 + 7) + tail;
+      "\x0C\x00"
+      "DF\xDC-Netzwerk\x07\x00PHONE.0\x0F\x00"
+      "0191011#0191012"s +
+      ConnTempRecords({FirstTemplate()}).substr(23) + std::string(14, '\0');
   const std::string ex = dir.Read("ConnTempEx.dat");
   ASSERT_GE(ex.size(), firstEx.size());
   EXPECT_EQ(firstEx, ex.substr(0, firstEx.size()));
@@ -320,7 +261,7 @@ TEST_F(TemplateFilesTest, PhoneTemplatesRoundTripKeepingMissingTariffs) {
 }
 
 TEST_F(TemplateFilesTest, FailedWriteKeepsBothOldFiles) {
-  dir.Write("ConnTemp.dat", kFirstRecord);
+  dir.Write("ConnTemp.dat", "alt");
   dir.Write("ConnTempEx.dat", "alt");
   TConnectionTemplateList templates = {SecondTemplate()};
   for (long long failAfter : {0LL, 5LL}) {
@@ -331,7 +272,8 @@ TEST_F(TemplateFilesTest, FailedWriteKeepsBothOldFiles) {
     InjectWriteFailureAfter(-1);
     ASSERT_EQ(1u, boxes.Boxes().size());
     EXPECT_EQ(mkFehler, boxes.Boxes()[0].Kind);
-    EXPECT_EQ(kFirstRecord, dir.Read("ConnTemp.dat"));
+    EXPECT_EQ("alt", dir.Read("ConnTemp.dat"));
+    EXPECT_EQ("alt", dir.Read("ConnTempEx.dat"));
   }
 }
 
@@ -342,22 +284,21 @@ TEST_F(TemplateFilesTest, ReportTellsWhatReadingKeptAndRefused) {
     std::function<void()> Prepare;
     TRecordFileState State;
     std::size_t Kept;
-    std::string Message;
+    std::string Message;  // after "Die Datei <path>"
   };
   const TCase cases[] = {
       {[] {}, TRecordFileState::Missing, 0, ""},
       {[&] { dir.Write("PhoneTemp.dat", record + record); }, TRecordFileState::Complete, 2, ""},
       {[&] { dir.Write("PhoneTemp.dat", "\xFF\xFF" + record); }, TRecordFileState::BrokenTail, 0,
-       "Die Datei " + path + " ist beschädigt: nur die ersten 0 Datensätze konnten gelesen werden."},
+       " ist beschädigt: nur die ersten 0 Datensätze konnten gelesen werden."},
       {[&] { dir.Write("PhoneTemp.dat", record + "\xFF\xFF" + record); }, TRecordFileState::BrokenTail, 1,
-       "Die Datei " + path + " ist beschädigt: nur die ersten 1 Datensätze konnten gelesen werden."},
+       " ist beschädigt: nur die ersten 1 Datensätze konnten gelesen werden."},
       {[&] { std::filesystem::create_directory(path); }, TRecordFileState::NotRegular, 0,
-       "Die Datei " + path + " ist keine gewöhnliche Datei und wird nicht gelesen."},
+       " ist keine gewöhnliche Datei und wird nicht gelesen."},
       {[&] { std::filesystem::resize_file((dir.Write("PhoneTemp.dat", ""), path), kMaxRecordFileBytes + 1); },
-       TRecordFileState::TooLarge, 0, "Die Datei " + path + " ist größer als 4 MB und wird nicht gelesen."},
+       TRecordFileState::TooLarge, 0, " ist größer als 4 MB und wird nicht gelesen."},
       {[&] { dir.Write("PhoneTemp.dat", record), InjectFileFailure(TFileOp::Read, 0, EACCES); },
-       TRecordFileState::Unreadable, 0,
-       "Die Datei " + path + " kann nicht gelesen werden (Zugriff verweigert)."},
+       TRecordFileState::Unreadable, 0, " kann nicht gelesen werden (Zugriff verweigert)."},
   };
   for (const TCase& c : cases) {
     std::filesystem::remove_all(path);
@@ -366,7 +307,7 @@ TEST_F(TemplateFilesTest, ReportTellsWhatReadingKeptAndRefused) {
     EXPECT_EQ(c.State, file.Report.State) << c.Message;
     EXPECT_EQ(c.Kept, file.Records.size());
     EXPECT_EQ(c.Kept, file.Report.RecordsKept);
-    EXPECT_EQ(c.Message, file.Report.Message());
+    EXPECT_EQ(c.Message.empty() ? "" : "Die Datei " + path + c.Message, file.Report.Message());
   }
 }
 
