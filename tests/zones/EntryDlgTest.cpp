@@ -41,97 +41,69 @@ void TypeEntry(QDialog& dlg, const char* from, const char* to, const char* name)
 
 using EntryDlgTest = test::TMainWindowTest;
 
-TEST_F(EntryDlgTest, EightToSixIsShownWithItsEndMinuteAndComesBackAsEntered) {
-  Show(CityDocument());
+// W0 of the city zone, Mo-Fr 00:00 to 00:59, is shown, given the end 18:00
+// (the minute before it) and changed into a CityPlus entry by its box.
+TEST_F(EntryDlgTest, ChangedEntryIsShownAndComesBackAsEntered) {
+  Show(CityDocument(1, 0));
+  Grid(TDayClass::Werktag)->setCurrentCell(0, 0);
   TModalScript script;
   script.Then(kEntryDlg, [](QDialog& dlg) {
     for (const char* day : {"MoBtn", "TuBtn", "WedBtn", "ThuBtn", "FrBtn"})
       EXPECT_TRUE(Checked(dlg, day)) << day;
-    for (const char* hidden : {"SatBtn", "SunBtn", "FtagCheckBox", "CWChkBox"}) {
+    for (const char* hidden : {"SatBtn", "SunBtn", "FtagCheckBox", "CWChkBox"})
       EXPECT_FALSE(Find<QWidget>(dlg, hidden)->isVisible()) << hidden;
-    }
-    EXPECT_EQ(0.12, Value(dlg, "PriceEdit"));
+    EXPECT_EQ(0.06, Value(dlg, "PriceEdit"));
     EXPECT_EQ("€", Find<QLabel>(dlg, "CurrencyLabel")->text().toStdString());
-    TypeEntry(dlg, "0800", "1800", "Tag");
-    EXPECT_EQ("17:59", Text(dlg, "EntryTimeTo"));  // adjusted when the field was left
-    Click(dlg, "SaveBtn");
-  });
-  Press("AddEntry1Btn");
-  ASSERT_EQ(1u, Doc().Zones[0].Werktag.size());
-  EXPECT_TRUE(Doc().Modified);
-  EXPECT_EQ("17:59:59 Uhr", Cell(TDayClass::Werktag, 0, 1));
-
-  Grid(TDayClass::Werktag)->setCurrentCell(0, 0);
-  script.Then(kEntryDlg, [](QDialog& dlg) {
+    EXPECT_EQ("00:59", Text(dlg, "EntryTimeTo"));
+    Type(Find<QLineEdit>(dlg, "EntryTimeTo"), "1800");
+    test::Leave(Find<QWidget>(dlg, "EntryTimeTo"));
     EXPECT_EQ("17:59", Text(dlg, "EntryTimeTo"));
-    Type(Find<QLineEdit>(dlg, "Tarifname"), "Tag neu");
+    auto* name = Find<QLineEdit>(dlg, "Tarifname");
+    Click(dlg, "CPChkBox");
+    EXPECT_EQ("CityPlus", name->text().toStdString());
+    EXPECT_FALSE(name->isEnabled());
+    EXPECT_FALSE(Find<QWidget>(dlg, "DateEdit2")->isVisible());
     Click(dlg, "SaveBtn");
   });
   Press("EditEntry1Btn");
   ASSERT_EQ(1u, Doc().Zones[0].Werktag.size());
-  EXPECT_EQ("Tag neu", Doc().Zones[0].Werktag[0].Name);
-  EXPECT_EQ(18u * 3600 - 1, Doc().Zones[0].Werktag[0].EndSec);  // 17:59 stays 17:59
+  // 17:59 is taken as it is shown, not moved again.
+  EXPECT_EQ(std::tuple("CityPlus", 18u * 3600 - 1, true),
+            std::tuple(Doc().Zones[0].Werktag[0].Name, Doc().Zones[0].Werktag[0].EndSec, Doc().Modified));
+  EXPECT_EQ(std::tuple("17:59:59 Uhr", "CityPlus"),
+            std::tuple(Cell(TDayClass::Werktag, 0, 1), Cell(TDayClass::Werktag, 0, 5)));
 }
 
-// Each case types into a fresh dialog and presses "Übernehmen" once.
+// A refusal of the final check keeps the dialog open with the focus where the rule wants it.
 TEST(EntryDlgFieldTest, FinalCheckRefusalsKeepTheDialogOpen) {
-  const std::string times = "Die Zeitangaben sind nicht korrekt!\rÜberprüfen Sie die Angaben nochmals!";
-  const std::string dates = "Die Gültigkeitsdaten sind nicht korrekt!\rÜberprüfen Sie die Daten nochmals!";
-  struct Case {
-    const char* what;
-    const char* from;
-    const char* to;
-    const char* dateFrom;
-    const char* dateTo;
-    std::vector<std::string> boxes;
-    bool accepted;
-    const char* focus;
+  const struct {
+    const char *from, *to, *dateFrom, *dateTo, *message, *focus;
   } cases[] = {
-      {"12:00 to 12:00", "1200", "1200", "0101", "3112", {times}, false, "EntryTimeFrom"},
-      {"00:00 to 00:00 is a whole day", "0000", "0000", "0101", "3112", {}, true, nullptr},
-      {"02.06. to 01.06.", "0800", "1800", "0206", "0106", {dates}, false, "DateEdit1"},
+      {"1200", "1200", "0101", "3112",
+       "Die Zeitangaben sind nicht korrekt!\rÜberprüfen Sie die Angaben nochmals!", "EntryTimeFrom"},
+      {"0800", "1800", "0206", "0106",
+       "Die Gültigkeitsdaten sind nicht korrekt!\rÜberprüfen Sie die Daten nochmals!", "DateEdit1"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
+  TTarifFile doc;
+  doc.Takt = 60;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.focus);
     TScriptedMessageBoxes boxes;
-    for (const std::string& text : c.boxes) boxes.Expect(text);
+    boxes.Expect(c.message);
     TModalScript script;
     script.Then(kEntryDlg, [&](QDialog& dlg) {
       Type(Find<QLineEdit>(dlg, "DateEdit1"), c.dateFrom);
       Type(Find<QLineEdit>(dlg, "DateEdit2"), c.dateTo);
       TypeEntry(dlg, c.from, c.to, "Tarif");
       Click(dlg, "SaveBtn");
-      EXPECT_EQ(!c.accepted, dlg.isVisible());
-      if (c.focus) {
-        EXPECT_EQ(c.focus, dlg.focusWidget()->objectName().toStdString());
-      }
+      EXPECT_TRUE(dlg.isVisible());
+      EXPECT_EQ(c.focus, dlg.focusWidget()->objectName().toStdString());
+      Click(dlg, "CancelBtn");
     });
-    TTarifFile doc;
-    doc.Takt = 60;
-    TEntryForm form = NewEntryForm(doc, TDayClass::Werktag);
-    TNewEditEntryDlg dlg(form, "Tarif");
-    EXPECT_EQ(c.accepted, RunModal(dlg) == QDialog::Accepted);
-    EXPECT_EQ(c.accepted, dlg.Confirmed());
+    TNewEditEntryDlg dlg(NewEntryForm(doc, TDayClass::Werktag), "Tarif");
+    EXPECT_NE(QDialog::Accepted, RunModal(dlg));
+    EXPECT_FALSE(dlg.Confirmed());
   }
-}
-
-TEST_F(EntryDlgTest, CityPlusBoxSetsNameAndHidesTheDates) {
-  Show(CityDocument());
-  TModalScript script;
-  script.Then(kEntryDlg, [](QDialog& dlg) {
-    auto* name = Find<QLineEdit>(dlg, "Tarifname");
-    Click(dlg, "CPChkBox");
-    EXPECT_EQ("CityPlus", name->text().toStdString());
-    EXPECT_FALSE(name->isEnabled());
-    EXPECT_FALSE(Find<QWidget>(dlg, "DateEdit2")->isVisible());
-    Type(Find<QLineEdit>(dlg, "EntryTimeFrom"), "0000");
-    Type(Find<QLineEdit>(dlg, "EntryTimeTo"), "0000");
-    Click(dlg, "SaveBtn");
-  });
-  Press("AddEntry1Btn");
-  ASSERT_EQ(1u, Doc().Zones[0].Werktag.size());
-  EXPECT_EQ("CityPlus", Doc().Zones[0].Werktag[0].Name);
-  EXPECT_EQ("CityPlus", Cell(TDayClass::Werktag, 0, 5));
 }
 
 TEST_F(EntryDlgTest, FiftyFirstEntryIsRefusedAndTheOtherListIsNot) {
@@ -149,9 +121,8 @@ TEST_F(EntryDlgTest, FiftyFirstEntryIsRefusedAndTheOtherListIsNot) {
     Click(dlg, "SaveBtn");
   });
   Press("AddEntry2Btn");
-  EXPECT_EQ(50u, Doc().Zones[0].Werktag.size());
-  EXPECT_EQ(1u, Doc().Zones[0].SaSo.size());
-  EXPECT_EQ(50, Grid(TDayClass::Werktag)->rowCount());
+  EXPECT_EQ(std::tuple(50u, 1u, 50), std::tuple(Doc().Zones[0].Werktag.size(), Doc().Zones[0].SaSo.size(),
+                                                Grid(TDayClass::Werktag)->rowCount()));
 }
 
 TEST(EntryDlgFieldTest, KeyFiltersDropWhatFieldsCannotTake) {

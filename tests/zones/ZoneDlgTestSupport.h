@@ -67,4 +67,11 @@ inline bool Checked(QWidget& dlg, const char* name) {
   return button && button->isChecked();
 }
 
+// "1" for each enabled control, "0" for each disabled one.
+inline std::string Enabled(QWidget& dlg, std::initializer_list<const char*> names) {
+  std::string s;
+  for (const char* name : names) s += Find<QWidget>(dlg, name)->isEnabled() ? '1' : '0';
+  return s;
+}
+
 }  // namespace dudode::test
