@@ -1,15 +1,28 @@
+// The zone and entry dialogs and the list commands, worked through the main
+// window or on their own.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
+#include <memory>
 
+#include "app/Main.h"
 #include "support/ModalScript.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "ui/NumberEdit.h"
 #include "zones/AccessInfosDlg.h"
+#include "zones/EntryForm.h"
+#include "zones/NewEditEntryDlg.h"
 #include "zones/NoCostEditDlg.h"
-#include "zones/ZoneDlgTestSupport.h"
+#include "zones/ZoneTestSupport.h"
 
 namespace dudode {
 namespace {
@@ -17,17 +30,68 @@ namespace {
 using test::Click;
 using test::FilledZone;
 using test::Find;
-using test::Text;
 using test::ThreeZones;
 using test::TModalScript;
 using test::TScriptedMessageBoxes;
 using test::Type;
 
+class TMainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { main = std::make_unique<TMain>(); }
+  void TearDown() override { main.reset(); }
+
+  void Show(TTarifFile document) {
+    const int current = document.Zones.empty() ? -1 : 0;
+    main->Document() = std::move(document);
+    TCommandResult shown = TCommandResult::Zones(current);
+    shown.DocumentLoaded = true;
+    main->Apply(shown);
+  }
+  TTarifFile& Doc() { return main->Document(); }
+  void Press(const char* name) {
+    auto* button = main->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    ASSERT_NE(nullptr, button) << name;
+    EXPECT_TRUE(button->isEnabled()) << name;
+    button->click();
+  }
+  void Trigger(const char* name) {
+    auto* action = main->findChild<QAction*>(QString::fromLatin1(name));
+    ASSERT_NE(nullptr, action) << name;
+    EXPECT_TRUE(action->isEnabled()) << name;
+    action->trigger();
+  }
+  QTableWidget* Grid(TDayClass dayClass) const { return main->Grid(dayClass); }
+  std::string Cell(TDayClass dayClass, int row, int column) const {
+    const QTableWidgetItem* item = Grid(dayClass)->item(row, column);
+    return item ? item->text().toStdString() : std::string();
+  }
+  QComboBox* ZoneBox() const { return main->findChild<QComboBox*>("TarifComboBox"); }
+
+  std::unique_ptr<TMain> main;
+};
+
+std::string Text(QWidget& dlg, const char* name) {
+  auto* edit = Find<QLineEdit>(dlg, name);
+  return edit ? edit->displayText().toStdString() : std::string();
+}
+
+double Value(QWidget& dlg, const char* name) {
+  auto* edit = Find<TNumberEdit>(dlg, name);
+  return edit ? edit->Value() : -1;
+}
+
+// "1" for each enabled control, "0" for each disabled one.
+std::string Enabled(QWidget& dlg, std::initializer_list<const char*> names) {
+  std::string s;
+  for (const char* name : names) s += Find<QWidget>(dlg, name)->isEnabled() ? '1' : '0';
+  return s;
+}
+
 const char* const kZoneDlg = "dudode::TNewEditTarifDlg";
 const char* const kNoCostsDlg = "dudode::TNoCostsDlg";
 const char* const kNoCostEditDlg = "dudode::TNoCostEditDlg";
 
-using ZoneDlgTest = test::TMainWindowTest;
+using ZoneDlgTest = TMainWindowTest;
 
 // Types each text into the focused control and presses Enter after it.
 void TypeWithEnter(std::initializer_list<const char*> texts) {
@@ -161,7 +225,7 @@ void Mark(QDialog& dlg, const char* name, std::initializer_list<int> rows) {
   for (int row : rows) list->item(row)->setSelected(true);
 }
 
-using ListCommandsTest = test::TMainWindowTest;
+using ListCommandsTest = TMainWindowTest;
 
 TEST_F(ListCommandsTest, ReorderingPutsTheMarkedZonesInReverseAndDropsTheRestWhenAsked) {
   Show(ThreeZones());
@@ -173,11 +237,11 @@ TEST_F(ListCommandsTest, ReorderingPutsTheMarkedZonesInReverseAndDropsTheRestWhe
   TModalScript script;
   script.Then(kSortDlg, [](QDialog& dlg) {
     EXPECT_EQ((std::vector<std::string>{"Nah", "Fern", "Mobil"}), Items(dlg, "SrcList"));
-    EXPECT_EQ("100", test::Enabled(dlg, {"IncludeBtn", "ExcludeBtn", "ExcAllBtn"}));
+    EXPECT_EQ("100", Enabled(dlg, {"IncludeBtn", "ExcludeBtn", "ExcAllBtn"}));
     Mark(dlg, "SrcList", {0, 2});
     Click(dlg, "IncludeBtn");
     EXPECT_EQ((std::vector<std::string>{"Mobil", "Nah"}), Items(dlg, "DstList"));
-    EXPECT_EQ("1", test::Enabled(dlg, {"ExcludeBtn"}));
+    EXPECT_EQ("1", Enabled(dlg, {"ExcludeBtn"}));
     Click(dlg, "ApplyBtn");  // Nein: stays open
     EXPECT_TRUE(dlg.isVisible());
     Click(dlg, "ApplyBtn");
@@ -240,7 +304,7 @@ TEST(AccessInfosDlgTest, ConfirmedCancelledAndEmptiedLists) {
                   {"0191011", "gast", ""}, {"0191012", "", ""}, {"0191013", "", ""}}),
               Lines(dlg));
     EXPECT_FALSE(Find<QCheckBox>(dlg, "RegistrationChkBox")->isChecked());
-    EXPECT_EQ("00", test::Enabled(dlg, {"EditEntryBtn", "DeleteEntryBtn"}));
+    EXPECT_EQ("00", Enabled(dlg, {"EditEntryBtn", "DeleteEntryBtn"}));
     Click(dlg, "ApplyBtn");
   });
   script.Then(kAccessDlg, [](QDialog& dlg) { Click(dlg, "CancelBtn"); });
@@ -318,7 +382,7 @@ const TNumberField kFields[] = {
     {"PriceEdit", TPath::Options, [](const TTarifFile& d) { return d.Price; }},
 };
 
-using TypedNumbersTest = test::TMainWindowTest;
+using TypedNumbersTest = TMainWindowTest;
 
 TEST_F(TypedNumbersTest, EveryNumberFieldKindTakesEitherDecimalSeparator) {
   for (const TNumberField& f : kFields) {
@@ -376,6 +440,154 @@ TEST_F(TypedNumbersTest, EveryNumberFieldKindTakesEitherDecimalSeparator) {
       EXPECT_DOUBLE_EQ(0.15, f.value(Doc()));
     }
   }
+}
+
+const char* const kEntryDlg = "dudode::TNewEditEntryDlg";
+
+TTarifFile CityDocument(int werktag = 0, int saso = 0) {
+  TTarifFile doc;
+  doc.Takt = 60;
+  doc.Price = 0.12;
+  doc.Zones.push_back(test::FilledZone("City", "CITY0001", werktag, saso));
+  return doc;
+}
+
+// Types the times and name of a valid entry, moving on from field to field.
+void TypeEntry(QDialog& dlg, const char* from, const char* to, const char* name) {
+  Type(Find<QLineEdit>(dlg, "EntryTimeFrom"), from);
+  Type(Find<QLineEdit>(dlg, "EntryTimeTo"), to);
+  Type(Find<QLineEdit>(dlg, "Tarifname"), name);
+}
+
+using EntryDlgTest = TMainWindowTest;
+
+// W0 of the city zone, Mo-Fr 00:00 to 00:59, is shown, given the end 18:00
+// (the minute before it) and changed into a CityPlus entry by its box.
+TEST_F(EntryDlgTest, ChangedEntryIsShownAndComesBackAsEntered) {
+  Show(CityDocument(1, 0));
+  Grid(TDayClass::Werktag)->setCurrentCell(0, 0);
+  TModalScript script;
+  script.Then(kEntryDlg, [](QDialog& dlg) {
+    for (const char* day : {"MoBtn", "TuBtn", "WedBtn", "ThuBtn", "FrBtn"})
+      EXPECT_TRUE(Find<QAbstractButton>(dlg, day)->isChecked()) << day;
+    for (const char* hidden : {"SatBtn", "SunBtn", "FtagCheckBox", "CWChkBox"})
+      EXPECT_FALSE(Find<QWidget>(dlg, hidden)->isVisible()) << hidden;
+    EXPECT_EQ(0.06, Value(dlg, "PriceEdit"));
+    EXPECT_EQ("€", Find<QLabel>(dlg, "CurrencyLabel")->text().toStdString());
+    EXPECT_EQ("00:59", Text(dlg, "EntryTimeTo"));
+    Type(Find<QLineEdit>(dlg, "EntryTimeTo"), "1800");
+    test::Leave(Find<QWidget>(dlg, "EntryTimeTo"));
+    EXPECT_EQ("17:59", Text(dlg, "EntryTimeTo"));
+    auto* name = Find<QLineEdit>(dlg, "Tarifname");
+    Click(dlg, "CPChkBox");
+    EXPECT_EQ("CityPlus", name->text().toStdString());
+    EXPECT_FALSE(name->isEnabled());
+    EXPECT_FALSE(Find<QWidget>(dlg, "DateEdit2")->isVisible());
+    Click(dlg, "SaveBtn");
+  });
+  Press("EditEntry1Btn");
+  ASSERT_EQ(1u, Doc().Zones[0].Werktag.size());
+  // 17:59 is taken as it is shown, not moved again.
+  EXPECT_EQ(std::tuple("CityPlus", 18u * 3600 - 1, true),
+            std::tuple(Doc().Zones[0].Werktag[0].Name, Doc().Zones[0].Werktag[0].EndSec, Doc().Modified));
+  EXPECT_EQ(std::tuple("17:59:59 Uhr", "CityPlus"),
+            std::tuple(Cell(TDayClass::Werktag, 0, 1), Cell(TDayClass::Werktag, 0, 5)));
+}
+
+// A refusal of the final check keeps the dialog open with the focus where the rule wants it.
+TEST(EntryDlgFieldTest, FinalCheckRefusalsKeepTheDialogOpen) {
+  const struct {
+    const char *from, *to, *dateFrom, *dateTo, *message, *focus;
+  } cases[] = {
+      {"1200", "1200", "0101", "3112",
+       "Die Zeitangaben sind nicht korrekt!\rÜberprüfen Sie die Angaben nochmals!", "EntryTimeFrom"},
+      {"0800", "1800", "0206", "0106",
+       "Die Gültigkeitsdaten sind nicht korrekt!\rÜberprüfen Sie die Daten nochmals!", "DateEdit1"},
+  };
+  TTarifFile doc;
+  doc.Takt = 60;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.focus);
+    TScriptedMessageBoxes boxes;
+    boxes.Expect(c.message);
+    TModalScript script;
+    script.Then(kEntryDlg, [&](QDialog& dlg) {
+      Type(Find<QLineEdit>(dlg, "DateEdit1"), c.dateFrom);
+      Type(Find<QLineEdit>(dlg, "DateEdit2"), c.dateTo);
+      TypeEntry(dlg, c.from, c.to, "Tarif");
+      Click(dlg, "SaveBtn");
+      EXPECT_TRUE(dlg.isVisible());
+      EXPECT_EQ(c.focus, dlg.focusWidget()->objectName().toStdString());
+      Click(dlg, "CancelBtn");
+    });
+    TNewEditEntryDlg dlg(NewEntryForm(doc, TDayClass::Werktag), "Tarif");
+    EXPECT_NE(QDialog::Accepted, RunModal(dlg));
+    EXPECT_FALSE(dlg.Confirmed());
+  }
+}
+
+TEST_F(EntryDlgTest, FiftyFirstEntryIsRefusedAndTheOtherListIsNot) {
+  Show(CityDocument(50, 0));
+  {
+    TScriptedMessageBoxes boxes;
+    boxes.Expect(
+        "Es können keine Einträge hinzugefügt werden. Alle Einträge sind bereits "
+        "verwendet!");
+    Press("AddEntry1Btn");
+  }
+  TModalScript script;
+  script.Then(kEntryDlg, [](QDialog& dlg) {
+    TypeEntry(dlg, "0800", "1800", "Wochenende");
+    Click(dlg, "SaveBtn");
+  });
+  Press("AddEntry2Btn");
+  EXPECT_EQ(std::tuple(50u, 1u, 50), std::tuple(Doc().Zones[0].Werktag.size(), Doc().Zones[0].SaSo.size(),
+                                                Grid(TDayClass::Werktag)->rowCount()));
+}
+
+TEST(EntryDlgFieldTest, KeyFiltersDropWhatFieldsCannotTake) {
+  TScriptedMessageBoxes boxes;
+  boxes.Expect("Nur Ziffern und , erlaubt.")
+      .Expect("Nur Ziffern erlaubt. Die Angabe enthaelt bereits ein ,.")
+      .Expect("Nur Ziffern von \"0\" .. \"9\" und \",\" erlaubt!");
+  TModalScript script;
+  script.Then(kEntryDlg, [](QDialog& dlg) {
+    Type(Find<QLineEdit>(dlg, "Tarifname"), "a;b,c/d");
+    EXPECT_EQ("abcd", Text(dlg, "Tarifname"));
+    auto* takt = Find<QLineEdit>(dlg, "TaktEdit");
+    Type(takt, "6x");
+    EXPECT_EQ("6", takt->text().toStdString());
+    Type(takt, "6.5,");
+    EXPECT_EQ("6,5", takt->text().toStdString());
+    Type(Find<QLineEdit>(dlg, "PriceEdit"), "-1");
+    EXPECT_EQ("1", Find<QLineEdit>(dlg, "PriceEdit")->text().toStdString());
+    Click(dlg, "CancelBtn");
+  });
+  TEntryForm form = NewEntryForm(TTarifFile{}, TDayClass::Werktag);
+  TNewEditEntryDlg dlg(form, "Tarif");
+  RunModal(dlg);
+}
+
+TEST(EntryDlgFieldTest, CentToEuroFillsTheNumberFieldThatHadTheFocus) {
+  TModalScript script;
+  script.Then(kEntryDlg, [](QDialog& dlg) {
+    test::Enter(Find<QWidget>(dlg, "PriceEdit"));
+    Click(dlg, "CentEuroBtn");
+    EXPECT_DOUBLE_EQ(0.125, Value(dlg, "PriceEdit"));
+    test::Enter(Find<QWidget>(dlg, "Tarifname"));
+    Click(dlg, "CentEuroBtn");  // no number field: nothing is written
+    EXPECT_DOUBLE_EQ(0.125, Value(dlg, "PriceEdit"));
+    Click(dlg, "CancelBtn");
+  });
+  for (int i = 0; i < 2; ++i) {
+    script.Then("dudode::TCentEuroDlg", [](QDialog& dlg) {
+      Type(Find<QLineEdit>(dlg, "CentEdit"), "12,5");
+      Click(dlg, "OKBtn");
+    });
+  }
+  TEntryForm form = NewEntryForm(TTarifFile{}, TDayClass::Werktag);
+  TNewEditEntryDlg dlg(form, "Tarif");
+  RunModal(dlg);
 }
 
 }  // namespace
