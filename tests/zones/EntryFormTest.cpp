@@ -154,33 +154,27 @@ TEST(EntryFormTest, FinalCheckShowsTheMessagesInOrder) {
 
 TEST(EntryFormTest, SpecialValidityBoxesSetCodesDaysAndNames) {
   struct Case {
-    const char* what;
     TDayClass dayClass;
-    std::function<void(TEntryForm&)> click;
+    void (TEntryForm::*box)(bool);
     const char* code;
     TDaySet days;
     const char* name;
   } cases[] = {
-      {"holiday only", TDayClass::SaSo, [](TEntryForm& f) { f.SetHoliday(true); }, "9999",
-       DayBit(1) | DayBit(7) | DayBit(8), "Tag"},
-      {"CityWeekend", TDayClass::SaSo, [](TEntryForm& f) { f.SetCityWeekend(true); }, "8888",
-       DayBit(1) | DayBit(7), "CityWeekend"},
-      {"CityPlus weekend", TDayClass::SaSo, [](TEntryForm& f) { f.SetCityPlus(true); }, "7777",
-       DayBit(1) | DayBit(7), "CityPlus"},
-      {"CityPlus workdays", TDayClass::Werktag, [](TEntryForm& f) { f.SetCityPlus(true); }, "7777", 124,
-       "CityPlus"},
+      {TDayClass::SaSo, &TEntryForm::SetHoliday, "9999", 386, "Tag"},  // So, Sa and the holiday
+      {TDayClass::SaSo, &TEntryForm::SetCityWeekend, "8888", 130, "CityWeekend"},
+      {TDayClass::SaSo, &TEntryForm::SetCityPlus, "7777", 130, "CityPlus"},
+      {TDayClass::Werktag, &TEntryForm::SetCityPlus, "7777", 124, "CityPlus"},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.code) + " " + DayClassName(c.dayClass));
     TScriptedMessageBoxes boxes;  // none expected
     TEntryForm form = GoodForm(c.dayClass);
-    c.click(form);
-    EXPECT_FALSE(form.DatesShown) << c.what;
-    ASSERT_TRUE(form.Apply()) << c.what;
-    const TTarifEntry entry = StoreEntryForm(form, TKeyAndName{});
-    EXPECT_EQ(c.code, entry.DateFrom) << c.what;
-    EXPECT_EQ(c.code, entry.DateTo) << c.what;
-    EXPECT_EQ(c.days, entry.Weekdays) << c.what;
-    EXPECT_EQ(c.name, entry.Name) << c.what;
+    (form.*c.box)(true);
+    EXPECT_FALSE(form.DatesShown);
+    ASSERT_TRUE(form.Apply());
+    const TTarifEntry e = StoreEntryForm(form, TKeyAndName{});
+    EXPECT_EQ(std::tuple(c.code, c.code, c.days, c.name),
+              std::tuple(e.DateFrom, e.DateTo, e.Weekdays, e.Name));
   }
   EXPECT_EQ(386, DayBit(1) | DayBit(7) | DayBit(8));
 }
