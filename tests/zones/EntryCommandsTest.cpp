@@ -120,17 +120,13 @@ TEST(EntryCommandsTest, GridRowsSkipEntriesWithoutTariff) {
 }
 
 TEST(EntryCommandsTest, DeleteAsksWithTheRowInTheCaptionAndSortsAfter) {
-  TTarifFile doc = DocumentWith(FilledZone("City", "CITY0001", 0, 3));
-  {
-    TScriptedMessageBoxes boxes;
-    boxes.Expect("Möchten Sie diesen Tarif wirklich löschen?", idNo,
-                 "Löschen eines Tarifs (City, Sa./So./Feiertag, Tarif 2)");
-    EXPECT_FALSE(DeleteEntryCommand(doc, 0, TDayClass::SaSo, 2).GridsChanged);
-    EXPECT_FALSE(doc.Modified);
-    EXPECT_EQ(3u, doc.Zones[0].SaSo.size());
-  }
+  const char* const question = "Möchten Sie diesen Tarif wirklich löschen?";
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Möchten Sie diesen Tarif wirklich löschen?", idYes);
+  boxes.Expect(question, idNo, "Löschen eines Tarifs (City, Sa./So./Feiertag, Tarif 2)")
+      .Expect(question, idYes);
+  TTarifFile doc = DocumentWith(FilledZone("City", "CITY0001", 0, 3));
+  EXPECT_FALSE(DeleteEntryCommand(doc, 0, TDayClass::SaSo, 2).GridsChanged);
+  EXPECT_EQ(std::tuple(false, 3u), std::tuple(doc.Modified, doc.Zones[0].SaSo.size()));
   EXPECT_TRUE(DeleteEntryCommand(doc, 0, TDayClass::SaSo, 2).GridsChanged);
   EXPECT_TRUE(doc.Modified);
   EXPECT_EQ((std::vector<std::string>{"S2", "S0"}), Names(doc.Zones[0].SaSo));  // S1 gone, the rest sorted
@@ -231,18 +227,15 @@ TEST(EntryCommandsTest, CopyOneTakesTheRowWithTheTargetsDays) {
 }
 
 TEST(EntryCommandsTest, CopyOneNeedsARowAndRoomInTheTarget) {
-  {
-    TScriptedMessageBoxes boxes;
-    boxes.Expect("Sie müssen einen Tarif in der Liste \"Werktag\" auswählen!", idOK, "Information");
-    TTarifFile doc = DocumentWith(FilledZone("City", "CITY0001", 0, 5));
-    EXPECT_FALSE(CopyOneEntryCommand(doc, 0, TDayClass::SaSo, 1).GridsChanged);
-    EXPECT_EQ(5u, doc.Zones[0].SaSo.size());
-  }
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Es können nur 50 Einträge pro Tarif aufgenommen werden!", idOK, "Information");
-  TTarifFile doc = DocumentWith(FilledZone("City", "CITY0001", 50, 1));
-  EXPECT_FALSE(CopyOneEntryCommand(doc, 0, TDayClass::Werktag, 1).GridsChanged);
-  EXPECT_EQ(50u, doc.Zones[0].Werktag.size());
+  boxes.Expect("Sie müssen einen Tarif in der Liste \"Werktag\" auswählen!", idOK, "Information")
+      .Expect("Es können nur 50 Einträge pro Tarif aufgenommen werden!", idOK, "Information");
+  TTarifFile noRow = DocumentWith(FilledZone("City", "CITY0001", 0, 5));
+  EXPECT_FALSE(CopyOneEntryCommand(noRow, 0, TDayClass::SaSo, 1).GridsChanged);
+  EXPECT_EQ(5u, noRow.Zones[0].SaSo.size());
+  TTarifFile full = DocumentWith(FilledZone("City", "CITY0001", 50, 1));
+  EXPECT_FALSE(CopyOneEntryCommand(full, 0, TDayClass::Werktag, 1).GridsChanged);
+  EXPECT_EQ(50u, full.Zones[0].Werktag.size());
 }
 
 TEST(EntryCommandsTest, SortButtonOrdersEveryListWithoutMarkingModified) {
