@@ -172,14 +172,13 @@ TKeyVerdict WindowTaktKey(char32_t ch, std::string_view currentText) {
   const std::string typed = Utf8Of(ch);
   if (typed != sep && ch != U'.') {
     ShowMessageBox("Nur Ziffern und " + sep + " erlaubt.", {}, mkFehler, mbOK);
-    return {false, 0};
+    return {false};
   }
   if (currentText.find(sep) != std::string_view::npos) {
     ShowMessageBox("Nur Ziffern erlaubt. Die Angabe enthält bereits ein " + sep + ".", {}, mkFehler, mbOK);
-    return {false, 0};
+    return {false};
   }
-  if (typed == sep) return {};
-  return {true, sep.size() == 1 ? static_cast<char32_t>(sep[0]) : U'.'};
+  return {};
 }
 
 TWindowForm NewProvEntryForm() {

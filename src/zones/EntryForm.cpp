@@ -438,24 +438,23 @@ TKeyVerdict TaktKey(char32_t ch, std::string_view currentText) {
   if (IsDigit(ch)) return {};
   if (ch != sep && ch != U'.') {
     ShowMessageBox("Nur Ziffern und " + sepText + " erlaubt.", {}, mkFehler, mbOK);
-    return {false, 0};
+    return {false};
   }
   if (currentText.find(sepText) != std::string_view::npos) {
     ShowMessageBox("Nur Ziffern erlaubt. Die Angabe enthaelt bereits ein " + sepText + ".", {}, mkFehler,
                    mbOK);
-    return {false, 0};
+    return {false};
   }
-  return {true, ch == sep ? 0 : sep};
+  return {};
 }
 
 TKeyVerdict PriceKey(char32_t ch) {
   const std::string& sepText = Regional().DecimalSeparator;
   const char32_t sep = FirstCodePoint(sepText);
-  if (IsDigit(ch) || ch == sep) return {};
   // A "." stands for the decimal separator, as in the other number fields.
-  if (ch == U'.') return {true, sep == U'.' ? 0 : sep};
+  if (IsDigit(ch) || ch == sep || ch == U'.') return {};
   ShowMessageBox("Nur Ziffern von \"0\" .. \"9\" und \"" + sepText + "\" erlaubt!", {}, mkFehler, mbOK);
-  return {false, 0};
+  return {false};
 }
 
 }  // namespace dudode

@@ -130,10 +130,9 @@ bool IsDroppedEntryKey(char32_t ch);
 
 struct TKeyVerdict {
   bool Accept = true;
-  char32_t Replacement = 0;  // when not 0, this character goes in instead
 };
-// The clock interval: digits and one decimal separator; "." becomes the
-// decimal separator. Refusals show their message.
+// The clock interval: digits and one decimal separator; "." stands for the
+// decimal separator (the number field writes it). Refusals show their message.
 TKeyVerdict TaktKey(char32_t ch, std::string_view currentText);
 // The price: digits, "." and the decimal separator.
 TKeyVerdict PriceKey(char32_t ch);

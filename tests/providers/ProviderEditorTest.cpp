@@ -144,7 +144,7 @@ TEST(ProviderEditorTest, TaktKeysAndCloseQuestion) {
       .Expect("Angaben wurden geändert. Speichern?", idCancel);
   EXPECT_FALSE(WindowTaktKey(U'a', "60").Accept);
   EXPECT_FALSE(WindowTaktKey(U'.', "60,5").Accept);
-  EXPECT_EQ(U',', WindowTaktKey(U'.', "60").Replacement);
+  EXPECT_TRUE(WindowTaktKey(U'.', "60").Accept);
   EXPECT_TRUE(WindowTaktKey(U'7', "60,5").Accept);
   EXPECT_EQ(TCloseAction::Close, ProviderCloseAction(false));
   EXPECT_EQ(TCloseAction::Save, ProviderCloseAction(true));

@@ -37,11 +37,15 @@ struct TTypedEntry {
   const char* DateTo = nullptr;
   const char* Box = nullptr;  // a special validity box to click
   const char* Photo = nullptr;
+  bool FridayOnly = false;  // Mo to Do released
 };
 
 TModalScript::Step EntryStep(TTypedEntry e) {
   return [e](QDialog& dlg) {
     if (e.Box) Click(dlg, e.Box);
+    if (e.FridayOnly) {
+      for (const char* day : {"MoBtn", "TuBtn", "WedBtn", "ThuBtn"}) Click(dlg, day);
+    }
     Type(Find<QLineEdit>(dlg, "EntryTimeFrom"), e.From);
     Type(Find<QLineEdit>(dlg, "EntryTimeTo"), e.To);
     if (e.Takt) Type(Find<QLineEdit>(dlg, "TaktEdit"), e.Takt);
@@ -91,7 +95,8 @@ TEST_F(BuildTariffFileTest, FileBuiltInTheWindowComesBackAsEntered) {
     AddEntry(
         main, "AddEntry1Btn",
         {.From = "0800", .To = "1800", .Name = "Hauptzeit", .Price = "0,06", .Photo = "entry-dialog.png"});
-    AddEntry(main, "AddEntry1Btn", {"0000", "0800", "Nebenzeit", "0,03"});
+    AddEntry(main, "AddEntry1Btn",
+             {.From = "0000", .To = "0800", .Name = "Nebenzeit", .Price = "0,03", .FridayOnly = true});
     AddEntry(main, "AddEntry2Btn",
              {.From = "0000",
               .To = "0000",
@@ -176,50 +181,39 @@ TEST_F(BuildTariffFileTest, FileBuiltInTheWindowComesBackAsEntered) {
   ASSERT_EQ(2u, doc.Zones.size());
 
   const TKeyAndName& city = doc.Zones[0];
-  EXPECT_EQ("CITY0001", city.Key);
-  EXPECT_EQ("City", city.MenuCaption());
-  EXPECT_EQ(4.95, city.MonthlyFee);
-  EXPECT_EQ(1, city.Relations);
-  EXPECT_EQ(0, city.CalcTakt);
-  // End, name, validity and price of a grid row; the other columns have their own tests.
+  EXPECT_EQ(std::tuple("CITY0001", "City", 4.95, 1, 0.0),
+            std::tuple(city.Key, city.MenuCaption(), city.MonthlyFee, city.Relations, city.CalcTakt));
+  // End, name, validity, price and days of a grid row; the other columns have their own tests.
   const auto row = [&](TDayClass dayClass, int r) {
     QStringList cells;
-    for (int c : {1, 4, 5, 6}) cells << Cell(main, dayClass, r, c);
+    for (int c : {1, 4, 5, 6, 7}) cells << Cell(main, dayClass, r, c);
     return cells.join('|').toStdString();
   };
   ASSERT_EQ(2, main.Grid(TDayClass::Werktag)->rowCount());
-  EXPECT_EQ("07:59:59 Uhr|Nebenzeit|01.01. / 31.12.|0,0300 €", row(TDayClass::Werktag, 0));
-  EXPECT_EQ("17:59:59 Uhr|Hauptzeit|01.01. / 31.12.|0,0600 €", row(TDayClass::Werktag, 1));
+  EXPECT_EQ("07:59:59 Uhr|Nebenzeit|01.01. / 31.12.|0,0300 €|Fr ", row(TDayClass::Werktag, 0));
+  EXPECT_EQ("17:59:59 Uhr|Hauptzeit|01.01. / 31.12.|0,0600 €|Mo Di Mi Do Fr ", row(TDayClass::Werktag, 1));
   ASSERT_EQ(2, main.Grid(TDayClass::SaSo)->rowCount());
-  EXPECT_EQ("23:59:59 Uhr|Wochenende|01.04. / 30.09.|0,0300 €", row(TDayClass::SaSo, 0));
-  EXPECT_EQ("23:59:59 Uhr|Feiertag|Feiertag|0,0200 €", row(TDayClass::SaSo, 1));
+  EXPECT_EQ("23:59:59 Uhr|Wochenende|01.04. / 30.09.|0,0300 €|Sa So ", row(TDayClass::SaSo, 0));
+  EXPECT_EQ("23:59:59 Uhr|Feiertag|Feiertag|0,0200 €|Sa So Fei", row(TDayClass::SaSo, 1));
   for (const TTarifEntry& e : city.Werktag) EXPECT_EQ(4.95, e.ZoneMonthlyFee);
 
   const TKeyAndName& region = doc.Zones[1];
-  EXPECT_EQ("REGI0001", region.Key);
-  EXPECT_EQ("Region 50", region.MenuCaption());
-  EXPECT_EQ(1, region.CalcTakt);
-  EXPECT_EQ(60, region.FirstSecond);
-  EXPECT_EQ(0.1, region.ConnectPrice);
-  EXPECT_EQ(2, region.Relations);
-  EXPECT_EQ("0191011", region.Access.PhoneNr);
-  EXPECT_EQ("gast", region.Access.UserName);
-  ASSERT_EQ(1u, region.WFreeTimes.size());
-  EXPECT_EQ(18u * 3600, region.WFreeTimes[0].StartSec);
-  EXPECT_EQ(19u * 3600 + 59, region.WFreeTimes[0].EndSec);
-  EXPECT_EQ(60, region.WFreeTimes[0].FreeSeconds);
-  ASSERT_EQ(1u, region.FFreeTimes.size());
+  EXPECT_EQ(std::tuple("REGI0001", "Region 50", 1.0, 60.0, 0.1, 2, 1),
+            std::tuple(region.Key, region.MenuCaption(), region.CalcTakt, region.FirstSecond,
+                       region.ConnectPrice, region.Relations, region.RoundTo));
+  EXPECT_EQ(std::tuple("0191011", "gast", false, true),
+            std::tuple(region.Access.PhoneNr, region.Access.UserName, region.Access.Registration,
+                       region.Access.NichtBundesweit));
+  ASSERT_EQ(std::tuple(1u, 1u), std::tuple(region.WFreeTimes.size(), region.FFreeTimes.size()));
+  const TFreeTimeEntry& w = region.WFreeTimes[0];
+  EXPECT_EQ(std::tuple(18u * 3600, 19u * 3600 + 59, 60.0), std::tuple(w.StartSec, w.EndSec, w.FreeSeconds));
   EXPECT_EQ(120.5, region.FFreeTimes[0].FreeSeconds);
-  EXPECT_EQ(1, region.RoundTo);
-  EXPECT_FALSE(region.Access.Registration);
-  EXPECT_TRUE(region.Access.NichtBundesweit);
   main.SelectZone(1);
-  EXPECT_EQ("23:59:59 Uhr|Ganztags|01.01. / 31.12.|0,0400 €", row(TDayClass::Werktag, 0));
-  EXPECT_EQ(30, region.Werktag[0].Takt);
-  EXPECT_EQ(1, region.Werktag[0].Units);
-  EXPECT_EQ("23:59:59 Uhr|CityWeekend|CityWeekend|0,0200 €", row(TDayClass::SaSo, 0));
-  EXPECT_EQ(1, region.SaSo[0].CalcTakt);  // the zone's values are in every entry
-  EXPECT_EQ(0.1, region.SaSo[0].ZoneConnectPrice);
+  EXPECT_EQ("23:59:59 Uhr|Ganztags|01.01. / 31.12.|0,0400 €|Mo Di Mi Do Fr ", row(TDayClass::Werktag, 0));
+  EXPECT_EQ(std::tuple(30.0, 1), std::tuple(region.Werktag[0].Takt, region.Werktag[0].Units));
+  EXPECT_EQ("23:59:59 Uhr|CityWeekend|CityWeekend|0,0200 €|Sa So ", row(TDayClass::SaSo, 0));
+  // The zone's values are in every entry.
+  EXPECT_EQ(std::tuple(1.0, 0.1), std::tuple(region.SaSo[0].CalcTakt, region.SaSo[0].ZoneConnectPrice));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "support/ScriptedMessageBoxes.h"
 #include "zones/EntryCommands.h"
+#include "zones/GridTexts.h"
 #include "zones/ZoneTestSupport.h"
 
 namespace dudode {
@@ -62,19 +63,15 @@ TEST(EntryCommandsTest, AddAppendsWithTheFileDefaultsAndTheZoneValues) {
     dialog.TimeFrom = "00:00";  // an earlier window than the others: still appended last
     EXPECT_TRUE(AddEntryCommand(doc, 0, dayClass, dialog.Runner()).GridsChanged);
     EXPECT_EQ("Tarif zur Tarifzone City Nah (" + DayClassName(dayClass) + ") hinzufügen", dialog.Caption);
-    EXPECT_EQ(0.09, dialog.Seen.Price);
-    EXPECT_EQ(90, dialog.Seen.Takt);
-    EXPECT_EQ("01.01.", dialog.Seen.DateFrom);
-    EXPECT_EQ("31.12.", dialog.Seen.DateTo);
+    const TEntryForm& seen = dialog.Seen;
+    EXPECT_EQ(std::tuple(0.09, 90.0, "01.01.", "31.12."),
+              std::tuple(seen.Price, seen.Takt, seen.DateFrom, seen.DateTo));
     EXPECT_TRUE(doc.Modified);
     const TTarifEntryList& list = doc.Zones[0].Entries(dayClass);
     ASSERT_EQ(3u, list.size());
-    EXPECT_EQ("Neu", list.back().Name);
-    EXPECT_EQ(DayClassDays(dayClass), list.back().Weekdays);
-    EXPECT_EQ(5, list.back().ZoneMonthlyFee);
-    EXPECT_EQ(
-        2u,
-        doc.Zones[0].Entries(dayClass == TDayClass::Werktag ? TDayClass::SaSo : TDayClass::Werktag).size());
+    EXPECT_EQ(std::tuple("Neu", DayClassDays(dayClass), 5.0),
+              std::tuple(list.back().Name, list.back().Weekdays, list.back().ZoneMonthlyFee));
+    EXPECT_EQ(5u, doc.Zones[0].Werktag.size() + doc.Zones[0].SaSo.size());  // the other list as it was
   }
 }
 
@@ -97,8 +94,7 @@ TEST(EntryCommandsTest, ChangeKeepsThePlaceAndAnEmptyRowAdds) {
   dialog.Name = "Mitte";
   EXPECT_TRUE(EditEntryCommand(doc, 0, TDayClass::Werktag, 2, dialog.Runner()).GridsChanged);
   EXPECT_EQ("Tarif in Tarifzone City (Werktag) bearbeiten", dialog.Caption);
-  EXPECT_EQ("01:00", dialog.Seen.TimeFrom);  // W1 runs 01:00 to 01:59
-  EXPECT_EQ("01:59", dialog.Seen.TimeTo);
+  EXPECT_EQ(std::tuple("01:00", "01:59"), std::tuple(dialog.Seen.TimeFrom, dialog.Seen.TimeTo));  // W1
   EXPECT_EQ((std::vector<std::string>{"W0", "Mitte", "W2"}), Names(doc.Zones[0].Werktag));
   EXPECT_EQ(8u * 3600, doc.Zones[0].Werktag[1].StartSec);
   EXPECT_TRUE(doc.Modified);
@@ -109,28 +105,28 @@ TEST(EntryCommandsTest, ChangeKeepsThePlaceAndAnEmptyRowAdds) {
   EXPECT_EQ(4u, doc.Zones[0].Werktag.size());
 }
 
+// An entry without interval and units is no tariff; one with units alone is.
 TEST(EntryCommandsTest, GridRowsSkipEntriesWithoutTariff) {
   TTarifEntryList list = {TimedEntry("a"), TimedEntry("none"), TimedEntry("b")};
-  list[1].Takt = 0;
+  list[1].Takt = list[2].Takt = 0;
   list[1].Units = 0;
-  EXPECT_EQ(0, EntryIndexOfRow(list, 1));
-  EXPECT_EQ(2, EntryIndexOfRow(list, 2));
-  EXPECT_EQ(-1, EntryIndexOfRow(list, 3));
-  EXPECT_EQ(-1, EntryIndexOfRow(list, 0));
+  list[2].Units = 2;
+  const std::pair<int, int> rows[] = {{1, 0}, {2, 2}, {3, -1}, {0, -1}};  // row, entry index
+  for (const auto& [row, index] : rows) EXPECT_EQ(index, EntryIndexOfRow(list, row)) << row;
+  const std::vector<TTarifGridRow> texts = TarifGridRows(list);
+  ASSERT_EQ(2u, texts.size());
+  EXPECT_EQ(std::tuple("a", "b"), std::tuple(texts[0][4], texts[1][4]));
+  EXPECT_TRUE(TarifGridRows({}).empty());
 }
 
 TEST(EntryCommandsTest, DeleteAsksWithTheRowInTheCaptionAndSortsAfter) {
-  TTarifFile doc = DocumentWith(FilledZone("City", "CITY0001", 0, 3));
-  {
-    TScriptedMessageBoxes boxes;
-    boxes.Expect("Möchten Sie diesen Tarif wirklich löschen?", idNo,
-                 "Löschen eines Tarifs (City, Sa./So./Feiertag, Tarif 2)");
-    EXPECT_FALSE(DeleteEntryCommand(doc, 0, TDayClass::SaSo, 2).GridsChanged);
-    EXPECT_FALSE(doc.Modified);
-    EXPECT_EQ(3u, doc.Zones[0].SaSo.size());
-  }
+  const char* const question = "Möchten Sie diesen Tarif wirklich löschen?";
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Möchten Sie diesen Tarif wirklich löschen?", idYes);
+  boxes.Expect(question, idNo, "Löschen eines Tarifs (City, Sa./So./Feiertag, Tarif 2)")
+      .Expect(question, idYes);
+  TTarifFile doc = DocumentWith(FilledZone("City", "CITY0001", 0, 3));
+  EXPECT_FALSE(DeleteEntryCommand(doc, 0, TDayClass::SaSo, 2).GridsChanged);
+  EXPECT_EQ(std::tuple(false, 3u), std::tuple(doc.Modified, doc.Zones[0].SaSo.size()));
   EXPECT_TRUE(DeleteEntryCommand(doc, 0, TDayClass::SaSo, 2).GridsChanged);
   EXPECT_TRUE(doc.Modified);
   EXPECT_EQ((std::vector<std::string>{"S2", "S0"}), Names(doc.Zones[0].SaSo));  // S1 gone, the rest sorted
@@ -224,27 +220,22 @@ TEST(EntryCommandsTest, CopyOneTakesTheRowWithTheTargetsDays) {
   EXPECT_TRUE(CopyOneEntryCommand(doc, 0, TDayClass::Werktag, 2).GridsChanged);
   ASSERT_EQ(1u, doc.Zones[0].Werktag.size());
   const TTarifEntry& copy = doc.Zones[0].Werktag[0];
-  EXPECT_EQ("Feiertag", copy.Name);
-  EXPECT_EQ("9999", copy.DateFrom);
-  EXPECT_EQ(124, copy.Weekdays);  // the holiday code is not carried over
-  EXPECT_EQ(2, copy.Units);
-  EXPECT_EQ(2u, doc.Zones[0].SaSo.size());
-  EXPECT_TRUE(doc.Modified);
+  // The holiday code is not carried over.
+  EXPECT_EQ(std::tuple("Feiertag", "9999", 124, 2, 2u, true),
+            std::tuple(copy.Name, copy.DateFrom, copy.Weekdays, copy.Units, doc.Zones[0].SaSo.size(),
+                       doc.Modified));
 }
 
 TEST(EntryCommandsTest, CopyOneNeedsARowAndRoomInTheTarget) {
-  {
-    TScriptedMessageBoxes boxes;
-    boxes.Expect("Sie müssen einen Tarif in der Liste \"Werktag\" auswählen!", idOK, "Information");
-    TTarifFile doc = DocumentWith(FilledZone("City", "CITY0001", 0, 5));
-    EXPECT_FALSE(CopyOneEntryCommand(doc, 0, TDayClass::SaSo, 1).GridsChanged);
-    EXPECT_EQ(5u, doc.Zones[0].SaSo.size());
-  }
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Es können nur 50 Einträge pro Tarif aufgenommen werden!", idOK, "Information");
-  TTarifFile doc = DocumentWith(FilledZone("City", "CITY0001", 50, 1));
-  EXPECT_FALSE(CopyOneEntryCommand(doc, 0, TDayClass::Werktag, 1).GridsChanged);
-  EXPECT_EQ(50u, doc.Zones[0].Werktag.size());
+  boxes.Expect("Sie müssen einen Tarif in der Liste \"Werktag\" auswählen!", idOK, "Information")
+      .Expect("Es können nur 50 Einträge pro Tarif aufgenommen werden!", idOK, "Information");
+  TTarifFile noRow = DocumentWith(FilledZone("City", "CITY0001", 0, 5));
+  EXPECT_FALSE(CopyOneEntryCommand(noRow, 0, TDayClass::SaSo, 1).GridsChanged);
+  EXPECT_EQ(5u, noRow.Zones[0].SaSo.size());
+  TTarifFile full = DocumentWith(FilledZone("City", "CITY0001", 50, 1));
+  EXPECT_FALSE(CopyOneEntryCommand(full, 0, TDayClass::Werktag, 1).GridsChanged);
+  EXPECT_EQ(50u, full.Zones[0].Werktag.size());
 }
 
 TEST(EntryCommandsTest, SortButtonOrdersEveryListWithoutMarkingModified) {
@@ -258,6 +249,80 @@ TEST(EntryCommandsTest, SortButtonOrdersEveryListWithoutMarkingModified) {
   EXPECT_EQ((std::vector<std::string>{"year", "summer", "cityplus"}), Names(doc.Zones[0].Werktag));
   EXPECT_EQ((std::vector<std::string>{"S2", "S1", "S0"}), Names(doc.Zones[1].SaSo));
   EXPECT_FALSE(doc.Modified);
+}
+
+TTarifEntry Entry(double takt, int units, const char* from = "0101", const char* to = "3112") {
+  TTarifEntry e;
+  e.Weekdays = DayBit(2) | DayBit(3) | DayBit(4) | DayBit(5) | DayBit(6);
+  e.PricePerUnit = 0.12;
+  e.StartSec = 8 * 3600;
+  e.EndSec = 17 * 3600 + 59 * 60 + 59;
+  e.Takt = takt;
+  e.Units = units;
+  e.Name = "Haupt Zeit";
+  e.DateFrom = from;
+  e.DateTo = to;
+  return e;
+}
+
+TEST(GridTextsTest, CellTextsOfAnEntry) {
+  const TTarifGridRow row = EntryCellTexts(Entry(60, 0, "0104", "3009"));
+  const TTarifGridRow expected = {"08:00:00 Uhr",      "17:59:59 Uhr",   "60,0000 Sekunde(n)",
+                                  "    0 Einheit(en)", "Haupt Zeit",     "01.04. / 30.09.",
+                                  "0,1200 €",          "Mo Di Mi Do Fr "};
+  EXPECT_EQ(expected, row);
+}
+
+TEST(GridTextsTest, IntervalAndUnitColumns) {
+  struct Case {
+    double takt;
+    int units;
+    const char* interval;
+    const char* extra;
+  } cases[] = {
+      {0, 3, "    3 Einheit(en)", "    0 Einheit(en)"},
+      {30, 2, "30,0000 Sekunde(n)", "    2 Einheit(en)"},
+      {1.5, 0, "1,5000 Sekunde(n)", "    0 Einheit(en)"},
+      {0, 12345, "12345 Einheit(en)", "    0 Einheit(en)"},
+  };
+  for (const Case& c : cases) {
+    const TTarifGridRow row = EntryCellTexts(Entry(c.takt, c.units));
+    EXPECT_EQ(c.interval, row[2]) << c.takt << "/" << c.units;
+    EXPECT_EQ(c.extra, row[3]) << c.takt << "/" << c.units;
+  }
+}
+
+TEST(GridTextsTest, SpecialValidityCodesDependOnDateFromOnly) {
+  struct Case {
+    const char* from;
+    const char* to;
+    const char* text;
+  } cases[] = {
+      {"9999", "9999", "Feiertag"},
+      {"8888", "8888", "CityWeekend"},
+      {"7777", "0101", "CityPlus"},
+      {"0101", "8888", "01.01. / 88.88."},
+      {"24.12.", "31.12.", "24.12. / 31.12."},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.text, EntryCellTexts(Entry(60, 0, c.from, c.to))[5]) << c.from;
+}
+
+// Days in the week's order, the holiday last; each day alone shows its own name.
+TEST(GridTextsTest, WeekdayColumn) {
+  const std::pair<TDaySet, const char*> cases[] = {
+      {DayBit(2), "Mo "},
+      {DayBit(5), "Do "},
+      {DayBit(6), "Fr "},
+      {DayBit(7), "Sa "},
+      {DayBit(1), "So "},
+      {DayBit(1) | DayBit(7), "Sa So "},
+      {DayBit(1) | DayBit(7) | DayBit(8), "Sa So Fei"},
+  };
+  for (const auto& [days, text] : cases) {
+    TTarifEntry e = Entry(60, 0);
+    e.Weekdays = days;
+    EXPECT_EQ(text, EntryCellTexts(e)[7]) << days;
+  }
 }
 
 }  // namespace

@@ -40,35 +40,28 @@ std::vector<std::string> Texts(const TScriptedMessageBoxes& boxes) {
 }
 
 TEST(EntryFormTest, TimeFieldsAreCheckedAndWrittenBackWhenLeft) {
+  // As an end ("bis"), a full hour becomes the minute before it.
   struct Case {
     const char* text;
     bool end;
-    TClockState state;
-    const char* shown;
+    const char* shown;  // written back; "!": invalid, "": blank
   } cases[] = {
-      {"08:00", false, TClockState::Valid, "08:00"},
-      {"8 :5 ", false, TClockState::Valid, "08:05"},
-      {"00:00", false, TClockState::Valid, "00:00"},
-      {"24:00", false, TClockState::Invalid, ""},
-      {"23:60", false, TClockState::Invalid, ""},
-      {"  :  ", false, TClockState::Blank, ""},
-      {":", false, TClockState::Blank, ""},
-      {"08:  ", false, TClockState::Invalid, ""},
-      // the end minute: a full hour becomes the minute before it
-      {"18:00", true, TClockState::Valid, "17:59"},
-      {"18:30", true, TClockState::Valid, "18:30"},
-      {"00:00", true, TClockState::Valid, "23:59"},
-      {"24:00", true, TClockState::Valid, "23:59"},
-      {"26:00", true, TClockState::Valid, "23:59"},
-      {"25:00", true, TClockState::Invalid, ""},
-      {"24:30", true, TClockState::Invalid, ""},
-      {"  :  ", true, TClockState::Blank, ""},
+      {"08:00", false, "08:00"}, {"8 :5 ", false, "08:05"}, {"00:00", false, "00:00"},
+      {"24:00", false, "!"},     {"23:60", false, "!"},     {"  :  ", false, ""},
+      {":", false, ""},          {"08:  ", false, "!"},     {"18:00", true, "17:59"},
+      {"18:30", true, "18:30"},  {"00:00", true, "23:59"},  {"24:00", true, "23:59"},
+      {"26:00", true, "23:59"},  {"25:00", true, "!"},      {"24:30", true, "!"},
+      {"  :  ", true, ""},
   };
   for (const Case& c : cases) {
     const TClockCheck check = CheckClockText(c.text, c.end);
-    EXPECT_EQ(c.state, check.State) << c.text << (c.end ? " (bis)" : " (von)");
-    if (c.state == TClockState::Valid) {
-      EXPECT_EQ(c.shown, check.Text) << c.text;
+    const std::string shown = c.shown;
+    const TClockState state = shown == "!"  ? TClockState::Invalid
+                              : shown == "" ? TClockState::Blank
+                                            : TClockState::Valid;
+    EXPECT_EQ(state, check.State) << c.text << (c.end ? " (bis)" : " (von)");
+    if (state == TClockState::Valid) {
+      EXPECT_EQ(shown, check.Text) << c.text;
     }
   }
 }
@@ -157,92 +150,57 @@ TEST(EntryFormTest, FinalCheckShowsTheMessagesInOrder) {
     for (const auto& b : boxes.Boxes()) EXPECT_EQ(mkFehler, b.Kind);
     EXPECT_EQ(c.focus, form.TakeFocus());
   }
-  // No day pressed: its own message, nothing taken.
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Bitte legen Sie die Wochentage fest, an denen dieser Tarif gelten soll!", idOK, "Fehler");
-  TEntryForm form = GoodForm();
-  for (int d = 2; d <= 6; ++d) form.PressDay(d, false);
-  EXPECT_FALSE(form.Apply());
-  EXPECT_EQ(mkFehler, boxes.Boxes().at(0).Kind);
 }
 
 TEST(EntryFormTest, SpecialValidityBoxesSetCodesDaysAndNames) {
   struct Case {
-    const char* what;
     TDayClass dayClass;
-    std::function<void(TEntryForm&)> click;
+    void (TEntryForm::*box)(bool);
     const char* code;
     TDaySet days;
     const char* name;
   } cases[] = {
-      {"holiday only", TDayClass::SaSo, [](TEntryForm& f) { f.SetHoliday(true); }, "9999",
-       DayBit(1) | DayBit(7) | DayBit(8), "Tag"},
-      {"CityWeekend", TDayClass::SaSo, [](TEntryForm& f) { f.SetCityWeekend(true); }, "8888",
-       DayBit(1) | DayBit(7), "CityWeekend"},
-      {"CityPlus weekend", TDayClass::SaSo, [](TEntryForm& f) { f.SetCityPlus(true); }, "7777",
-       DayBit(1) | DayBit(7), "CityPlus"},
-      {"CityPlus workdays", TDayClass::Werktag, [](TEntryForm& f) { f.SetCityPlus(true); }, "7777", 124,
-       "CityPlus"},
+      {TDayClass::SaSo, &TEntryForm::SetHoliday, "9999", 386, "Tag"},  // So, Sa and the holiday
+      {TDayClass::SaSo, &TEntryForm::SetCityWeekend, "8888", 130, "CityWeekend"},
+      {TDayClass::SaSo, &TEntryForm::SetCityPlus, "7777", 130, "CityPlus"},
+      {TDayClass::Werktag, &TEntryForm::SetCityPlus, "7777", 124, "CityPlus"},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.code) + " " + DayClassName(c.dayClass));
     TScriptedMessageBoxes boxes;  // none expected
     TEntryForm form = GoodForm(c.dayClass);
-    c.click(form);
-    EXPECT_FALSE(form.DatesShown) << c.what;
-    ASSERT_TRUE(form.Apply()) << c.what;
-    const TTarifEntry entry = StoreEntryForm(form, TKeyAndName{});
-    EXPECT_EQ(c.code, entry.DateFrom) << c.what;
-    EXPECT_EQ(c.code, entry.DateTo) << c.what;
-    EXPECT_EQ(c.days, entry.Weekdays) << c.what;
-    EXPECT_EQ(c.name, entry.Name) << c.what;
+    (form.*c.box)(true);
+    EXPECT_FALSE(form.DatesShown);
+    ASSERT_TRUE(form.Apply());
+    const TTarifEntry e = StoreEntryForm(form, TKeyAndName{});
+    EXPECT_EQ(std::tuple(c.code, c.code, c.days, c.name),
+              std::tuple(e.DateFrom, e.DateTo, e.Weekdays, e.Name));
   }
   EXPECT_EQ(386, DayBit(1) | DayBit(7) | DayBit(8));
 }
 
-TEST(EntryFormTest, UncheckingASpecialBoxAsksForDatesAgain) {
-  TScriptedMessageBoxes boxes;
-  boxes.Expect(kIncomplete);
-  TEntryForm form = GoodForm(TDayClass::SaSo);
-  form.SetCityPlus(true);
-  EXPECT_FALSE(form.NameEnabled);
-  EXPECT_FALSE(form.HolidayEnabled);
-  EXPECT_FALSE(form.OnlyUnitsEnabled);
-  form.SetCityPlus(false);
-  EXPECT_EQ("", form.Name);
-  EXPECT_TRUE(form.NameEnabled);
-  EXPECT_TRUE(form.DatesShown);
-  EXPECT_EQ("", form.DateFrom);
-  EXPECT_FALSE(form.DayPressed[7]);
-  EXPECT_EQ(TEntryControl::DateFrom, form.TakeFocus());
-  form.Name = "Wochenende";
-  form.PressDay(7, true);
-  EXPECT_FALSE(form.Apply());  // the dates are blank now
+// The boxes' and fields' states in a fixed order: checked (OnlyUnits, Holiday,
+// CityWeekend, CityPlus), enabled (the same four, UnitsToAdd, Name, dates),
+// dates shown, dates valid (from, to).
+std::string Flags(const TEntryForm& f) {
+  const auto bits = [](std::initializer_list<bool> flags) {
+    std::string s;
+    for (bool b : flags) s += b ? '1' : '0';
+    return s;
+  };
+  return bits({f.OnlyUnits, f.Holiday, f.CityWeekend, f.CityPlus}) + " " +
+         bits({f.OnlyUnitsEnabled, f.HolidayEnabled, f.CityWeekendEnabled, f.CityPlusEnabled,
+               f.UnitsToAddEnabled, f.NameEnabled, f.DatesEnabled}) +
+         " " + bits({f.DatesShown}) + " " + bits({f.DateFromValid, f.DateToValid});
 }
 
-TEST(EntryFormTest, FixedUnitsAndSpecialBoxesExcludeEachOther) {
-  TEntryForm form = GoodForm(TDayClass::SaSo);
-  form.UnitsToAdd = 2;
-  form.SetOnlyUnits(true);
-  EXPECT_FALSE(form.CityWeekendEnabled);
-  EXPECT_FALSE(form.CityPlusEnabled);
-  EXPECT_FALSE(form.UnitsToAddEnabled);
-  EXPECT_EQ(0, form.UnitsToAdd);
-
-  // With the holiday box checked, fixed units off leaves CityWeekend and CityPlus locked.
-  form.SetHoliday(true);
-  form.SetOnlyUnits(false);
-  EXPECT_FALSE(form.CityWeekendEnabled);
-  EXPECT_TRUE(form.UnitsToAddEnabled);
-  form.SetHoliday(false);
-  form.SetOnlyUnits(true);
-  form.SetOnlyUnits(false);
-  EXPECT_TRUE(form.CityWeekendEnabled);
-  EXPECT_TRUE(form.CityPlusEnabled);
-
-  form.SetCityWeekend(true);
-  EXPECT_FALSE(form.OnlyUnitsEnabled);
-  EXPECT_FALSE(form.DayEnabled[7]);
-  EXPECT_TRUE(form.DayPressed[7] && form.DayPressed[1]);
+// The day buttons 1 (So) .. 7 (Sa) as a day set.
+TDaySet Days(const std::array<bool, 8>& buttons) {
+  TDaySet set = 0;
+  for (int code = kSunday; code <= kSaturday; ++code) {
+    if (buttons[static_cast<std::size_t>(code)]) set |= DayBit(code);
+  }
+  return set;
 }
 
 TTarifEntry EntryOf(double takt, std::int32_t units, std::string from, std::string to, TDaySet days = 124,
@@ -257,53 +215,106 @@ TTarifEntry EntryOf(double takt, std::int32_t units, std::string from, std::stri
   return e;
 }
 
+TEST(EntryFormTest, UncheckingASpecialBoxAsksForDatesAgain) {
+  TScriptedMessageBoxes boxes;
+  boxes.Expect(kIncomplete);
+  TEntryForm form = GoodForm(TDayClass::SaSo);
+  form.SetCityPlus(true);
+  EXPECT_EQ("0001 0001100 0 11", Flags(form));
+  form.SetCityPlus(false);
+  EXPECT_EQ("0000 1111111 1 00", Flags(form));
+  EXPECT_EQ(std::tuple("", "", TDaySet{0}), std::tuple(form.Name, form.DateFrom, Days(form.DayPressed)));
+  EXPECT_EQ(TEntryControl::DateFrom, form.TakeFocus());
+  form.Name = "Wochenende";
+  form.PressDay(kSaturday, true);
+  EXPECT_FALSE(form.Apply());  // the dates are blank now
+}
+
+TEST(EntryFormTest, FixedUnitsAndSpecialBoxesExcludeEachOther) {
+  TEntryForm form = GoodForm(TDayClass::SaSo);
+  form.UnitsToAdd = 2;
+  form.SetOnlyUnits(true);
+  EXPECT_EQ("1000 1100011 1 00", Flags(form));
+  EXPECT_EQ(0, form.UnitsToAdd);
+  // With the holiday box checked, fixed units off leaves CityWeekend and CityPlus locked.
+  form.SetHoliday(true);
+  form.SetOnlyUnits(false);
+  EXPECT_EQ("0100 1100110 0 11", Flags(form));
+  form.SetHoliday(false);
+  form.SetOnlyUnits(true);
+  form.SetOnlyUnits(false);
+  EXPECT_EQ("0000 1111111 1 00", Flags(form));
+  form.SetCityWeekend(true);
+  EXPECT_EQ("0010 0010110 0 11", Flags(form));
+  EXPECT_EQ(std::tuple(TDaySet{130}, TDaySet{0}), std::tuple(Days(form.DayPressed), Days(form.DayEnabled)));
+}
+
 TEST(EntryFormTest, ChangingFillsTheFormFromTheEntry) {
   struct Case {
     const char* what;
     TTarifEntry entry;
     TDayClass dayClass;
-    std::function<void(const TEntryForm&)> check;
+    double takt, units, unitsToAdd;
+    const char* dates;
+    const char* flags;  // as Flags() writes them
+    TDaySet pressed, enabled;
   } cases[] = {
-      {"fixed units", EntryOf(0, 3, "0104", "3009"), TDayClass::Werktag,
-       [](const TEntryForm& f) {
-         EXPECT_TRUE(f.OnlyUnits);
-         EXPECT_EQ(3, f.Units);
-         EXPECT_FALSE(f.UnitsToAddEnabled);
-         EXPECT_EQ("01.04.", f.DateFrom);
-         EXPECT_EQ("30.09.", f.DateTo);
-       }},
-      {"interval and start units", EntryOf(30, 2, "0101", "3112"), TDayClass::Werktag,
-       [](const TEntryForm& f) {
-         EXPECT_FALSE(f.OnlyUnits);
-         EXPECT_EQ(30, f.Takt);
-         EXPECT_EQ(2, f.UnitsToAdd);
-       }},
-      {"holiday", EntryOf(60, 0, "9999", "9999", 386), TDayClass::SaSo,
-       [](const TEntryForm& f) {
-         EXPECT_TRUE(f.Holiday);
-         EXPECT_FALSE(f.DatesShown);
-         EXPECT_TRUE(f.DateFromValid && f.DateToValid);
-         EXPECT_FALSE(f.DayEnabled[1]);
-         EXPECT_TRUE(f.DayPressed[1] && f.DayPressed[7]);  // pressed after the box released them
-       }},
-      {"CityPlus", EntryOf(60, 0, "7777", "7777", 130, "CityPlus"), TDayClass::SaSo,
-       [](const TEntryForm& f) {
-         EXPECT_TRUE(f.CityPlus);
-         EXPECT_FALSE(f.NameEnabled);
-       }},
-      {"CityWeekend", EntryOf(60, 0, "8888", "8888", 130, "CityWeekend"), TDayClass::SaSo,
-       [](const TEntryForm& f) {
-         EXPECT_TRUE(f.CityWeekend);
-         EXPECT_FALSE(f.DayEnabled[7]);
-         EXPECT_FALSE(f.OnlyUnitsEnabled);
-       }},
+      {"fixed units", EntryOf(0, 3, "0104", "3009"), TDayClass::Werktag, 0, 3, 0, "01.04.-30.09.",
+       "1000 1100011 1 00", 124, 254},
+      {"interval and start units", EntryOf(30, 2, "0101", "3112"), TDayClass::Werktag, 30, 0, 2,
+       "01.01.-31.12.", "0000 1111111 1 00", 124, 254},
+      {"Friday alone", EntryOf(60, 0, "0101", "3112", DayBit(kFriday)), TDayClass::Werktag, 60, 0, 0,
+       "01.01.-31.12.", "0000 1111111 1 00", DayBit(kFriday), 254},
+      // Special entries: dates hidden, disabled and valid; days pressed after
+      // the box released them.
+      {"holiday", EntryOf(60, 0, "9999", "9999", 386), TDayClass::SaSo, 60, 0, 0, "99.99.-99.99.",
+       "0100 1100110 0 11", 130, 0},
+      {"CityPlus", EntryOf(60, 0, "7777", "7777", 130, "CityPlus"), TDayClass::SaSo, 60, 0, 0,
+       "77.77.-77.77.", "0001 0001100 0 11", 254, 254},
+      {"CityWeekend", EntryOf(60, 0, "8888", "8888", 130, "CityWeekend"), TDayClass::SaSo, 60, 0, 0,
+       "88.88.-88.88.", "0010 0010110 0 11", 130, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    TEntryForm form = EditEntryForm(c.entry, c.dayClass);
-    form.Open();
-    c.check(form);
-    EXPECT_EQ(TEntryControl::Price, form.TakeFocus());
+    TEntryForm f = EditEntryForm(c.entry, c.dayClass);
+    f.Open();
+    EXPECT_EQ(std::tuple(c.takt, c.units, c.unitsToAdd, c.dates, c.flags, c.pressed, c.enabled),
+              std::tuple(f.Takt, f.Units, f.UnitsToAdd, f.DateFrom + "-" + f.DateTo, Flags(f),
+                         Days(f.DayPressed), Days(f.DayEnabled)));
+    EXPECT_EQ(TEntryControl::Price, f.TakeFocus());
+  }
+}
+
+// Only the list's own days count: Friday alone is a workday entry, Saturday
+// alone is none; the stored day set has the pressed days of the list.
+TEST(EntryFormTest, PressedDaysOfTheListAreStored) {
+  const std::string noDays = "Bitte legen Sie die Wochentage fest, an denen dieser Tarif gelten soll!";
+  struct Case {
+    TDayClass dayClass;
+    std::vector<int> pressed;
+    TDaySet stored;  // 0: refused
+  } cases[] = {
+      {TDayClass::Werktag, {kFriday}, DayBit(kFriday)},
+      {TDayClass::Werktag, {kMonday}, DayBit(kMonday)},
+      {TDayClass::Werktag, {kSaturday}, 0},
+      {TDayClass::Werktag, {kSunday}, 0},
+      {TDayClass::Werktag, {}, 0},
+      {TDayClass::Werktag, {kFriday, kSaturday}, DayBit(kFriday)},
+      {TDayClass::SaSo, {kSaturday}, DayBit(kSaturday)},
+      {TDayClass::SaSo, {kSunday}, DayBit(kSunday)},
+      {TDayClass::SaSo, {kFriday}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.pressed) + " " + DayClassName(c.dayClass));
+    TScriptedMessageBoxes boxes;
+    if (!c.stored) boxes.Expect(noDays, idOK, "Fehler");
+    TEntryForm form = GoodForm(c.dayClass);
+    for (int code = kSunday; code <= kSaturday; ++code) form.PressDay(code, false);
+    for (int code : c.pressed) form.PressDay(code, true);
+    EXPECT_EQ(c.stored != 0, form.Apply());
+    if (c.stored) {
+      EXPECT_EQ(c.stored, StoreEntryForm(form, TKeyAndName{}).Weekdays);
+    }
   }
 }
 
