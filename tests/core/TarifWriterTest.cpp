@@ -28,74 +28,9 @@ std::uint32_t Hm(int h, int m, int s = 0) {
 }
 
 // The one complete tariff file: SmallDocument saved on 15 March 2024.
-const char* const kSmallDocumentText =
-    "; RATES.7\n"
-    "; \n"
-    "; \n"
-    "; Diese Datei ist Bestandteil des Programms \"Dudode\", sie wurde mit\n"
-    "; dem \"Dudode - Editor\" erstellt.\n"
-    "; \n"
-    "; \n"
-    "; DER AUTOR DER DATEI RATES.7 HAFTET NICHT FUER DIE RICHTIGKEIT\n"
-    "; DER EINTRAGUNGEN IN DIESER DATEI.\n"
-    "; \n"
-    "; \n"
-    "[COMMON]\n"
-    "STRVERSION=Dudode version 3.10\n"
-    "VERSION=3.10\n"
-    "FILEDATE=03/15/2024\n"
-    "FILENAME=Testnetz_S\xFC"
-    "d\n"
-    "WWW=www.testnetz.de\n"
-    "HOTLINE=0800_123\n"
-    "COMMENT=\n"
-    "EMAIL=info@testnetz.de\n"
-    "ACCESSCODE=010_99\n"
-    "COPYRIGHT=M\xFCller_&_S\xF6hne\n"
-    "[OPTIONS]\n"
-    "BASECONNECTPRICE=0.0500\n"
-    "PRICE=0.1200\n"
-    "TAKT=60.0000\n"
-    "CITYWEEKEND24123112=NO\n"
-    "Activate10plus=YES\n"
-    "[FEIERTAGE]\n"
-    "F0=0101\n"
-    "F1=2512\n"
-    "[APPLICATIONS]\n"
-    "MSDIAL=Microsoft DF\xDC\n"
-    "[10plus]\n"
-    "CITY0001=YES\n"
-    "FERN0001=NO\n"
-    "[CITY0001WNO10PLUS]\n"
-    "0=09:00-11:59/\n"
-    "[RoundTo]\n"
-    "CITY0001=1\n"
-    "[AccessInfos_CITY0001]\n"
-    "PhoneNr=0191#0192\n"
-    "UserName=anon\n"
-    "Password=\n"
-    "Registration=0\n"
-    "NichtBundesweit=1\n"
-    "[ConnectPrice]\n"
-    "CITY0001=0.0600/0.0000\n"
-    "FERN0001=0.0000/2.5000\n"
-    "[RELATIONS]\n"
-    "CITY0001=[0,2]\n"
-    "FERN0001=[]\n"
-    "[REGIONENINDEX]\n"
-    "R0=City_Zone,CITY0001\n"
-    "R1=Fern_Zone,FERN0001\n"
-    "[CITY0001WERKTAG]\n"
-    "CITY00010=23456|0.0600/60.0000/1.0000/00:00-08:59/60.0000/0/0101-3112,Nacht\n"
-    "CITY00011=23456|0.1200/60.0000/1.0000/09:00-17:59/60.0000/1/0101-3112,Haupt_zeit\n"
-    "[CITY0001SASO]\n"
-    "CITY00010=17|0.0300/60.0000/1.0000/00:00-23:59/120.0000/0/0101-3112,Wochenende\n"
-    "[FERN0001SASO]\n"
-    "FERN00010=8|0.0300/0.0000/0.0000/00:00-23:59/120.0000/0/9999-9999,Feiertag\n"
-    "[CITY0001WFREETIMES]\n"
-    "F0=00:00-05:59/30.0000/\n"
-    "[FERN0001FFREETIMES]\n"
-    "F0=10:00-10:59/12.5000/\n";
+std::string SmallDocumentBytes() {
+  return test::TestDataFile("tarif/Small.expected");
+}
 
 class TarifWriterTest : public test::TarifTest {
  protected:
@@ -104,7 +39,7 @@ class TarifWriterTest : public test::TarifTest {
   // a lone character 254 as password, an application without name, a zone name
   // with a blank and a refused registration without access data.
   TTarifFile SmallDocument() {
-    TTarifFile doc = Load(Crlf(kSmallDocumentText), "small.txt");
+    TTarifFile doc = Load(SmallDocumentBytes(), "small.txt");
     std::filesystem::remove(dir.File("small.txt"));
     doc.FileName = "RATES.7";
     doc.FileDate = "01/31/2023";
@@ -130,7 +65,7 @@ TEST_F(TarifWriterTest, WritesTheCompleteFile) {
   dir.Write("RATES.7", Crlf("; old header\n[JUNK]\nx=1\n[COMMON]\nWWW=old\nEXTRA=1\n"));
   TTarifFile doc = SmallDocument();
   ASSERT_TRUE(SaveTarifFile(doc));
-  EXPECT_EQ(Crlf(kSmallDocumentText), dir.Read("RATES.7"));
+  EXPECT_EQ(SmallDocumentBytes(), dir.Read("RATES.7"));
   EXPECT_FALSE(doc.Modified);
   EXPECT_EQ("03/15/2024", doc.FileDate);
   EXPECT_EQ("Dudode version 3.10", doc.StrVersion);
@@ -341,14 +276,14 @@ TEST_F(TarifWriterTest, SectionWritersChangeOnlyTheirSection) {
   ASSERT_TRUE(WriteApplicationsSection(doc));
   EXPECT_TRUE(doc.Modified);
 
-  std::string expected = kSmallDocumentText;
+  std::string expected = SmallDocumentBytes();
   const auto cut = [&expected](const std::string& lines) {
-    expected.erase(expected.find(lines), lines.size());
+    expected.erase(expected.find(Crlf(lines)), Crlf(lines).size());
   };
   cut("[FEIERTAGE]\nF0=0101\nF1=2512\n");
   cut("[APPLICATIONS]\nMSDIAL=Microsoft DF\xDC\n");
-  expected += "[FEIERTAGE]\nF0=0310\nF1=2512\nF2=2612\n[APPLICATIONS]\nNEU=Neue Anwendung\n";
-  EXPECT_EQ(Crlf(expected), dir.Read("RATES.7"));
+  expected += Crlf("[FEIERTAGE]\nF0=0310\nF1=2512\nF2=2612\n[APPLICATIONS]\nNEU=Neue Anwendung\n");
+  EXPECT_EQ(expected, dir.Read("RATES.7"));
 
   doc.Holidays.clear();
   ASSERT_TRUE(WriteHolidaysSection(doc));
