@@ -198,35 +198,31 @@ TEST(TarifCoverageTest, GapsMergeIntoBlocks) {
 
 // The walk as it reads: every moment, every entry in list order. Only the
 // rearranged dates are taken once per entry, to keep it fast.
-bool Literal(const TTarifEntryList& list, const std::vector<std::string>& from,
-             const std::vector<std::string>& to, const std::string& key, std::uint32_t second) {
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    const TTarifEntry& e = list[i];
-    if (e.Takt == 0 && e.StartSec == 0 && e.EndSec == 0 && e.Name.empty()) return false;
-    if (key < from[i] || key > to[i] || !e.IsTariff()) continue;
-    if (from[i] == "8888" || from[i] == "7777" || from[i] == "9999") continue;
-    if (e.StartSec <= second && second <= e.EndSec) return true;
-  }
-  return false;
-}
-
 TCheckResult LiteralWalk(const TTarifEntryList& werktag, const TTarifEntryList& saso) {
-  std::vector<std::string> dates[4];
-  for (int i = 0; i < 2; ++i) {
-    for (const TTarifEntry& e : i == 0 ? werktag : saso) {
-      dates[2 * i].push_back(DateSortKey(e.DateFrom));
-      dates[2 * i + 1].push_back(DateSortKey(e.DateTo));
+  using TDated = std::vector<std::tuple<const TTarifEntry*, std::string, std::string>>;
+  auto dated = [](const TTarifEntryList& list) {
+    TDated out;
+    for (const TTarifEntry& e : list) out.emplace_back(&e, DateSortKey(e.DateFrom), DateSortKey(e.DateTo));
+    return out;
+  };
+  auto covered = [](const TDated& list, const std::string& key, std::uint32_t second) {
+    for (const auto& [e, from, to] : list) {
+      if (e->Takt == 0 && e->StartSec == 0 && e->EndSec == 0 && e->Name.empty()) return false;
+      if (key < from || key > to || !e->IsTariff() || from == "8888" || from == "7777" || from == "9999")
+        continue;
+      if (e->StartSec <= second && second <= e->EndSec) return true;
     }
-  }
+    return false;
+  };
+  const TDated w = dated(werktag), s = dated(saso);
   for (int day = 0; day < kYearDays; ++day) {
     const std::string key = DayDateKey(day);
-    for (std::uint32_t second = 0; second < 86400; second += 600) {
-      if (Literal(saso, dates[2], dates[3], key, second)) continue;
+    for (std::uint32_t second = 0; second < 86400; second += kSlotSeconds) {
+      if (covered(s, key, second)) continue;
       const TYearDate d = DateOfDay(day);
-      const bool w = Literal(werktag, dates[0], dates[1], key, second);
       return {TCheckOutcome::Gap,
-              {d.Month, d.Day, static_cast<int>(second / 3600), static_cast<int>(second % 3600 / 60),
-               w ? TDayClass::SaSo : TDayClass::Werktag}};
+              {d.Month, d.Day, static_cast<int>(second / H), static_cast<int>(second % H / 60),
+               covered(w, key, second) ? S : W}};
     }
   }
   return {};
