@@ -8,6 +8,7 @@
 #include <QSlider>
 #include <QTreeWidget>
 #include <cstdlib>
+#include <tuple>
 
 #include "core/Files.h"
 #include "support/CliRun.h"
@@ -234,10 +235,8 @@ TEST(SR10plusDlgTest, LabelsFollowTheSlidersAndCityConnectionsHaveNoInstantDisco
     Click(dlg, "SaveBtn");
   });
   ASSERT_TRUE(EditConnectionDiscount(t, nullptr));
-  EXPECT_EQ(300, t.TenPlusFrom);
-  EXPECT_EQ(0.10, t.TenPlusRate);
-  EXPECT_EQ(0.01, t.InstantWeekend);
-  EXPECT_EQ(0, t.InstantActive);
+  EXPECT_EQ(std::make_tuple(300, 0.10, 0.01, 0),
+            std::make_tuple(t.TenPlusFrom, t.TenPlusRate, t.InstantWeekend, t.InstantActive));
 }
 
 }  // namespace

@@ -167,11 +167,9 @@ TEST(VatAdjustmentTest, WholeDocumentInOrderWithProgress) {
   EXPECT_EQ((std::vector<double>{0.12, 0.12, 0.12, 0.12, 0.1231, 0.1231, 0.1231, 0.1231}), lastWerktagSeen);
   for (const auto& zone : doc.Zones) {
     for (const auto& e : zone.Werktag) EXPECT_TRUE(e.PricePerUnit == 0.1231 || e.PricePerUnit == 0.0616);
-    EXPECT_EQ(0.0616, zone.SaSo[0].PricePerUnit);
-    EXPECT_EQ(0.12, zone.ConnectPrice);
-    EXPECT_EQ(0.12, zone.MonthlyFee);
-    EXPECT_EQ(0.12, zone.SaSo[0].ZoneConnectPrice);
-    EXPECT_EQ(0.12, zone.SaSo[0].ZoneMonthlyFee);
+    EXPECT_EQ(std::make_tuple(0.0616, 0.12, 0.12, 0.12, 0.12),
+              std::make_tuple(zone.SaSo[0].PricePerUnit, zone.ConnectPrice, zone.MonthlyFee,
+                              zone.SaSo[0].ZoneConnectPrice, zone.SaSo[0].ZoneMonthlyFee));
   }
   EXPECT_EQ(0.1231, doc.Price);
   EXPECT_EQ(0.0616, doc.BaseConnectPrice);
