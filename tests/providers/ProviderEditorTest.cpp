@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/Files.h"
 #include "providers/ProviderEditor.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -91,10 +93,8 @@ TEST(ProviderEditorTest, MoneyAndTimingTakenFromTheDialog) {
     return form.Apply();
   }));
   const TProviderOptions& o = editor.Providers()[0].Options;
-  EXPECT_EQ(4950, o.BaseAmount);
-  EXPECT_EQ(10, o.Timing);
-  EXPECT_EQ(60, o.MinConnectTime);
-  EXPECT_EQ(9000, o.FreeHours);
+  EXPECT_EQ(std::make_tuple(4950, 10.0, 60.0, 9000),
+            std::make_tuple(o.BaseAmount, o.Timing, o.MinConnectTime, o.FreeHours));
   EXPECT_EQ("4,95 €", editor.BaseAmountText());
   EXPECT_EQ("02:30:00 Stunde(n)", editor.FreeHoursText());
   // Shown again as entered.

@@ -18,14 +18,8 @@
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
 
-namespace dudode {
+namespace dudode::test {
 namespace {
-
-using test::Click;
-using test::Find;
-using test::TModalScript;
-using test::TScriptedMessageBoxes;
-using test::TTempDir;
 
 const char* const kEditor = "dudode::TProvidersDlg";
 const char* const kProviderDlg = "dudode::TNewEditProviderDlg";
@@ -50,13 +44,6 @@ TModalScript::Step TypeWindow(QString from, QString to, QString price = {}) {
     TypeIn(dlg, "TimeFromEdit", from);
     TypeIn(dlg, "TimeToEdit", to);
     if (!price.isEmpty()) TypeIn(dlg, "PriceEdit", price);
-    Click(dlg, "SaveBtn");
-  };
-}
-
-TModalScript::Step TypeProvider(QString name) {
-  return [=](QDialog& dlg) {
-    TypeIn(dlg, "ProvNameEdit", name);
     Click(dlg, "SaveBtn");
   };
 }
@@ -195,7 +182,10 @@ TEST_F(ProvidersDlgTest, FailedWriteKeepsTheEditorOpenAndModified) {
               Click(dlg, "CancelBtn");
               EXPECT_FALSE(dlg.isVisible());
             })
-      .Then(kProviderDlg, TypeProvider("Neu"));
+      .Then(kProviderDlg, [](QDialog& dlg) {
+        TypeIn(dlg, "ProvNameEdit", "Neu");
+        Click(dlg, "SaveBtn");
+      });
   RunModal(editor);
   EXPECT_FALSE(dir.Exists("UserProv.ini"));
 }
@@ -217,4 +207,4 @@ TEST_F(ProvidersDlgTest, TickingRoundTheClockDropsEveryRange) {
 }
 
 }  // namespace
-}  // namespace dudode
+}  // namespace dudode::test

@@ -4,9 +4,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTreeWidget>
 #include <cstdlib>
+#include <tuple>
 
 #include "core/Files.h"
 #include "support/CliRun.h"
@@ -20,13 +22,8 @@
 #include "templates/TelefonyTemplateEditDlg.h"
 #include "templates/TemplateCommands.h"
 
-namespace dudode {
+namespace dudode::test {
 namespace {
-
-using test::Click;
-using test::Find;
-using test::TModalScript;
-using test::TScriptedMessageBoxes;
 
 const char* const kConnList = "dudode::TConnectionTemplateEditDlg";
 const char* const kConnDlg = "dudode::TConnectionDefaultsEditDlg";
@@ -121,23 +118,14 @@ TEST_F(TemplateEditorsTest, NewConnectionWithProviderAndDiscountIsSavedAsDumped)
 
   test::TTempDir capture;
   const test::TCliRun run = test::RunCli(DUDODE_TARIF_CLI, {"templates", "dump", dir.Dir()}, capture);
-  EXPECT_NE(std::string::npos, run.Out.find(R"({
-      "Name": "DFÜ-Netzwerk",
-      "PhoneTarif": "PHONE.0",
-      "Zone": "City",
-      "CityWeekend": 1,
-      "CityPlus": 1,
-      "ISDNx2": 0,
-      "TenPlusActive": 1,
-      "TenPlusFrom": 3600,
-      "TenPlusRate": 0.11,
-      "InstantActive": 0,
-      "InstantWorkday": 0.05,
-      "InstantWeekend": 0,
-      "InstantHoliday": 0,
-      "Provider": "Flatrate Plus",
-      "ProviderActive": 1
-    })"))
+  // The dump without line breaks and indents.
+  const std::string flat = QString::fromStdString(run.Out).remove(QRegularExpression("\n *")).toStdString();
+  EXPECT_NE(
+      std::string::npos,
+      flat.find(R"({"Name": "DFÜ-Netzwerk","PhoneTarif": "PHONE.0","Zone": "City","CityWeekend": 1,)"
+                R"("CityPlus": 1,"ISDNx2": 0,"TenPlusActive": 1,"TenPlusFrom": 3600,"TenPlusRate": 0.11,)"
+                R"("InstantActive": 0,"InstantWorkday": 0.05,"InstantWeekend": 0,"InstantHoliday": 0,)"
+                R"("Provider": "Flatrate Plus","ProviderActive": 1})"))
       << run.Out;
   EXPECT_EQ(4u, ParseConnTempExRecords(dir.Read("ConnTempEx.dat")).size());
 }
@@ -247,11 +235,9 @@ TEST(SR10plusDlgTest, LabelsFollowTheSlidersAndCityConnectionsHaveNoInstantDisco
     Click(dlg, "SaveBtn");
   });
   ASSERT_TRUE(EditConnectionDiscount(t, nullptr));
-  EXPECT_EQ(300, t.TenPlusFrom);
-  EXPECT_EQ(0.10, t.TenPlusRate);
-  EXPECT_EQ(0.01, t.InstantWeekend);
-  EXPECT_EQ(0, t.InstantActive);
+  EXPECT_EQ(std::make_tuple(300, 0.10, 0.01, 0),
+            std::make_tuple(t.TenPlusFrom, t.TenPlusRate, t.InstantWeekend, t.InstantActive));
 }
 
 }  // namespace
-}  // namespace dudode
+}  // namespace dudode::test

@@ -1,10 +1,13 @@
-// The tool dialogs (holidays, applications, import, check, VAT, 10plus), worked as a user would.
+// The tool dialogs (holidays, applications, import, check, VAT, 10plus,
+// coverage, file options), worked as a user would.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -14,27 +17,32 @@
 #include "support/FakeHost.h"
 #include "support/ModalScript.h"
 #include "support/ScriptedMessageBoxes.h"
+#include "support/TestData.h"
 #include "tools/AppEditDlg.h"
 #include "tools/Cfg10plusDlg.h"
+#include "tools/CoverageDlg.h"
 #include "tools/FeiertagEditDlg.h"
 #include "tools/ImportFormDlg.h"
+#include "tools/TarifCheck.h"
 #include "tools/TarifCheckDlg.h"
+#include "tools/TarifOptionsDlg.h"
 #include "tools/UstFormDlg.h"
+#include "ui/CentEuroDlg.h"
+#include "ui/NumberEdit.h"
 
 namespace dudode::test {
 namespace {
 
 // A host whose document lives in RATES.0 of a fresh program directory.
-class ToolDialogsTest : public ::testing::Test {
+class ToolDialogsTest : public MainTest {
  protected:
   void SetUp() override {
-    dir.UseAsProgramDirectory();
+    MainTest::SetUp();
     dir.Write("RATES.0", "[COMMON]\r\nFILENAME=Eigene\r\n[FEIERTAGE]\r\nF0=2512\r\nF1=0101\r\n");
     host.Doc.FileName = "RATES.0";
     host.Doc.Description = "Eigene";
     host.Doc.Holidays = {{"2512"}, {"0101"}};
   }
-  TTempDir dir;
   TFakeHost host;
   TScriptedMessageBoxes boxes;
 };
@@ -60,30 +68,30 @@ TEST_F(ToolDialogsTest, HolidaysAreEditedByKeysAndSavedAtOnce) {
     ASSERT_EQ(2, list->count());
     EXPECT_EQ(QStringLiteral("01.01."), list->item(0)->text());
     list->setFocus();
-    QTest::keyClick(list, Qt::Key_Insert);  // date dialog: 1.5. becomes 01.05.
-    QTest::keyClick(list, Qt::Key_Insert);  // 31.04. refused, then 03.10.
-    EXPECT_EQ(4, list->count());
-    EXPECT_EQ(QStringLiteral("03.10."), list->item(2)->text());
-    list->setCurrentRow(3);
+    QTest::keyClick(list, Qt::Key_Insert);  // 31.04. refused, then 1.5. becomes 01.05.
+    ASSERT_EQ(3, list->count());
+    EXPECT_EQ(QStringLiteral("01.05."), list->item(1)->text());
+    list->setCurrentRow(2);
     QTest::keyClick(list, Qt::Key_Delete);  // 25.12. after the question
     Click(dlg, "SaveBtn");
   });
-  script.Then("dudode::TNFeiertagDlg", TypeDate("1.5.", "01.05."));
   script.Then("dudode::TNFeiertagDlg", [](QDialog& dlg) {
     EXPECT_EQ(QStringLiteral("Neuen Feiertag hinzufügen"), dlg.windowTitle());
     auto* edit = Find<QLineEdit>(dlg, "FEdit");
     edit->setFocus();
-    edit->setCursorPosition(0);
     QTest::keyClicks(edit, "31.04.");
     Click(dlg, "OKBtn");
     EXPECT_TRUE(dlg.isVisible()) << "an invalid date keeps the dialog open";
-    TypeDate("03.10.", "03.10.")(dlg);
+    edit->clear();
+    TypeDate("1.5.", "01.05.")(dlg);
   });
   boxes.Expect("Das eingegebene Datum ist nicht korrekt!");
   boxes.Expect("Möchten Sie den Eintrag 25.12. wirklich löschen?", idYes);
   HolidaysCommand(host);
   EXPECT_FALSE(host.Doc.Modified);
-  EXPECT_NE(std::string::npos, dir.Read("RATES.0").find("F0=0101\r\nF1=0105\r\nF2=0310\r\n"));
+  const std::string saved = dir.Read("RATES.0");
+  EXPECT_NE(std::string::npos, saved.find("F0=0101\r\nF1=0105\r\n")) << saved;
+  EXPECT_EQ(std::string::npos, saved.find("2512")) << saved;
 }
 
 TEST_F(ToolDialogsTest, ApplicationsTypedInCapitalsAndSaved) {
@@ -132,19 +140,13 @@ TEST_F(ToolDialogsTest, ApplicationsTypedInCapitalsAndSaved) {
   EXPECT_TRUE(host.Doc.Modified) << "not written: the next Save takes it";
 }
 
-std::string SampleFile(const std::string& name) {
-  std::string bytes;
-  ReadWholeFile(std::string(DUDODE_TEST_DATA) + "../../data/" + name, bytes);
-  return bytes;
-}
-
-class ToolsMainWindowTest : public MainTest {};
+using ToolsMainWindowTest = MainTest;
 
 // Zones of the first sample file go into the second; the holidays are
 // edited; the saved file shows both when it is read again.
 TEST_F(ToolsMainWindowTest, ImportZonesEditHolidaysSaveAndReopen) {
-  dir.Write("RATES.0", SampleFile("RATES.0"));
-  dir.Write("RATES.1", SampleFile("RATES.1"));
+  for (const char* name : {"RATES.0", "RATES.1"})
+    dir.Write(name, TestDataFile(std::string("../../data/") + name));
   TMain main;
   main.Document().FileName = "RATES.1";
   LoadTarifFile(main.Document());
@@ -225,21 +227,17 @@ TEST(ToolCommandDialogsTest, CheckReportsGapCompleteOrNothingWhenCancelled) {
   struct Case {
     TTarifEntryList saso;
     bool cancel;
-    const char* message;
-  } cases[] = {
-      {{},
-       false,
-       "Es existiert kein gültiger Tarif für den 01.01. 00:00:00 Uhr - Werktag. Überprüfen Sie die Angaben!"},
-      {{WholeDay("3112")}, false, "Alle geprüften Tarifangaben sind vollständig!"},
-      {{WholeDay("3006")}, true, nullptr},
-  };
+    std::string message;  // none when cancelled
+  } cases[] = {{{}, false, GapMessage({})},
+               {{WholeDay("3112")}, false, CompleteMessage()},
+               {{WholeDay("3006")}, true, ""}};
   for (const auto& c : cases) {
     TFakeHost host;
     host.Doc.Zones.resize(1);
     host.Doc.Zones[0].SetMenuCaption("City Nord");
     host.Doc.Zones[0].SaSo = c.saso;
     TScriptedMessageBoxes boxes;
-    if (c.message) boxes.Expect(c.message, idOK, "Dudode - Editor 3.10");
+    if (!c.cancel) boxes.Expect(c.message, idOK, "Dudode - Editor 3.10");
     TModalScript script;
     script.Then("dudode::TTarifCheckDlg", [&](QDialog& dlg) {
       EXPECT_EQ("Überprüfung der Tarife für Tarifzone City Nord", dlg.windowTitle().toStdString());
@@ -294,54 +292,9 @@ TEST(ToolCommandDialogsTest, VatWithSpinButtonsAndNoCloseWhileComputing) {
   EXPECT_TRUE(VatCommand(host).GridsChanged);
 }
 
-// Cancel in the exceptions dialog, then in the outer one; or confirm unchanged.
-TEST(ToolCommandDialogsTest, TenPlusKeepsTheWindowsUnlessChanged) {
-  for (bool cancel : {true, false}) {
-    TFakeHost host;
-    host.Doc.Zones.resize(2);
-    host.Doc.Zones[0].TenPlusActive = true;
-    host.Doc.Zones[1].SetMenuCaption("Fern");
-    host.Doc.Zones[1].WNo10plus = {{64800, 71999}, {28800, 35999}};
-    TModalScript script;
-    script.Then("dudode::TCfg10plusDlg", [&](QDialog& dlg) {
-      auto* list = Find<QListWidget>(dlg, "TarifCheckLB");
-      EXPECT_EQ(Qt::Checked, list->item(0)->checkState());
-      EXPECT_FALSE(Find<QWidget>(dlg, "ExceptionsBtn")->isEnabled());
-      list->setFocus();
-      for (int i = 0; cancel && i < 2; ++i) QTest::keyClick(list, Qt::Key_Down);
-      if (cancel) QTest::keyClick(list, Qt::Key_Space);
-      list->setCurrentRow(1);
-      EXPECT_TRUE(Find<QWidget>(dlg, "ExceptionsBtn")->isEnabled());
-      if (cancel) Click(dlg, "ExceptionsBtn");
-      Click(dlg, cancel ? "CancelBtn" : "SaveBtn");
-    });
-    if (cancel) {
-      script.Then("dudode::TCfg10plusExceptionsDlg", [](QDialog& dlg) {
-        EXPECT_EQ("Ausnahmen Rabatt 10plus für \"Fern\"", dlg.windowTitle().toStdString());
-        auto* lines = Find<QTreeWidget>(dlg, "ListView1");
-        EXPECT_EQ("08:00:00 Uhr", lines->topLevelItem(0)->text(0).toStdString());
-        Click(dlg, "AddEntry1Btn");
-        EXPECT_EQ(3, lines->topLevelItemCount());
-        Click(dlg, "CancelBtn");
-      });
-      script.Then("dudode::TNoCostEditDlg", [](QDialog& dlg) {
-        EXPECT_EQ("Geben Sie an, zu welcher Zeit der Telefonanbieter den Rabatt 10plus NICHT anbietet.",
-                  Find<QLabel>(dlg, "InfoLabel")->text().toStdString());
-        EXPECT_TRUE(Find<QWidget>(dlg, "TimeEdit")->isHidden());
-        Type(Find<QLineEdit>(dlg, "TimeFrom"), "1200");
-        Type(Find<QLineEdit>(dlg, "TimeTo"), "1259");
-        Click(dlg, "ApplyBtn");
-      });
-    }
-    TenPlusCommand(host);
-    EXPECT_EQ(!cancel, host.Doc.Modified);
-    EXPECT_FALSE(host.Doc.Zones[1].TenPlusActive);
-    EXPECT_EQ(64800u, host.Doc.Zones[1].WNo10plus.at(0).StartSec);  // same windows, same order
-    EXPECT_EQ(28800u, host.Doc.Zones[1].WNo10plus.at(1).StartSec);
-  }
-}
-
-TEST_F(ToolsMainWindowTest, F7AssignsAWindowThatIsSaved) {
+// F7 assigns a window that is saved. Opened again, the dialog shows the
+// windows sorted; cancelling the exceptions, then the dialog, keeps them.
+TEST_F(ToolsMainWindowTest, F7AssignsAWindowThatIsSavedAndCancelKeepsTheWindows) {
   TMain main;
   main.show();
   OpenTwoZoneFile(main);
@@ -349,10 +302,12 @@ TEST_F(ToolsMainWindowTest, F7AssignsAWindowThatIsSaved) {
   TModalScript script;
   script.Then("dudode::TCfg10plusDlg", [](QDialog& dlg) {
     auto* list = Find<QListWidget>(dlg, "TarifCheckLB");
+    EXPECT_FALSE(Find<QWidget>(dlg, "ExceptionsBtn")->isEnabled());
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_TRUE(Find<QWidget>(dlg, "ExceptionsBtn")->isEnabled());
     Click(dlg, "ExceptionsBtn");
     Click(dlg, "SaveBtn");
   });
@@ -361,6 +316,9 @@ TEST_F(ToolsMainWindowTest, F7AssignsAWindowThatIsSaved) {
     Click(dlg, "SaveBtn");
   });
   script.Then("dudode::TNoCostEditDlg", [](QDialog& dlg) {
+    EXPECT_EQ("Geben Sie an, zu welcher Zeit der Telefonanbieter den Rabatt 10plus NICHT anbietet.",
+              Find<QLabel>(dlg, "InfoLabel")->text().toStdString());
+    EXPECT_TRUE(Find<QWidget>(dlg, "TimeEdit")->isHidden());
     Type(Find<QLineEdit>(dlg, "TimeFrom"), "0800");
     Type(Find<QLineEdit>(dlg, "TimeTo"), "1759");
     Leave(Find<QWidget>(dlg, "TimeTo"));
@@ -374,6 +332,180 @@ TEST_F(ToolsMainWindowTest, F7AssignsAWindowThatIsSaved) {
   for (const char* part : {"[10plus]\r\nCITY0001=NO\r\nFERN0001=YES\r\n",
                            "[FERN0001WNO10PLUS]\r\n0=08:00-17:59/\r\n", "Activate10plus=YES\r\n"}) {
     EXPECT_NE(std::string::npos, saved.find(part)) << part << saved;
+  }
+
+  TKeyAndName& fern = main.Document().Zones.at(1);
+  fern.WNo10plus = {{64800, 71999}, {28800, 35999}};
+  script.Then("dudode::TCfg10plusDlg", [](QDialog& dlg) {
+    auto* list = Find<QListWidget>(dlg, "TarifCheckLB");
+    EXPECT_EQ(Qt::Checked, list->item(1)->checkState());
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_Space);
+    Click(dlg, "ExceptionsBtn");
+    Click(dlg, "CancelBtn");
+  });
+  script.Then("dudode::TCfg10plusExceptionsDlg", [&](QDialog& dlg) {
+    EXPECT_EQ("Ausnahmen Rabatt 10plus für \"" + fern.MenuCaption() + "\"", dlg.windowTitle().toStdString());
+    auto* lines = Find<QTreeWidget>(dlg, "ListView1");
+    EXPECT_EQ("08:00:00 Uhr", lines->topLevelItem(0)->text(0).toStdString());
+    Click(dlg, "AddEntry1Btn");
+    EXPECT_EQ(3, lines->topLevelItemCount());
+    Click(dlg, "CancelBtn");
+  });
+  script.Then("dudode::TNoCostEditDlg", [](QDialog& dlg) {
+    Type(Find<QLineEdit>(dlg, "TimeFrom"), "1200");
+    Type(Find<QLineEdit>(dlg, "TimeTo"), "1259");
+    Click(dlg, "ApplyBtn");
+  });
+  QApplication::setActiveWindow(&main);
+  QTest::keyClick(&main, Qt::Key_F7);
+  EXPECT_FALSE(main.Document().Modified);
+  EXPECT_TRUE(fern.TenPlusActive);
+  EXPECT_EQ(64800u, fern.WNo10plus.at(0).StartSec);  // same windows, same order
+  EXPECT_EQ(28800u, fern.WNo10plus.at(1).StartSec);
+}
+
+// The coverage window: saving the picture, then a double click selects the covering entry.
+TEST(ToolCommandDialogsTest, CoverageDoubleClickSelectsTheCoveringEntryAfterSavingThePicture) {
+  TFakeHost host;
+  host.Doc.Zones.resize(1);
+  host.Doc.Zones[0].DisplayName = "City";
+  host.Doc.Zones[0].Werktag = {WholeDay("3112"), WholeDay("3112")};
+  host.Doc.Zones[0].Werktag[0].EndSec = 6 * 3600 - 1;
+  host.Doc.Zones[0].Werktag[1].StartSec = 6 * 3600;
+  const TTempDir dir;
+  TModalScript script;
+  script.Then("dudode::TCoverageDlg", [&](QDialog& dialog) {
+    EXPECT_EQ("Tarifabdeckung der Tarifzone City", dialog.windowTitle().toStdString());
+    QTest::mouseClick(Find<QWidget>(dialog, "SaveBtn"), Qt::LeftButton);
+    // 1 January, 06:40: the second step row of the picture's slot 40.
+    QTest::mouseDClick(Find<QWidget>(dialog, "WerktagView"), Qt::LeftButton, {}, QPoint(41, 6 + 80 + 1));
+  });
+  script.Then("QFileDialog", [&](QDialog& dialog) {
+    QTest::keyClicks(Find<QLineEdit>(dialog, "fileNameEdit"), QString::fromStdString(dir.File("bild.png")));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  });
+  EXPECT_FALSE(CoverageCommand(host).GridsChanged);
+  EXPECT_EQ(2, host.Row1);
+  EXPECT_TRUE(dir.Exists("bild.png"));
+
+  TScriptedMessageBoxes boxes;
+  boxes.Expect("Bitte legen Sie eine Tarifzone an oder wählen Sie eine Tarifzone aus!", idOK,
+               "Dudode - Editor 3.10");
+  host.Zone = -1;
+  CoverageCommand(host);
+}
+
+TTarifFile OptionsDocument() {
+  TTarifFile doc;
+  doc.Description = "Stadt Tarif";
+  doc.FileDate = "12/24/1999";
+  doc.BaseConnectPrice = 0.06;
+  doc.Price = 0.12;
+  doc.Takt = 60;
+  doc.CityWeekend = false;
+  doc.AccessCode = "01050";
+  doc.WWW = "www.example.de";
+  doc.Zones.resize(3);
+  return doc;
+}
+
+// Shows the options dialog filled from the document, works it, and returns
+// the options when confirmed.
+std::optional<TTarifOptions> WorkOptions(const std::function<void(QDialog&)>& step) {
+  TModalScript script;
+  script.Then("dudode::TTarifOptionsDlg", step);
+  TTarifOptionsDlg dlg;
+  dlg.Fill(OptionsDocument(), {2024, 3, 15, 10, 30, 0});
+  if (RunModal(dlg) != QDialog::Accepted) return std::nullopt;
+  return dlg.Options();
+}
+
+TEST(TarifOptionsDlgTest, ShowsTheDocumentEnterMovesOnEscapeDiscards) {
+  auto options = WorkOptions([](QDialog& dlg) {
+    EXPECT_EQ(QStringLiteral("Optionen der Tarifdatei anpassen"), dlg.windowTitle());
+    EXPECT_EQ(0, Find<QTabWidget>(dlg, "PageControl")->currentIndex());
+    const std::pair<const char*, const char*> shown[] = {
+        {"FileNameEdit", "Stadt Tarif"}, {"BaseValueEdit", "0,0600"},    {"PriceEdit", "0,1200"},
+        {"TaktEdit", "60,0000"},         {"LastEditDate", "24.12.1999"}, {"ZoneCount", "3"},
+        {"WWWEdit", "www.example.de"}};
+    for (const auto& [name, text] : shown)
+      EXPECT_EQ(QString::fromUtf8(text), Find<QLineEdit>(dlg, name)->text());
+    EXPECT_TRUE(Find<QLineEdit>(dlg, "LastEditDate")->isReadOnly());
+    for (const char* label : {"CurrencyLabel1", "CurrencyLabel2"})
+      EXPECT_EQ(QStringLiteral("€"), Find<QLabel>(dlg, label)->text());
+    EXPECT_FALSE(Find<QCheckBox>(dlg, "CWChckBox2431")->isChecked());
+    auto* name = Find<QLineEdit>(dlg, "FileNameEdit");
+    Enter(name);
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_TRUE(dlg.isVisible()) << "Enter does not confirm";
+    EXPECT_NE(name, QApplication::focusWidget());
+    QWidget* box = Find<QWidget>(dlg, "CWChckBox2431");
+    Enter(box);
+    QTest::keyClick(box, Qt::Key_Enter);
+    EXPECT_TRUE(dlg.isVisible());
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+  });
+  EXPECT_FALSE(options) << "Escape closes without taking anything";
+}
+
+// Only digits fit the network code field (its stored form is the options'
+// own matter); no text field takes a semicolon, typed or pasted; the price
+// field refuses what is no number.
+TEST(TarifOptionsDlgTest, KeyFiltersOfTheFields) {
+  TScriptedMessageBoxes boxes;
+  boxes.Expect("Nur Ziffern von \"0\" .. \"9\" und \",\" erlaubt!")
+      .Expect("Nur Ziffern von \"0\" .. \"9\" und \",\" erlaubt!");
+  auto options = WorkOptions([](QDialog& dlg) {
+    auto* code = Find<QLineEdit>(dlg, "AccessCodeEdit");
+    Type(code, "1050");
+    QTest::keyClick(code, Qt::Key_A);
+    Leave(code);
+    EXPECT_EQ(QStringLiteral("1050"), code->text());
+    for (const char* name :
+         {"FileNameEdit", "WWWEdit", "HotlineEdit", "EMAILEdit", "CommentEdit", "CopyrightEdit"}) {
+      SCOPED_TRACE(name);
+      auto* edit = Find<QLineEdit>(dlg, name);
+      Type(edit, "a;b");
+      EXPECT_EQ(QStringLiteral("ab"), edit->text());
+      edit->selectAll();
+      edit->insert(QStringLiteral("c;d"));  // as a paste would
+      Q_EMIT edit->textEdited(edit->text());
+      EXPECT_EQ(QStringLiteral("cd"), edit->text());
+    }
+    auto* price = Find<QLineEdit>(dlg, "PriceEdit");
+    Enter(price);
+    price->selectAll();
+    QTest::keyClick(price, Qt::Key_Delete);
+    QTest::keyClicks(price, "0x.2-5");
+    EXPECT_EQ(QStringLiteral("0,25"), price->text());
+    Click(dlg, "ApplyBtn");
+  });
+  ASSERT_TRUE(options);
+  EXPECT_EQ("1050", options->AccessCode);
+  EXPECT_EQ("cd", options->Description);
+  EXPECT_DOUBLE_EQ(0.25, options->Price);
+  EXPECT_EQ(mkFehler, boxes.Boxes().at(0).Kind);
+}
+
+TEST(CentEuroDlgTest, ConvertsCentsIntoTheFocusedNumberField) {
+  QWidget owner;
+  auto* price = new TNumberEdit(&owner);
+  price->SetValue(1);
+  auto* text = new QLineEdit(&owner);
+  const std::pair<QWidget*, bool> cases[] = {{price, true}, {price, false}, {text, true}};
+  for (const auto& [focused, confirm] : cases) {
+    TModalScript script;
+    script.Then("dudode::TCentEuroDlg", [&](QDialog& dlg) {
+      EXPECT_EQ(QStringLiteral("Cent in Euro Umrechnung"), dlg.windowTitle());
+      EXPECT_EQ(QStringLiteral("0,0000"), Find<QLineEdit>(dlg, "EuroEdit")->text());
+      Type(Find<QLineEdit>(dlg, "CentEdit"), "12,5");
+      EXPECT_EQ(QStringLiteral("0,1250"), Find<QLineEdit>(dlg, "EuroEdit")->text());
+      if (confirm) QTest::keyClick(Find<QLineEdit>(dlg, "CentEdit"), Qt::Key_Return);  // Enter confirms
+      if (!confirm) Click(dlg, "CancelBtn");
+    });
+    EXPECT_EQ(confirm && focused == price, ConvertCentsIntoField(focused, &owner));
+    EXPECT_DOUBLE_EQ(0.125, price->Value());
   }
 }
 

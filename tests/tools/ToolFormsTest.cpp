@@ -1,15 +1,114 @@
+// The rules behind the small tool forms: file options, 10plus assignment, VAT.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <optional>
+#include <tuple>
+#include <utility>
 #include <vector>
 
+#include "core/RegionalSettings.h"
 #include "support/ScriptedMessageBoxes.h"
+#include "tools/TarifOptions.h"
+#include "tools/TenPlusForm.h"
 #include "tools/UstForm.h"
 #include "tools/VatAdjustment.h"
 
 namespace dudode {
 namespace {
+
+const TDateTime kToday{2024, 3, 5, 10, 0, 0};
+
+TEST(TarifOptionsTest, LastUpdateDate) {
+  struct Case {
+    const char* fileDate;
+    const char* shown;
+  } cases[] = {
+      {"12/24/1999", "24.12.1999"}, {"02/29/2024", "29.02.2024"}, {"", "05.03.2024"},
+      {"02/30/2023", "05.03.2024"}, {"13/01/2000", "05.03.2024"}, {"ab/cd/efgh", "05.03.2024"},
+      {"12/24/99", "05.03.2024"},   {"1/2/2000", "05.03.2024"},   {"02/29/1900", "05.03.2024"},
+      {"02/29/2000", "29.02.2000"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.shown, LastUpdateDisplay(c.fileDate, kToday)) << c.fileDate;
+}
+
+TEST(TarifOptionsTest, LastUpdateDateUsesTheLocaleSeparator) {
+  RegionalSettings r;
+  r.DateSeparator = "/";
+  SetRegional(r);
+  EXPECT_EQ("24/12/1999", LastUpdateDisplay("12/24/1999", kToday));
+  SetRegional(RegionalSettings::German());
+}
+
+TEST(TarifOptionsTest, PriceKeyFilter) {
+  for (const char* ok : {"0", "5", "9", ".", ",", "\b"}) EXPECT_TRUE(PriceKeyAllowed(ok)) << ok;
+  for (const char* refused : {"a", "-", "+", " ", ";", "e", "ä"})
+    EXPECT_FALSE(PriceKeyAllowed(refused)) << refused;
+  EXPECT_EQ("Nur Ziffern von \"0\" .. \"9\" und \",\" erlaubt!", PriceKeyMessage());
+}
+
+TEST(TarifOptionsTest, ApplyTrimsTextsAndMarksTheDocument) {
+  TTarifFile doc;
+  doc.FileDate = "01/02/2003";
+  doc.Zones.resize(2);
+  TTarifOptions o = OptionsOf(doc);
+  o.Description = "  Stadt Tarif  ";
+  o.AccessCode = "1050";
+  o.WWW = " www.example.de ";
+  o.Comment = " c ";
+  o.Price = 0.25;
+  o.CityWeekend = false;
+  ApplyOptions(doc, o);
+  EXPECT_EQ(std::make_tuple("Stadt Tarif", "01050", "www.example.de", "c", 0.25, false, true),
+            std::make_tuple(doc.Description, doc.AccessCode, doc.WWW, doc.Comment, doc.Price, doc.CityWeekend,
+                            doc.Modified));
+  EXPECT_EQ("01/02/2003", doc.FileDate) << "the file date belongs to the writer";
+  EXPECT_EQ(2u, doc.Zones.size());
+
+  TTarifFile unchanged;
+  ApplyOptions(unchanged, OptionsOf(unchanged));
+  EXPECT_TRUE(unchanged.Modified) << "confirming without changes still modifies";
+}
+
+using TSpans = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
+TSpans Spans(const std::vector<TNo10plusEntry>& windows) {
+  TSpans spans;
+  for (const auto& w : windows) spans.emplace_back(w.StartSec, w.EndSec);
+  return spans;
+}
+
+TEST(TenPlusFormTest, ConfirmedLinesReachTheZones) {
+  TTarifFile doc;
+  doc.Zones.resize(2);
+  doc.Zones[0].DisplayName = "&City_Nord";
+  doc.Zones[0].TenPlusActive = true;
+  doc.Zones[0].WNo10plus = {{64800, 71999}, {28800, 35999}};
+  EXPECT_FALSE(AssignTenPlus(doc, [](std::vector<TTenPlusLine>& lines) { return lines[0].Checked = false; }));
+  EXPECT_FALSE(doc.Modified || !doc.Zones[0].TenPlusActive) << "nothing reaches the document when cancelled";
+  EXPECT_TRUE(AssignTenPlus(doc, [](std::vector<TTenPlusLine>& lines) {
+    EXPECT_EQ("City Nord", lines.at(0).Text);
+    EXPECT_TRUE(lines[0].Checked);
+    lines[0].Checked = false;
+    lines.at(1).Checked = true;
+    lines[1].FNo10plus = {{0, 59}};
+    return true;
+  }));
+  EXPECT_TRUE(doc.Modified);
+  EXPECT_FALSE(doc.Zones[0].TenPlusActive);
+  EXPECT_EQ(TSpans({{64800, 71999}, {28800, 35999}}), Spans(doc.Zones[0].WNo10plus)) << "kept as they were";
+  EXPECT_TRUE(doc.Zones[1].TenPlusActive);
+  EXPECT_EQ(TSpans({{0, 59}}), Spans(doc.Zones[1].FNo10plus));
+}
+
+TEST(TenPlusFormTest, PageLinesAreSortedWholeMinutes) {
+  EXPECT_EQ("Ausnahmen Rabatt 10plus für \"City Nord\"", TenPlusExceptionsCaption("City Nord"));
+  const auto texts = No10plusRowTexts({28800, 64799});
+  EXPECT_EQ("08:00:00 Uhr", texts[0]);
+  EXPECT_EQ("17:59:59 Uhr", texts[1]);
+  // Overlapping windows and equal starts are all kept, in the order of their starts.
+  EXPECT_EQ((TSpans{{0, 59}, {28800, 35999}, {28800, 29999}, {64800, 71999}}),
+            Spans(No10plusListFromRows({{64800, 71999}, {28800, 35999}, {28800, 29960}, {20, 30}})));
+}
 
 TEST(VatAdjustmentTest, PricesFollowTheRateAndKeepFourDecimals) {
   struct Case {
@@ -68,11 +167,9 @@ TEST(VatAdjustmentTest, WholeDocumentInOrderWithProgress) {
   EXPECT_EQ((std::vector<double>{0.12, 0.12, 0.12, 0.12, 0.1231, 0.1231, 0.1231, 0.1231}), lastWerktagSeen);
   for (const auto& zone : doc.Zones) {
     for (const auto& e : zone.Werktag) EXPECT_TRUE(e.PricePerUnit == 0.1231 || e.PricePerUnit == 0.0616);
-    EXPECT_EQ(0.0616, zone.SaSo[0].PricePerUnit);
-    EXPECT_EQ(0.12, zone.ConnectPrice);
-    EXPECT_EQ(0.12, zone.MonthlyFee);
-    EXPECT_EQ(0.12, zone.SaSo[0].ZoneConnectPrice);
-    EXPECT_EQ(0.12, zone.SaSo[0].ZoneMonthlyFee);
+    EXPECT_EQ(std::make_tuple(0.0616, 0.12, 0.12, 0.12, 0.12),
+              std::make_tuple(zone.SaSo[0].PricePerUnit, zone.ConnectPrice, zone.MonthlyFee,
+                              zone.SaSo[0].ZoneConnectPrice, zone.SaSo[0].ZoneMonthlyFee));
   }
   EXPECT_EQ(0.1231, doc.Price);
   EXPECT_EQ(0.0616, doc.BaseConnectPrice);
