@@ -39,13 +39,12 @@ TEST(FilesTest, SaveReplacesWhatTheNameStandsFor) {
     if (link) fs::create_symlink(target, dir.File(saved));
     std::string error;
     ASSERT_TRUE(AtomicWriteFile(dir.File(saved), "new", &error)) << error;
-    EXPECT_EQ("new", dir.Read(target));
-    EXPECT_EQ(link, fs::is_symlink(dir.File(saved)));
     struct stat st {};
     ::stat(dir.File(target).c_str(), &st);
-    EXPECT_EQ(0640u, st.st_mode & 07777);
-    EXPECT_EQ(root ? 4321u : ::geteuid(), st.st_uid);
-    EXPECT_EQ(link ? 2 : 1, EntryCount(dir));  // no temporary file left
+    // No temporary file is left.
+    EXPECT_EQ(std::tuple("new", link, 0640u, root ? 4321u : ::geteuid(), link ? 2 : 1),
+              std::tuple(dir.Read(target), fs::is_symlink(dir.File(saved)), st.st_mode & 07777, st.st_uid,
+                         EntryCount(dir)));
   }
 }
 
@@ -54,8 +53,7 @@ TEST(FilesTest, StaleTemporaryFilesOfTheFileGoOnTheNextSave) {
   dir.Write(".f.ini.Ab12Cd", "left by a killed save");
   dir.Write(".g.ini.Ab12Cd", "another file's");
   ASSERT_TRUE(AtomicWriteFile(dir.File("f.ini"), "new"));
-  EXPECT_FALSE(dir.Exists(".f.ini.Ab12Cd"));
-  EXPECT_TRUE(dir.Exists(".g.ini.Ab12Cd"));
+  EXPECT_EQ(std::tuple(false, true), std::tuple(dir.Exists(".f.ini.Ab12Cd"), dir.Exists(".g.ini.Ab12Cd")));
 }
 
 TEST(FilesTest, FailedPairLeavesBothOldFiles) {
@@ -76,10 +74,8 @@ TEST(FilesTest, FailedPairLeavesBothOldFiles) {
     EXPECT_EQ("Die Datei " + dir.File(failing) +
                   " konnte nicht geschrieben werden (Kein Speicherplatz auf dem Datenträger).",
               error);
-    EXPECT_EQ(existed ? "old a" : "", dir.Read("a"));
-    EXPECT_EQ(existed, dir.Exists("a"));
-    EXPECT_EQ("old b", dir.Read("b"));
-    EXPECT_EQ(existed ? 2 : 1, EntryCount(dir));
+    EXPECT_EQ(std::tuple(existed ? "old a" : "", existed, "old b", existed ? 2 : 1),
+              std::tuple(dir.Read("a"), dir.Exists("a"), dir.Read("b"), EntryCount(dir)));
   }
 }
 
@@ -95,8 +91,7 @@ TEST(FilesTest, FailedReadsGiveGermanReasons) {
     std::string bytes = "old";
     std::string error;
     EXPECT_FALSE(ReadWholeFile(dir.File("ok"), bytes, &error));
-    EXPECT_EQ("", bytes);
-    EXPECT_EQ(reason, error);
+    EXPECT_EQ(std::tuple("", reason), std::tuple(bytes, error));
   }
 }
 

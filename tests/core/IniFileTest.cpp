@@ -141,8 +141,7 @@ TEST_F(IniFileTest, MissingFileIsOpenedWithCodeTwoAndCreatedByFirstWrite) {
   EXPECT_THROW(ini.ReadString("k", ""), EIniError);  // neither name nor section
   ini.SetIniFileName("new.ini");
   ini.SetOpen(true);
-  EXPECT_EQ(2, ini.ErrorCode());
-  EXPECT_TRUE(ini.Open());
+  EXPECT_EQ(std::tuple(2, true), std::tuple(ini.ErrorCode(), ini.Open()));
   try {
     ini.ReadString("k", "");
     FAIL() << "no error without a section";
@@ -174,12 +173,10 @@ TEST_F(IniFileTest, ReadOnlyFileIsMadeWritableOnlyWhenReadable) {
     } catch (const EIniError& e) {  // a read error, not "Kann Schreibschutz ... nicht entfernen!"
       EXPECT_EQ("Die Datei " + dir.File(name) + " kann nicht gelesen werden (Zugriff verweigert).", e.what());
     }
-    EXPECT_EQ(readable, ini.Open());
-    EXPECT_EQ(readable ? 0 : 5, ini.ErrorCode());
     struct stat st {};
     ::stat(dir.File(name).c_str(), &st);
-    EXPECT_EQ(readable ? 0644u : 0444u, st.st_mode & 07777);
-    EXPECT_EQ("[S]\r\nk=v\r\n", dir.Read(name));
+    EXPECT_EQ(std::tuple(readable, readable ? 0 : 5, readable ? 0644u : 0444u, "[S]\r\nk=v\r\n"),
+              std::tuple(ini.Open(), ini.ErrorCode(), st.st_mode & 07777, dir.Read(name)));
   }
 }
 
@@ -216,9 +213,9 @@ TEST_F(IniFileTest, Windows1252BytesRoundTrip) {
     dir.Write("w.ini", file);
     TTheIniFile ini;
     OpenOn(ini, "w.ini");
-    EXPECT_EQ("äöüßÄ", ini.ReadString("umlaut", ""));
-    EXPECT_EQ("\u00FE", ini.ReadString("thorn", ""));
-    EXPECT_EQ("€", ini.ReadString("euro", ""));
+    EXPECT_EQ(
+        std::tuple("äöüßÄ", "\u00FE", "€"),
+        std::tuple(ini.ReadString("umlaut", ""), ini.ReadString("thorn", ""), ini.ReadString("euro", "")));
     // Rewriting every value unchanged reproduces the file byte for byte.
     for (const char* key : {"umlaut", "thorn", "undefined", "euro"})
       ini.WriteString(key, ini.ReadString(key, ""));
@@ -245,8 +242,7 @@ TEST_F(IniFileTest, LongValuesAndKeyListsAreCut) {
     std::vector<std::string> keys;
     ini.SetSection(section);
     ini.ReadSection(keys);
-    EXPECT_EQ(count, keys.size()) << section;
-    EXPECT_EQ(last, keys.back()) << section;
+    EXPECT_EQ(std::tuple(count, last), std::tuple(keys.size(), keys.back())) << section;
   }
 }
 

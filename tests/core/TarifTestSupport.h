@@ -33,8 +33,7 @@ class TarifTest : public ::testing::Test {
   }
   void TearDown() override { SetClock({}); }
 
-  // Writes the bytes as the file name and loads it; boxes must be expected
-  // by the caller.
+  // Writes the bytes as the file name and loads it; the caller expects the boxes.
   TTarifFile Load(const std::string& bytes, const std::string& name = "RATES.0") {
     dir.Write(name, bytes);
     return LoadName(name);
