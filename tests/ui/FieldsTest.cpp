@@ -53,27 +53,19 @@ TEST(NumberEditTest, PastedGarbageKeepsTheLastValue) {
   EXPECT_DOUBLE_EQ(4.5, edit.Value());
 }
 
-TEST(TimeEditTest, ShowsAndReadsHoursAndMinutes) {
-  TTimeEdit edit;
-  edit.SetSeconds(8 * 3600 + 30 * 60 + 59);
-  EXPECT_EQ("08:30", edit.TimeText());
-  bool valid = false;
-  EXPECT_EQ(8u * 3600 + 30 * 60 + 59, edit.Seconds(59, &valid));
-  EXPECT_TRUE(valid);
-  edit.clear();
-  QTest::keyClicks(&edit, "2360");
-  EXPECT_EQ("23:60", edit.TimeText());
-  edit.Seconds(0, &valid);
-  EXPECT_FALSE(valid);
-}
-
-TEST(TimeEditTest, AClickAnywhereInAnEmptyFieldThenDigitsGiveTheTime) {
+// Shows and reads hours and minutes; a click anywhere in an empty field, then digits, give the time.
+TEST(TimeEditTest, ShowsReadsAndTakesTypedDigits) {
   QDialog dlg;
   auto* edit = new TTimeEdit(&dlg);
   auto* other = new QPushButton(&dlg);
   auto* layout = new QVBoxLayout(&dlg);
   layout->addWidget(edit);
   layout->addWidget(other);
+  edit->SetSeconds(8 * 3600 + 30 * 60 + 59);
+  EXPECT_EQ("08:30", edit->TimeText());
+  bool valid = false;
+  EXPECT_EQ(8u * 3600 + 30 * 60 + 59, edit->Seconds(59, &valid));
+  EXPECT_TRUE(valid);
   dlg.show();
   QApplication::setActiveWindow(&dlg);
   other->setFocus();
@@ -81,6 +73,11 @@ TEST(TimeEditTest, AClickAnywhereInAnEmptyFieldThenDigitsGiveTheTime) {
   QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() * 2 / 3, edit->height() / 2));
   QTest::keyClicks(edit, "0800");
   EXPECT_EQ("08:00", edit->TimeText());
+  edit->clear();
+  QTest::keyClicks(edit, "2360");
+  EXPECT_EQ("23:60", edit->TimeText());
+  edit->Seconds(0, &valid);
+  EXPECT_FALSE(valid);
 }
 
 TEST(DateEditTest, DayAndMonthWithoutYear) {
