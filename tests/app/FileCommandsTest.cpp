@@ -60,7 +60,6 @@ TEST_F(FileCommandsTest, CancelInTheQuestionBeforeNewOrOpenLeavesAllAsItWas) {
   }
 }
 
-// Open loads the chosen file; cancelled, it leaves the loaded document as it is.
 TEST_F(FileCommandsTest, OpenShowsTheChosenFileAndCancelKeepsIt) {
   TMain main;
   main.Document().Modified = true;
@@ -123,9 +122,7 @@ TEST_F(FileCommandsTest, NewAsksThenSetsUpAnEmptyFile) {
   EXPECT_EQ(QStringLiteral("Dudode - Editor 3.10 [Neuer Tarif]"), main.windowTitle());
 }
 
-// A file without a usable name is named first; nothing is written without a name
-// and a Yes. Every save, asked or not, tells the counter of new tariffs where it
-// has a key for that.
+// Every save, asked or not, tells the counter of new tariffs where it has a key for that.
 TEST_F(FileCommandsTest, SaveNeedsAUsableNameAndConfirmation) {
   struct Case {
     const char* description;
@@ -172,36 +169,27 @@ TEST_F(FileCommandsTest, SaveNeedsAUsableNameAndConfirmation) {
   }
 }
 
-TEST_F(FileCommandsTest, SaveAsksBeforeOverwritingAFileChangedOnDisk) {
-  TMain main;
-  OpenTwoZoneFile(main);
-  const std::string changed = dir.Read("RATES.1") + "; written by another program\r\n";
-  dir.Write("RATES.1", changed);
-  TScriptedMessageBoxes boxes;
-  boxes.Expect(SaveQuestion("Zwei Zonen Tarif"), idYes)
-      .Expect(FileChangedQuestion(dir.File("RATES.1")), idNo);
-  Trigger(main, "Speichern1");
-  EXPECT_EQ(changed, dir.Read("RATES.1"));
-  EXPECT_EQ(idNo, boxes.Boxes().at(1).DefaultResult);
-}
-
-TEST_F(FileCommandsTest, SaveKeepsTheFileDateOnlyWithTheCheckMark) {
-  for (bool keep : {false, true}) {
-    SCOPED_TRACE(keep);
+// Rows: the date moves on; the check mark keeps it; a file changed on disk is kept at the default No.
+TEST_F(FileCommandsTest, SaveKeepsTheDateOnRequestAndAsksBeforeOverwritingAChangedFile) {
+  for (int row = 0; row < 3; ++row) {
+    SCOPED_TRACE(row);
     TMain main;
     OpenTwoZoneFile(main);
-    if (keep) Trigger(main, "KeepFileDate1");
-    EXPECT_EQ(keep, main.KeepFileDate());
+    if (row == 1) Trigger(main, "KeepFileDate1");
+    EXPECT_EQ(row == 1, main.KeepFileDate());
+    const std::string before = dir.Read("RATES.1") + (row == 2 ? "; written by another program\r\n" : "");
+    if (row == 2) dir.Write("RATES.1", before);
     TScriptedMessageBoxes boxes;
-    boxes.AcceptAll(idYes);
+    boxes.Expect(SaveQuestion("Zwei Zonen Tarif"), idYes);
+    if (row == 2) boxes.Expect(FileChangedQuestion(dir.File("RATES.1")), idNo);
     Trigger(main, "Speichern1");
-    EXPECT_NE(std::string::npos,
-              dir.Read("RATES.1").find(keep ? "FILEDATE=12/24/1999\r\n" : "FILEDATE=03/15/2024\r\n"));
+    const std::string after = dir.Read("RATES.1");
+    EXPECT_EQ(row == 2, after == before);
+    EXPECT_EQ(row == 0, after.find("FILEDATE=03/15/2024\r\n") != std::string::npos);
+    EXPECT_TRUE(row != 2 || boxes.Boxes().at(1).DefaultResult == idNo);
   }
 }
 
-// Save as writes a new file under a new name, the loaded file under its own
-// name, and nothing without a Yes and a usable name.
 TEST_F(FileCommandsTest, SaveAsWritesANewFileOnlyUnderANewName) {
   const std::string loaded = "Zwei Zonen Tarif";
   struct Case {

@@ -8,7 +8,6 @@
 namespace dudode {
 namespace {
 
-// Each line shows its own figure as a byte size; the overhead sits between Unused and the error code.
 TEST(HeapReportTest, EachLineShowsItsOwnFigure) {
   EXPECT_EQ(
       "TotalAddrSpace: 1 Byte\rTotalUncommitted: 2 Byte\rTotalCommitted: 3 Byte\rTotalAllocated: 4 Byte\r"
@@ -17,8 +16,7 @@ TEST(HeapReportTest, EachLineShowsItsOwnFigure) {
       HeapReportText({1, 2, 3, 4, 5, 6, 7, 999999, 1000000, 10}));
 }
 
-// The figures add up as a memory manager's status does: the committed space is
-// what is allocated, what is free and the manager's own overhead.
+// As in a memory manager's status, the committed space is the allocated, the free and the overhead.
 TEST(HeapReportTest, OverheadIsTheCommittedSpaceBeyondUsedAndFreeBlocks) {
   const std::vector<std::string> blocks(100, std::string(5000, 'x'));
   const THeapFigures f = CurrentHeapFigures();

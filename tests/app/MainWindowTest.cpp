@@ -17,8 +17,7 @@ using test::TScriptedMessageBoxes;
 
 class MainWindowTest : public test::MainTest {};
 
-// Before the first document only the commands that need none can run;
-// every other trigger is disabled and does nothing.
+// Before the first document only the commands that need none can run.
 TEST_F(MainWindowTest, CommandsFollowTheProgramState) {
   TMain main;
   const char* const withDocument[] = {"Speichern1",     "SpeichernUnter1",   "Tarifoptionen1",
@@ -39,8 +38,6 @@ TEST_F(MainWindowTest, CommandsFollowTheProgramState) {
   for (const char* name : withDocument) EXPECT_TRUE(Action(main, name)->isEnabled()) << name;
 }
 
-// While a long operation such as a save is under way, no command, zone change,
-// nested save or close runs; its label and progress show meanwhile.
 TEST_F(MainWindowTest, NothingRunsWhileASaveIsUnderWay) {
   TMain main;
   main.show();
@@ -87,8 +84,6 @@ TEST_F(MainWindowTest, NothingRunsWhileASaveIsUnderWay) {
   EXPECT_TRUE(main.close()) << "once the save is done";
 }
 
-// The grids show the current zone's entries, each text in its column, row n
-// for entry n; the zone menu and the zone box choose the zone.
 TEST_F(MainWindowTest, ZoneMenuAndZoneBoxChooseTheZoneTheGridsShow) {
   TMain main;
   main.show();
@@ -167,7 +162,6 @@ TEST_F(MainWindowTest, CommandsActOnTheHighlightedRowOnly) {
   EXPECT_EQ(0, main.HighlightedRow(TDayClass::SaSo)) << "another zone starts without highlight";
 }
 
-// Shift+Alt+Ctrl+M in either grid shows the report; the text is the heap report's own matter.
 TEST_F(MainWindowTest, HeapReportFromEitherGrid) {
   TMain main;
   main.show();

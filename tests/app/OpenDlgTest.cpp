@@ -52,8 +52,7 @@ class OpenDlgTest : public ::testing::Test {
   test::TTempDir dir;
 };
 
-// Which line matches is the quick search's own matter; the dialog follows it,
-// and Enter in the search field opens the selected file.
+// Which line matches is the quick search's own matter.
 TEST_F(OpenDlgTest, QuickSearchSelectsTheMatchingLineAndEnterOpensIt) {
   auto [result, file] = Work([](QDialog& dlg) {
     auto* search = Find<QLineEdit>(dlg, "QuickSearchEdit");
@@ -79,8 +78,6 @@ TEST_F(OpenDlgTest, QuickSearchSelectsTheMatchingLineAndEnterOpensIt) {
   EXPECT_EQ("RATES.2", file);
 }
 
-// The current file comes selected with its date; the arrow keys of the search
-// field move the list, and a clicked line's text goes into the search field.
 TEST_F(OpenDlgTest, TheCurrentFileIsSelectedAndAClickedLineIsTaken) {
   auto [result, file] = Work(
       [](QDialog& dlg) {
@@ -120,7 +117,6 @@ TEST_F(OpenDlgTest, DeleteTakesTheFileAndItsCompanionAfterAYes) {
   }
 }
 
-// The name is trimmed; a missing one is warned about (typed, kept).
 TEST(SaveDlgTest, LeavingTheNameFieldWarnsAboutAMissingName) {
   const std::pair<const char*, std::string> cases[] = {
       {"   ", ""},

@@ -18,7 +18,6 @@ std::string PageText(const std::string& file) {
 }
 
 TEST(HelpPagesTest, EveryWindowHasAPage) {
-  // The windows, by their class names without the namespace.
   std::istringstream windows(
       "TMain TOpenDlg TSaveDlg TTarifOptionsDlg TNewEditEntryDlg TNewEditTarifDlg TNoCostsDlg TNoCostEditDlg "
       "TAccessInfosDlg TTarifSortDlg TCentEuroDlg TPasswordEnterDlg TAboutBox TTarifCheckDlg TUstFormDlg "

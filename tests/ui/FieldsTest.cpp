@@ -53,7 +53,6 @@ TEST(NumberEditTest, PastedGarbageKeepsTheLastValue) {
   EXPECT_DOUBLE_EQ(4.5, edit.Value());
 }
 
-// Shows and reads hours and minutes; a click anywhere in an empty field, then digits, give the time.
 TEST(TimeEditTest, ShowsReadsAndTakesTypedDigits) {
   QDialog dlg;
   auto* edit = new TTimeEdit(&dlg);
