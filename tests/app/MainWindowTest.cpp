@@ -17,7 +17,7 @@ using test::TScriptedMessageBoxes;
 
 class MainWindowTest : public test::MainTest {};
 
-// Before the first document only the commands that need none can run.
+// Before the first document only the commands that need none, such as Info, can run.
 TEST_F(MainWindowTest, CommandsFollowTheProgramState) {
   TMain main;
   const char* const withDocument[] = {"Speichern1",     "SpeichernUnter1",   "Tarifoptionen1",
@@ -36,6 +36,15 @@ TEST_F(MainWindowTest, CommandsFollowTheProgramState) {
   }
   Loaded(main);
   for (const char* name : withDocument) EXPECT_TRUE(Action(main, name)->isEnabled()) << name;
+  TModalScript about;
+  about.Then("dudode::TAboutBox", [](QDialog& dlg) {
+    EXPECT_EQ(QStringLiteral("Version 3.10"), dlg.findChild<QLabel*>("Version")->text());
+    for (const char* label : {"ProductName", "OSLabel", "MemoryLabel"}) {
+      EXPECT_FALSE(test::Find<QLabel>(dlg, label)->text().isEmpty()) << label;
+    }
+    test::Click(dlg, "OKBtn");
+  });
+  Trigger(main, "Info1");
 }
 
 TEST_F(MainWindowTest, NothingRunsWhileASaveIsUnderWay) {
@@ -190,19 +199,6 @@ TEST_F(MainWindowTest, OptionsCommandRetitlesTheWindow) {
   Trigger(main, "Tarifoptionen1");
   EXPECT_TRUE(main.Document().Modified);
   EXPECT_EQ(QStringLiteral("Dudode - Editor 3.10 [Neu benannt]"), main.windowTitle());
-}
-
-TEST_F(MainWindowTest, InfoOpensTheAboutBox) {
-  TMain main;
-  TModalScript script;
-  script.Then("dudode::TAboutBox", [](QDialog& dlg) {
-    EXPECT_EQ(QStringLiteral("Version 3.10"), dlg.findChild<QLabel*>("Version")->text());
-    for (const char* label : {"ProductName", "OSLabel", "MemoryLabel"}) {
-      EXPECT_FALSE(test::Find<QLabel>(dlg, label)->text().isEmpty()) << label;
-    }
-    test::Click(dlg, "OKBtn");
-  });
-  Trigger(main, "Info1");
 }
 
 }  // namespace
