@@ -188,18 +188,5 @@ TEST_F(MainWindowTest, HeapReportFromEitherGrid) {
   QTest::keyClick(main.Grid(TDayClass::Werktag), Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
 }
 
-TEST_F(MainWindowTest, OptionsCommandRetitlesTheWindow) {
-  TMain main;
-  OpenTwoZoneFile(main);
-  TModalScript script;
-  script.Then("dudode::TTarifOptionsDlg", [](QDialog& dlg) {
-    test::Type(test::Find<QLineEdit>(dlg, "FileNameEdit"), "Neu benannt");
-    test::Click(dlg, "ApplyBtn");
-  });
-  Trigger(main, "Tarifoptionen1");
-  EXPECT_TRUE(main.Document().Modified);
-  EXPECT_EQ(QStringLiteral("Dudode - Editor 3.10 [Neu benannt]"), main.windowTitle());
-}
-
 }  // namespace
 }  // namespace dudode
