@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/DocumentQuestions.h"
 #include "support/ScriptedMessageBoxes.h"
 
@@ -44,6 +46,27 @@ TEST(DocumentQuestionsTest, CloseQueryClosesOnlyWhenNothingIsLostUnasked) {
     if (!c.boxes.empty()) {
       EXPECT_EQ(mbYesNoCancel, boxes.Boxes()[0].Buttons);
     }
+  }
+}
+
+// New and Open go on unless the question is cancelled or the offered save fails.
+TEST(DocumentQuestionsTest, ReplacingGoesOnOnlyWhenNothingIsLostUnasked) {
+  using O = TSaveOutcome;
+  const std::string ask = "Es wurden nicht alle Angaben gespeichert. Möchten Sie nun speichern?";
+  const std::tuple<bool, int, TSaveOutcome, bool> cases[] = {
+      {false, 0, O::Saved, true},    {true, idNo, O::Saved, true},    {true, idCancel, O::Saved, false},
+      {true, idYes, O::Saved, true}, {true, idYes, O::Stopped, true}, {true, idYes, O::Failed, false}};
+  for (const auto& [modified, answer, saved, goesOn] : cases) {
+    SCOPED_TRACE(testing::Message() << modified << answer << static_cast<int>(saved));
+    TScriptedMessageBoxes boxes;
+    if (modified) boxes.Expect(ask, answer);
+    TTarifFile doc;
+    doc.Modified = modified;
+    int saves = 0;
+    EXPECT_EQ(goesOn, AskBeforeReplacing(doc, [&, saved = saved] { return ++saves, saved; }));
+    EXPECT_EQ(answer == idYes ? 1 : 0, saves);
+    EXPECT_TRUE(!modified ||
+                (boxes.Boxes()[0].Kind == mkBestaetigung && boxes.Boxes()[0].Buttons == mbYesNoCancel));
   }
 }
 

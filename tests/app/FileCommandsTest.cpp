@@ -1,14 +1,10 @@
 // The file commands of the main window and the questions around them.
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
-#include <QTimer>
 
 #include "MainTestSupport.h"
-#include "ui/QtMessageBox.h"
 
 namespace dudode {
 namespace {
@@ -20,29 +16,13 @@ using test::TScriptedMessageBoxes;
 using test::Type;
 
 const char* const kUnknown = "Unbekannte Datei - Keine Information";
+const char* const kReplace = "Es wurden nicht alle Angaben gespeichert. Möchten Sie nun speichern?";
+
+std::string SaveQuestion(const std::string& description) {
+  return "Möchten Sie wirklich die Änderungen in \"" + description + "\" speichern?";
+}
 
 class FileCommandsTest : public test::MainTest {};
-
-TEST_F(FileCommandsTest, EscapeAtTheCloseQueryKeepsTheWindowAndTheChanges) {
-  TMain main;
-  main.show();
-  main.Document().Description = "Stadt";
-  main.Document().Modified = true;
-  const MessageBoxHandler scripted = SetMessageBoxHandler({});
-  InstallQtMessageBox();
-  QString asked;
-  QTimer::singleShot(0, [&asked] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(nullptr, box);
-    asked = box->text();
-    QTest::keyClick(box, Qt::Key_Escape);
-  });
-  EXPECT_FALSE(main.close());
-  SetMessageBoxHandler(scripted);
-  EXPECT_TRUE(asked.startsWith(QStringLiteral("Es wurden nicht alle Änderungen in \"Stadt\"")));
-  EXPECT_TRUE(main.isVisible());
-  EXPECT_TRUE(main.Document().Modified);
-}
 
 TEST_F(FileCommandsTest, AFailedSaveKeepsTheWindowOpen) {
   TMain main;
@@ -56,15 +36,13 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsTheWindowOpen) {
           "Es wurden nicht alle Änderungen in \"Zwei Zonen Tarif\" gespeichert.\r\rMöchten Sie die "
           "Angaben jetzt speichern?",
           idYes)
-      .Expect("Möchten Sie wirklich die Änderungen in \"Zwei Zonen Tarif\" speichern?", idYes)
+      .Expect(SaveQuestion("Zwei Zonen Tarif"), idYes)
       .AcceptAll();  // the writer's message about the full disk
   InjectWriteFailureAfter(100);
   EXPECT_FALSE(main.close());
-  EXPECT_TRUE(main.isVisible());
-  EXPECT_TRUE(main.Document().Modified);
+  EXPECT_TRUE(main.isVisible() && main.Document().Modified && !main.Busy());
   EXPECT_EQ(original, dir.Read("RATES.1"));
   EXPECT_EQ(3u, boxes.Boxes().size());
-  EXPECT_TRUE(!main.Busy());
 }
 
 TEST_F(FileCommandsTest, CancelInTheQuestionBeforeNewOrOpenLeavesAllAsItWas) {
@@ -72,49 +50,42 @@ TEST_F(FileCommandsTest, CancelInTheQuestionBeforeNewOrOpenLeavesAllAsItWas) {
     SCOPED_TRACE(command);
     TMain main;
     main.Document().FileName = "RATES.3";
-    main.Document().Description = "Stadt";
-    main.Document().Zones.resize(1);
-    main.Document().Zones[0].Key = "CITY0001";
-    main.Document().Zones[0].SetMenuCaption("City");
     main.Document().Modified = true;
-    TCommandResult shown = TCommandResult::Zones(0);
-    shown.TitleChanged = shown.DocumentLoaded = true;
-    main.Apply(shown);
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Es wurden nicht alle Angaben gespeichert. Möchten Sie nun speichern?", idCancel);
+    boxes.Expect(kReplace, idCancel);
     TModalScript noDialogs;
     Trigger(main, command);
-    EXPECT_EQ(mkBestaetigung, boxes.Boxes().at(0).Kind);
-    EXPECT_EQ(mbYesNoCancel, boxes.Boxes().at(0).Buttons);
     EXPECT_EQ("RATES.3", main.Document().FileName);
-    EXPECT_EQ("Stadt", main.Document().Description);
-    EXPECT_EQ(1u, main.Document().Zones.size());
     EXPECT_TRUE(main.Document().Modified);
-    EXPECT_EQ(QStringLiteral("Dudode - Editor 3.10 [Stadt]"), main.windowTitle());
-    EXPECT_EQ(0, main.CurrentZone());
   }
 }
 
-TEST_F(FileCommandsTest, OpenShowsTheChosenFile) {
+TEST_F(FileCommandsTest, OpenShowsTheChosenFileAndCancelKeepsIt) {
   TMain main;
   main.Document().Modified = true;
-  main.Document().Description = "Alt";
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Es wurden nicht alle Angaben gespeichert. Möchten Sie nun speichern?", idNo);
-  OpenTwoZoneFile(main);
-
-  const TTarifFile& doc = main.Document();
-  EXPECT_EQ("RATES.1", doc.FileName);
-  EXPECT_EQ("Zwei Zonen Tarif", doc.Description);
-  EXPECT_FALSE(doc.Modified);
+  {
+    TScriptedMessageBoxes boxes;
+    boxes.Expect(kReplace, idNo);
+    OpenTwoZoneFile(main);
+  }
+  EXPECT_EQ("RATES.1", main.Document().FileName);
+  EXPECT_FALSE(main.Document().Modified);
   EXPECT_EQ(QStringLiteral("Dudode - Editor 3.10 [Zwei Zonen Tarif]"), main.windowTitle());
-  auto* box = main.findChild<QComboBox*>("TarifComboBox");
-  ASSERT_EQ(2, box->count());
-  EXPECT_EQ(QStringLiteral("City Zone"), box->itemText(0));
-  EXPECT_EQ(QStringLiteral("City Zone"), box->currentText());
+  EXPECT_EQ(2, main.findChild<QComboBox*>("TarifComboBox")->count());
   EXPECT_EQ(0, main.CurrentZone());
-  EXPECT_EQ(2, main.Grid(TDayClass::Werktag)->rowCount());
   EXPECT_EQ(QStringLiteral("Neben Zeit"), Cell(main, TDayClass::Werktag, 0, 4));
+
+  main.Document().CityWeekend = false;
+  TModalScript script;
+  script.Then("dudode::TOpenDlg", [](QDialog& dlg) {
+    EXPECT_EQ(0, Find<QListWidget>(dlg, "OpenListBox")->currentRow()) << "the open document's file";
+    Click(dlg, "CancelBtn");
+  });
+  Trigger(main, "Oeffnen1");
+  EXPECT_EQ("RATES.1", main.Document().FileName);
+  EXPECT_FALSE(main.Document().CityWeekend);
+  EXPECT_FALSE(main.Document().Modified);
+  EXPECT_EQ(2u, main.Document().Zones.size());
 }
 
 TEST_F(FileCommandsTest, CancellingTheFirstOpenSetsUpANewFile) {
@@ -131,31 +102,12 @@ TEST_F(FileCommandsTest, CancellingTheFirstOpenSetsUpANewFile) {
             main.windowTitle());
 }
 
-TEST_F(FileCommandsTest, CancellingOpenLeavesALoadedDocumentAlone) {
-  TMain main;
-  OpenTwoZoneFile(main);
-  main.Document().CityWeekend = false;
-  TModalScript script;
-  script.Then("dudode::TOpenDlg", [](QDialog& dlg) {
-    // The open document's file is selected, with its date.
-    auto* list = Find<QListWidget>(dlg, "OpenListBox");
-    EXPECT_EQ(0, list->currentRow());
-    EXPECT_EQ(QStringLiteral("Aktualisiert: 24.12.1999"), Find<QLabel>(dlg, "InfoLabel")->text());
-    Click(dlg, "CancelBtn");
-  });
-  Trigger(main, "Oeffnen1");
-  EXPECT_EQ("RATES.1", main.Document().FileName);
-  EXPECT_FALSE(main.Document().CityWeekend);
-  EXPECT_FALSE(main.Document().Modified);
-  EXPECT_EQ(2u, main.Document().Zones.size());
-}
-
 TEST_F(FileCommandsTest, NewAsksThenSetsUpAnEmptyFile) {
   TMain main;
   OpenTwoZoneFile(main);
   main.Document().Modified = true;
   TScriptedMessageBoxes boxes;
-  boxes.Expect("Es wurden nicht alle Angaben gespeichert. Möchten Sie nun speichern?", idNo);
+  boxes.Expect(kReplace, idNo);
   TModalScript script;
   script.Then("dudode::TTarifOptionsDlg", [](QDialog& dlg) {
     Type(Find<QLineEdit>(dlg, "FileNameEdit"), "Neuer Tarif");
@@ -165,176 +117,122 @@ TEST_F(FileCommandsTest, NewAsksThenSetsUpAnEmptyFile) {
   const TTarifFile& doc = main.Document();
   EXPECT_EQ("RATES.0", doc.FileName);
   EXPECT_TRUE(doc.Zones.empty());
-  EXPECT_EQ("Neuer Tarif", doc.Description);
   EXPECT_TRUE(doc.Modified) << "the confirmed options";
   EXPECT_EQ(-1, main.CurrentZone());
-  EXPECT_EQ(0, main.findChild<QComboBox*>("TarifComboBox")->count());
-  EXPECT_EQ(1, main.Grid(TDayClass::Werktag)->rowCount());
-  EXPECT_EQ(QString(), Cell(main, TDayClass::Werktag, 0, 0));
   EXPECT_EQ(QStringLiteral("Dudode - Editor 3.10 [Neuer Tarif]"), main.windowTitle());
 }
 
-TEST_F(FileCommandsTest, SaveWithTheDefaultDescriptionAsksForAName) {
-  TMain main;
-  Loaded(main);
-  main.Document().FileName = "RATES.2";
-  main.Document().Modified = true;
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Möchten Sie wirklich die Änderungen in \"Ortstarif\" speichern?", idYes);
-  TModalScript script;
-  script.Then("dudode::TSaveDlg", [](QDialog& dlg) {
-    EXPECT_EQ(QStringLiteral("Speichern"), dlg.windowTitle());
-    EXPECT_EQ(QString::fromLatin1(kUnknown), Find<QLineEdit>(dlg, "FileNameEdit")->text());
-    Type(Find<QLineEdit>(dlg, "FileNameEdit"), "  Ortstarif ");
-    Click(dlg, "SaveBtn");
-  });
-  Trigger(main, "Speichern1");
-  EXPECT_EQ("Ortstarif", main.Document().Description);
-  EXPECT_FALSE(main.Document().Modified);
-  EXPECT_NE(std::string::npos, dir.Read("RATES.2").find("FILENAME=Ortstarif\r\n"));
-  EXPECT_EQ(QStringLiteral("Dudode - Editor 3.10 [Ortstarif]"), main.windowTitle());
-}
-
-// Saving stops at a No to the confirmation, or without a usable name.
-TEST_F(FileCommandsTest, SaveStopsWithoutConfirmationOrAUsableName) {
+// Every save, asked or not, tells the counter of new tariffs where it has a key for that.
+TEST_F(FileCommandsTest, SaveNeedsAUsableNameAndConfirmation) {
   struct Case {
     const char* description;
     const char* typed;  // nullptr: no name asked
-    bool accept;
-  } cases[] = {{"Stadt", nullptr, false},
-               {kUnknown, kUnknown, true},
-               {kUnknown, "   ", true},
-               {kUnknown, "Ortstarif", false}};
+    bool cancel;        // the name dialog's Cancel
+    int confirm;        // the answer to the save question; 0: not asked
+  } cases[] = {{"Stadt", nullptr, false, idNo},
+               {kUnknown, kUnknown, false, 0},
+               {kUnknown, "   ", false, 0},
+               {kUnknown, "Ortstarif", true, 0},
+               {kUnknown, "  Ortstarif ", false, idYes}};
+  int row = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed ? c.typed : c.description);
+    const bool saved = c.confirm == idYes;
+    const bool counterKey = c.cancel || !c.typed;
+    SetSettingsFileForTests(settingsDir.File(std::to_string(++row) + ".ini"));
+    if (counterKey) WriteSetting("PROGRAM", "Other", "1");
     TMain main;
     Loaded(main);
     main.Document().FileName = "RATES.2";
     main.Document().Description = c.description;
     main.Document().Modified = true;
     TScriptedMessageBoxes boxes;
-    if (c.typed) boxes.AcceptAll();  // the name field's warning
-    if (!c.typed) boxes.Expect("Möchten Sie wirklich die Änderungen in \"Stadt\" speichern?", idNo);
+    if (c.confirm) boxes.Expect(SaveQuestion(c.typed ? "Ortstarif" : c.description), c.confirm);
+    if (c.typed && !c.confirm) boxes.AcceptAll();  // the name field's warning
     TModalScript script;
     if (c.typed) {
       script.Then("dudode::TSaveDlg", [&](QDialog& dlg) {
+        EXPECT_EQ(QStringLiteral("Speichern"), dlg.windowTitle());
+        EXPECT_EQ(QString::fromLatin1(kUnknown), Find<QLineEdit>(dlg, "FileNameEdit")->text());
         Type(Find<QLineEdit>(dlg, "FileNameEdit"), c.typed);
-        Click(dlg, c.accept ? "SaveBtn" : "CancelBtn");
+        Click(dlg, c.cancel ? "CancelBtn" : "SaveBtn");
       });
     }
     Trigger(main, "Speichern1");
-    EXPECT_FALSE(dir.Exists("RATES.2"));
-    EXPECT_TRUE(main.Document().Modified);
-    EXPECT_EQ(c.description, main.Document().Description);
-    EXPECT_TRUE(c.typed || boxes.Boxes().at(0).Kind == mkBestaetigung);
+    EXPECT_TRUE(!c.confirm || boxes.Boxes().back().Kind == mkBestaetigung);
+    EXPECT_EQ(!saved, main.Document().Modified);
+    EXPECT_EQ(saved ? "Ortstarif" : c.description, main.Document().Description);
+    EXPECT_EQ(saved, dir.Exists("RATES.2"));
+    EXPECT_EQ(saved, dir.Read("RATES.2").find("FILENAME=Ortstarif\r\n") != std::string::npos);
+    EXPECT_EQ(saved, main.windowTitle() == QStringLiteral("Dudode - Editor 3.10 [Ortstarif]"));
+    EXPECT_EQ(counterKey ? "YES" : "<none>", ReadSetting("PROGRAM", "TariffUpdatesAvail"));
   }
 }
 
-TEST_F(FileCommandsTest, SaveAsksBeforeOverwritingAFileChangedOnDisk) {
-  TMain main;
-  OpenTwoZoneFile(main);
-  const std::string changed = dir.Read("RATES.1") + "; written by another program\r\n";
-  dir.Write("RATES.1", changed);
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Möchten Sie wirklich die Änderungen in \"Zwei Zonen Tarif\" speichern?", idYes)
-      .Expect(FileChangedQuestion(dir.File("RATES.1")), idNo);
-  Trigger(main, "Speichern1");
-  EXPECT_EQ(changed, dir.Read("RATES.1"));
-  EXPECT_EQ(idNo, boxes.Boxes().at(1).DefaultResult);
-}
-
-TEST_F(FileCommandsTest, SaveKeepsTheFileDateOnlyWithTheCheckMark) {
-  for (bool keep : {false, true}) {
-    SCOPED_TRACE(keep);
+// Rows: the date moves on; the check mark keeps it; a file changed on disk is kept at the default No.
+TEST_F(FileCommandsTest, SaveKeepsTheDateOnRequestAndAsksBeforeOverwritingAChangedFile) {
+  for (int row = 0; row < 3; ++row) {
+    SCOPED_TRACE(row);
     TMain main;
     OpenTwoZoneFile(main);
-    if (keep) Trigger(main, "KeepFileDate1");
-    EXPECT_EQ(keep, main.KeepFileDate());
+    if (row == 1) Trigger(main, "KeepFileDate1");
+    EXPECT_EQ(row == 1, main.KeepFileDate());
+    const std::string before = dir.Read("RATES.1") + (row == 2 ? "; written by another program\r\n" : "");
+    if (row == 2) dir.Write("RATES.1", before);
     TScriptedMessageBoxes boxes;
-    boxes.AcceptAll(idYes);
+    boxes.Expect(SaveQuestion("Zwei Zonen Tarif"), idYes);
+    if (row == 2) boxes.Expect(FileChangedQuestion(dir.File("RATES.1")), idNo);
     Trigger(main, "Speichern1");
-    EXPECT_NE(std::string::npos,
-              dir.Read("RATES.1").find(keep ? "FILEDATE=12/24/1999\r\n" : "FILEDATE=03/15/2024\r\n"));
+    const std::string after = dir.Read("RATES.1");
+    EXPECT_EQ(row == 2, after == before);
+    EXPECT_EQ(row == 0, after.find("FILEDATE=03/15/2024\r\n") != std::string::npos);
+    EXPECT_TRUE(row != 2 || boxes.Boxes().at(1).DefaultResult == idNo);
   }
 }
 
-TEST_F(FileCommandsTest, SaveAsWithTheSameNameWritesTheExistingFile) {
-  TMain main;
-  OpenTwoZoneFile(main);
-  TScriptedMessageBoxes boxes;
-  boxes
-      .Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rMöchten Sie dies wirklich?", idYes,
-              "Speichern unter")
-      .Expect("Die Speicherung erfolgt in die bestehende Datei!", idOK)
-      .Expect("Möchten Sie wirklich die Änderungen in \"Zwei Zonen Tarif\" speichern?", idYes);
-  TModalScript script;
-  script.Then("dudode::TSaveDlg", [](QDialog& dlg) {
-    EXPECT_EQ(QStringLiteral("Speichern unter"), dlg.windowTitle());
-    EXPECT_EQ(QStringLiteral("Zwei Zonen Tarif"), Find<QLineEdit>(dlg, "FileNameEdit")->text());
-    Click(dlg, "SaveBtn");
-  });
-  Trigger(main, "SpeichernUnter1");
-  EXPECT_EQ(mkFehler, boxes.Boxes().at(0).Kind);
-  EXPECT_EQ(mbYesNo, boxes.Boxes().at(0).Buttons);
-  EXPECT_EQ("RATES.1", main.Document().FileName);
-  EXPECT_FALSE(dir.Exists("RATES.0"));
-  EXPECT_NE(std::string::npos, dir.Read("RATES.1").find("FILEDATE=03/15/2024\r\n"));
-}
-
-TEST_F(FileCommandsTest, SaveAsWithANewNameWritesANewFile) {
-  TMain main;
-  OpenTwoZoneFile(main);
-  const std::string original = dir.Read("RATES.1");
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rMöchten Sie dies wirklich?", idYes)
-      .Expect("Möchten Sie wirklich die Änderungen in \"Kopie\" speichern?", idYes);
-  TModalScript script;
-  script.Then("dudode::TSaveDlg", [](QDialog& dlg) {
-    Type(Find<QLineEdit>(dlg, "FileNameEdit"), "Kopie");
-    Click(dlg, "SaveBtn");
-  });
-  Trigger(main, "SpeichernUnter1");
-  EXPECT_EQ("RATES.0", main.Document().FileName);
-  EXPECT_EQ("Kopie", main.Document().Description);
-  EXPECT_EQ(original, dir.Read("RATES.1")) << "the original stays as it was";
-  const std::string copy = dir.Read("RATES.0");
-  EXPECT_NE(std::string::npos, copy.find("FILENAME=Kopie\r\n"));
-  EXPECT_NE(std::string::npos, copy.find("R1=Fern_Zone,FERN0001\r\n"));
-  EXPECT_EQ(QStringLiteral("Dudode - Editor 3.10 [Kopie]"), main.windowTitle());
-}
-
-TEST_F(FileCommandsTest, SaveAsStopsUnlessConfirmedAndNamed) {
-  TMain main;
-  OpenTwoZoneFile(main);
-  {
-    TScriptedMessageBoxes boxes;
-    boxes.Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rMöchten Sie dies wirklich?", idNo);
-    Trigger(main, "SpeichernUnter1");
-  }
-  {
-    TScriptedMessageBoxes boxes;
-    boxes.AcceptAll(idYes);
-    TModalScript script;
-    script.Then("dudode::TSaveDlg", [](QDialog& dlg) { Click(dlg, "CancelBtn"); });
-    Trigger(main, "SpeichernUnter1");
-  }
-  EXPECT_EQ("RATES.1", main.Document().FileName);
-  EXPECT_EQ("Zwei Zonen Tarif", main.Document().Description);
-  EXPECT_FALSE(dir.Exists("RATES.0"));
-}
-
-TEST_F(FileCommandsTest, SaveTellsTheCounterOnlyWhenItsKeyExists) {
-  for (bool keyExists : {false, true}) {
-    SCOPED_TRACE(keyExists);
-    SetSettingsFileForTests(settingsDir.File(keyExists ? "with.ini" : "without.ini"));
-    if (keyExists) WriteSetting("PROGRAM", "Other", "1");
+TEST_F(FileCommandsTest, SaveAsWritesANewFileOnlyUnderANewName) {
+  const std::string loaded = "Zwei Zonen Tarif";
+  struct Case {
+    int copy;           // the answer to the copy question
+    const char* typed;  // nullptr: the name dialog is cancelled
+    std::string file;   // the file written; empty: none
+  } cases[] = {{idNo, nullptr, ""},
+               {idYes, nullptr, ""},
+               {idYes, "   ", ""},
+               {idYes, "Zwei Zonen Tarif", "RATES.1"},
+               {idYes, "Kopie", "RATES.0"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed ? c.typed : "no name");
     TMain main;
-    Loaded(main);
-    main.Document().Description = "Stadt";
+    OpenTwoZoneFile(main);
+    const std::string original = dir.Read("RATES.1");
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Möchten Sie wirklich die Änderungen in \"Stadt\" speichern?", idNo);
-    Trigger(main, "Speichern1");  // the flag comes before any question
-    EXPECT_EQ(keyExists ? "YES" : "<none>", ReadSetting("PROGRAM", "TariffUpdatesAvail"));
+    boxes.Expect("Damit erstellen Sie eine Kopie einer vorhandenen Datei.\rMöchten Sie dies wirklich?",
+                 c.copy, "Speichern unter");
+    if (c.file == "RATES.1") boxes.Expect("Die Speicherung erfolgt in die bestehende Datei!");
+    if (!c.file.empty()) boxes.Expect(SaveQuestion(c.typed), idYes);
+    if (c.typed && c.file.empty()) boxes.AcceptAll();  // the name field's warning
+    TModalScript script;
+    if (c.copy == idYes) {
+      script.Then("dudode::TSaveDlg", [&](QDialog& dlg) {
+        EXPECT_EQ(QStringLiteral("Speichern unter"), dlg.windowTitle());
+        EXPECT_EQ(QString::fromStdString(loaded), Find<QLineEdit>(dlg, "FileNameEdit")->text());
+        if (c.typed) Type(Find<QLineEdit>(dlg, "FileNameEdit"), c.typed);
+        Click(dlg, c.typed ? "SaveBtn" : "CancelBtn");
+      });
+    }
+    Trigger(main, "SpeichernUnter1");
+    EXPECT_EQ(mkFehler, boxes.Boxes().at(0).Kind);
+    EXPECT_EQ(mbYesNo, boxes.Boxes().at(0).Buttons);
+    const std::string description = c.file.empty() ? loaded : c.typed;
+    EXPECT_EQ(c.file == "RATES.0" ? "RATES.0" : "RATES.1", main.Document().FileName);
+    EXPECT_EQ(description, main.Document().Description);
+    EXPECT_EQ(QString::fromStdString("Dudode - Editor 3.10 [" + description + "]"), main.windowTitle());
+    EXPECT_EQ(c.file == "RATES.1", dir.Read("RATES.1").find("FILEDATE=03/15/2024\r\n") != std::string::npos);
+    EXPECT_EQ(c.file != "RATES.1", dir.Read("RATES.1") == original);
+    const std::string copy = dir.Read("RATES.0");
+    EXPECT_EQ(c.file == "RATES.0", copy.find("FILENAME=Kopie\r\n") != std::string::npos &&
+                                       copy.find("R1=Fern_Zone,FERN0001\r\n") != std::string::npos);
   }
 }
 

@@ -37,8 +37,6 @@ class OpenDlgTest : public ::testing::Test {
     dir.Write("RATES.2", Tariff("Rat"));
     dir.Write("RATES.12", Tariff("rat-Tarif"));
     dir.Write("Phone.12", "x");
-    dir.Write("Phone.2", "x");
-    dir.Write("Rates.leer", "");
   }
 
   // Shows the dialog and works it; returns the result and the chosen file.
@@ -54,37 +52,25 @@ class OpenDlgTest : public ::testing::Test {
   test::TTempDir dir;
 };
 
-TEST_F(OpenDlgTest, QuickSearchSelectsTheMatchingLine) {
-  struct Case {
-    const char* typed;
-    int row;
-    const char* info;
-  } cases[] = {
-      {"RAT", 3, "Aktualisiert: 31.01.2024"},  // the exact line wins over an earlier beginning
-      {"ra", 1, ""},                           // else the first beginning, any case; no date, no label
-      {"x", -1, ""},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.typed);
-    Work([&](QDialog& dlg) {
-      auto* search = Find<QLineEdit>(dlg, "QuickSearchEdit");
-      Type(search, c.typed);
-      EXPECT_EQ(c.row, Find<QListWidget>(dlg, "OpenListBox")->currentRow());
-      EXPECT_EQ(QString::fromUtf8(c.info), Find<QLabel>(dlg, "InfoLabel")->text());
-      EXPECT_EQ(c.row >= 0, Find<QPushButton>(dlg, "OpenBtn")->isEnabled());
-      EXPECT_EQ(c.row >= 0, Find<QPushButton>(dlg, "DeleteBtn")->isEnabled());
-      EXPECT_EQ(QString::fromUtf8(c.typed), search->text()) << "the typed text stays";
-      search->clear();
-      EXPECT_FALSE(Find<QPushButton>(dlg, "OpenBtn")->isEnabled()) << "an empty search selects nothing";
-    });
-  }
-}
-
-TEST_F(OpenDlgTest, EnterInTheSearchFieldOpensTheSelectedFile) {
+// Which line matches is the quick search's own matter.
+TEST_F(OpenDlgTest, QuickSearchSelectsTheMatchingLineAndEnterOpensIt) {
   auto [result, file] = Work([](QDialog& dlg) {
     auto* search = Find<QLineEdit>(dlg, "QuickSearchEdit");
+    const auto shows = [&](int row, const char* info) {
+      EXPECT_EQ(row, Find<QListWidget>(dlg, "OpenListBox")->currentRow());
+      EXPECT_EQ(QString::fromUtf8(info), Find<QLabel>(dlg, "InfoLabel")->text());
+      EXPECT_EQ(row >= 0, Find<QPushButton>(dlg, "OpenBtn")->isEnabled());
+      EXPECT_EQ(row >= 0, Find<QPushButton>(dlg, "DeleteBtn")->isEnabled());
+    };
+    Type(search, "x");
+    shows(-1, "");
     QTest::keyClick(search, Qt::Key_Return);  // nothing selected: nothing happens
     EXPECT_TRUE(dlg.isVisible());
+    Type(search, "RAT");
+    shows(3, "Aktualisiert: 31.01.2024");
+    EXPECT_EQ(QStringLiteral("RAT"), search->text()) << "the typed text stays";
+    search->clear();
+    shows(-1, "");
     Type(search, "rat");
     QTest::keyClick(search, Qt::Key_Return);
   });
@@ -92,20 +78,8 @@ TEST_F(OpenDlgTest, EnterInTheSearchFieldOpensTheSelectedFile) {
   EXPECT_EQ("RATES.2", file);
 }
 
-TEST_F(OpenDlgTest, ClickingALineTakesItsTextIntoTheSearchField) {
-  auto [result, file] = Work([](QDialog& dlg) {
-    auto* list = Find<QListWidget>(dlg, "OpenListBox");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
-    EXPECT_EQ(QStringLiteral("Rates Alt"), Find<QLineEdit>(dlg, "QuickSearchEdit")->text());
-    EXPECT_EQ(1, list->currentRow());
-    Click(dlg, "OpenBtn");
-  });
-  EXPECT_EQ(QDialog::Accepted, result);
-  EXPECT_EQ("RATES.1", file);
-}
-
-TEST_F(OpenDlgTest, TheCurrentFileIsSelectedWithItsDate) {
-  Work(
+TEST_F(OpenDlgTest, TheCurrentFileIsSelectedAndAClickedLineIsTaken) {
+  auto [result, file] = Work(
       [](QDialog& dlg) {
         auto* list = Find<QListWidget>(dlg, "OpenListBox");
         auto* search = Find<QLineEdit>(dlg, "QuickSearchEdit");
@@ -113,41 +87,59 @@ TEST_F(OpenDlgTest, TheCurrentFileIsSelectedWithItsDate) {
         EXPECT_EQ(list->item(0)->text(), search->text());
         EXPECT_EQ(QStringLiteral("Aktualisiert: 24.12.1999"), Find<QLabel>(dlg, "InfoLabel")->text());
         EXPECT_TRUE(Find<QPushButton>(dlg, "OpenBtn")->isEnabled());
-        QTest::keyClick(search, Qt::Key_Down);  // the arrow keys of the search field move the list
+        QTest::keyClick(search, Qt::Key_Down);
         EXPECT_EQ(1, list->currentRow());
         EXPECT_EQ(list->item(1)->text(), search->text());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
+        EXPECT_EQ(QStringLiteral("Rat"), search->text());
+        EXPECT_EQ(3, list->currentRow());
+        Click(dlg, "OpenBtn");
       },
       "RATES.0");
+  EXPECT_EQ(QDialog::Accepted, result);
+  EXPECT_EQ("RATES.2", file);
+}
+
+TEST_F(OpenDlgTest, DeleteTakesTheFileAndItsCompanionAfterAYes) {
+  for (int answer : {idNo, idYes}) {
+    TScriptedMessageBoxes boxes;
+    boxes.Expect("Möchten Sie wirklich die Tarifdatei \"rat-Tarif\" löschen?", answer);
+    Work([&](QDialog& dlg) {
+      Type(Find<QLineEdit>(dlg, "QuickSearchEdit"), "rat-");
+      Click(dlg, "DeleteBtn");
+      EXPECT_EQ(answer == idYes ? 3 : 4, Find<QListWidget>(dlg, "OpenListBox")->count());
+      EXPECT_EQ(answer == idNo, Find<QPushButton>(dlg, "OpenBtn")->isEnabled());
+      Click(dlg, "CancelBtn");
+    });
+    EXPECT_EQ(answer == idNo, dir.Exists("RATES.12"));
+    EXPECT_EQ(answer == idNo, dir.Exists("Phone.12"));
+    EXPECT_EQ(idNo, boxes.Boxes().at(0).DefaultResult);
+  }
 }
 
 TEST(SaveDlgTest, LeavingTheNameFieldWarnsAboutAMissingName) {
-  struct Case {
-    const char* typed;
-    bool warned;
-    const char* kept;
-  } cases[] = {
-      {"   ", true, ""},
-      {" Unbekannte Datei - Keine Information ", true, "Unbekannte Datei - Keine Information"},
-      {"  Stadt ", false, "Stadt"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.typed);
+  const std::pair<const char*, std::string> cases[] = {
+      {"   ", ""},
+      {" Unbekannte Datei - Keine Information ", "Unbekannte Datei - Keine Information"},
+      {"  Stadt ", "Stadt"}};
+  for (const auto& [typed, kept] : cases) {
+    SCOPED_TRACE(typed);
     TScriptedMessageBoxes boxes;
-    if (c.warned) {
+    if (kept != "Stadt") {
       boxes.Expect(
           "Sie sollten einen Namen für die Tarifdatei angeben, ansonsten speichert der Editor nicht!");
     }
     TModalScript script;
-    script.Then("dudode::TSaveDlg", [&](QDialog& dlg) {
+    script.Then("dudode::TSaveDlg", [&, typed = typed, kept = kept](QDialog& dlg) {
       auto* edit = Find<QLineEdit>(dlg, "FileNameEdit");
-      Type(edit, c.typed);
+      Type(edit, typed);
       Leave(edit);
-      EXPECT_EQ(QString::fromUtf8(c.kept), edit->text());
+      EXPECT_EQ(QString::fromStdString(kept), edit->text());
       Click(dlg, "SaveBtn");
     });
     TSaveDlg dlg(QStringLiteral("Speichern"), "alt");
     EXPECT_EQ(QDialog::Accepted, RunModal(dlg));
-    EXPECT_EQ(c.kept, dlg.Name());
+    EXPECT_EQ(kept, dlg.Name());
   }
 }
 

@@ -35,8 +35,7 @@ TEST_F(TariffFileListTest, UpdateTextShowsTheFileDate) {
   dir.Write("RATES.1", "[COMMON]\r\nFILEDATE=\r\n");
   dir.Write("RATES.2", "[OPTIONS]\r\nPRICE=1\r\n");
   EXPECT_EQ("Aktualisiert: 24.12.1999", TariffFileUpdateText("RATES.0"));
-  EXPECT_EQ("", TariffFileUpdateText("RATES.1"));
-  EXPECT_EQ("", TariffFileUpdateText("RATES.2"));
+  for (const char* file : {"RATES.1", "RATES.2"}) EXPECT_EQ("", TariffFileUpdateText(file)) << file;
 }
 
 TEST_F(TariffFileListTest, DeletingATariffFileTakesItsCompanionAlong) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <regex>
 #include <set>
+#include <sstream>
 
 #include "core/Files.h"
 #include "help/HelpPages.h"
@@ -17,43 +18,16 @@ std::string PageText(const std::string& file) {
 }
 
 TEST(HelpPagesTest, EveryWindowHasAPage) {
-  for (const char* window : {"TMain",
-                             "TOpenDlg",
-                             "TSaveDlg",
-                             "TTarifOptionsDlg",
-                             "TNewEditEntryDlg",
-                             "TNewEditTarifDlg",
-                             "TNoCostsDlg",
-                             "TNoCostEditDlg",
-                             "TAccessInfosDlg",
-                             "TTarifSortDlg",
-                             "TCentEuroDlg",
-                             "TPasswordEnterDlg",
-                             "TAboutBox",
-                             "TTarifCheckDlg",
-                             "TUstFormDlg",
-                             "TCfg10plusDlg",
-                             "TCfg10plusExceptionsDlg",
-                             "TSR10plusDlg",
-                             "TFeiertagEditDlg",
-                             "TNFeiertagDlg",
-                             "TAppEditDlg",
-                             "TAddEditAppDlg",
-                             "TImportFormDlg",
-                             "TTarifImportDlg",
-                             "TProviderFileSelectDlg",
-                             "TProvidersDlg",
-                             "TNewEditProviderDlg",
-                             "TNewEditProvEntryDlg",
-                             "TFreeHoursRangeDlg",
-                             "TFreeHoursRangeEditDlg",
-                             "TConnectionTemplateEditDlg",
-                             "TConnectionDefaultsEditDlg",
-                             "TPhoneProvidersTarifSelectDlg",
-                             "TTelefonyTemplateEditDlg",
-                             "TTelephonyDefaultsEditDlg",
-                             "TCoverageDlg"}) {
-    const std::string page = HelpPageFor(std::string("dudode::") + window);
+  std::istringstream windows(
+      "TMain TOpenDlg TSaveDlg TTarifOptionsDlg TNewEditEntryDlg TNewEditTarifDlg TNoCostsDlg TNoCostEditDlg "
+      "TAccessInfosDlg TTarifSortDlg TCentEuroDlg TPasswordEnterDlg TAboutBox TTarifCheckDlg TUstFormDlg "
+      "TCfg10plusDlg TCfg10plusExceptionsDlg TSR10plusDlg TFeiertagEditDlg TNFeiertagDlg TAppEditDlg "
+      "TAddEditAppDlg TImportFormDlg TTarifImportDlg TProviderFileSelectDlg TProvidersDlg "
+      "TNewEditProviderDlg TNewEditProvEntryDlg TFreeHoursRangeDlg TFreeHoursRangeEditDlg "
+      "TConnectionTemplateEditDlg TConnectionDefaultsEditDlg TPhoneProvidersTarifSelectDlg "
+      "TTelefonyTemplateEditDlg TTelephonyDefaultsEditDlg TCoverageDlg");
+  for (std::string window; windows >> window;) {
+    const std::string page = HelpPageFor("dudode::" + window);
     EXPECT_FALSE(PageText(page).empty()) << window << " -> " << page;
   }
   EXPECT_EQ("", HelpPageFor("QMessageBox"));

@@ -27,7 +27,7 @@ class HelpWindowTest : public test::MainTest {
   }
 };
 
-TEST_F(HelpWindowTest, F1InADialogOpensItsPageAndTheSearchFindsOtherPages) {
+TEST_F(HelpWindowTest, F1OpensTheDialogsPageTheSearchOthersAndTheMenuTheContents) {
   TSaveDlg dialog(QStringLiteral("Speichern"), "");
   dialog.show();
   QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_F1);
@@ -38,9 +38,6 @@ TEST_F(HelpWindowTest, F1InADialogOpensItsPageAndTheSearchFindsOtherPages) {
   QTest::keyClick(search, Qt::Key_Return);
   EXPECT_NE(QStringLiteral("speichern.html"), Shown());
   EXPECT_TRUE(THelpWindow::Instance()->findChild<QTextBrowser*>("HelpBrowser")->textCursor().hasSelection());
-}
-
-TEST_F(HelpWindowTest, ContentsMenuOpensTheContents) {
   TMain main;
   Trigger(main, "Inhalt1");
   EXPECT_EQ(QStringLiteral("index.html"), Shown());

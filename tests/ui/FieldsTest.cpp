@@ -53,27 +53,18 @@ TEST(NumberEditTest, PastedGarbageKeepsTheLastValue) {
   EXPECT_DOUBLE_EQ(4.5, edit.Value());
 }
 
-TEST(TimeEditTest, ShowsAndReadsHoursAndMinutes) {
-  TTimeEdit edit;
-  edit.SetSeconds(8 * 3600 + 30 * 60 + 59);
-  EXPECT_EQ("08:30", edit.TimeText());
-  bool valid = false;
-  EXPECT_EQ(8u * 3600 + 30 * 60 + 59, edit.Seconds(59, &valid));
-  EXPECT_TRUE(valid);
-  edit.clear();
-  QTest::keyClicks(&edit, "2360");
-  EXPECT_EQ("23:60", edit.TimeText());
-  edit.Seconds(0, &valid);
-  EXPECT_FALSE(valid);
-}
-
-TEST(TimeEditTest, AClickAnywhereInAnEmptyFieldThenDigitsGiveTheTime) {
+TEST(TimeEditTest, ShowsReadsAndTakesTypedDigits) {
   QDialog dlg;
   auto* edit = new TTimeEdit(&dlg);
   auto* other = new QPushButton(&dlg);
   auto* layout = new QVBoxLayout(&dlg);
   layout->addWidget(edit);
   layout->addWidget(other);
+  edit->SetSeconds(8 * 3600 + 30 * 60 + 59);
+  EXPECT_EQ("08:30", edit->TimeText());
+  bool valid = false;
+  EXPECT_EQ(8u * 3600 + 30 * 60 + 59, edit->Seconds(59, &valid));
+  EXPECT_TRUE(valid);
   dlg.show();
   QApplication::setActiveWindow(&dlg);
   other->setFocus();
@@ -81,6 +72,11 @@ TEST(TimeEditTest, AClickAnywhereInAnEmptyFieldThenDigitsGiveTheTime) {
   QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() * 2 / 3, edit->height() / 2));
   QTest::keyClicks(edit, "0800");
   EXPECT_EQ("08:00", edit->TimeText());
+  edit->clear();
+  QTest::keyClicks(edit, "2360");
+  EXPECT_EQ("23:60", edit->TimeText());
+  edit->Seconds(0, &valid);
+  EXPECT_FALSE(valid);
 }
 
 TEST(DateEditTest, DayAndMonthWithoutYear) {
@@ -99,55 +95,41 @@ TEST(DateEditTest, DayAndMonthWithoutYear) {
   }
 }
 
-// A dialog with two checked fields: the first refuses "x".
-class TTwoFields : public QDialog {
- public:
-  TTwoFields() {
-    first = new QLineEdit(this);
-    second = new QLineEdit(this);
-    ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(first);
-    layout->addWidget(second);
-    layout->addWidget(ok);
-    auto* mechanics = new TDialogMechanics(this);
-    for (QLineEdit* edit : {first, second}) mechanics->EnterMovesFocus(edit);
-    mechanics->CheckOnLeave(first, [this] {
-      ++firstChecks;
-      if (first->text() != QStringLiteral("x")) return true;
-      // While this message is up, leaving the second field checks nothing.
-      ShowMessageBox("kein x");
-      test::Leave(second);
-      return false;
-    });
-    mechanics->CheckOnLeave(second, [this] {
-      ++secondChecks;
-      return true;
-    });
-  }
-  QLineEdit* first;
-  QLineEdit* second;
-  QPushButton* ok;
-  int firstChecks = 0;
-  int secondChecks = 0;
-};
-
 TEST(DialogMechanicsTest, ChecksOnLeaveWithOneCheckAtATime) {
   test::TScriptedMessageBoxes boxes;
   boxes.Expect("kein x");
-  TTwoFields dlg;
+  QDialog dlg;
+  auto* first = new QLineEdit(&dlg);
+  auto* second = new QLineEdit(&dlg);
+  auto* ok = new QPushButton(QStringLiteral("OK"), &dlg);
+  ok->setDefault(true);
+  QObject::connect(ok, &QPushButton::clicked, &dlg, &QDialog::accept);
+  auto* layout = new QVBoxLayout(&dlg);
+  layout->addWidget(first);
+  layout->addWidget(second);
+  layout->addWidget(ok);
+  auto* mechanics = new TDialogMechanics(&dlg);
+  for (QLineEdit* edit : {first, second}) mechanics->EnterMovesFocus(edit);
+  int firstChecks = 0, secondChecks = 0;
+  // The first field refuses "x"; while its message is up, leaving the second field checks nothing.
+  mechanics->CheckOnLeave(first, [&] {
+    ++firstChecks;
+    if (first->text() != QStringLiteral("x")) return true;
+    ShowMessageBox("kein x");
+    test::Leave(second);
+    return false;
+  });
+  mechanics->CheckOnLeave(second, [&] { return ++secondChecks, true; });
   dlg.show();
   QApplication::setActiveWindow(&dlg);
-  dlg.first->setFocus();
-  QTest::keyClicks(dlg.first, "x");
-  QTest::keyClick(dlg.first, Qt::Key_Return);  // moves on, and so leaves the field
+  first->setFocus();
+  QTest::keyClicks(first, "x");
+  QTest::keyClick(first, Qt::Key_Return);  // moves on, and so leaves the field
   EXPECT_FALSE(dlg.result() == QDialog::Accepted);
-  EXPECT_EQ(1, dlg.firstChecks);
-  EXPECT_EQ(0, dlg.secondChecks) << "no check while another one shows its message";
+  EXPECT_EQ(1, firstChecks);
+  EXPECT_EQ(0, secondChecks) << "no check while another one shows its message";
   QApplication::processEvents();
-  EXPECT_EQ(dlg.first, QApplication::focusWidget()) << "the focus comes back to the refused field";
+  EXPECT_EQ(first, QApplication::focusWidget()) << "the focus comes back to the refused field";
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QMessageBox>
+#include <QTest>
+#include <QTimer>
 
 #include "core/MessageBox.h"
 #include "support/ModalScript.h"
@@ -20,37 +22,23 @@ TEST(SeamTest, DialogLeftOpenIsRejected) {
 }
 
 TEST(SeamTest, QtBoxesShowKindGermanButtonsDefaultAndEscape) {
+  const QString ok = "OK", yes = "&Ja", no = "&Nein", cancel = "Abbre&chen", retry = "&Wiederholen";
   struct Case {
     int kind;
     int buttons;
     QMessageBox::Icon icon;
-    QStringList texts;  // in their order; the default first, Escape's last
+    QStringList texts;
     QString defaultText;
     QString escapeText;
   } cases[] = {
-      {mkFehler, mbOK, QMessageBox::Warning, {"OK"}, "OK", "OK"},
-      {mkInformation, 2, QMessageBox::Information, {"OK"}, "OK", "OK"},
-      {mkFrage, mbOKCancel, QMessageBox::Question, {"OK", "Abbre&chen"}, "OK", "Abbre&chen"},
-      {mkWarnung,
-       mbRetryCancel,
-       QMessageBox::Critical,
-       {"&Wiederholen", "Abbre&chen"},
-       "&Wiederholen",
-       "Abbre&chen"},
-      {mkBestaetigung, mbYesNo, QMessageBox::Question, {"&Ja", "&Nein"}, "&Ja", "&Nein"},
-      {mkBestaetigung, mbYesNo | mbDefaultSecond, QMessageBox::Question, {"&Ja", "&Nein"}, "&Nein", "&Nein"},
-      {mkBestaetigung,
-       mbYesNoCancel,
-       QMessageBox::Question,
-       {"&Ja", "&Nein", "Abbre&chen"},
-       "&Ja",
-       "Abbre&chen"},
-      {mkFehler,
-       mbAbortRetryIgnore,
-       QMessageBox::Warning,
-       {"Abbre&chen", "&Wiederholen", "&Ignorieren"},
-       "Abbre&chen",
-       "Abbre&chen"},
+      {mkFehler, mbOK, QMessageBox::Warning, {ok}, ok, ok},
+      {mkInformation, 2, QMessageBox::Information, {ok}, ok, ok},
+      {mkFrage, mbOKCancel, QMessageBox::Question, {ok, cancel}, ok, cancel},
+      {mkWarnung, mbRetryCancel, QMessageBox::Critical, {retry, cancel}, retry, cancel},
+      {mkBestaetigung, mbYesNo, QMessageBox::Question, {yes, no}, yes, no},
+      {mkBestaetigung, mbYesNo | mbDefaultSecond, QMessageBox::Question, {yes, no}, no, no},
+      {mkBestaetigung, mbYesNoCancel, QMessageBox::Question, {yes, no, cancel}, yes, cancel},
+      {mkFehler, mbAbortRetryIgnore, QMessageBox::Warning, {cancel, retry, "&Ignorieren"}, cancel, cancel},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.buttons);
@@ -68,6 +56,23 @@ TEST(SeamTest, QtBoxesShowKindGermanButtonsDefaultAndEscape) {
     EXPECT_EQ(c.escapeText, box->escapeButton()->text());
     EXPECT_EQ("Zeile 1\nZeile 2", box->text());
   }
+}
+
+// A real box: Escape takes the button that loses nothing.
+TEST(SeamTest, EscapeOnARealBoxTakesCancel) {
+  const MessageBoxHandler scripted = SetMessageBoxHandler({});
+  InstallQtMessageBox();
+  QString asked;
+  QTimer::singleShot(0, [&asked] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(nullptr, box);
+    asked = box->text();
+    QTest::keyClick(box, Qt::Key_Escape);
+  });
+  const int result = ShowMessageBox("Jetzt speichern?", "", mkBestaetigung, mbYesNoCancel);
+  SetMessageBoxHandler(scripted);
+  EXPECT_EQ(idCancel, result);
+  EXPECT_EQ(QStringLiteral("Jetzt speichern?"), asked);
 }
 
 TEST(SeamTest, EmptyCaptionTakesTheKindsDefault) {
