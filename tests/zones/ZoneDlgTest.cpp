@@ -4,15 +4,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
-#include <memory>
 
 #include "app/Main.h"
 #include "support/ModalScript.h"
@@ -37,37 +34,34 @@ using test::Type;
 
 class TMainWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override { main = std::make_unique<TMain>(); }
-  void TearDown() override { main.reset(); }
-
   void Show(TTarifFile document) {
     const int current = document.Zones.empty() ? -1 : 0;
-    main->Document() = std::move(document);
+    main.Document() = std::move(document);
     TCommandResult shown = TCommandResult::Zones(current);
     shown.DocumentLoaded = true;
-    main->Apply(shown);
+    main.Apply(shown);
   }
-  TTarifFile& Doc() { return main->Document(); }
+  TTarifFile& Doc() { return main.Document(); }
   void Press(const char* name) {
-    auto* button = main->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    auto* button = main.findChild<QAbstractButton*>(QString::fromLatin1(name));
     ASSERT_NE(nullptr, button) << name;
     EXPECT_TRUE(button->isEnabled()) << name;
     button->click();
   }
   void Trigger(const char* name) {
-    auto* action = main->findChild<QAction*>(QString::fromLatin1(name));
+    auto* action = main.findChild<QAction*>(QString::fromLatin1(name));
     ASSERT_NE(nullptr, action) << name;
     EXPECT_TRUE(action->isEnabled()) << name;
     action->trigger();
   }
-  QTableWidget* Grid(TDayClass dayClass) const { return main->Grid(dayClass); }
+  QTableWidget* Grid(TDayClass dayClass) const { return main.Grid(dayClass); }
   std::string Cell(TDayClass dayClass, int row, int column) const {
     const QTableWidgetItem* item = Grid(dayClass)->item(row, column);
     return item ? item->text().toStdString() : std::string();
   }
-  QComboBox* ZoneBox() const { return main->findChild<QComboBox*>("TarifComboBox"); }
+  QComboBox* ZoneBox() const { return main.findChild<QComboBox*>("TarifComboBox"); }
 
-  std::unique_ptr<TMain> main;
+  TMain main;
 };
 
 std::string Text(QWidget& dlg, const char* name) {
@@ -156,7 +150,7 @@ TEST_F(ZoneDlgTest, DeletingTheOnlyZoneEmptiesBoxMenuAndGrids) {
   boxes.Expect("Möchten Sie die Tarifzone \"City\" wirklich löschen?", idYes);
   Trigger("DeleteZoneToolBtn");
   EXPECT_EQ(std::tuple(true, 0, -1, 1, "", ""),
-            std::tuple(Doc().Zones.empty(), ZoneBox()->count(), main->CurrentZone(),
+            std::tuple(Doc().Zones.empty(), ZoneBox()->count(), main.CurrentZone(),
                        Grid(TDayClass::Werktag)->rowCount(), Cell(TDayClass::Werktag, 0, 0),
                        Cell(TDayClass::SaSo, 0, 0)));
 }
@@ -195,7 +189,6 @@ TEST_F(ZoneDlgTest, NoCostWindowsChangeWithTheZoneDialog) {
     Click(dlg, "ApplyBtn");
   });
   script.Then(kNoCostEditDlg, [](QDialog& dlg) {
-    EXPECT_EQ("Eintrag ändern", dlg.windowTitle().toStdString());
     EXPECT_EQ(std::tuple("01:00", "01:59"), std::tuple(Text(dlg, "TimeFrom"), Text(dlg, "TimeTo")));
     Type(Find<QLineEdit>(dlg, "TimeEdit"), "12,5");
     test::Leave(Find<QWidget>(dlg, "TimeEdit"));
@@ -219,17 +212,11 @@ std::vector<std::string> Items(QDialog& dlg, const char* name) {
   return texts;
 }
 
-void Mark(QDialog& dlg, const char* name, std::initializer_list<int> rows) {
-  auto* list = Find<QListWidget>(dlg, name);
-  list->clearSelection();
-  for (int row : rows) list->item(row)->setSelected(true);
-}
-
 using ListCommandsTest = TMainWindowTest;
 
 TEST_F(ListCommandsTest, ReorderingPutsTheMarkedZonesInReverseAndDropsTheRestWhenAsked) {
   Show(ThreeZones());
-  main->SelectZone(2);
+  main.SelectZone(2);
   TScriptedMessageBoxes boxes;
   for (int answer : {idNo, idYes})
     boxes.Expect("Sie haben nicht alle Tarifzonen neu eingeordnet! Sollen diese gelöscht werden?", answer,
@@ -238,7 +225,7 @@ TEST_F(ListCommandsTest, ReorderingPutsTheMarkedZonesInReverseAndDropsTheRestWhe
   script.Then(kSortDlg, [](QDialog& dlg) {
     EXPECT_EQ((std::vector<std::string>{"Nah", "Fern", "Mobil"}), Items(dlg, "SrcList"));
     EXPECT_EQ("100", Enabled(dlg, {"IncludeBtn", "ExcludeBtn", "ExcAllBtn"}));
-    Mark(dlg, "SrcList", {0, 2});
+    for (int row : {0, 2}) Find<QListWidget>(dlg, "SrcList")->item(row)->setSelected(true);
     Click(dlg, "IncludeBtn");
     EXPECT_EQ((std::vector<std::string>{"Mobil", "Nah"}), Items(dlg, "DstList"));
     EXPECT_EQ("1", Enabled(dlg, {"ExcludeBtn"}));
@@ -251,7 +238,7 @@ TEST_F(ListCommandsTest, ReorderingPutsTheMarkedZonesInReverseAndDropsTheRestWhe
   EXPECT_EQ(std::tuple("MOBI0001", "NAH0001", true),
             std::tuple(Doc().Zones[0].Key, Doc().Zones[1].Key, Doc().Modified));
   EXPECT_EQ(std::tuple(0, "Mobil", 2, 3),
-            std::tuple(main->CurrentZone(), ZoneBox()->currentText().toStdString(), ZoneBox()->count(),
+            std::tuple(main.CurrentZone(), ZoneBox()->currentText().toStdString(), ZoneBox()->count(),
                        Grid(TDayClass::Werktag)->rowCount()));
 }
 
@@ -278,18 +265,7 @@ TEST_F(ListCommandsTest, WithoutZoneTheCommandsSaySo) {
 }
 
 const char* const kAccessDlg = "dudode::TAccessInfosDlg";
-const char* const kEditDlg = "dudode::TAccessInfoEditDlg";
 const std::string kSep = kAccessSeparator;
-
-std::vector<std::vector<std::string>> Lines(QDialog& dlg) {
-  std::vector<std::vector<std::string>> lines;
-  auto* lv = Find<QTreeWidget>(dlg, "LV");
-  for (int i = 0; i < lv->topLevelItemCount(); ++i) {
-    const QTreeWidgetItem* item = lv->topLevelItem(i);
-    lines.push_back({item->text(0).toStdString(), item->text(1).toStdString(), item->text(2).toStdString()});
-  }
-  return lines;
-}
 
 // A short name list leaves empty places that confirming keeps; cancel gives
 // nothing back; an emptied list gives empty texts.
@@ -297,13 +273,8 @@ TEST(AccessInfosDlgTest, ConfirmedCancelledAndEmptiedLists) {
   TAccessInfos access;
   access.PhoneNr = "0191011#0191012#0191013";
   access.UserName = "gast";
-  access.Registration = false;
   TModalScript script;
   script.Then(kAccessDlg, [](QDialog& dlg) {
-    EXPECT_EQ((std::vector<std::vector<std::string>>{
-                  {"0191011", "gast", ""}, {"0191012", "", ""}, {"0191013", "", ""}}),
-              Lines(dlg));
-    EXPECT_FALSE(Find<QCheckBox>(dlg, "RegistrationChkBox")->isChecked());
     EXPECT_EQ("00", Enabled(dlg, {"EditEntryBtn", "DeleteEntryBtn"}));
     Click(dlg, "ApplyBtn");
   });
@@ -317,36 +288,12 @@ TEST(AccessInfosDlgTest, ConfirmedCancelledAndEmptiedLists) {
     Click(dlg, "ApplyBtn");
   });
   ASSERT_TRUE(EditAccessInfos(access, nullptr));
-  EXPECT_EQ(std::tuple("0191011#0191012#0191013", "gast" + kSep + kSep, false),
-            std::tuple(access.PhoneNr, access.UserName, access.Registration));
+  EXPECT_EQ(std::tuple("0191011#0191012#0191013", "gast" + kSep + kSep),
+            std::tuple(access.PhoneNr, access.UserName));
   EXPECT_FALSE(EditAccessInfos(access, nullptr));
   EXPECT_EQ("0191011#0191012#0191013", access.PhoneNr);
   ASSERT_TRUE(EditAccessInfos(access, nullptr));
   EXPECT_EQ(std::tuple("", "", ""), std::tuple(access.PhoneNr, access.UserName, access.Password));
-}
-
-TEST(AccessInfosDlgTest, AddedLineWithoutNumberKeepsItsPlace) {
-  TAccessInfos access;
-  access.PhoneNr = "0191011";
-  access.UserName = "a";
-  access.Password = "x";
-  TModalScript script;
-  script.Then(kAccessDlg, [](QDialog& dlg) {
-    auto* lv = Find<QTreeWidget>(dlg, "LV");
-    Click(dlg, "AddEntryBtn");
-    // The new line goes to the end; moving it first leaves the number empty in front.
-    lv->insertTopLevelItem(0, lv->takeTopLevelItem(1));
-    Click(dlg, "ApplyBtn");
-  });
-  script.Then(kEditDlg, [](QDialog& dlg) {
-    EXPECT_EQ("", Find<QLineEdit>(dlg, "PhoneNrEdit")->text().toStdString());
-    Type(Find<QLineEdit>(dlg, "UserNameEdit"), "b");
-    Type(Find<QLineEdit>(dlg, "PasswordEdit"), "y");
-    Click(dlg, "OKBtn");
-  });
-  ASSERT_TRUE(EditAccessInfos(access, nullptr));
-  EXPECT_EQ(std::tuple("#0191011", "b" + kSep + "a", "y" + kSep + "x"),
-            std::tuple(access.PhoneNr, access.UserName, access.Password));
 }
 
 TEST(AccessInfosDlgTest, ShowingAgainAddsNoLines) {
@@ -360,94 +307,11 @@ TEST(AccessInfosDlgTest, ShowingAgainAddsNoLines) {
   EXPECT_EQ("1#2", dlg.Access().PhoneNr);
 }
 
-// Every kind of number field takes a decimal typed with either separator into
-// the document; the suite also runs under de_DE.UTF-8, whose C locale once
-// made such input revert silently.
-enum class TPath { Entry, Zone, NoCostWindow, Options };
-
-struct TNumberField {
-  const char* field;
-  TPath path;  // how the user reaches the field's dialog
-  double (*value)(const TTarifFile&);
-};
-
-const TNumberField kFields[] = {
-    {"PriceEdit", TPath::Entry, [](const TTarifFile& d) { return d.Zones[0].Werktag.at(0).PricePerUnit; }},
-    {"TaktEdit", TPath::Entry, [](const TTarifFile& d) { return d.Zones[0].Werktag.at(0).Takt; }},
-    {"BCPEdit", TPath::Zone, [](const TTarifFile& d) { return d.Zones.back().ConnectPrice; }},
-    {"MonthRateEdit", TPath::Zone, [](const TTarifFile& d) { return d.Zones.back().MonthlyFee; }},
-    {"CalcTaktEdit", TPath::Zone, [](const TTarifFile& d) { return d.Zones.back().CalcTakt; }},
-    {"TimeEdit", TPath::NoCostWindow,
-     [](const TTarifFile& d) { return d.Zones.back().WFreeTimes.at(0).FreeSeconds; }},
-    {"PriceEdit", TPath::Options, [](const TTarifFile& d) { return d.Price; }},
-};
-
-using TypedNumbersTest = TMainWindowTest;
-
-TEST_F(TypedNumbersTest, EveryNumberFieldKindTakesEitherDecimalSeparator) {
-  for (const TNumberField& f : kFields) {
-    for (const char* typed : {"0,15", "0.15"}) {
-      SCOPED_TRACE(std::string(f.field) + " " + typed);
-      TTarifFile doc;
-      doc.Takt = 60;  // the default clock interval of new entries
-      doc.Zones = {test::Zone("City", "CITY0001")};
-      Show(doc);
-      const auto typeIntoField = [&](QDialog& dlg) {
-        auto* edit = Find<QLineEdit>(dlg, f.field);
-        Type(edit, QString::fromLatin1(typed));
-        QTest::keyClick(edit, Qt::Key_Tab);
-      };
-      TModalScript script;
-      if (f.path == TPath::Entry) {
-        script.Then("dudode::TNewEditEntryDlg", [&](QDialog& dlg) {
-          Type(Find<QLineEdit>(dlg, "EntryTimeFrom"), "0800");
-          Type(Find<QLineEdit>(dlg, "EntryTimeTo"), "1800");
-          Type(Find<QLineEdit>(dlg, "Tarifname"), "Tag");
-          typeIntoField(dlg);
-          Click(dlg, "SaveBtn");
-        });
-        Press("AddEntry1Btn");
-      } else if (f.path == TPath::Options) {
-        script.Then("dudode::TTarifOptionsDlg", [&](QDialog& dlg) {
-          typeIntoField(dlg);
-          Click(dlg, "ApplyBtn");
-        });
-        Trigger("Tarifoptionen1");
-      } else {
-        script.Then("dudode::TNewEditTarifDlg", [&](QDialog& dlg) {
-          Type(Find<QLineEdit>(dlg, "TarifName"), "Land");
-          Click(dlg, "TaktCheckBox");
-          Type(Find<QLineEdit>(dlg, "CalcTaktEdit"), "10");
-          Type(Find<QLineEdit>(dlg, "FirstSecondEdit"), "60");
-          if (f.path == TPath::Zone) typeIntoField(dlg);
-          if (f.path == TPath::NoCostWindow) Click(dlg, "NoCostsBtn");
-          Click(dlg, "ApplyBtn");
-        });
-        if (f.path == TPath::NoCostWindow) {
-          script.Then("dudode::TNoCostsDlg", [](QDialog& dlg) {
-            Click(dlg, "WAddBtn");
-            Click(dlg, "ApplyBtn");
-          });
-          script.Then("dudode::TNoCostEditDlg", [&](QDialog& dlg) {
-            Type(Find<QLineEdit>(dlg, "TimeFrom"), "1800");
-            Type(Find<QLineEdit>(dlg, "TimeTo"), "1900");
-            typeIntoField(dlg);
-            Click(dlg, "ApplyBtn");
-          });
-        }
-        Trigger("NewZoneToolBtn");
-      }
-      EXPECT_DOUBLE_EQ(0.15, f.value(Doc()));
-    }
-  }
-}
-
 const char* const kEntryDlg = "dudode::TNewEditEntryDlg";
 
 TTarifFile CityDocument(int werktag = 0, int saso = 0) {
   TTarifFile doc;
   doc.Takt = 60;
-  doc.Price = 0.12;
   doc.Zones.push_back(test::FilledZone("City", "CITY0001", werktag, saso));
   return doc;
 }
@@ -473,7 +337,6 @@ TEST_F(EntryDlgTest, ChangedEntryIsShownAndComesBackAsEntered) {
     for (const char* hidden : {"SatBtn", "SunBtn", "FtagCheckBox", "CWChkBox"})
       EXPECT_FALSE(Find<QWidget>(dlg, hidden)->isVisible()) << hidden;
     EXPECT_EQ(0.06, Value(dlg, "PriceEdit"));
-    EXPECT_EQ("€", Find<QLabel>(dlg, "CurrencyLabel")->text().toStdString());
     EXPECT_EQ("00:59", Text(dlg, "EntryTimeTo"));
     Type(Find<QLineEdit>(dlg, "EntryTimeTo"), "1800");
     test::Leave(Find<QWidget>(dlg, "EntryTimeTo"));
@@ -494,62 +357,32 @@ TEST_F(EntryDlgTest, ChangedEntryIsShownAndComesBackAsEntered) {
             std::tuple(Cell(TDayClass::Werktag, 0, 1), Cell(TDayClass::Werktag, 0, 5)));
 }
 
-// A refusal of the final check keeps the dialog open with the focus where the rule wants it.
-TEST(EntryDlgFieldTest, FinalCheckRefusalsKeepTheDialogOpen) {
-  const struct {
-    const char *from, *to, *dateFrom, *dateTo, *message, *focus;
-  } cases[] = {
-      {"1200", "1200", "0101", "3112",
-       "Die Zeitangaben sind nicht korrekt!\rÜberprüfen Sie die Angaben nochmals!", "EntryTimeFrom"},
-      {"0800", "1800", "0206", "0106",
-       "Die Gültigkeitsdaten sind nicht korrekt!\rÜberprüfen Sie die Daten nochmals!", "DateEdit1"},
-  };
-  TTarifFile doc;
-  doc.Takt = 60;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.focus);
-    TScriptedMessageBoxes boxes;
-    boxes.Expect(c.message);
-    TModalScript script;
-    script.Then(kEntryDlg, [&](QDialog& dlg) {
-      Type(Find<QLineEdit>(dlg, "DateEdit1"), c.dateFrom);
-      Type(Find<QLineEdit>(dlg, "DateEdit2"), c.dateTo);
-      TypeEntry(dlg, c.from, c.to, "Tarif");
-      Click(dlg, "SaveBtn");
-      EXPECT_TRUE(dlg.isVisible());
-      EXPECT_EQ(c.focus, dlg.focusWidget()->objectName().toStdString());
-      Click(dlg, "CancelBtn");
-    });
-    TNewEditEntryDlg dlg(NewEntryForm(doc, TDayClass::Werktag), "Tarif");
-    EXPECT_NE(QDialog::Accepted, RunModal(dlg));
-    EXPECT_FALSE(dlg.Confirmed());
-  }
-}
-
-TEST_F(EntryDlgTest, FiftyFirstEntryIsRefusedAndTheOtherListIsNot) {
-  Show(CityDocument(50, 0));
-  {
-    TScriptedMessageBoxes boxes;
-    boxes.Expect(
-        "Es können keine Einträge hinzugefügt werden. Alle Einträge sind bereits "
-        "verwendet!");
-    Press("AddEntry1Btn");
-  }
+// A list of 50 refuses the next entry; one of 49 still takes it.
+TEST_F(EntryDlgTest, FiftyFirstEntryIsRefusedAndTheFiftiethTaken) {
+  Show(CityDocument(50, 49));
+  TScriptedMessageBoxes boxes;
+  boxes.Expect("Es können keine Einträge hinzugefügt werden. Alle Einträge sind bereits verwendet!");
+  Press("AddEntry1Btn");
   TModalScript script;
   script.Then(kEntryDlg, [](QDialog& dlg) {
     TypeEntry(dlg, "0800", "1800", "Wochenende");
     Click(dlg, "SaveBtn");
   });
   Press("AddEntry2Btn");
-  EXPECT_EQ(std::tuple(50u, 1u, 50), std::tuple(Doc().Zones[0].Werktag.size(), Doc().Zones[0].SaSo.size(),
-                                                Grid(TDayClass::Werktag)->rowCount()));
+  EXPECT_EQ(std::tuple(50u, 50u, 50), std::tuple(Doc().Zones[0].Werktag.size(), Doc().Zones[0].SaSo.size(),
+                                                 Grid(TDayClass::SaSo)->rowCount()));
 }
 
-TEST(EntryDlgFieldTest, KeyFiltersDropWhatFieldsCannotTake) {
+// The key filters drop what a field cannot take; Cent->Euro fills the number
+// field that had the focus; a refusal of the final check keeps the dialog open
+// with the focus where the rule wants it.
+TEST(EntryDlgFieldTest, KeyFiltersCentToEuroAndRefusals) {
   TScriptedMessageBoxes boxes;
   boxes.Expect("Nur Ziffern und , erlaubt.")
       .Expect("Nur Ziffern erlaubt. Die Angabe enthaelt bereits ein ,.")
-      .Expect("Nur Ziffern von \"0\" .. \"9\" und \",\" erlaubt!");
+      .Expect("Nur Ziffern von \"0\" .. \"9\" und \",\" erlaubt!")
+      .Expect("Die Zeitangaben sind nicht korrekt!\rÜberprüfen Sie die Angaben nochmals!")
+      .Expect("Die Gültigkeitsdaten sind nicht korrekt!\rÜberprüfen Sie die Daten nochmals!");
   TModalScript script;
   script.Then(kEntryDlg, [](QDialog& dlg) {
     Type(Find<QLineEdit>(dlg, "Tarifname"), "a;b,c/d");
@@ -561,33 +394,26 @@ TEST(EntryDlgFieldTest, KeyFiltersDropWhatFieldsCannotTake) {
     EXPECT_EQ("6,5", takt->text().toStdString());
     Type(Find<QLineEdit>(dlg, "PriceEdit"), "-1");
     EXPECT_EQ("1", Find<QLineEdit>(dlg, "PriceEdit")->text().toStdString());
-    Click(dlg, "CancelBtn");
-  });
-  TEntryForm form = NewEntryForm(TTarifFile{}, TDayClass::Werktag);
-  TNewEditEntryDlg dlg(form, "Tarif");
-  RunModal(dlg);
-}
-
-TEST(EntryDlgFieldTest, CentToEuroFillsTheNumberFieldThatHadTheFocus) {
-  TModalScript script;
-  script.Then(kEntryDlg, [](QDialog& dlg) {
     test::Enter(Find<QWidget>(dlg, "PriceEdit"));
     Click(dlg, "CentEuroBtn");
     EXPECT_DOUBLE_EQ(0.125, Value(dlg, "PriceEdit"));
-    test::Enter(Find<QWidget>(dlg, "Tarifname"));
-    Click(dlg, "CentEuroBtn");  // no number field: nothing is written
-    EXPECT_DOUBLE_EQ(0.125, Value(dlg, "PriceEdit"));
+    TypeEntry(dlg, "0800", "0800", "Tarif");
+    Click(dlg, "SaveBtn");
+    EXPECT_EQ("EntryTimeFrom", dlg.focusWidget()->objectName().toStdString());
+    Type(Find<QLineEdit>(dlg, "EntryTimeTo"), "1800");
+    Type(Find<QLineEdit>(dlg, "DateEdit1"), "0206");
+    Type(Find<QLineEdit>(dlg, "DateEdit2"), "0106");
+    Click(dlg, "SaveBtn");
+    EXPECT_EQ("DateEdit1", dlg.focusWidget()->objectName().toStdString());
     Click(dlg, "CancelBtn");
   });
-  for (int i = 0; i < 2; ++i) {
-    script.Then("dudode::TCentEuroDlg", [](QDialog& dlg) {
-      Type(Find<QLineEdit>(dlg, "CentEdit"), "12,5");
-      Click(dlg, "OKBtn");
-    });
-  }
-  TEntryForm form = NewEntryForm(TTarifFile{}, TDayClass::Werktag);
-  TNewEditEntryDlg dlg(form, "Tarif");
-  RunModal(dlg);
+  script.Then("dudode::TCentEuroDlg", [](QDialog& dlg) {
+    Type(Find<QLineEdit>(dlg, "CentEdit"), "12,5");
+    Click(dlg, "OKBtn");
+  });
+  TNewEditEntryDlg dlg(NewEntryForm(TTarifFile{}, TDayClass::Werktag), "Tarif");
+  EXPECT_NE(QDialog::Accepted, RunModal(dlg));
+  EXPECT_FALSE(dlg.Confirmed());
 }
 
 }  // namespace
