@@ -5,15 +5,14 @@
 #include <QListWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
-#include <algorithm>
+#include <tuple>
 
 #include "app/MainTestSupport.h"
 #include "core/Files.h"
 #include "core/Text.h"
-#include "core/Values.h"
 #include "providers/FreeHoursRangeDlg.h"
+#include "providers/ProviderFile.h"
 #include "providers/ProvidersDlg.h"
-#include "support/CliRun.h"
 #include "support/ModalScript.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
@@ -50,22 +49,11 @@ TModalScript::Step TypeWindow(QString from, QString to, QString price = {}) {
 
 using ProvidersDlgTest = test::MainTest;
 
-// Each provider of a dump, as its text.
-std::vector<std::string> ProviderBlocks(const std::string& dump) {
-  std::vector<std::string> blocks;
-  for (std::size_t at = dump.find("\n    {"); at != std::string::npos; at = dump.find("\n    {", at + 1)) {
-    blocks.push_back(dump.substr(at, dump.find("\n    }", at) - at));
-  }
-  return blocks;
-}
-
 TEST_F(ProvidersDlgTest, NewProviderIsSavedBesideTheUntouchedOnes) {
   std::string sample;
   ASSERT_TRUE(ReadWholeFile(std::string(DUDODE_SAMPLE_DATA) + "Provider.ini", sample));
   dir.Write("Provider.ini", sample);
-  TTempDir capture;
-  const std::vector<std::string> dump = {"provider", "dump", dir.Dir(), "Provider.ini"};
-  const std::string before = test::RunCli(DUDODE_TARIF_CLI, dump, capture).Out;
+  const TProviderList before = LoadProviderFile("Provider.ini");
   TScriptedMessageBoxes boxes;
   boxes.Expect("Möchten Sie die Änderungen wirklich speichern?", idYes);
   TModalScript script;
@@ -79,7 +67,6 @@ TEST_F(ProvidersDlgTest, NewProviderIsSavedBesideTheUntouchedOnes) {
             })
       .Then(kEditor,
             [](QDialog& dlg) {
-              EXPECT_EQ(3, Find<QComboBox>(dlg, "ProviderBox")->count());
               Click(dlg, "AddProvBtn");
               Click(dlg, "AddEntry1Btn");
               Click(dlg, "AddEntry1Btn");
@@ -105,52 +92,56 @@ TEST_F(ProvidersDlgTest, NewProviderIsSavedBesideTheUntouchedOnes) {
   TMain main;
   Trigger(main, "Provider1");
 
-  const std::string after = test::RunCli(DUDODE_TARIF_CLI, dump, capture).Out;
-  // Every provider read comes back as it was; the new one is there beside them.
-  const std::vector<std::string> kept = ProviderBlocks(before);
-  const std::vector<std::string> saved = ProviderBlocks(after);
-  ASSERT_EQ(3u, kept.size());
-  ASSERT_EQ(4u, saved.size());
-  for (const std::string& provider : kept)
-    EXPECT_NE(saved.end(), std::find(saved.begin(), saved.end(), provider));
-  const std::string added = saved[2];
-  for (const char* shown : {R"("Key": "SURF0001")", R"("Name": "Surf Süd")", R"("FreeHours": 36000)",
-                            R"("BaseAmount": 990)", R"("StartSec": 79200)", R"("EndSec": 21540)"}) {
-    EXPECT_NE(std::string::npos, added.find(shown)) << shown;
-  }
-  EXPECT_LT(added.find(R"("StartSec": 28800)"), added.find(R"("StartSec": 64800)"));
+  // Every provider read is written as it was; the new one is there beside them.
+  const auto written = [&](TProviderList providers) {
+    EXPECT_TRUE(SaveProviderFile("Vergleich.ini", providers));
+    return dir.Read("Vergleich.ini");
+  };
+  TProviderList after = LoadProviderFile("Provider.ini");
+  ASSERT_EQ(4u, after.size());
+  const TProvider added = after[2];
+  after.erase(after.begin() + 2);
+  EXPECT_EQ(written(before), written(after));
+  const TProviderOptions& o = added.Options;
+  EXPECT_EQ(std::make_tuple("SURF0001", "Surf Süd", 36000, 990, 79200, 21540, 28800, 64800),
+            std::make_tuple(added.Key, added.Name, o.FreeHours, o.BaseAmount,
+                            o.FreeHoursRanges.at(0).StartSec, o.FreeHoursRanges[0].EndSec,
+                            added.WerktagEntries.at(0).StartSec, added.WerktagEntries.at(1).StartSec));
 }
 
-TEST_F(ProvidersDlgTest, KeysWorkTheGridsButNotTheSelector) {
-  std::string file = "[PROVIDER]\r\nP0=Netzwerk_Süd,NETZ0001\r\nP1=Zweiter,ZWEI0001\r\n[NETZ0001WERKTAG]\r\n";
-  for (int hour = 0; hour < 20; ++hour) {
-    file += "NETZ0001" + std::to_string(hour) + "=" + TwoDigitText(hour) + ":00-" + TwoDigitText(hour) +
-            ":30/60/0.01\r\n";
-  }
-  dir.Write("UserProv.ini", Utf8ToCp1252(file));
+TEST_F(ProvidersDlgTest, KeysWorkTheGridsAndTheNameFilterAndAFailedWriteKeepsTheEditor) {
+  const std::string old = Utf8ToCp1252(
+      "[PROVIDER]\r\nP0=Netzwerk_Süd,NETZ0001\r\nP1=Zweiter,ZWEI0001\r\n"
+      "[NETZ0001WERKTAG]\r\nNETZ00010=00:00-00:30/60/0.01\r\n"
+      "NETZ00011=01:00-01:30/60/0.01\r\n");
+  dir.Write("UserProv.ini", old);
   TProvidersDlg editor("UserProv.ini", 100);
   TScriptedMessageBoxes boxes;
-  boxes.Expect(ProviderEntryLimitMessage())
-      .Expect("Möchten Sie diesen Eintrag wirklich löschen?", idYes)
+  boxes.Expect("Möchten Sie diesen Eintrag wirklich löschen?", idYes)
       .Expect("Es existiert bereits ein Provider mit diesem Namen!")
-      .Expect("Angaben wurden geändert. Speichern?", idNo);
+      .Expect("Möchten Sie die Änderungen wirklich speichern?", idYes)
+      .AcceptAll();  // then the failure's message
   TModalScript script;
   script
       .Then(kEditor,
-            [](QDialog& dlg) {
+            [&boxes](QDialog& dlg) {
               auto* selector = Find<QComboBox>(dlg, "ProviderBox");
               QTest::keyClick(selector, Qt::Key_Down);
               EXPECT_EQ("Netzwerk Süd", selector->currentText().toStdString());
               auto* grid = Find<QTableWidget>(dlg, "ProvGrid1");
-              QTest::keyClick(grid, Qt::Key_Insert);  // the 21st: refused
               QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                                grid->visualItemRect(grid->item(4, 0)).center());
+                                grid->visualItemRect(grid->item(0, 0)).center());
               QTest::keyClick(grid, Qt::Key_Delete);
-              EXPECT_EQ("05:00:00 Uhr", grid->item(4, 0)->text().toStdString());
-              QTest::keyClick(grid, Qt::Key_Insert);  // room again
-              EXPECT_EQ("22:00:00 Uhr", grid->item(19, 0)->text().toStdString());
-              EXPECT_EQ("05:59:59 Uhr", grid->item(19, 1)->text().toStdString());
+              QTest::keyClick(grid, Qt::Key_Insert);
+              EXPECT_EQ("01:00:00 Uhr22:00:00 Uhr05:59:59 Uhr",
+                        (grid->item(0, 0)->text() + grid->item(1, 0)->text() + grid->item(1, 1)->text())
+                            .toStdString());
               Click(dlg, "AddProvBtn");
+              InjectWriteFailureAfter(0);
+              Click(dlg, "SaveBtn");
+              InjectWriteFailureAfter(-1);
+              EXPECT_TRUE(dlg.isVisible() && dlg.isEnabled());
+              boxes.Expect("Angaben wurden geändert. Speichern?", idNo);
               Click(dlg, "CancelBtn");
             })
       .Then(kEntryDlg, TypeWindow("2200", "0559"))
@@ -161,33 +152,7 @@ TEST_F(ProvidersDlgTest, KeysWorkTheGridsButNotTheSelector) {
         EXPECT_TRUE(dlg.isVisible());  // still open with the name typed
       });
   EXPECT_EQ(QDialog::Rejected, RunModal(editor));
-}
-
-TEST_F(ProvidersDlgTest, FailedWriteKeepsTheEditorOpenAndModified) {
-  TProvidersDlg editor("UserProv.ini", 100);
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Möchten Sie die Änderungen wirklich speichern?", idYes).AcceptAll();
-  TModalScript script;
-  script
-      .Then(kEditor,
-            [&](QDialog& dlg) {
-              Click(dlg, "AddProvBtn");
-              InjectWriteFailureAfter(0);
-              Click(dlg, "SaveBtn");
-              InjectWriteFailureAfter(-1);
-              EXPECT_TRUE(dlg.isVisible());
-              EXPECT_TRUE(dlg.isEnabled());
-              EXPECT_TRUE(editor.Modified());
-              boxes.Expect("Angaben wurden geändert. Speichern?", idNo);
-              Click(dlg, "CancelBtn");
-              EXPECT_FALSE(dlg.isVisible());
-            })
-      .Then(kProviderDlg, [](QDialog& dlg) {
-        TypeIn(dlg, "ProvNameEdit", "Neu");
-        Click(dlg, "SaveBtn");
-      });
-  RunModal(editor);
-  EXPECT_FALSE(dir.Exists("UserProv.ini"));
+  EXPECT_EQ(old, dir.Read("UserProv.ini"));
 }
 
 TEST_F(ProvidersDlgTest, TickingRoundTheClockDropsEveryRange) {
