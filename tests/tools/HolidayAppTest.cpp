@@ -6,7 +6,6 @@
 
 #include "core/Files.h"
 #include "core/TarifTestSupport.h"
-#include "core/TarifWriter.h"
 #include "tools/AppTable.h"
 #include "tools/HolidayList.h"
 #include "tools/SectionSave.h"
@@ -126,8 +125,8 @@ TEST(AppTableTest, PlaceholderRow) {
   table.Add({"  ", "nur Blanks"});
   const std::vector<TAppEntry> apps = table.Applications();
   ASSERT_EQ(2u, apps.size()) << "a blank TAPI name is dropped";
-  EXPECT_EQ("ZWEI", apps[1].TapiName);
-  EXPECT_EQ("Zwei", apps[1].AppName);
+  EXPECT_EQ(std::make_pair(std::string("ZWEI"), std::string("Zwei")),
+            std::make_pair(apps[1].TapiName, apps[1].AppName));
 
   boxes.Expect("Möchten Sie wirklich die Anwendung EINS löschen?", idYes);
   boxes.Expect("Möchten Sie wirklich die Anwendung ZWEI löschen?", idYes);
@@ -140,89 +139,57 @@ TEST(AppTableTest, PlaceholderRow) {
 
 class SectionSaveTest : public test::TarifTest {};
 
-TEST_F(SectionSaveTest, KeepsTheChangeWhenTheSectionIsNotWritten) {
-  const std::string before = Crlf("[COMMON]\nFILENAME=Alt\n[FEIERTAGE]\nF0=0101\n");
+// A section is written at once only into a named file whose name was confirmed;
+// otherwise, and when the naming step renames the document, the change waits for Save.
+TEST_F(SectionSaveTest, WritesAtOnceOrKeepsTheChange) {
   struct Case {
     const char* fileName;
-    bool named;
-    bool failing;
-  } cases[] = {
-      {"RATES.3", true, false}, {"", true, false}, {"RATES.3", false, false}, {"RATES.3", true, true}};
+    bool named, failing, renames;
+    TFileSection section;
+    bool written;
+  } cases[] = {{"RATES.3", true, false, false, TFileSection::Holidays, true},
+               {"", true, false, false, TFileSection::Holidays, false},
+               {"RATES.3", false, false, false, TFileSection::Holidays, false},
+               {"RATES.3", true, true, false, TFileSection::Holidays, false},
+               {"RATES.3", true, false, true, TFileSection::Applications, true}};
   for (const Case& c : cases) {
-    const bool expected = *c.fileName && c.named && !c.failing;
-    dir.Write("RATES.3", before);
+    SCOPED_TRACE(testing::Message() << c.fileName << c.named << c.failing << c.renames);
+    dir.Write("RATES.3", Crlf("[COMMON]\nFILENAME=Alt\n[FEIERTAGE]\nF0=0101\n"));
     TScriptedMessageBoxes boxes;
     if (c.failing) boxes.AcceptAll();
     TTarifFile doc;
     doc.FileName = c.fileName;
     doc.Description = "Alt";
     doc.Holidays = {{"0310"}, {"2512"}};
+    doc.Applications = {{"NEU", "Neu"}};
     int asked = 0;
     InjectWriteFailureAfter(c.failing ? 5 : -1);
-    const bool written = WriteSectionAtOnce(doc, TFileSection::Holidays, [&] { return ++asked, c.named; });
+    const bool written = WriteSectionAtOnce(doc, c.section, [&] {
+      if (c.renames) doc.Description = "Neuer Name";
+      return ++asked, c.named;
+    });
     InjectWriteFailureAfter(-1);
-    EXPECT_EQ(expected, written) << c.fileName << c.named;
-    EXPECT_EQ(!expected, doc.Modified);
+    EXPECT_EQ(c.written, written);
+    EXPECT_EQ(!c.written || c.renames, doc.Modified);
     EXPECT_EQ(*c.fileName ? 1 : 0, asked) << "no name is asked for a file that cannot be written";
     const std::string file = dir.Read("RATES.3");
-    EXPECT_EQ(expected, file.find("F0=0310\r\nF1=2512") != std::string::npos) << file;
+    const char* part = c.section == TFileSection::Holidays ? "F0=0310\r\nF1=2512" : "NEU=Neu";
+    EXPECT_EQ(c.written, file.find(part) != std::string::npos) << file;
   }
 }
 
-TEST_F(SectionSaveTest, ANameGivenBeforeTheWriteMarksTheDocument) {
-  dir.Write("RATES.3", Crlf("[COMMON]\nFILENAME=Alt\n"));
-  TScriptedMessageBoxes boxes;
-  TTarifFile doc;
-  doc.FileName = "RATES.3";
-  doc.Applications = {{"NEU", "Neu"}};
-  EXPECT_TRUE(WriteSectionAtOnce(doc, TFileSection::Applications, [&] {
-    doc.Description = "Neuer Name";
-    return true;
-  }));
-  EXPECT_TRUE(doc.Modified) << "the description is only in memory";
-  EXPECT_NE(std::string::npos, dir.Read("RATES.3").find("NEU=Neu"));
-}
-
-constexpr const char* kSource = R"([COMMON]
-FILEDATE=03/01/2004
-FILENAME=Quelle_Netz
-[FEIERTAGE]
-F0=0101
-F1=2512
-F2=
-F3=0310
-F4=0105
-F5=2612
-[APPLICATIONS]
-msdial=Wählprogramm
-Neu=Neue Anwendung
-Leer=
-[REGIONENINDEX]
-R0=City,CITY0001
-R1=
-R2=OhneKomma
-R3=Ohne_Schlüssel,
-R4=Nur_SaSo,SASO0001
-[ConnectPrice]
-CITY0001=0.1200/5.0000
-[RELATIONS]
-CITY0001=[0,1]
-[10plus]
-CITY0001=YES
-[RoundTo]
-CITY0001=60
-[AccessInfos_CITY0001]
-PhoneNr=0101
-NichtBundesweit=1
-[CITY0001WFREETIMES]
-0=10:00-10:59/60
-[CITY0001WERKTAG]
-0=23456|0.1200/-5/100/06:00-23:59/60/0/0101-3112,Tag
-1=23456|0.0600/60/1/00:00-05:59/0/0/0101-3112,Ohne_Takt
-2=kaputt
-[SASO0001SASO]
-0=178|0.0600/30/2/00:00-23:59/60/0/0101-3112,Wochenende
-)";
+// One section a line.
+constexpr const char* kSource =
+    "[COMMON]\nFILEDATE=03/01/2004\nFILENAME=Quelle_Netz\n"
+    "[FEIERTAGE]\nF0=0101\nF1=2512\nF2=\nF3=0310\nF4=0105\nF5=2612\n"
+    "[APPLICATIONS]\nmsdial=Wählprogramm\nNeu=Neue Anwendung\nLeer=\n"
+    "[REGIONENINDEX]\nR0=City,CITY0001\nR1=\nR2=OhneKomma\nR3=Ohne_Schlüssel,\nR4=Nur_SaSo,SASO0001\n"
+    "[ConnectPrice]\nCITY0001=0.1200/5.0000\n[RELATIONS]\nCITY0001=[0,1]\n[10plus]\nCITY0001=YES\n"
+    "[RoundTo]\nCITY0001=60\n[AccessInfos_CITY0001]\nPhoneNr=0101\nNichtBundesweit=1\n"
+    "[CITY0001WFREETIMES]\n0=10:00-10:59/60\n"
+    "[CITY0001WERKTAG]\n0=23456|0.1200/-5/100/06:00-23:59/60/0/0101-3112,Tag\n"
+    "1=23456|0.0600/60/1/00:00-05:59/0/0/0101-3112,Ohne_Takt\n2=kaputt\n"
+    "[SASO0001SASO]\n0=178|0.0600/30/2/00:00-23:59/60/0/0101-3112,Wochenende\n";
 
 class TarifImportTest : public test::TarifTest {
  protected:
@@ -245,12 +212,12 @@ TEST_F(TarifImportTest, FileListAndDate) {
   dir.Write("Rates.2", Crlf("[OPTIONS]\nPRICE=0.1\n"));
   dir.Write("RATES.3", Crlf("[COMMON]\nFILENAME=Alpha_Tarif ;Kommentar\n"));
   TScriptedMessageBoxes boxes;
-  const std::vector<TImportFile> files = ImportFileList();
-  ASSERT_EQ(3u, files.size());
-  EXPECT_EQ("Alpha Tarif", files[0].Description);
-  EXPECT_EQ("Quelle Netz", files[1].Description);
-  EXPECT_EQ("RATES.1", files[1].FileName);
-  EXPECT_EQ("Unbekannte Datei - Keine Information", files[2].Description);
+  std::vector<std::pair<std::string, std::string>> files;
+  for (const TImportFile& f : ImportFileList()) files.emplace_back(f.FileName, f.Description);
+  EXPECT_EQ((decltype(files){{"RATES.3", "Alpha Tarif"},
+                             {"RATES.1", "Quelle Netz"},
+                             {"Rates.2", "Unbekannte Datei - Keine Information"}}),
+            files);
   EXPECT_EQ("Aktualisiert: 01.03.2004", ImportFileInfo("RATES.1"));
   EXPECT_EQ("", ImportFileInfo("RATES.3"));
 }
@@ -280,9 +247,8 @@ TEST_F(TarifImportTest, ApplicationsInOtherCaseAreNotImportedAgain) {
   boxes.Expect("Es wurden 1 Anwendung(en) importiert.");
   EXPECT_EQ(1, ImportApplications(doc, "RATES.1"));
   ASSERT_EQ(2u, doc.Applications.size());
-  EXPECT_EQ("Alt", doc.Applications[0].AppName);
-  EXPECT_EQ("NEU", doc.Applications[1].TapiName);
-  EXPECT_TRUE(doc.Modified);
+  EXPECT_EQ(std::make_tuple("Alt", "NEU", true),
+            std::make_tuple(doc.Applications[0].AppName, doc.Applications[1].TapiName, doc.Modified));
 }
 
 TEST_F(TarifImportTest, ZonesGetKeysOfTheirOwnAndKeepTheSourceValues) {
@@ -317,44 +283,38 @@ TEST_F(TarifImportTest, ZonesGetKeysOfTheirOwnAndKeepTheSourceValues) {
                             noTariff.ZoneMonthlyFee));
 
   const TKeyAndName& weekend = doc.Zones[2];
-  EXPECT_TRUE(weekend.Werktag.empty());
-  EXPECT_DOUBLE_EQ(30, weekend.CalcTakt) << "from the first SaSo entry";
-  EXPECT_DOUBLE_EQ(2, weekend.FirstSecond);
+  EXPECT_EQ(std::make_tuple(true, 30.0, 2.0),
+            std::make_tuple(weekend.Werktag.empty(), weekend.CalcTakt, weekend.FirstSecond))
+      << "Takt from the first SaSo entry";
   EXPECT_NE(weekend.Key, city.Key);
 }
 
-TEST_F(TarifImportTest, CancelAndTheZoneLimit) {
+TEST_F(TarifImportTest, CancelTheZoneLimitAndNoZones) {
   const char* const limit =
       "Es kann keine weiterer Tarifzone aufgenommen werden. Dieses Programm unterstützt nur 50 Tarifzonen.";
   struct Case {
+    const char* file;
     int present;
     bool confirm;
     std::vector<const char*> messages;
     int added;
-  } cases[] = {{0, false, {}, 0},
-               {49, true, {limit, "Es wurden 1 Tarifzone(n) importiert."}, 1},
-               {50, true, {limit}, 0}};
+  } cases[] = {{"RATES.4", 0, false, {}, 0},
+               {"RATES.4", 49, true, {limit, "Es wurden 1 Tarifzone(n) importiert."}, 1},
+               {"RATES.4", 50, true, {limit}, 0},
+               {"RATES.5", 0, true, {"Diese Tarifdatei enthält keine Tarifzonen."}, 0}};
   // The three lines of this source: two zones, one listed twice.
   dir.Write("RATES.4", Crlf("[REGIONENINDEX]\nR0=A,AAAA0001\nR1=B,BBBB0001\nR2=A2,AAAA0001\n"));
+  dir.Write("RATES.5", Crlf("[REGIONENINDEX]\nR0=,\n"));
   for (const Case& c : cases) {
     TTarifFile doc;
     doc.Zones.resize(static_cast<std::size_t>(c.present));
     TScriptedMessageBoxes boxes;
     for (const char* m : c.messages) boxes.Expect(m);
-    const int current = ImportZones(doc, "RATES.4", Check({0, 1, 2}, c.confirm));
+    const int current = ImportZones(doc, c.file, Check({0, 1, 2}, c.confirm));
     EXPECT_EQ(c.added ? c.present : -1, current);
     EXPECT_EQ(c.present + c.added, static_cast<int>(doc.Zones.size()));
     EXPECT_EQ(c.added > 0, doc.Modified);
   }
-}
-
-TEST_F(TarifImportTest, ASourceWithoutZones) {
-  dir.Write("RATES.5", Crlf("[REGIONENINDEX]\nR0=,\n"));
-  TScriptedMessageBoxes boxes;
-  boxes.Expect("Diese Tarifdatei enthält keine Tarifzonen.", idOK, "Tarifzonen importieren");
-  TTarifFile doc;
-  EXPECT_EQ(-1, ImportZones(doc, "RATES.5", Check({})));
-  EXPECT_TRUE(offered.empty()) << "nothing is offered";
 }
 
 }  // namespace

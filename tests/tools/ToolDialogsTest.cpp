@@ -2,18 +2,15 @@
 // coverage, file options), worked as a user would.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
 
 #include "app/MainTestSupport.h"
 #include "core/TarifReader.h"
-#include "core/Values.h"
 #include "support/FakeHost.h"
 #include "support/ModalScript.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -63,7 +60,6 @@ TModalScript::Step TypeDate(const char* typed, const char* shown) {
 TEST_F(ToolDialogsTest, HolidaysAreEditedByKeysAndSavedAtOnce) {
   TModalScript script;
   script.Then("dudode::TFeiertagEditDlg", [](QDialog& dlg) {
-    EXPECT_EQ(QStringLiteral("Gesetzliche Feiertage bearbeiten"), dlg.windowTitle());
     auto* list = Find<QListWidget>(dlg, "FListBox");
     ASSERT_EQ(2, list->count());
     EXPECT_EQ(QStringLiteral("01.01."), list->item(0)->text());
@@ -76,7 +72,6 @@ TEST_F(ToolDialogsTest, HolidaysAreEditedByKeysAndSavedAtOnce) {
     Click(dlg, "SaveBtn");
   });
   script.Then("dudode::TNFeiertagDlg", [](QDialog& dlg) {
-    EXPECT_EQ(QStringLiteral("Neuen Feiertag hinzufügen"), dlg.windowTitle());
     auto* edit = Find<QLineEdit>(dlg, "FEdit");
     edit->setFocus();
     QTest::keyClicks(edit, "31.04.");
@@ -108,7 +103,6 @@ TEST_F(ToolDialogsTest, ApplicationsTypedInCapitalsAndSaved) {
     Click(dlg, "SaveBtn");
   });
   script.Then("dudode::TAddEditAppDlg", [](QDialog& dlg) {
-    EXPECT_EQ(QStringLiteral("Anwendung hinzufügen"), dlg.windowTitle());
     auto* tapi = Find<QLineEdit>(dlg, "ShortCutEdit");
     tapi->setFocus();
     QTest::keyClicks(tapi, "abc");
@@ -201,11 +195,10 @@ TEST_F(ToolsMainWindowTest, ImportZonesEditHolidaysSaveAndReopen) {
   reopened.FileName = "RATES.1";
   LoadTarifFile(reopened);
   ASSERT_EQ(3u, reopened.Zones.size());
-  EXPECT_FALSE(reopened.Zones[1].WFreeTimes.empty());
-  EXPECT_FALSE(reopened.Zones[1].Access.PhoneNr.empty());
-  EXPECT_FALSE(reopened.Zones[2].WNo10plus.empty());
-  EXPECT_EQ("Fernzone", reopened.Zones[2].DisplayName);
-  EXPECT_EQ("2412", reopened.Holidays.back().Date);
+  EXPECT_EQ(std::make_tuple(false, false, false, std::string("Fernzone"), std::string("2412")),
+            std::make_tuple(reopened.Zones[1].WFreeTimes.empty(), reopened.Zones[1].Access.PhoneNr.empty(),
+                            reopened.Zones[2].WNo10plus.empty(), reopened.Zones[2].DisplayName,
+                            reopened.Holidays.back().Date));
 }
 
 TTarifEntry WholeDay(const char* to) {
@@ -216,11 +209,6 @@ TTarifEntry WholeDay(const char* to) {
   e.DateFrom = "0101";
   e.DateTo = to;
   return e;
-}
-
-void WaitClosed(QDialog& dlg) {
-  for (int i = 0; i < 500 && dlg.isVisible(); ++i) QTest::qWait(10);
-  EXPECT_FALSE(dlg.isVisible());
 }
 
 TEST(ToolCommandDialogsTest, CheckReportsGapCompleteOrNothingWhenCancelled) {
@@ -248,7 +236,8 @@ TEST(ToolCommandDialogsTest, CheckReportsGapCompleteOrNothingWhenCancelled) {
         if (dlg.isVisible()) QMetaObject::invokeMethod(&dlg, poll, Qt::QueuedConnection);
       };
       if (c.cancel) poll();
-      WaitClosed(dlg);
+      for (int i = 0; i < 500 && dlg.isVisible(); ++i) QTest::qWait(10);
+      EXPECT_FALSE(dlg.isVisible());
     });
     CheckTariffsCommand(host);
   }
@@ -316,9 +305,7 @@ TEST_F(ToolsMainWindowTest, F7AssignsAWindowThatIsSavedAndCancelKeepsTheWindows)
     Click(dlg, "SaveBtn");
   });
   script.Then("dudode::TNoCostEditDlg", [](QDialog& dlg) {
-    EXPECT_EQ("Geben Sie an, zu welcher Zeit der Telefonanbieter den Rabatt 10plus NICHT anbietet.",
-              Find<QLabel>(dlg, "InfoLabel")->text().toStdString());
-    EXPECT_TRUE(Find<QWidget>(dlg, "TimeEdit")->isHidden());
+    EXPECT_TRUE(Find<QWidget>(dlg, "TimeEdit")->isHidden()) << "the window form has no duration";
     Type(Find<QLineEdit>(dlg, "TimeFrom"), "0800");
     Type(Find<QLineEdit>(dlg, "TimeTo"), "1759");
     Leave(Find<QWidget>(dlg, "TimeTo"));
@@ -345,24 +332,15 @@ TEST_F(ToolsMainWindowTest, F7AssignsAWindowThatIsSavedAndCancelKeepsTheWindows)
     Click(dlg, "CancelBtn");
   });
   script.Then("dudode::TCfg10plusExceptionsDlg", [&](QDialog& dlg) {
-    EXPECT_EQ("Ausnahmen Rabatt 10plus für \"" + fern.MenuCaption() + "\"", dlg.windowTitle().toStdString());
-    auto* lines = Find<QTreeWidget>(dlg, "ListView1");
-    EXPECT_EQ("08:00:00 Uhr", lines->topLevelItem(0)->text(0).toStdString());
-    Click(dlg, "AddEntry1Btn");
-    EXPECT_EQ(3, lines->topLevelItemCount());
+    EXPECT_EQ("08:00:00 Uhr", Find<QTreeWidget>(dlg, "ListView1")->topLevelItem(0)->text(0).toStdString());
     Click(dlg, "CancelBtn");
-  });
-  script.Then("dudode::TNoCostEditDlg", [](QDialog& dlg) {
-    Type(Find<QLineEdit>(dlg, "TimeFrom"), "1200");
-    Type(Find<QLineEdit>(dlg, "TimeTo"), "1259");
-    Click(dlg, "ApplyBtn");
   });
   QApplication::setActiveWindow(&main);
   QTest::keyClick(&main, Qt::Key_F7);
-  EXPECT_FALSE(main.Document().Modified);
-  EXPECT_TRUE(fern.TenPlusActive);
-  EXPECT_EQ(64800u, fern.WNo10plus.at(0).StartSec);  // same windows, same order
-  EXPECT_EQ(28800u, fern.WNo10plus.at(1).StartSec);
+  // Same windows in the same order.
+  EXPECT_EQ(std::make_tuple(false, true, 64800u, 28800u),
+            std::make_tuple(main.Document().Modified, fern.TenPlusActive, fern.WNo10plus.at(0).StartSec,
+                            fern.WNo10plus.at(1).StartSec));
 }
 
 // The coverage window: saving the picture, then a double click selects the covering entry.
@@ -376,7 +354,6 @@ TEST(ToolCommandDialogsTest, CoverageDoubleClickSelectsTheCoveringEntryAfterSavi
   const TTempDir dir;
   TModalScript script;
   script.Then("dudode::TCoverageDlg", [&](QDialog& dialog) {
-    EXPECT_EQ("Tarifabdeckung der Tarifzone City", dialog.windowTitle().toStdString());
     QTest::mouseClick(Find<QWidget>(dialog, "SaveBtn"), Qt::LeftButton);
     // 1 January, 06:40: the second step row of the picture's slot 40.
     QTest::mouseDClick(Find<QWidget>(dialog, "WerktagView"), Qt::LeftButton, {}, QPoint(41, 6 + 80 + 1));
@@ -396,45 +373,28 @@ TEST(ToolCommandDialogsTest, CoverageDoubleClickSelectsTheCoveringEntryAfterSavi
   CoverageCommand(host);
 }
 
-TTarifFile OptionsDocument() {
-  TTarifFile doc;
-  doc.Description = "Stadt Tarif";
-  doc.FileDate = "12/24/1999";
-  doc.BaseConnectPrice = 0.06;
-  doc.Price = 0.12;
-  doc.Takt = 60;
-  doc.CityWeekend = false;
-  doc.AccessCode = "01050";
-  doc.WWW = "www.example.de";
-  doc.Zones.resize(3);
-  return doc;
-}
-
-// Shows the options dialog filled from the document, works it, and returns
+// Shows the options dialog filled from a document, works it, and returns
 // the options when confirmed.
 std::optional<TTarifOptions> WorkOptions(const std::function<void(QDialog&)>& step) {
   TModalScript script;
   script.Then("dudode::TTarifOptionsDlg", step);
+  TTarifFile doc;
+  doc.Description = "Stadt Tarif";
+  doc.BaseConnectPrice = 0.06;
+  doc.Takt = 60;
+  doc.CityWeekend = false;
   TTarifOptionsDlg dlg;
-  dlg.Fill(OptionsDocument(), {2024, 3, 15, 10, 30, 0});
+  dlg.Fill(doc, {2024, 3, 15, 10, 30, 0});
   if (RunModal(dlg) != QDialog::Accepted) return std::nullopt;
   return dlg.Options();
 }
 
-TEST(TarifOptionsDlgTest, ShowsTheDocumentEnterMovesOnEscapeDiscards) {
-  auto options = WorkOptions([](QDialog& dlg) {
-    EXPECT_EQ(QStringLiteral("Optionen der Tarifdatei anpassen"), dlg.windowTitle());
-    EXPECT_EQ(0, Find<QTabWidget>(dlg, "PageControl")->currentIndex());
-    const std::pair<const char*, const char*> shown[] = {
-        {"FileNameEdit", "Stadt Tarif"}, {"BaseValueEdit", "0,0600"},    {"PriceEdit", "0,1200"},
-        {"TaktEdit", "60,0000"},         {"LastEditDate", "24.12.1999"}, {"ZoneCount", "3"},
-        {"WWWEdit", "www.example.de"}};
-    for (const auto& [name, text] : shown)
-      EXPECT_EQ(QString::fromUtf8(text), Find<QLineEdit>(dlg, name)->text());
+// Enter moves on and Escape discards. Only digits fit the network code field
+// (its stored form is the options' own matter); no text field takes a
+// semicolon, typed or pasted; the price field refuses what is no number.
+TEST(TarifOptionsDlgTest, EnterEscapeAndKeyFiltersOfTheFields) {
+  EXPECT_FALSE(WorkOptions([](QDialog& dlg) {
     EXPECT_TRUE(Find<QLineEdit>(dlg, "LastEditDate")->isReadOnly());
-    for (const char* label : {"CurrencyLabel1", "CurrencyLabel2"})
-      EXPECT_EQ(QStringLiteral("€"), Find<QLabel>(dlg, label)->text());
-    EXPECT_FALSE(Find<QCheckBox>(dlg, "CWChckBox2431")->isChecked());
     auto* name = Find<QLineEdit>(dlg, "FileNameEdit");
     Enter(name);
     QTest::keyClick(name, Qt::Key_Return);
@@ -445,14 +405,8 @@ TEST(TarifOptionsDlgTest, ShowsTheDocumentEnterMovesOnEscapeDiscards) {
     QTest::keyClick(box, Qt::Key_Enter);
     EXPECT_TRUE(dlg.isVisible());
     QTest::keyClick(&dlg, Qt::Key_Escape);
-  });
-  EXPECT_FALSE(options) << "Escape closes without taking anything";
-}
+  })) << "Escape closes without taking anything";
 
-// Only digits fit the network code field (its stored form is the options'
-// own matter); no text field takes a semicolon, typed or pasted; the price
-// field refuses what is no number.
-TEST(TarifOptionsDlgTest, KeyFiltersOfTheFields) {
   TScriptedMessageBoxes boxes;
   boxes.Expect("Nur Ziffern von \"0\" .. \"9\" und \",\" erlaubt!")
       .Expect("Nur Ziffern von \"0\" .. \"9\" und \",\" erlaubt!");
@@ -482,9 +436,10 @@ TEST(TarifOptionsDlgTest, KeyFiltersOfTheFields) {
     Click(dlg, "ApplyBtn");
   });
   ASSERT_TRUE(options);
-  EXPECT_EQ("1050", options->AccessCode);
-  EXPECT_EQ("cd", options->Description);
-  EXPECT_DOUBLE_EQ(0.25, options->Price);
+  // The fields not typed into come back as the document gave them.
+  EXPECT_EQ(std::make_tuple("1050", "cd", 0.25, 0.06, 60.0, false),
+            std::make_tuple(options->AccessCode, options->Description, options->Price,
+                            options->BaseConnectPrice, options->Takt, options->CityWeekend));
   EXPECT_EQ(mkFehler, boxes.Boxes().at(0).Kind);
 }
 
@@ -497,8 +452,6 @@ TEST(CentEuroDlgTest, ConvertsCentsIntoTheFocusedNumberField) {
   for (const auto& [focused, confirm] : cases) {
     TModalScript script;
     script.Then("dudode::TCentEuroDlg", [&](QDialog& dlg) {
-      EXPECT_EQ(QStringLiteral("Cent in Euro Umrechnung"), dlg.windowTitle());
-      EXPECT_EQ(QStringLiteral("0,0000"), Find<QLineEdit>(dlg, "EuroEdit")->text());
       Type(Find<QLineEdit>(dlg, "CentEdit"), "12,5");
       EXPECT_EQ(QStringLiteral("0,1250"), Find<QLineEdit>(dlg, "EuroEdit")->text());
       if (confirm) QTest::keyClick(Find<QLineEdit>(dlg, "CentEdit"), Qt::Key_Return);  // Enter confirms

@@ -1,6 +1,7 @@
 // The rules behind the small tool forms: file options, 10plus assignment, VAT.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <optional>
 #include <tuple>
@@ -44,7 +45,6 @@ TEST(TarifOptionsTest, PriceKeyFilter) {
   for (const char* ok : {"0", "5", "9", ".", ",", "\b"}) EXPECT_TRUE(PriceKeyAllowed(ok)) << ok;
   for (const char* refused : {"a", "-", "+", " ", ";", "e", "ä"})
     EXPECT_FALSE(PriceKeyAllowed(refused)) << refused;
-  EXPECT_EQ("Nur Ziffern von \"0\" .. \"9\" und \",\" erlaubt!", PriceKeyMessage());
 }
 
 TEST(TarifOptionsTest, ApplyTrimsTextsAndMarksTheDocument) {
@@ -63,7 +63,6 @@ TEST(TarifOptionsTest, ApplyTrimsTextsAndMarksTheDocument) {
             std::make_tuple(doc.Description, doc.AccessCode, doc.WWW, doc.Comment, doc.Price, doc.CityWeekend,
                             doc.Modified));
   EXPECT_EQ("01/02/2003", doc.FileDate) << "the file date belongs to the writer";
-  EXPECT_EQ(2u, doc.Zones.size());
 
   TTarifFile unchanged;
   ApplyOptions(unchanged, OptionsOf(unchanged));
@@ -93,18 +92,15 @@ TEST(TenPlusFormTest, ConfirmedLinesReachTheZones) {
     lines[1].FNo10plus = {{0, 59}};
     return true;
   }));
-  EXPECT_TRUE(doc.Modified);
-  EXPECT_FALSE(doc.Zones[0].TenPlusActive);
+  EXPECT_EQ(std::make_tuple(true, false, true),
+            std::make_tuple(doc.Modified, doc.Zones[0].TenPlusActive, doc.Zones[1].TenPlusActive));
   EXPECT_EQ(TSpans({{64800, 71999}, {28800, 35999}}), Spans(doc.Zones[0].WNo10plus)) << "kept as they were";
-  EXPECT_TRUE(doc.Zones[1].TenPlusActive);
   EXPECT_EQ(TSpans({{0, 59}}), Spans(doc.Zones[1].FNo10plus));
 }
 
 TEST(TenPlusFormTest, PageLinesAreSortedWholeMinutes) {
   EXPECT_EQ("Ausnahmen Rabatt 10plus für \"City Nord\"", TenPlusExceptionsCaption("City Nord"));
-  const auto texts = No10plusRowTexts({28800, 64799});
-  EXPECT_EQ("08:00:00 Uhr", texts[0]);
-  EXPECT_EQ("17:59:59 Uhr", texts[1]);
+  EXPECT_EQ((std::array<std::string, 2>{"08:00:00 Uhr", "17:59:59 Uhr"}), No10plusRowTexts({28800, 64799}));
   // Overlapping windows and equal starts are all kept, in the order of their starts.
   EXPECT_EQ((TSpans{{0, 59}, {28800, 35999}, {28800, 29999}, {64800, 71999}}),
             Spans(No10plusListFromRows({{64800, 71999}, {28800, 35999}, {28800, 29960}, {20, 30}})));
@@ -171,14 +167,12 @@ TEST(VatAdjustmentTest, WholeDocumentInOrderWithProgress) {
               std::make_tuple(zone.SaSo[0].PricePerUnit, zone.ConnectPrice, zone.MonthlyFee,
                               zone.SaSo[0].ZoneConnectPrice, zone.SaSo[0].ZoneMonthlyFee));
   }
-  EXPECT_EQ(0.1231, doc.Price);
-  EXPECT_EQ(0.0616, doc.BaseConnectPrice);
-  EXPECT_TRUE(doc.Modified);
+  EXPECT_EQ(std::make_tuple(0.1231, 0.0616, true),
+            std::make_tuple(doc.Price, doc.BaseConnectPrice, doc.Modified));
 
   // Back to the old rate in a second run.
   AdjustVat(doc, 19, 16);
-  EXPECT_EQ(0.12, doc.Zones[0].Werktag[0].PricePerUnit);
-  EXPECT_EQ(0.12, doc.Price);
+  EXPECT_EQ(std::make_pair(0.12, 0.12), std::make_pair(doc.Zones[0].Werktag[0].PricePerUnit, doc.Price));
 }
 
 TEST(VatAdjustmentTest, OneZoneAndNoZone) {
@@ -189,9 +183,8 @@ TEST(VatAdjustmentTest, OneZoneAndNoZone) {
 
   TTarifFile none = Document(0);
   AdjustVat(none, 16, 19);
-  EXPECT_EQ(0.1231, none.Price);
-  EXPECT_EQ(0.0616, none.BaseConnectPrice);
-  EXPECT_TRUE(none.Modified);
+  EXPECT_EQ(std::make_tuple(0.1231, 0.0616, true),
+            std::make_tuple(none.Price, none.BaseConnectPrice, none.Modified));
 }
 
 TEST(VatAdjustmentTest, PricesTooLargeForTheResultStayWithAMessage) {
@@ -202,9 +195,8 @@ TEST(VatAdjustmentTest, PricesTooLargeForTheResultStayWithAMessage) {
   boxes.Expect("2 Preise sind zu groß für die Umrechnung und bleiben unverändert.");
   AdjustVat(doc, 0, 99);
   EXPECT_EQ(mkWarnung, boxes.Boxes().at(0).Kind);
-  EXPECT_EQ(1e308, doc.Zones[0].Werktag[0].PricePerUnit);
-  EXPECT_EQ(9e11, doc.Price);
-  EXPECT_EQ(0.1194, doc.BaseConnectPrice);
+  EXPECT_EQ(std::make_tuple(1e308, 9e11, 0.1194),
+            std::make_tuple(doc.Zones[0].Werktag[0].PricePerUnit, doc.Price, doc.BaseConnectPrice));
 }
 
 TEST(VatAdjustmentTest, RateTextsDecideWhetherAnythingHappens) {
@@ -225,10 +217,8 @@ TEST(VatAdjustmentTest, RateTextsDecideWhetherAnythingHappens) {
     EXPECT_EQ(c.price, doc.Zones[0].Werktag[0].PricePerUnit) << c.oldText << " " << c.newText;
     EXPECT_EQ(c.outcome == TVatOutcome::Adjusted, doc.Modified);
   }
-  EXPECT_EQ("Nichts zu tun!", VatNothingToDoMessage());
   EXPECT_EQ(
-      "Die Gebühren wurden neu berechnet!\rÜberprüfen Sie nun unbedingt die Richtigkeit der "
-      "Tarifangaben!",
+      "Die Gebühren wurden neu berechnet!\rÜberprüfen Sie nun unbedingt die Richtigkeit der Tarifangaben!",
       VatDoneMessage());
 }
 
