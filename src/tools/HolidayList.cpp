@@ -120,8 +120,11 @@ bool THolidayList::Contains(const std::string& line) const {
 }
 
 int THolidayList::Insert(const std::string& line) {
+  // The index is taken before inserting: the insert may move the lines.
   const auto at = std::upper_bound(lines_.begin(), lines_.end(), line);
-  return static_cast<int>(lines_.insert(at, line) - lines_.begin());
+  const auto index = at - lines_.begin();
+  lines_.insert(at, line);
+  return static_cast<int>(index);
 }
 
 }  // namespace dudode

@@ -59,6 +59,8 @@ TEST(HolidayListTest, SortedLinesLimitAndDuplicates) {
   boxes.Expect("Möchten Sie den Eintrag 01.05. wirklich löschen?", idYes);
   EXPECT_TRUE(list.Remove(1));
   EXPECT_EQ(1, list.Add("01.05."));
+  THolidayList full({{"0101"}, {"2512"}});  // no room left: the insert moves the lines
+  EXPECT_EQ(1, full.Add("01.05."));
 
   std::vector<std::string> dates;
   for (const TFeiertag& h : list.Holidays()) dates.push_back(h.Date);
