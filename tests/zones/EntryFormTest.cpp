@@ -3,6 +3,7 @@
 #include "support/ScriptedMessageBoxes.h"
 #include "zones/ClockField.h"
 #include "zones/EntryForm.h"
+#include "zones/ZoneTestSupport.h"
 
 namespace dudode {
 namespace {
@@ -16,16 +17,11 @@ const char* const kBadDate = "Das eingegebene Datum ist nicht korrekt!";
 const char* const kBadFrom = "Ungültige Uhrzeit im Feld \"Von\". Uhrzeit in der Form HH:MM angeben.";
 const char* const kBadTo = "Ungültige Uhrzeit im Feld \"Bis\". Uhrzeit in der Form HH:MM angeben.";
 
-TTarifFile Document() {
-  TTarifFile doc;
-  doc.Price = 0.06;
-  doc.Takt = 60;
-  return doc;
-}
-
-// A form that passes every check: Mo-Fr 08:00-18:00 all year.
+// A form that passes every check: the list's days, 08:00-18:00 all year.
 TEntryForm GoodForm(TDayClass dayClass = TDayClass::Werktag) {
-  TEntryForm form = NewEntryForm(Document(), dayClass);
+  TTarifFile doc;
+  doc.Takt = 60;
+  TEntryForm form = NewEntryForm(doc, dayClass);
   form.Open();
   form.TimeFrom = "08:00";
   form.TimeTo = "18:00";
@@ -33,19 +29,9 @@ TEntryForm GoodForm(TDayClass dayClass = TDayClass::Werktag) {
   return form;
 }
 
-std::vector<std::string> Texts(const TScriptedMessageBoxes& boxes) {
-  std::vector<std::string> texts;
-  for (const auto& b : boxes.Boxes()) texts.push_back(b.Text);
-  return texts;
-}
-
 TEST(EntryFormTest, TimeFieldsAreCheckedAndWrittenBackWhenLeft) {
-  // As an end ("bis"), a full hour becomes the minute before it.
-  struct Case {
-    const char* text;
-    bool end;
-    const char* shown;  // written back; "!": invalid, "": blank
-  } cases[] = {
+  // text, as an end ("bis": a full hour becomes the minute before), written back ("!": invalid, "": blank)
+  const std::tuple<const char*, bool, std::string> cases[] = {
       {"08:00", false, "08:00"}, {"8 :5 ", false, "08:05"}, {"00:00", false, "00:00"},
       {"24:00", false, "!"},     {"23:60", false, "!"},     {"  :  ", false, ""},
       {":", false, ""},          {"08:  ", false, "!"},     {"18:00", true, "17:59"},
@@ -53,35 +39,16 @@ TEST(EntryFormTest, TimeFieldsAreCheckedAndWrittenBackWhenLeft) {
       {"26:00", true, "23:59"},  {"25:00", true, "!"},      {"24:30", true, "!"},
       {"  :  ", true, ""},
   };
-  for (const Case& c : cases) {
-    const TClockCheck check = CheckClockText(c.text, c.end);
-    const std::string shown = c.shown;
+  for (const auto& [text, end, shown] : cases) {
+    const TClockCheck check = CheckClockText(text, end);
     const TClockState state = shown == "!"  ? TClockState::Invalid
                               : shown == "" ? TClockState::Blank
                                             : TClockState::Valid;
-    EXPECT_EQ(state, check.State) << c.text << (c.end ? " (bis)" : " (von)");
+    EXPECT_EQ(state, check.State) << text << (end ? " (bis)" : " (von)");
     if (state == TClockState::Valid) {
-      EXPECT_EQ(shown, check.Text) << c.text;
+      EXPECT_EQ(shown, check.Text) << text;
     }
   }
-}
-
-TEST(EntryFormTest, LeavingATimeFieldShowsItsMessageAndKeepsTheFocus) {
-  TScriptedMessageBoxes boxes;
-  boxes.Expect(kBadFrom, idOK, "Fehler").Expect(kBadTo, idOK, "Fehler");
-  TEntryForm form = GoodForm();
-  form.TakeFocus();
-  form.TimeFrom = "24:10";
-  form.LeaveTimeFrom();
-  EXPECT_FALSE(form.TimeFromValid);
-  EXPECT_EQ(TEntryControl::TimeFrom, form.TakeFocus());
-  form.TimeTo = "25:00";
-  form.LeaveTimeTo();
-  EXPECT_EQ(TEntryControl::TimeTo, form.TakeFocus());
-  form.TimeTo = "  :  ";  // blank: no message, no flag
-  form.LeaveTimeTo();
-  EXPECT_FALSE(form.TimeToValid);
-  EXPECT_EQ(TEntryControl::None, form.TakeFocus());
 }
 
 // "Übernehmen" runs the checks in a fixed order; each case changes fields of a
@@ -103,6 +70,7 @@ TEST(EntryFormTest, FinalCheckShowsTheMessagesInOrder) {
       {"all fine", "", "", "", "", "", -1, -1, {}, TEntryControl::None},
       {"whole day 00:00 to 00:00", "00:00", "00:00", "", "", "", -1, -1, {}, TEntryControl::None},
       {"blank start", "  :  ", "", "", "", "", -1, -1, {kIncomplete}, TEntryControl::None},
+      {"blank end", "", "  :  ", "", "", "", -1, -1, {kIncomplete}, TEntryControl::None},
       {"bad start", "24:00", "", "", "", "", -1, -1, {kBadFrom, kIncomplete}, TEntryControl::TimeFrom},
       {"12:00 to 12:00", "12:00", "12:00", "", "", "", -1, -1, {kTimes}, TEntryControl::TimeFrom},
       {"end before start", "18:00", "08:00", "", "", "", -1, -1, {kTimes}, TEntryControl::TimeFrom},
@@ -129,14 +97,10 @@ TEST(EntryFormTest, FinalCheckShowsTheMessagesInOrder) {
     TScriptedMessageBoxes boxes;
     boxes.AcceptAll();
     TEntryForm form = GoodForm();
-    const std::pair<std::string*, const char*> fields[] = {{&form.TimeFrom, c.from},
-                                                           {&form.TimeTo, c.to},
-                                                           {&form.Name, c.name},
-                                                           {&form.DateFrom, c.dateFrom},
-                                                           {&form.DateTo, c.dateTo}};
-    for (const auto& [field, value] : fields) {
+    for (auto [field, value] :
+         {std::pair{&form.TimeFrom, c.from}, std::pair{&form.TimeTo, c.to}, std::pair{&form.Name, c.name},
+          std::pair{&form.DateFrom, c.dateFrom}, std::pair{&form.DateTo, c.dateTo}})
       if (*value) *field = value;
-    }
     if (c.takt >= 0) form.Takt = c.takt;
     if (c.units >= 0) {
       form.SetOnlyUnits(true);
@@ -146,37 +110,29 @@ TEST(EntryFormTest, FinalCheckShowsTheMessagesInOrder) {
     const bool taken = c.messages.empty();
     EXPECT_EQ(taken, form.Apply());
     EXPECT_EQ(taken, form.Confirmed);
-    EXPECT_EQ(c.messages, Texts(boxes));
+    EXPECT_EQ(c.messages, test::BoxTexts(boxes));
     for (const auto& b : boxes.Boxes()) EXPECT_EQ(mkFehler, b.Kind);
     EXPECT_EQ(c.focus, form.TakeFocus());
   }
 }
 
 TEST(EntryFormTest, SpecialValidityBoxesSetCodesDaysAndNames) {
-  struct Case {
-    TDayClass dayClass;
-    void (TEntryForm::*box)(bool);
-    const char* code;
-    TDaySet days;
-    const char* name;
-  } cases[] = {
+  // list, box, code, stored days, name
+  const std::tuple<TDayClass, void (TEntryForm::*)(bool), const char*, TDaySet, const char*> cases[] = {
       {TDayClass::SaSo, &TEntryForm::SetHoliday, "9999", 386, "Tag"},  // So, Sa and the holiday
       {TDayClass::SaSo, &TEntryForm::SetCityWeekend, "8888", 130, "CityWeekend"},
       {TDayClass::SaSo, &TEntryForm::SetCityPlus, "7777", 130, "CityPlus"},
       {TDayClass::Werktag, &TEntryForm::SetCityPlus, "7777", 124, "CityPlus"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.code) + " " + DayClassName(c.dayClass));
+  for (const auto& [dayClass, box, code, days, name] : cases) {
+    SCOPED_TRACE(std::string(code) + " " + DayClassName(dayClass));
     TScriptedMessageBoxes boxes;  // none expected
-    TEntryForm form = GoodForm(c.dayClass);
-    (form.*c.box)(true);
-    EXPECT_FALSE(form.DatesShown);
+    TEntryForm form = GoodForm(dayClass);
+    (form.*box)(true);
     ASSERT_TRUE(form.Apply());
     const TTarifEntry e = StoreEntryForm(form, TKeyAndName{});
-    EXPECT_EQ(std::tuple(c.code, c.code, c.days, c.name),
-              std::tuple(e.DateFrom, e.DateTo, e.Weekdays, e.Name));
+    EXPECT_EQ(std::tuple(code, code, days, name), std::tuple(e.DateFrom, e.DateTo, e.Weekdays, e.Name));
   }
-  EXPECT_EQ(386, DayBit(1) | DayBit(7) | DayBit(8));
 }
 
 // The boxes' and fields' states in a fixed order: checked (OnlyUnits, Holiday,
@@ -203,34 +159,18 @@ TDaySet Days(const std::array<bool, 8>& buttons) {
   return set;
 }
 
-TTarifEntry EntryOf(double takt, std::int32_t units, std::string from, std::string to, TDaySet days = 124,
-                    std::string name = "") {
-  TTarifEntry e;
+TTarifEntry EntryOf(double takt, std::int32_t units, const char* from, const char* to, TDaySet days = 124,
+                    const char* name = "") {
+  TTarifEntry e = test::TimedEntry(name, from, to, 0, 24, days);
   e.Takt = takt;
   e.Units = units;
-  e.DateFrom = std::move(from);
-  e.DateTo = std::move(to);
-  e.Weekdays = days;
-  e.Name = std::move(name);
   return e;
 }
 
-TEST(EntryFormTest, UncheckingASpecialBoxAsksForDatesAgain) {
+// Fixed units and the special boxes lock each other; unchecking one asks for dates.
+TEST(EntryFormTest, FixedUnitsAndSpecialBoxesExcludeEachOther) {
   TScriptedMessageBoxes boxes;
   boxes.Expect(kIncomplete);
-  TEntryForm form = GoodForm(TDayClass::SaSo);
-  form.SetCityPlus(true);
-  EXPECT_EQ("0001 0001100 0 11", Flags(form));
-  form.SetCityPlus(false);
-  EXPECT_EQ("0000 1111111 1 00", Flags(form));
-  EXPECT_EQ(std::tuple("", "", TDaySet{0}), std::tuple(form.Name, form.DateFrom, Days(form.DayPressed)));
-  EXPECT_EQ(TEntryControl::DateFrom, form.TakeFocus());
-  form.Name = "Wochenende";
-  form.PressDay(kSaturday, true);
-  EXPECT_FALSE(form.Apply());  // the dates are blank now
-}
-
-TEST(EntryFormTest, FixedUnitsAndSpecialBoxesExcludeEachOther) {
   TEntryForm form = GoodForm(TDayClass::SaSo);
   form.UnitsToAdd = 2;
   form.SetOnlyUnits(true);
@@ -247,6 +187,16 @@ TEST(EntryFormTest, FixedUnitsAndSpecialBoxesExcludeEachOther) {
   form.SetCityWeekend(true);
   EXPECT_EQ("0010 0010110 0 11", Flags(form));
   EXPECT_EQ(std::tuple(TDaySet{130}, TDaySet{0}), std::tuple(Days(form.DayPressed), Days(form.DayEnabled)));
+  form.SetCityWeekend(false);
+  form.SetCityPlus(true);
+  EXPECT_EQ("0001 0001100 0 11", Flags(form));
+  form.SetCityPlus(false);
+  EXPECT_EQ("0000 1111111 1 00", Flags(form));
+  EXPECT_EQ(std::tuple("", "", TDaySet{0}), std::tuple(form.Name, form.DateFrom, Days(form.DayPressed)));
+  EXPECT_EQ(TEntryControl::DateFrom, form.TakeFocus());
+  form.Name = "Wochenende";
+  form.PressDay(kSaturday, true);
+  EXPECT_FALSE(form.Apply());  // the dates are blank now
 }
 
 TEST(EntryFormTest, ChangingFillsTheFormFromTheEntry) {
@@ -261,8 +211,6 @@ TEST(EntryFormTest, ChangingFillsTheFormFromTheEntry) {
   } cases[] = {
       {"fixed units", EntryOf(0, 3, "0104", "3009"), TDayClass::Werktag, 0, 3, 0, "01.04.-30.09.",
        "1000 1100011 1 00", 124, 254},
-      {"interval and start units", EntryOf(30, 2, "0101", "3112"), TDayClass::Werktag, 30, 0, 2,
-       "01.01.-31.12.", "0000 1111111 1 00", 124, 254},
       {"Friday alone", EntryOf(60, 0, "0101", "3112", DayBit(kFriday)), TDayClass::Werktag, 60, 0, 0,
        "01.01.-31.12.", "0000 1111111 1 00", DayBit(kFriday), 254},
       // Special entries: dates hidden, disabled and valid; days pressed after
@@ -289,11 +237,8 @@ TEST(EntryFormTest, ChangingFillsTheFormFromTheEntry) {
 // alone is none; the stored day set has the pressed days of the list.
 TEST(EntryFormTest, PressedDaysOfTheListAreStored) {
   const std::string noDays = "Bitte legen Sie die Wochentage fest, an denen dieser Tarif gelten soll!";
-  struct Case {
-    TDayClass dayClass;
-    std::vector<int> pressed;
-    TDaySet stored;  // 0: refused
-  } cases[] = {
+  const std::tuple<TDayClass, std::vector<int>, TDaySet> cases[] = {
+      // list, pressed, stored (0: refused)
       {TDayClass::Werktag, {kFriday}, DayBit(kFriday)},
       {TDayClass::Werktag, {kMonday}, DayBit(kMonday)},
       {TDayClass::Werktag, {kSaturday}, 0},
@@ -302,32 +247,29 @@ TEST(EntryFormTest, PressedDaysOfTheListAreStored) {
       {TDayClass::Werktag, {kFriday, kSaturday}, DayBit(kFriday)},
       {TDayClass::SaSo, {kSaturday}, DayBit(kSaturday)},
       {TDayClass::SaSo, {kSunday}, DayBit(kSunday)},
-      {TDayClass::SaSo, {kFriday}, 0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::PrintToString(c.pressed) + " " + DayClassName(c.dayClass));
+      {TDayClass::SaSo, {kFriday}, 0}};
+  for (const auto& [dayClass, pressed, stored] : cases) {
+    SCOPED_TRACE(testing::PrintToString(pressed) + " " + DayClassName(dayClass));
     TScriptedMessageBoxes boxes;
-    if (!c.stored) boxes.Expect(noDays, idOK, "Fehler");
-    TEntryForm form = GoodForm(c.dayClass);
+    if (!stored) boxes.Expect(noDays, idOK, "Fehler");
+    TEntryForm form = GoodForm(dayClass);
     for (int code = kSunday; code <= kSaturday; ++code) form.PressDay(code, false);
-    for (int code : c.pressed) form.PressDay(code, true);
-    EXPECT_EQ(c.stored != 0, form.Apply());
-    if (c.stored) {
-      EXPECT_EQ(c.stored, StoreEntryForm(form, TKeyAndName{}).Weekdays);
+    for (int code : pressed) form.PressDay(code, true);
+    EXPECT_EQ(stored != 0, form.Apply());
+    if (stored) {
+      EXPECT_EQ(stored, StoreEntryForm(form, TKeyAndName{}).Weekdays);
     }
   }
 }
 
+// The interval is kept as typed; the start units are rounded.
 TEST(EntryFormTest, ClockIntervalIsKeptAsEntered) {
-  for (TDayClass dayClass : kDayClasses) {
-    TEntryForm form = GoodForm(dayClass);
-    form.Takt = 7.5;
-    form.UnitsToAdd = 1.6;
-    ASSERT_TRUE(form.Apply());
-    const TTarifEntry entry = StoreEntryForm(form, TKeyAndName{});
-    EXPECT_EQ(7.5, entry.Takt);
-    EXPECT_EQ(2, entry.Units);
-  }
+  TEntryForm form = GoodForm();
+  form.Takt = 7.5;
+  form.UnitsToAdd = 1.6;
+  ASSERT_TRUE(form.Apply());
+  const TTarifEntry entry = StoreEntryForm(form, TKeyAndName{});
+  EXPECT_EQ(std::tuple(7.5, 2), std::tuple(entry.Takt, entry.Units));
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #pragma once
 // Documents for the zone editing tests.
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "core/TarifFile.h"
+#include "support/ScriptedMessageBoxes.h"
 
 namespace dudode::test {
 
@@ -42,6 +45,18 @@ inline TKeyAndName FilledZone(std::string caption, std::string key, int werktag,
     zone.SaSo.push_back(TimedEntry("S" + std::to_string(i), "0101", "3112", hour, hour + 1, 130));
   }
   return zone;
+}
+
+// Every stored field of an entry but the sort key, for whole-record comparisons.
+inline auto Fields(const TTarifEntry& e) {
+  return std::tuple(e.Weekdays, e.PricePerUnit, e.CalcTakt, e.FirstSecond, e.StartSec, e.EndSec, e.Takt,
+                    e.Units, e.Name, e.DateFrom, e.DateTo, e.ZoneConnectPrice, e.ZoneMonthlyFee);
+}
+
+inline std::vector<std::string> BoxTexts(const TScriptedMessageBoxes& boxes) {
+  std::vector<std::string> texts;
+  for (const auto& b : boxes.Boxes()) texts.push_back(b.Text);
+  return texts;
 }
 
 inline TTarifFile ThreeZones() {
