@@ -43,9 +43,7 @@ TEST(DocumentQuestionsTest, CloseQueryClosesOnlyWhenNothingIsLostUnasked) {
     int saves = 0;
     EXPECT_EQ(c.closes, CloseQuery(doc, false, [&] { return ++saves, c.saved; }));
     EXPECT_EQ(c.answer == idYes ? 1 : 0, saves);
-    if (!c.boxes.empty()) {
-      EXPECT_EQ(mbYesNoCancel, boxes.Boxes()[0].Buttons);
-    }
+    EXPECT_TRUE(c.boxes.empty() || boxes.Boxes()[0].Buttons == mbYesNoCancel);
   }
 }
 

@@ -8,16 +8,13 @@
 namespace dudode {
 namespace {
 
-TEST(HeapReportTest, EachLineShowsItsOwnFigure) {
+// As in a memory manager's status, the committed space is the allocated, the free and the overhead.
+TEST(HeapReportTest, EachLineShowsItsOwnFigureAndTheFiguresAddUp) {
   EXPECT_EQ(
       "TotalAddrSpace: 1 Byte\rTotalUncommitted: 2 Byte\rTotalCommitted: 3 Byte\rTotalAllocated: 4 Byte\r"
       "TotalFree: 5 Byte\rFreeSmall: 6 Byte\rFreeBig: 7 Byte\rUnused: 999.999 Byte\rOverhead: 976 KByte\r"
       "HeapErrorCode: 10",
       HeapReportText({1, 2, 3, 4, 5, 6, 7, 999999, 1000000, 10}));
-}
-
-// As in a memory manager's status, the committed space is the allocated, the free and the overhead.
-TEST(HeapReportTest, OverheadIsTheCommittedSpaceBeyondUsedAndFreeBlocks) {
   const std::vector<std::string> blocks(100, std::string(5000, 'x'));
   const THeapFigures f = CurrentHeapFigures();
   EXPECT_GE(f.Overhead, 0);

@@ -65,29 +65,20 @@ TEST(SettingsTest, EditorIsProtectedOnlyByFlagFiveWithAPassword) {
       {"YES", "", false}, {"YES", "a", true}, {"yes", "a", false}, {"NO", "a", false}, {"", "a", false},
   };
   for (const Case& c : cases) {
-    TStoredSettings stored;
-    stored.Flags[4] = c.flag5;
-    stored.Password = c.password;
-    EXPECT_EQ(c.protectedEditor, SettingsFromStored(stored).EditorProtected())
+    EXPECT_EQ(c.protectedEditor,
+              SettingsFromStored({"", "", c.password, {"", "", "", "", c.flag5}}).EditorProtected())
         << c.flag5 << "/" << c.password;
   }
-  TStoredSettings others;
-  others.Flags = {"YES", "NO", "YES", "", "NO"};
-  others.Password = "a";
-  const TProgramSettings s = SettingsFromStored(others);
-  EXPECT_EQ((std::array<bool, 5>{true, false, true, false, false}), s.Protection);
-  EXPECT_FALSE(s.EditorProtected());
+  EXPECT_EQ((std::array<bool, 5>{true, false, true, false, false}),
+            SettingsFromStored({"", "", "a", {"YES", "NO", "YES", "", "NO"}}).Protection);
 }
 
 TEST(StartupRulesTest, ShortDateFormatGetsFourDigitYears) {
-  struct Case {
-    const char* in;
-    const char* out;
-  } cases[] = {
+  const std::pair<const char*, const char*> cases[] = {
       {"dd.MM.yy", "dd.MM.yyyy"}, {"dd.MM.yyyy", "dd.MM.yyyy"}, {"M/d/yy", "M/d/yyyy"},
       {"yy-MM-dd", "yyyy-MM-dd"}, {"dd.MM.", "dd.MM."},         {"d.M.YY", "d.M.yyYY"},
   };
-  for (const Case& c : cases) EXPECT_EQ(c.out, FourDigitYearFormat(c.in)) << c.in;
+  for (const auto& [in, out] : cases) EXPECT_EQ(out, FourDigitYearFormat(in)) << in;
 }
 
 TEST(StartupRulesTest, FileSystemRootIsRefused) {

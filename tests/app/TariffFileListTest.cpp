@@ -20,13 +20,12 @@ TEST_F(TariffFileListTest, ListsDescriptionsAndDropsEmptyFiles) {
   dir.Write("Rates.3", "[COMMON]\r\nFILENAME=" + std::string(160, 'x') + "\r\n");
   dir.Write("Provider.ini", "[COMMON]\r\nFILENAME=nein\r\n");
 
-  const std::vector<TTariffFileRecord> records = ReadTariffFileRecords();
-  ASSERT_EQ(3u, records.size());
-  EXPECT_EQ("RATES.0", records[0].FileName);
-  EXPECT_EQ("Stadt Tarif", records[0].Description);
-  EXPECT_EQ("rates.1", records[1].FileName);
-  EXPECT_EQ("Unbekannte Datei - Keine Information", records[1].Description);
-  EXPECT_EQ(std::string(150, 'x'), records[2].Description);
+  std::vector<std::string> shown;
+  for (const TTariffFileRecord& r : ReadTariffFileRecords())
+    shown.push_back(r.FileName + ": " + r.Description);
+  EXPECT_EQ((std::vector<std::string>{"RATES.0: Stadt Tarif", "rates.1: Unbekannte Datei - Keine Information",
+                                      "Rates.3: " + std::string(150, 'x')}),
+            shown);
   EXPECT_FALSE(dir.Exists("Rates.2")) << "a zero-length tariff file is removed";
 }
 
@@ -39,38 +38,24 @@ TEST_F(TariffFileListTest, UpdateTextShowsTheFileDate) {
 }
 
 TEST_F(TariffFileListTest, DeletingATariffFileTakesItsCompanionAlong) {
-  dir.Write("RATES.12", "x");
-  dir.Write("Phone.12", "y");
-  dir.Write("Phone.1", "keep");
-  dir.Write("RATES.3", "x");
-  dir.Write("PHONE.3", "y");
-  dir.Write("RATES.4", "x");
-
-  EXPECT_TRUE(DeleteTariffFile("RATES.12"));
-  EXPECT_FALSE(dir.Exists("RATES.12"));
-  EXPECT_FALSE(dir.Exists("Phone.12"));
-  EXPECT_TRUE(dir.Exists("Phone.1"));
-
-  EXPECT_TRUE(DeleteTariffFile("RATES.3"));
-  EXPECT_FALSE(dir.Exists("PHONE.3")) << "the companion is found in any case";
-
-  EXPECT_TRUE(DeleteTariffFile("RATES.4")) << "a missing companion is no error";
-  EXPECT_FALSE(DeleteTariffFile("RATES.4")) << "a file that is gone cannot be deleted";
-  EXPECT_EQ("Phone.12", CompanionFileName("RATES.12"));
+  for (const char* file : {"RATES.12", "Phone.12", "Phone.1", "RATES.3", "PHONE.3", "RATES.4"})
+    dir.Write(file, "x");
+  // The companion is found in any case and need not be there; a file that is gone cannot be deleted.
+  EXPECT_EQ((std::vector<bool>{true, true, true, false}),
+            (std::vector<bool>{DeleteTariffFile("RATES.12"), DeleteTariffFile("RATES.3"),
+                               DeleteTariffFile("RATES.4"), DeleteTariffFile("RATES.4")}));
+  EXPECT_EQ((std::vector<bool>{false, false, true, false}),
+            (std::vector<bool>{dir.Exists("RATES.12"), dir.Exists("Phone.12"), dir.Exists("Phone.1"),
+                               dir.Exists("PHONE.3")}));
 }
 
 TEST(QuickSearchTest, ExactLineFirstThenFirstBeginning) {
   const std::vector<std::string> lines = {"Fernzone Nord", "Rates Alt", "RATTE", "rat", "Örtlich"};
-  struct Case {
-    const char* text;
-    int line;
-  } cases[] = {
+  const std::pair<const char*, int> cases[] = {
       {"", -1}, {"rat", 3}, {"RAT", 3},         {"ra", 1}, {"ratt", 2},
       {"f", 0}, {"x", -1},  {"Rates Alt!", -1}, {"ör", 4}, {"rates alt", 1},
   };
-  for (const Case& c : cases) EXPECT_EQ(c.line, QuickSearchMatch(lines, c.text)) << c.text;
-  const std::vector<std::string> noExact = {"Fern", "Rates Alt", "rat-Tarif"};
-  EXPECT_EQ(1, QuickSearchMatch(noExact, "rat")) << "first line beginning with rat, any case";
+  for (const auto& [text, line] : cases) EXPECT_EQ(line, QuickSearchMatch(lines, text)) << text;
 }
 
 }  // namespace

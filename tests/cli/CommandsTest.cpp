@@ -4,7 +4,7 @@
 
 #include <filesystem>
 #include <map>
-#include <sstream>
+#include <regex>
 #include <string>
 
 #include "support/CliRun.h"
@@ -66,12 +66,7 @@ TEST(CommandsTest, EveryCommandRunsWithItsExitStatus) {
       {{"check", "--all", "--json", "@", "RATES.5"}, 1, {R"("From": "01.07.")", R"("End": "23:59")"}},
       {{"diff", "@", "RATES.5", "@", "RATES.5"}, 0, {}},
       {{"diff", "@", "RATES.5", "@", "RATES.7"}, 2, {}},
-      {{"vat", "@", "RATES.5", "16", "19", "--keep-date"},
-       0,
-       {"Die Gebühren wurden neu berechnet!\n"},
-       nullptr,
-       "RATES.5",
-       "FILEDATE=03/01/2004"},
+      {{"vat", "@", "RATES.5", "16", "19", "--keep-date"}, 0, {"berechnet!"}, nullptr, "RATES.5", "1/2004"},
       {{"vat", "@", "RATES.5", "16", "19"}, 0, {"neu berechnet"}, nullptr, "RATES.5", "PRICE=0.1231\r"},
       {{"vat", "@", "RATES.5", "16", "16"}, 0, {"Nichts zu tun!\n"}, nullptr, "RATES.5"},
       {{"vat", "@", "RATES.5", "16", "100"}, 2, {}, nullptr, "RATES.5"},
@@ -104,21 +99,17 @@ TEST(CommandsTest, EveryCommandRunsWithItsExitStatus) {
     for (const auto& [name, bytes] : files) dir.Write(name, bytes);
     ::mkfifo(dir.File("RATES.F").c_str(), 0600);  // neither hangs a reader nor is taken for a file
     std::filesystem::permissions(dir.File("RATES.9"), std::filesystem::perms::owner_read);
-    std::string shown;
-    for (const std::string& a : c.args) shown += a + " ";
+    SCOPED_TRACE(testing::PrintToString(c.args));
     const TCliRun run = RunIn(c.args, dir, empty);
-    EXPECT_EQ(c.status, run.Status) << shown << run.Err;
-    EXPECT_TRUE(!c.out.empty() || run.Out.empty()) << shown << run.Out;
-    for (const std::string& part : c.out) EXPECT_NE(std::string::npos, run.Out.find(part)) << shown << part;
-    EXPECT_TRUE(!c.err || (*c.err ? run.Err.find(c.err) != std::string::npos : run.Err.empty()))
-        << shown << run.Err;
+    EXPECT_EQ(c.status, run.Status) << run.Err;
+    EXPECT_TRUE(!c.out.empty() || run.Out.empty()) << run.Out;
+    for (const std::string& part : c.out) EXPECT_NE(std::string::npos, run.Out.find(part)) << part;
+    EXPECT_TRUE(!c.err || (*c.err ? run.Err.find(c.err) != std::string::npos : run.Err.empty())) << run.Err;
     const std::string after = c.file ? dir.Read(c.file) : "";
-    EXPECT_TRUE(!c.file || (c.holds ? after.find(c.holds) != std::string::npos : after == files.at(c.file)))
-        << shown << after;
-    EXPECT_TRUE(std::filesystem::is_empty(empty.Dir())) << shown << "a missing file is not created";
+    EXPECT_TRUE(!c.file || (c.holds ? after.find(c.holds) != std::string::npos : after == files.at(c.file)));
+    EXPECT_TRUE(std::filesystem::is_empty(empty.Dir())) << "a missing file is not created";
     const auto perms = std::filesystem::status(dir.File("RATES.9")).permissions();
-    EXPECT_TRUE(c.args.empty() || c.args[0] != "dump" || perms == std::filesystem::perms::owner_read)
-        << shown;
+    EXPECT_TRUE(c.args.empty() || c.args[0] != "dump" || perms == std::filesystem::perms::owner_read);
   }
 }
 
@@ -161,18 +152,15 @@ TEST(CommandsTest, DiffNamesEveryKindOfChange) {
 // The manual page names every command --help lists, so they cannot drift.
 TEST(CommandsTest, ManualPageFollowsTheCommandTable) {
   TTempDir dir;
-  const TCliRun help = RunIn({"--help"}, dir, dir);
-  const TCliRun man = RunIn({"--man-page"}, dir, dir);
+  const TCliRun help = RunIn({"--help"}, dir, dir), man = RunIn({"--man-page"}, dir, dir);
   ASSERT_EQ(0, man.Status);
   EXPECT_EQ(0, man.Out.rfind(".TH DUDODE\\-TARIF 1", 0));
-  std::istringstream lines(help.Out.substr(0, help.Out.find("\n\n", help.Out.find("Befehle:"))));
+  const std::string list = help.Out.substr(0, help.Out.find("\n\n", help.Out.find("Befehle:")));
+  const std::regex command("\n  ([^ \n]+)"), dash("-");
   int commands = 0;
-  for (std::string line; std::getline(lines, line);) {
-    if (line.rfind("  ", 0) != 0) continue;
-    std::string name = line.substr(2, line.find(' ', 2) - 2);
-    for (std::size_t dash; (dash = name.find('-')) != std::string::npos;) name.replace(dash, 1, "\\-");
-    EXPECT_NE(std::string::npos, man.Out.find(".BI \"" + name)) << line;
-    ++commands;
+  for (std::sregex_iterator it(list.begin(), list.end(), command), end; it != end; ++it, ++commands) {
+    const std::string name = std::regex_replace((*it)[1].str(), dash, "\\-");
+    EXPECT_NE(std::string::npos, man.Out.find(".BI \"" + name)) << (*it)[0];
   }
   EXPECT_GE(commands, 8);
 }

@@ -46,7 +46,6 @@ TEST(HelpPagesTest, EveryLinkResolves) {
   const std::regex link(R"re(href="([^"#]*)(#([^"]*))?")re");
   for (const std::string& file : listed) {
     const std::string text = PageText(file);
-    ASSERT_FALSE(text.empty()) << file;
     EXPECT_NE(std::string::npos, text.find("<title>")) << file;
     for (std::sregex_iterator it(text.begin(), text.end(), link), end; it != end; ++it) {
       const std::string target = (*it)[1].str().empty() ? file : (*it)[1].str();

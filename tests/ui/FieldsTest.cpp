@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include "core/MessageBox.h"
 #include "support/ModalScript.h"
@@ -26,14 +25,14 @@ TEST(NumberEditTest, TypedTextBecomesALimitedNumber) {
       {"12,5", 12.5, "12,5000"}, {"12.5", 12.5, "12,5000"}, {"1.2.3", 1.23, "1,2300"}, {"abc7", 7, "7,0000"},
       {"-3", 3, "3,0000"},       {"250", 100, "100,0000"},  {"", 0, "0,0000"},
   };
+  QDialog dlg;
+  auto* edit = new TNumberEdit(&dlg);
+  edit->SetRange(0, 100);
+  auto* other = new QPushButton(&dlg);
+  dlg.show();
+  QApplication::setActiveWindow(&dlg);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
-    QDialog dlg;
-    auto* edit = new TNumberEdit(&dlg);
-    edit->SetRange(0, 100);
-    auto* other = new QPushButton(&dlg);
-    dlg.show();
-    QApplication::setActiveWindow(&dlg);
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
@@ -42,24 +41,18 @@ TEST(NumberEditTest, TypedTextBecomesALimitedNumber) {
     other->setFocus();
     EXPECT_EQ(QString::fromUtf8(c.shown), edit->text());
   }
-}
-
-TEST(NumberEditTest, PastedGarbageKeepsTheLastValue) {
-  TNumberEdit edit;
-  edit.SetDecimals(2);
-  edit.SetValue(4.5);
-  EXPECT_EQ(QStringLiteral("4,50"), edit.text());
-  edit.setText(QStringLiteral("4x5"));
-  EXPECT_DOUBLE_EQ(4.5, edit.Value());
+  // Pasted garbage keeps the last value.
+  edit->SetDecimals(2);
+  edit->SetValue(4.5);
+  EXPECT_EQ(QStringLiteral("4,50"), edit->text());
+  edit->setText(QStringLiteral("4x5"));
+  EXPECT_DOUBLE_EQ(4.5, edit->Value());
 }
 
 TEST(TimeEditTest, ShowsReadsAndTakesTypedDigits) {
   QDialog dlg;
   auto* edit = new TTimeEdit(&dlg);
   auto* other = new QPushButton(&dlg);
-  auto* layout = new QVBoxLayout(&dlg);
-  layout->addWidget(edit);
-  layout->addWidget(other);
   edit->SetSeconds(8 * 3600 + 30 * 60 + 59);
   EXPECT_EQ("08:30", edit->TimeText());
   bool valid = false;
@@ -82,16 +75,13 @@ TEST(TimeEditTest, ShowsReadsAndTakesTypedDigits) {
 TEST(DateEditTest, DayAndMonthWithoutYear) {
   TDateEdit edit;
   edit.SetDdmm("2412");
-  EXPECT_EQ(QStringLiteral("24.12."), edit.text());
-  EXPECT_EQ("2412", edit.Ddmm());
-  EXPECT_TRUE(edit.IsValidDate());
-  for (const char* ddmm : {"2902", "3112", "0101"}) {
+  EXPECT_EQ(std::pair(QStringLiteral("24.12."), std::string("2412")), std::pair(edit.text(), edit.Ddmm()));
+  const std::pair<const char*, bool> cases[] = {{"2902", true},  {"3112", true},  {"0101", true},
+                                                {"3002", false}, {"3104", false}, {"0013", false},
+                                                {"0001", false}};
+  for (const auto& [ddmm, valid] : cases) {
     edit.SetDdmm(ddmm);
-    EXPECT_TRUE(edit.IsValidDate()) << ddmm;
-  }
-  for (const char* ddmm : {"3002", "3104", "0013", "0001"}) {
-    edit.SetDdmm(ddmm);
-    EXPECT_FALSE(edit.IsValidDate()) << ddmm;
+    EXPECT_EQ(valid, edit.IsValidDate()) << ddmm;
   }
 }
 
@@ -104,10 +94,6 @@ TEST(DialogMechanicsTest, ChecksOnLeaveWithOneCheckAtATime) {
   auto* ok = new QPushButton(QStringLiteral("OK"), &dlg);
   ok->setDefault(true);
   QObject::connect(ok, &QPushButton::clicked, &dlg, &QDialog::accept);
-  auto* layout = new QVBoxLayout(&dlg);
-  layout->addWidget(first);
-  layout->addWidget(second);
-  layout->addWidget(ok);
   auto* mechanics = new TDialogMechanics(&dlg);
   for (QLineEdit* edit : {first, second}) mechanics->EnterMovesFocus(edit);
   int firstChecks = 0, secondChecks = 0;

@@ -14,16 +14,19 @@
 namespace dudode {
 namespace {
 
-TEST(SeamTest, DialogLeftOpenIsRejected) {
+TEST(SeamTest, DialogLeftOpenIsRejectedAndAnEmptyCaptionTakesTheKindsDefault) {
   test::TModalScript script;
   script.Then("QDialog", [](QDialog&) {});
   QDialog dlg;
   EXPECT_EQ(QDialog::Rejected, RunModal(dlg));
+  test::TScriptedMessageBoxes boxes;
+  boxes.Expect("x", idOK, "Warnung");
+  ShowMessageBox("x", "", mkWarnung, mbOK);
 }
 
 TEST(SeamTest, QtBoxesShowKindGermanButtonsDefaultAndEscape) {
   const QString ok = "OK", yes = "&Ja", no = "&Nein", cancel = "Abbre&chen", retry = "&Wiederholen";
-  struct Case {
+  struct Case {  // texts: in sorted order
     int kind;
     int buttons;
     QMessageBox::Icon icon;
@@ -33,12 +36,12 @@ TEST(SeamTest, QtBoxesShowKindGermanButtonsDefaultAndEscape) {
   } cases[] = {
       {mkFehler, mbOK, QMessageBox::Warning, {ok}, ok, ok},
       {mkInformation, 2, QMessageBox::Information, {ok}, ok, ok},
-      {mkFrage, mbOKCancel, QMessageBox::Question, {ok, cancel}, ok, cancel},
+      {mkFrage, mbOKCancel, QMessageBox::Question, {cancel, ok}, ok, cancel},
       {mkWarnung, mbRetryCancel, QMessageBox::Critical, {retry, cancel}, retry, cancel},
       {mkBestaetigung, mbYesNo, QMessageBox::Question, {yes, no}, yes, no},
       {mkBestaetigung, mbYesNo | mbDefaultSecond, QMessageBox::Question, {yes, no}, no, no},
       {mkBestaetigung, mbYesNoCancel, QMessageBox::Question, {yes, no, cancel}, yes, cancel},
-      {mkFehler, mbAbortRetryIgnore, QMessageBox::Warning, {cancel, retry, "&Ignorieren"}, cancel, cancel},
+      {mkFehler, mbAbortRetryIgnore, QMessageBox::Warning, {"&Ignorieren", retry, cancel}, cancel, cancel},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.buttons);
@@ -49,9 +52,7 @@ TEST(SeamTest, QtBoxesShowKindGermanButtonsDefaultAndEscape) {
     QStringList texts;
     for (QAbstractButton* b : box->buttons()) texts << b->text();
     texts.sort();
-    QStringList expected = c.texts;
-    expected.sort();
-    EXPECT_EQ(expected, texts);
+    EXPECT_EQ(c.texts, texts);
     EXPECT_EQ(c.defaultText, box->defaultButton()->text());
     EXPECT_EQ(c.escapeText, box->escapeButton()->text());
     EXPECT_EQ("Zeile 1\nZeile 2", box->text());
@@ -73,12 +74,6 @@ TEST(SeamTest, EscapeOnARealBoxTakesCancel) {
   SetMessageBoxHandler(scripted);
   EXPECT_EQ(idCancel, result);
   EXPECT_EQ(QStringLiteral("Jetzt speichern?"), asked);
-}
-
-TEST(SeamTest, EmptyCaptionTakesTheKindsDefault) {
-  test::TScriptedMessageBoxes boxes;
-  boxes.Expect("x", idOK, "Warnung");
-  ShowMessageBox("x", "", mkWarnung, mbOK);
 }
 
 }  // namespace
