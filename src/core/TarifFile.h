@@ -110,13 +110,7 @@ struct TKeyAndName {
   std::vector<TFreeTimeEntry>& FreeTimes(TDayClass dayClass) {
     return dayClass == TDayClass::Werktag ? WFreeTimes : FFreeTimes;
   }
-  const std::vector<TFreeTimeEntry>& FreeTimes(TDayClass dayClass) const {
-    return dayClass == TDayClass::Werktag ? WFreeTimes : FFreeTimes;
-  }
   std::vector<TNo10plusEntry>& No10plus(TDayClass dayClass) {
-    return dayClass == TDayClass::Werktag ? WNo10plus : FNo10plus;
-  }
-  const std::vector<TNo10plusEntry>& No10plus(TDayClass dayClass) const {
     return dayClass == TDayClass::Werktag ? WNo10plus : FNo10plus;
   }
 
