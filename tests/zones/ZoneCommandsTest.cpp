@@ -200,7 +200,7 @@ TEST(ZoneCommandsTest, RenameIsAskedAndRefusedForAnotherZonesName) {
     TTarifFile doc;
     doc.Zones = {FilledZone(names[0], "CITY0001", 1, 0), FilledZone(names[1], "REGI0001", 0, 0),
                  FilledZone(names[2], "FERN0001", 0, 0)};
-    ChangeZoneCommand(doc, static_cast<int>(zone), [&](TZoneForm& f) {
+    ChangeZoneCommand(doc, static_cast<int>(zone), [&, typed = typed, answer = answer](TZoneForm& f) {
       EXPECT_TRUE(f.Renaming);
       f.Open();
       f.Name = typed;
