@@ -20,8 +20,6 @@ class TProvidersDlg : public QDialog {
  public:
   TProvidersDlg(const std::string& fileName, int currencyBase, QWidget* parent = nullptr);
 
-  bool Modified() const { return editor_.Modified(); }
-
  public slots:
   void reject() override;
 

@@ -71,10 +71,6 @@ TYearDate DateOfDay(int day) {
   return {month + 1, day + 1};
 }
 
-std::string DayDateKey(int day) {
-  return DateKeys()[static_cast<std::size_t>(day)];
-}
-
 std::string DayText(int day) {
   const TYearDate date = DateOfDay(day);
   const std::string& sep = Regional().DateSeparator;

@@ -34,8 +34,6 @@ struct TYearDate {
 
 // Day 0 is 1 January; day 59 is 29 February.
 TYearDate DateOfDay(int day);
-// The walk's date key of a day: MMDD.
-std::string DayDateKey(int day);
 // "24.12." with the regional date separator.
 std::string DayText(int day);
 // "18:30" with the regional time separator.

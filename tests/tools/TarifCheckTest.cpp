@@ -102,6 +102,7 @@ TEST(TarifCheckTest, HasValidTariffLimitsAreInclusive) {
       {"0601", 0, false}};
   for (const auto& [key, second, covered] : cases)
     EXPECT_EQ(covered, HasValidTariff(list, key, second)) << key;
+  EXPECT_FALSE(HasValidTariff(L("0900-1759"), "0601", 18 * H)) << "a list without end entry runs out";
 }
 
 TEST(TarifCheckTest, CancelStopsSilentlyAndMonthsAreAnnounced) {
