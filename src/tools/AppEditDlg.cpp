@@ -1,10 +1,8 @@
 #include "tools/AppEditDlg.h"
 
-#include <QAction>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -14,6 +12,7 @@
 #include "core/Text.h"
 #include "tools/SectionSave.h"
 #include "ui/DialogMechanics.h"
+#include "ui/ListTools.h"
 #include "ui/RunModal.h"
 
 namespace dudode {
@@ -44,57 +43,25 @@ void TAppEditDlg::CreateControls() {
   AppStrGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
   AppStrGrid->setSelectionMode(QAbstractItemView::SingleSelection);
   AppStrGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  AppStrGrid->setContextMenuPolicy(Qt::ActionsContextMenu);
-  AppStrGrid->installEventFilter(this);
   connect(AppStrGrid, &QTableWidget::cellDoubleClicked, this, &TAppEditDlg::EditEntry2BtnClick);
-  const struct {
-    const char* name;
-    QString caption;
-    QString menuCaption;
-    QString hint;
-    void (TAppEditDlg::*handler)();
-  } tools[] = {
-      {"AddEntry2Btn", QStringLiteral("Hinzufügen"), QStringLiteral("Hinzufügen..."),
-       QStringLiteral("Fügt eine Anwen-\ndung hinzu."), &TAppEditDlg::AddEntry2BtnClick},
-      {"EditEntry2Btn", QStringLiteral("Ändern"), QStringLiteral("Bearbeiten..."),
-       QStringLiteral("Ändert die ausge-\nwählte Anwendung."), &TAppEditDlg::EditEntry2BtnClick},
-      {"DeleteEntry2Btn", QStringLiteral("Löschen"), QStringLiteral("Entfernen"),
-       QStringLiteral("Löscht die ausge-\nwählte Anwendung."), &TAppEditDlg::DeleteEntry2BtnClick},
-  };
-  for (const auto& t : tools) {
-    auto* button = new QToolButton(this);
-    button->setObjectName(t.name);
-    button->setText(t.caption);
-    button->setToolTip(t.hint);
-    connect(button, &QToolButton::clicked, this, t.handler);
-    auto* action = new QAction(t.menuCaption, AppStrGrid);
-    connect(action, &QAction::triggered, this, t.handler);
-    AppStrGrid->addAction(action);
-  }
-  auto* saveBtn = new QPushButton(QStringLiteral("Speichern"), this);
-  saveBtn->setObjectName("SaveBtn");
-  saveBtn->setAutoDefault(false);
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("CancelBtn");
-  cancelBtn->setAutoDefault(false);
-  connect(saveBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);  // Escape rejects too
+  tools_ = CreateListTools(
+      this, AppStrGrid,
+      {{{QStringLiteral("Hinzufügen..."), QStringLiteral("Fügt eine Anwen-\ndung hinzu."),
+         [this] { AddEntry2BtnClick(); }},
+        {QStringLiteral("Bearbeiten..."), QStringLiteral("Ändert die ausge-\nwählte Anwendung."),
+         [this] { EditEntry2BtnClick(); }},
+        {QStringLiteral("Entfernen"), QStringLiteral("Löscht die ausge-\nwählte Anwendung."),
+         [this] { DeleteEntry2BtnClick(); }}}});
 }
 
 void TAppEditDlg::CreateLayout() {
   auto* tools = new QHBoxLayout;
-  for (const char* name : {"AddEntry2Btn", "EditEntry2Btn", "DeleteEntry2Btn"}) {
-    tools->addWidget(findChild<QToolButton*>(name));
-  }
+  for (QToolButton* button : tools_) tools->addWidget(button);
   tools->addStretch();
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(findChild<QPushButton*>("SaveBtn"));
-  buttons->addWidget(findChild<QPushButton*>("CancelBtn"));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(tools);
   layout->addWidget(AppStrGrid);
-  layout->addLayout(buttons);
+  layout->addLayout(SaveCancelRow(this));
   resize(340, 300);
 }
 
@@ -139,26 +106,6 @@ void TAppEditDlg::DeleteEntry2BtnClick() {
   if (table_.Remove(row)) ShowRows(std::min(row, static_cast<int>(table_.Rows().size()) - 1));
 }
 
-bool TAppEditDlg::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == AppStrGrid && event->type() == QEvent::KeyPress) {
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-      case Qt::Key_Insert:
-        AddEntry2BtnClick();
-        return true;
-      case Qt::Key_Delete:
-        DeleteEntry2BtnClick();
-        return true;
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-        EditEntry2BtnClick();
-        return true;
-      default:
-        break;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
-}
-
 TAddEditAppDlg::TAddEditAppDlg(const QString& caption, const TAppForm& form, QWidget* parent)
     : QDialog(parent), form_(form) {
   setWindowTitle(caption);
@@ -179,13 +126,9 @@ TAddEditAppDlg::TAddEditAppDlg(const QString& caption, const TAppForm& form, QWi
   auto* fields = new QFormLayout;
   fields->addRow(QStringLiteral("TAPI-Name"), ShortCutEdit);
   fields->addRow(QStringLiteral("Name der Anwendung"), AppNameEdit);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(saveBtn);
-  buttons->addWidget(cancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({saveBtn, cancelBtn}));
   resize(400, sizeHint().height());
 
   auto* mechanics = new TDialogMechanics(this);

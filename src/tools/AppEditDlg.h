@@ -2,12 +2,14 @@
 // The application editor: a grid of TAPI names and application names, and
 // the dialog for one row.
 #include <QDialog>
+#include <array>
 
 #include "tools/AppTable.h"
 #include "ui/Command.h"
 
 class QLineEdit;
 class QTableWidget;
+class QToolButton;
 
 namespace dudode {
 
@@ -17,9 +19,6 @@ class TAppEditDlg : public QDialog {
   TAppEditDlg(const std::vector<TAppEntry>& applications, QWidget* parent = nullptr);
 
   std::vector<TAppEntry> Applications() const { return table_.Applications(); }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateControls();
@@ -32,6 +31,7 @@ class TAppEditDlg : public QDialog {
 
   TAppTable table_;
   QTableWidget* AppStrGrid = nullptr;
+  std::array<QToolButton*, 3> tools_{};
 };
 
 class TAddEditAppDlg : public QDialog {

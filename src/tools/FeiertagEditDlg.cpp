@@ -1,11 +1,10 @@
 #include "tools/FeiertagEditDlg.h"
 
-#include <QAction>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -13,6 +12,7 @@
 #include "core/RegionalSettings.h"
 #include "tools/SectionSave.h"
 #include "ui/DialogMechanics.h"
+#include "ui/ListTools.h"
 #include "ui/RunModal.h"
 
 namespace dudode {
@@ -42,49 +42,23 @@ void TFeiertagEditDlg::CreateControls() {
   FListBox = new QListWidget(this);
   FListBox->setObjectName("FListBox");
   FListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-  FListBox->setContextMenuPolicy(Qt::ActionsContextMenu);
-  FListBox->installEventFilter(this);
   FListBox->viewport()->installEventFilter(this);
-  const struct {
-    const char* name;
-    QString caption;
-    QString menuCaption;
-    QString hint;
-    void (TFeiertagEditDlg::*handler)();
-  } tools[] = {
-      {"AddEntry2Btn", QStringLiteral("Hinzufügen"), QStringLiteral("Hinzufügen..."),
-       QStringLiteral("Fügt einen Feier-\ntag hinzu."), &TFeiertagEditDlg::AddEntry2BtnClick},
-      {"EditEntry2Btn", QStringLiteral("Ändern"), QStringLiteral("Bearbeiten"),
-       QStringLiteral("Ändert den ausge-\nwählten Feiertag."), &TFeiertagEditDlg::EditEntry2BtnClick},
-      {"DeleteEntry2Btn", QStringLiteral("Löschen"), QStringLiteral("Entfernen"),
-       QStringLiteral("Löscht den ausge-\nwählten Feiertag."), &TFeiertagEditDlg::DeleteEntry2BtnClick},
-  };
-  for (const auto& t : tools) {
-    auto* button = new QToolButton(this);
-    button->setObjectName(t.name);
-    button->setText(t.caption);
-    button->setToolTip(t.hint);
-    connect(button, &QToolButton::clicked, this, t.handler);
-    auto* action = new QAction(t.menuCaption, FListBox);
-    connect(action, &QAction::triggered, this, t.handler);
-    FListBox->addAction(action);
-  }
-  auto* saveBtn = new QPushButton(QStringLiteral("Speichern"), this);
-  saveBtn->setObjectName("SaveBtn");
-  saveBtn->setAutoDefault(false);
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("CancelBtn");
-  cancelBtn->setAutoDefault(false);
-  connect(saveBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);  // Escape rejects too
+  tools_ =
+      CreateListTools(this, FListBox,
+                      {{{QStringLiteral("Hinzufügen..."), QStringLiteral("Fügt einen Feier-\ntag hinzu."),
+                         [this] { AddEntry2BtnClick(); }},
+                        {QStringLiteral("Bearbeiten"), QStringLiteral("Ändert den ausge-\nwählten Feiertag."),
+                         [this] { EditEntry2BtnClick(); }},
+                        {QStringLiteral("Entfernen"), QStringLiteral("Löscht den ausge-\nwählten Feiertag."),
+                         [this] { DeleteEntry2BtnClick(); }}}},
+                      [this] { FListBoxDblClick(); });
 }
 
 void TFeiertagEditDlg::CreateLayout() {
   auto* label = new QLabel(QStringLiteral("festgelegte Feiertage"), this);
   label->setBuddy(FListBox);
   auto* tools = new QVBoxLayout;
-  for (const char* name : {"AddEntry2Btn", "EditEntry2Btn", "DeleteEntry2Btn"}) {
-    auto* button = findChild<QToolButton*>(name);
+  for (QToolButton* button : tools_) {
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     tools->addWidget(button);
@@ -93,14 +67,10 @@ void TFeiertagEditDlg::CreateLayout() {
   auto* listRow = new QHBoxLayout;
   listRow->addWidget(FListBox, 1);
   listRow->addLayout(tools);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(findChild<QPushButton*>("SaveBtn"));
-  buttons->addWidget(findChild<QPushButton*>("CancelBtn"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addLayout(listRow);
-  layout->addLayout(buttons);
+  layout->addLayout(SaveCancelRow(this));
   resize(320, 340);
 }
 
@@ -156,22 +126,6 @@ bool TFeiertagEditDlg::eventFilter(QObject* watched, QEvent* event) {
     FListBoxDblClick();
     return true;
   }
-  if (watched == FListBox && event->type() == QEvent::KeyPress) {
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-      case Qt::Key_Insert:
-        AddEntry2BtnClick();
-        return true;
-      case Qt::Key_Delete:
-        DeleteEntry2BtnClick();
-        return true;
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-        FListBoxDblClick();
-        return true;
-      default:
-        break;
-    }
-  }
   return QDialog::eventFilter(watched, event);
 }
 
@@ -192,14 +146,10 @@ TNFeiertagDlg::TNFeiertagDlg(const QString& caption, const std::string& date, QW
   connect(okBtn, &QPushButton::clicked, this, &TNFeiertagDlg::OKBtnClick);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(okBtn);
-  buttons->addWidget(cancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(FEdit);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({okBtn, cancelBtn}));
   resize(320, sizeHint().height());
 
   auto* mechanics = new TDialogMechanics(this);

@@ -2,12 +2,14 @@
 // The holiday editor: a sorted list of day-and-month dates with add, change
 // and remove, and the date dialog it opens.
 #include <QDialog>
+#include <array>
 
 #include "tools/HolidayList.h"
 #include "ui/Command.h"
 
 class QLineEdit;
 class QListWidget;
+class QToolButton;
 
 namespace dudode {
 
@@ -34,6 +36,7 @@ class TFeiertagEditDlg : public QDialog {
 
   THolidayList list_;
   QListWidget* FListBox = nullptr;
+  std::array<QToolButton*, 3> tools_{};
 };
 
 // The date of one holiday.

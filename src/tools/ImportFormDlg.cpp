@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/ListTools.h"
 #include "ui/RunModal.h"
 
 namespace dudode {
@@ -173,14 +174,10 @@ TTarifImportDlg::TTarifImportDlg(const std::vector<std::string>& names, QWidget*
   cancelBtn->setObjectName("Button1");
   connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(okBtn);
-  buttons->addWidget(cancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(TarifLB);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({okBtn, cancelBtn}));
   resize(340, 320);
 }
 

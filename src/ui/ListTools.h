@@ -1,0 +1,37 @@
+#pragma once
+// The parts a list editor shares: "Hinzufügen", "Ändern" and "Löschen" as
+// tool buttons with hints and in the list's context menu, Insert, Delete and
+// Enter on the list, and the buttons at the dialog's foot.
+#include <QString>
+#include <array>
+#include <functional>
+#include <initializer_list>
+
+class QAbstractItemView;
+class QDialog;
+class QHBoxLayout;
+class QToolButton;
+class QWidget;
+
+namespace dudode {
+
+struct TListTool {
+  QString MenuCaption;  // in the list's context menu
+  QString Hint;
+  std::function<void()> Run;
+};
+
+// Adding, changing and removing, in that order (AddEntry2Btn, EditEntry2Btn,
+// DeleteEntry2Btn). Enter on the list runs `enter`, the change when empty.
+std::array<QToolButton*, 3> CreateListTools(QWidget* dialog, QAbstractItemView* list,
+                                            const std::array<TListTool, 3>& tools,
+                                            std::function<void()> enter = {});
+
+// The buttons at the right end of a dialog's foot.
+QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons);
+
+// "Speichern" (SaveBtn) accepts, "Abbrechen" (CancelBtn) and Escape reject;
+// Enter in the list presses neither.
+QHBoxLayout* SaveCancelRow(QDialog* dialog);
+
+}  // namespace dudode
