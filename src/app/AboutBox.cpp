@@ -2,7 +2,6 @@
 
 #include <QFormLayout>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -12,6 +11,7 @@
 #include "app/StartupRules.h"
 #include "core/Files.h"
 #include "core/Values.h"
+#include "ui/DialogParts.h"
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <unistd.h>
@@ -86,15 +86,12 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   okBtn->setObjectName("OKBtn");
   okBtn->setDefault(true);
   connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(okBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(name);
   layout->addWidget(version);
   layout->addSpacing(8);
   layout->addLayout(facts);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({okBtn}));
 }
 
 }  // namespace dudode

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/DialogParts.h"
+
 namespace dudode {
 
 TPasswordEnterDlg::TPasswordEnterDlg(QWidget* parent) : QDialog(parent) {
@@ -28,14 +30,10 @@ TPasswordEnterDlg::TPasswordEnterDlg(QWidget* parent) : QDialog(parent) {
   auto* field = new QHBoxLayout;
   field->addWidget(label);
   field->addWidget(PasswordEdit, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(okBtn);
-  buttons->addWidget(cancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(text);
   layout->addLayout(field);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({okBtn, cancelBtn}));
 }
 
 std::string TPasswordEnterDlg::Password() const {

@@ -1,6 +1,5 @@
 #include "app/SaveDlg.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +9,7 @@
 #include "core/TarifFile.h"
 #include "tools/TarifOptions.h"
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 
 namespace dudode {
 
@@ -29,14 +29,10 @@ TSaveDlg::TSaveDlg(const QString& title, const std::string& name, QWidget* paren
   connect(saveBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(saveBtn);
-  buttons->addWidget(cancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(FileNameEdit);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({saveBtn, cancelBtn}));
 
   auto* mechanics = new TDialogMechanics(this);
   mechanics->EnterMovesFocus(FileNameEdit);

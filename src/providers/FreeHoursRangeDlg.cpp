@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "providers/ProviderForms.h"
+#include "ui/DialogParts.h"
 
 namespace dudode {
 
@@ -75,16 +76,12 @@ void TFreeHoursRangeDlg::BuildLayout() {
   auto* list = new QHBoxLayout;
   list->addWidget(RangeList, 1);
   list->addLayout(listButtons);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(OKBtn);
-  buttons->addWidget(CancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(InfoLabel);
   layout->addWidget(AllDayBox);
   layout->addWidget(ListLabel);
   layout->addLayout(list);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({OKBtn, CancelBtn}));
   resize(680, 320);
 }
 

@@ -9,6 +9,7 @@
 
 #include "providers/WindowFields.h"
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 #include "ui/RunModal.h"
 
 namespace dudode {
@@ -52,14 +53,10 @@ TFreeHoursRangeEditDlg::TFreeHoursRangeEditDlg(const TWindowForm& form, bool edi
   cancelBtn->setAutoDefault(false);
   connect(saveBtn, &QPushButton::clicked, this, &TFreeHoursRangeEditDlg::SaveBtnClick);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(saveBtn);
-  buttons->addWidget(cancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(daysBox);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({saveBtn, cancelBtn}));
 
   auto* mechanics = new TDialogMechanics(this);
   fields_->Mechanics(mechanics);

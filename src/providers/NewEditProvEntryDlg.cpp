@@ -1,13 +1,13 @@
 #include "providers/NewEditProvEntryDlg.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "providers/WindowFields.h"
 #include "ui/CentEuroDlg.h"
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 #include "ui/NumberEdit.h"
 #include "ui/RunModal.h"
 
@@ -36,13 +36,9 @@ TNewEditProvEntryDlg::TNewEditProvEntryDlg(const TWindowForm& form, const QStrin
   auto* grid = new QGridLayout;
   const int priceRow = fields_->Layout(grid) - 1;
   grid->addWidget(CentEuroBtn, priceRow, 3);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(SaveBtn);
-  buttons->addWidget(CancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({SaveBtn, CancelBtn}));
 
   auto* mechanics = new TDialogMechanics(this);
   fields_->Mechanics(mechanics);

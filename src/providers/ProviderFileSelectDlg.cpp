@@ -1,12 +1,12 @@
 #include "providers/ProviderFileSelectDlg.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "providers/Provider.h"
+#include "ui/DialogParts.h"
 
 namespace dudode {
 
@@ -40,15 +40,11 @@ TProviderFileSelectDlg::TProviderFileSelectDlg(QWidget* parent) : QDialog(parent
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   connect(ProviderList, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(okBtn);
-  buttons->addWidget(cancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(ProviderList);
   layout->addWidget(info);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({okBtn, cancelBtn}));
   layout->setSizeConstraint(QLayout::SetFixedSize);
   ProviderList->setFocus();
 }

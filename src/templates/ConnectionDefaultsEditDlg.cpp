@@ -17,6 +17,7 @@
 #include "templates/SR10plusDlg.h"
 #include "templates/TariffZoneChoice.h"
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 
 namespace dudode {
 namespace {
@@ -107,11 +108,7 @@ void TConnectionDefaultsEditDlg::CreateLayout() {
   layout->addWidget(label(QStringLiteral("zu verwendender Provider"), ProviderCB));
   layout->addWidget(ProviderCB);
   layout->addWidget(ProviderChkBox);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(SaveBtn);
-  buttons->addWidget(CancelBtn);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({SaveBtn, CancelBtn}));
   setMinimumWidth(460);
 }
 

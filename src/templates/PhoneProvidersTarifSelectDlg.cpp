@@ -1,10 +1,11 @@
 #include "templates/PhoneProvidersTarifSelectDlg.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include "ui/DialogParts.h"
 
 namespace dudode {
 namespace {
@@ -30,13 +31,9 @@ TPhoneProvidersTarifSelectDlg::TPhoneProvidersTarifSelectDlg(const std::vector<T
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   connect(TarifTV, &QTreeWidget::itemSelectionChanged, this, &TPhoneProvidersTarifSelectDlg::TarifTVChange);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(OKBtn);
-  buttons->addWidget(cancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(TarifTV);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({OKBtn, cancelBtn}));
   resize(380, 420);
   Fill(phoneTarif, zone);
 }

@@ -1,7 +1,6 @@
 #include "templates/SR10plusDlg.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -9,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 #include "ui/RunModal.h"
 
 namespace dudode {
@@ -35,13 +35,9 @@ TSR10plusDlg::TSR10plusDlg(const TDiscountPositions& positions, bool instantAllo
   cancelBtn->setObjectName("CancelBtn");
   connect(saveBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(saveBtn);
-  buttons->addWidget(cancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({saveBtn, cancelBtn}));
   auto* mechanics = new TDialogMechanics(this);
   for (QWidget* w : std::initializer_list<QWidget*>{RActiveChkBox, Min.Bar, Rabatt.Bar, SRActiveChkBox,
                                                     SR1.Bar, SR2.Bar, SR3.Bar}) {

@@ -13,6 +13,7 @@
 #include "templates/ConnectionForm.h"
 #include "templates/TariffZoneChoice.h"
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 
 namespace dudode {
 namespace {
@@ -74,10 +75,6 @@ void TTelephonyDefaultsEditDlg::CreateLayout() {
   auto* zoneRow = new QHBoxLayout;
   zoneRow->addWidget(zones_->ZoneCB, 1);
   zoneRow->addWidget(zones_->PhoneTarifBtn);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(SaveBtn);
-  buttons->addWidget(CancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label(QStringLiteral("Netzvorwahl des Anbieters:"), AccessCodeCB));
   layout->addWidget(AccessCodeCB);
@@ -85,7 +82,7 @@ void TTelephonyDefaultsEditDlg::CreateLayout() {
   layout->addLayout(zoneRow);
   layout->addWidget(label(QStringLiteral("Bezeichnung der Verbindung:"), DescriptionEdit));
   layout->addWidget(DescriptionEdit);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({SaveBtn, CancelBtn}));
   setMinimumWidth(420);
 }
 

@@ -12,7 +12,7 @@
 #include "core/Text.h"
 #include "tools/SectionSave.h"
 #include "ui/DialogMechanics.h"
-#include "ui/ListTools.h"
+#include "ui/DialogParts.h"
 #include "ui/RunModal.h"
 
 namespace dudode {

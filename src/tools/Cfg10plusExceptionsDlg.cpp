@@ -1,12 +1,12 @@
 #include "tools/Cfg10plusExceptionsDlg.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "tools/TenPlusForm.h"
+#include "ui/DialogParts.h"
 #include "zones/WindowListPage.h"
 
 namespace dudode {
@@ -33,14 +33,10 @@ TCfg10plusExceptionsDlg::TCfg10plusExceptionsDlg(const std::string& lineText,
   saveBtn->setDefault(true);
   connect(saveBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(saveBtn);
-  buttons->addWidget(cancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(info);
   layout->addWidget(tabs);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({saveBtn, cancelBtn}));
   setMinimumWidth(460);
 }
 

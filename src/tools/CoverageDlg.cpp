@@ -17,6 +17,7 @@
 #include "tools/TarifCheck.h"
 #include "tools/TarifCoverage.h"
 #include "ui/Command.h"
+#include "ui/DialogParts.h"
 #include "ui/RunModal.h"
 #include "zones/EntryCommands.h"
 #include "zones/EntryForm.h"
@@ -197,14 +198,10 @@ void TCoverageDlg::CreateLayout() {
       "Tarifliste aus.",
       this);
   hint->setWordWrap(true);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(SaveBtn);
-  buttons->addWidget(CloseBtn);
   auto* main = new QVBoxLayout(this);
   main->addWidget(PicturePanel);
   main->addWidget(hint);
-  main->addLayout(buttons);
+  main->addLayout(ButtonRow({SaveBtn, CloseBtn}));
   main->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "ui/ListTools.h"
+#include "ui/DialogParts.h"
 #include "ui/RunModal.h"
 
 namespace dudode {

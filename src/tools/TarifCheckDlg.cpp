@@ -11,6 +11,7 @@
 
 #include "core/RegionalSettings.h"
 #include "tools/TarifCheck.h"
+#include "ui/DialogParts.h"
 #include "ui/RunModal.h"
 
 namespace dudode {
@@ -36,15 +37,12 @@ TTarifCheckDlg::TTarifCheckDlg(const TTarifEntryList& werktag, const TTarifEntry
   month->addWidget(new QLabel(QStringLiteral("Monat:")));
   month->addWidget(MonthLabel);
   month->addStretch();
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(CancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(info);
   layout->addSpacing(8);
   layout->addWidget(new QLabel(QStringLiteral("Überprüfung läuft, etwas Geduld:")));
   layout->addLayout(month);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({CancelBtn}));
   setMinimumWidth(440);
 
   Timer = new QTimer(this);

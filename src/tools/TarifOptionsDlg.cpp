@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +13,7 @@
 #include "core/RegionalSettings.h"
 #include "core/Text.h"
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 #include "ui/MaskedEdit.h"
 #include "ui/NumberEdit.h"
 #include "ui/RunModal.h"
@@ -161,13 +161,9 @@ QPushButton* TTarifOptionsDlg::BuildButtons() {
   closeBtn->setObjectName("CloseBtn");
   connect(applyBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(closeBtn, &QPushButton::clicked, this, &QDialog::reject);  // Escape rejects too
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(applyBtn);
-  buttons->addWidget(closeBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(PageControl);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({applyBtn, closeBtn}));
   return closeBtn;
 }
 

@@ -1,7 +1,6 @@
 #include "ui/CentEuroDlg.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 
 #include "tools/TarifOptions.h"
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 #include "ui/NumberEdit.h"
 #include "ui/RunModal.h"
 
@@ -43,13 +43,9 @@ TCentEuroDlg::TCentEuroDlg(QWidget* parent) : QDialog(parent) {
   fields->addWidget(CentEdit, 0, 1);
   fields->addWidget(euroLabel, 1, 0);
   fields->addWidget(EuroEdit, 1, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(okBtn);
-  buttons->addWidget(cancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({okBtn, cancelBtn}));
 
   auto* mechanics = new TDialogMechanics(this);
   mechanics->EnterRuns(CentEdit, [this] { accept(); });

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 #include "ui/RunModal.h"
 
 namespace dudode {
@@ -213,14 +214,10 @@ TAccessInfoEditDlg::TAccessInfoEditDlg(const TAccessLine& line, QWidget* parent)
     fields->addWidget(r.Field, row, 1);
     ++row;
   }
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(okBtn);
-  buttons->addWidget(cancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(text);
   layout->addLayout(fields);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({okBtn, cancelBtn}));
 
   auto* mechanics = new TDialogMechanics(this);
   for (QLineEdit* field : {PhoneNrEdit, UserNameEdit, PasswordEdit}) mechanics->EnterMovesFocus(field);

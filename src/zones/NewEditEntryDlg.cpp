@@ -14,6 +14,7 @@
 #include "ui/CentEuroDlg.h"
 #include "ui/DateEdit.h"
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 #include "ui/MaskedText.h"
 #include "ui/NumberEdit.h"
 #include "ui/RunModal.h"
@@ -188,11 +189,6 @@ void TNewEditEntryDlg::BuildLayout() {
   dates->addWidget(DateEdit2);
   dates->addStretch();
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(SaveBtn);
-  buttons->addWidget(CancelBtn);
-
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(days);
   layout->addLayout(times);
@@ -203,7 +199,7 @@ void TNewEditEntryDlg::BuildLayout() {
   layout->addWidget(FtagCheckBox);
   layout->addWidget(CWChkBox);
   layout->addWidget(CPChkBox);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({SaveBtn, CancelBtn}));
 }
 
 void TNewEditEntryDlg::BuildMechanics() {

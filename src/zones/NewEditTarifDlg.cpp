@@ -11,6 +11,7 @@
 
 #include "core/RegionalSettings.h"
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 #include "ui/NumberEdit.h"
 #include "ui/RunModal.h"
 #include "zones/AccessInfosDlg.h"
@@ -116,15 +117,11 @@ void TNewEditTarifDlg::BuildLayout() {
   left->addWidget(nichtbundesweitChkBox);
   middle->addLayout(left);
   middle->addLayout(side);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ApplyBtn);
-  buttons->addWidget(CancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(NameLabel);
   layout->addWidget(TarifName);
   layout->addLayout(middle);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({ApplyBtn, CancelBtn}));
 }
 
 void TNewEditTarifDlg::ConnectMechanics() {

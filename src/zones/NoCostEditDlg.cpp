@@ -1,12 +1,12 @@
 #include "zones/NoCostEditDlg.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 #include "ui/MaskedText.h"
 #include "ui/NumberEdit.h"
 #include "ui/RunModal.h"
@@ -52,14 +52,10 @@ TNoCostEditDlg::TNoCostEditDlg(const TNoCostEditForm& form, QWidget* parent) : Q
   fields->addWidget(TimeEditLabel, 2, 0);
   fields->addWidget(TimeEdit, 2, 1);
   fields->addWidget(TimeEditUnit, 2, 2);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ApplyBtn);
-  buttons->addWidget(CancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(text);
   layout->addLayout(fields);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({ApplyBtn, CancelBtn}));
 
   for (QWidget* w : std::initializer_list<QWidget*>{TimeEdit, TimeEditLabel, TimeEditUnit}) {
     w->setVisible(form_.SecondsShown);

@@ -1,10 +1,10 @@
 #include "zones/NoCostsDlg.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/DialogParts.h"
 #include "zones/WindowListPage.h"
 
 namespace dudode {
@@ -26,13 +26,9 @@ TNoCostsDlg::TNoCostsDlg(const std::vector<TFreeTimeEntry>& weekdays,
   cancelBtn->setObjectName("CancelBtn");
   connect(applyBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(applyBtn);
-  buttons->addWidget(cancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Pages);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({applyBtn, cancelBtn}));
 }
 
 const std::vector<TFreeTimeEntry>& TNoCostsDlg::Windows(TDayClass dayClass) const {

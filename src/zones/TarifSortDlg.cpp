@@ -2,12 +2,12 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/DialogParts.h"
 #include "ui/RunModal.h"
 
 namespace dudode {
@@ -71,13 +71,9 @@ TTarifSortDlg::TTarifSortDlg(const TZoneOrderForm& form, QWidget* parent) : QDia
   grid->addWidget(DstList, 1, 2);
   grid->addWidget(SrcSortChkBox, 2, 0);
   grid->addWidget(DstSortChkBox, 2, 2);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(applyBtn);
-  buttons->addWidget(cancelBtn);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({applyBtn, cancelBtn}));
   Fill();
 }
 

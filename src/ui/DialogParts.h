@@ -1,7 +1,7 @@
 #pragma once
-// The parts a list editor shares: "Hinzufügen", "Ändern" and "Löschen" as
-// tool buttons with hints and in the list's context menu, Insert, Delete and
-// Enter on the list, and the buttons at the dialog's foot.
+// Parts the dialogs share: the button row at a dialog's foot, and the tools of
+// a list editor ("Hinzufügen", "Ändern" and "Löschen" as tool buttons with
+// hints and in the list's context menu; Insert, Delete and Enter on the list).
 #include <QString>
 #include <array>
 #include <functional>

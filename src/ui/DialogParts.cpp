@@ -1,4 +1,4 @@
-#include "ui/ListTools.h"
+#include "ui/DialogParts.h"
 
 #include <QAbstractItemView>
 #include <QAction>
