@@ -18,11 +18,7 @@ TNewEditProvEntryDlg::TNewEditProvEntryDlg(const TWindowForm& form, const QStrin
   setWindowTitle(caption);
   fields_ = new TWindowFields(this, form_, QStringLiteral("&Zeittakt:"));
   TNumberEdit* price = fields_->AddPrice();
-  CentEuroBtn = new QPushButton(QStringLiteral("Cent->Euro"), this);
-  CentEuroBtn->setObjectName("CentEuroBtn");
-  CentEuroBtn->setToolTip(QStringLiteral("Umwandlung Angabe in Cent in Euro-Beträge"));
-  // The converter writes into the field that had the focus: the button must not take it.
-  CentEuroBtn->setFocusPolicy(Qt::NoFocus);
+  CentEuroBtn = CreateCentEuroButton(this, [price](QWidget* focused) { return focused == price; });
   SaveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
   SaveBtn->setObjectName("SaveBtn");
   CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
@@ -31,7 +27,6 @@ TNewEditProvEntryDlg::TNewEditProvEntryDlg(const TWindowForm& form, const QStrin
   CancelBtn->setAutoDefault(false);
   connect(SaveBtn, &QPushButton::clicked, this, &TNewEditProvEntryDlg::SaveBtnClick);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-  connect(CentEuroBtn, &QPushButton::clicked, this, &TNewEditProvEntryDlg::CentEuroBtnClick);
 
   auto* grid = new QGridLayout;
   const int priceRow = fields_->Layout(grid) - 1;
@@ -54,11 +49,6 @@ void TNewEditProvEntryDlg::showEvent(QShowEvent* event) {
 
 void TNewEditProvEntryDlg::SaveBtnClick() {
   if (fields_->Apply()) accept();
-}
-
-void TNewEditProvEntryDlg::CentEuroBtnClick() {
-  QWidget* field = focusWidget();
-  ConvertCentsIntoField(field == findChild<QWidget*>("PriceEdit") ? field : nullptr, this);
 }
 
 TWindowDialogRunner ProvEntryDialogRunner(QWidget* parent) {

@@ -23,7 +23,6 @@ class TNewEditProvEntryDlg : public QDialog {
 
  private:
   void SaveBtnClick();
-  void CentEuroBtnClick();
 
   TWindowForm form_;
   TWindowFields* fields_ = nullptr;

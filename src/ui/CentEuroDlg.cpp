@@ -80,4 +80,16 @@ bool ConvertCentsIntoField(QWidget* focusedField, QWidget* parent) {
   return true;
 }
 
+QPushButton* CreateCentEuroButton(QWidget* dialog, std::function<bool(QWidget* focused)> takes) {
+  auto* button = new QPushButton(QStringLiteral("Cent->Euro"), dialog);
+  button->setObjectName("CentEuroBtn");
+  button->setToolTip(QStringLiteral("Umwandlung Angabe in Cent in Euro-Beträge"));
+  button->setFocusPolicy(Qt::NoFocus);
+  QObject::connect(button, &QPushButton::clicked, dialog, [dialog, takes = std::move(takes)] {
+    QWidget* field = dialog->focusWidget();
+    ConvertCentsIntoField(takes(field) ? field : nullptr, dialog);
+  });
+  return button;
+}
+
 }  // namespace dudode

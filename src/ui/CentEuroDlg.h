@@ -2,6 +2,9 @@
 // Turns an amount in cents into euros, for the price fields of the entry
 // dialogs ("Cent->Euro").
 #include <QDialog>
+#include <functional>
+
+class QPushButton;
 
 namespace dudode {
 
@@ -26,5 +29,9 @@ class TCentEuroDlg : public QDialog {
 // when the converter opened takes the euro value on "Übernehmen"; any other
 // field, or "Abbrechen", changes nothing. true when a value was taken.
 bool ConvertCentsIntoField(QWidget* focusedField, QWidget* parent);
+
+// The "Cent->Euro" button itself: it never takes the focus, so the field that
+// had it takes the value when `takes` says it is one of the number fields.
+QPushButton* CreateCentEuroButton(QWidget* dialog, std::function<bool(QWidget* focused)> takes);
 
 }  // namespace dudode

@@ -110,11 +110,9 @@ void TNewEditEntryDlg::BuildControls() {
   FtagCheckBox = box("FtagCheckBox", QStringLiteral(" nur an gesetzlichen &Feiertagen gültig"));
   CWChkBox = box("CWChkBox", QStringLiteral(" für City&Weekend vorgesehen"));
   CPChkBox = box("CPChkBox", QStringLiteral(" für City&Plus vorgesehen"));
-  CentEuroBtn = new QPushButton(QStringLiteral("Cent->Euro"), this);
-  CentEuroBtn->setObjectName("CentEuroBtn");
-  CentEuroBtn->setToolTip(QStringLiteral("Umwandlung Angabe in Cent in Euro-Beträge"));
-  // The converter writes into the field that had the focus: the button must not take it.
-  CentEuroBtn->setFocusPolicy(Qt::NoFocus);
+  CentEuroBtn = CreateCentEuroButton(this, [this](QWidget* focused) {
+    return focused == PriceEdit || focused == TaktEdit || focused == Units || focused == UnitsToAddEdit;
+  });
   SaveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
   SaveBtn->setObjectName("SaveBtn");
   CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
@@ -124,7 +122,6 @@ void TNewEditEntryDlg::BuildControls() {
 
   connect(SaveBtn, &QPushButton::clicked, this, &TNewEditEntryDlg::SaveBtnClick);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-  connect(CentEuroBtn, &QPushButton::clicked, this, &TNewEditEntryDlg::CentEuroBtnClick);
   connect(OnlyUnits, &QCheckBox::clicked, this,
           [this](bool on) { BoxClicked(&TEntryForm::SetOnlyUnits, on); });
   connect(FtagCheckBox, &QCheckBox::clicked, this,
@@ -362,13 +359,6 @@ void TNewEditEntryDlg::SaveBtnClick() {
   ShowForm();
   ApplyFocus();
   if (form_.Confirmed) accept();
-}
-
-void TNewEditEntryDlg::CentEuroBtnClick() {
-  QWidget* field = focusWidget();
-  const bool numberField =
-      field == PriceEdit || field == TaktEdit || field == Units || field == UnitsToAddEdit;
-  ConvertCentsIntoField(numberField ? field : nullptr, this);
 }
 
 TEntryDialogRunner EntryDialogRunner(QWidget* parent) {

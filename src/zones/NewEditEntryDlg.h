@@ -45,7 +45,6 @@ class TNewEditEntryDlg : public QDialog {
   void Leave(TEntryControl control, void (TEntryForm::*check)());
   void BoxClicked(void (TEntryForm::*effect)(bool), bool checked);
   void SaveBtnClick();
-  void CentEuroBtnClick();
 
   TEntryForm form_;
   bool shown_ = false;
