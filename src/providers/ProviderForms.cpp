@@ -166,19 +166,19 @@ bool TWindowForm::Apply() {
   return Confirmed;
 }
 
-TKeyVerdict WindowTaktKey(char32_t ch, std::string_view currentText) {
+bool WindowTaktKey(char32_t ch, std::string_view currentText) {
   const std::string& sep = Regional().DecimalSeparator;
-  if (ch >= U'0' && ch <= U'9') return {};
+  if (ch >= U'0' && ch <= U'9') return true;
   const std::string typed = Utf8Of(ch);
   if (typed != sep && ch != U'.') {
     ShowMessageBox("Nur Ziffern und " + sep + " erlaubt.", {}, mkFehler, mbOK);
-    return {false};
+    return false;
   }
   if (currentText.find(sep) != std::string_view::npos) {
     ShowMessageBox("Nur Ziffern erlaubt. Die Angabe enthält bereits ein " + sep + ".", {}, mkFehler, mbOK);
-    return {false};
+    return false;
   }
-  return {};
+  return true;
 }
 
 TWindowForm NewProvEntryForm() {

@@ -91,9 +91,10 @@ class TWindowForm {
   TWindowControl focus_ = TWindowControl::None;
 };
 
-// "Zeittakt" / "Taktung" keys: digits and one decimal separator; "." becomes
-// the decimal separator. Refusals show their message.
-TKeyVerdict WindowTaktKey(char32_t ch, std::string_view currentText);
+// "Zeittakt" / "Taktung" keys: digits and one decimal separator; "." stands for
+// the decimal separator (the number field writes it). Refusals show their
+// message; true lets the key through.
+bool WindowTaktKey(char32_t ch, std::string_view currentText);
 
 // Tariff entries of a provider.
 TWindowForm NewProvEntryForm();

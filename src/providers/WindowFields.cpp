@@ -93,8 +93,8 @@ void TWindowFields::Mechanics(TDialogMechanics* mechanics) {
   }
   mechanics->FilterKeys(TimeFromEdit, dropSeparators);
   mechanics->FilterKeys(TimeToEdit, dropSeparators);
-  mechanics->FilterKeys(
-      TaktEdit, [this](const QString& c) { return WindowTaktKey(Typed(c), TextBeside(TaktEdit)).Accept; });
+  mechanics->FilterKeys(TaktEdit,
+                        [this](const QString& c) { return WindowTaktKey(Typed(c), TextBeside(TaktEdit)); });
 }
 
 void TWindowFields::Read() {

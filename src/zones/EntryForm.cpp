@@ -432,29 +432,29 @@ bool IsDroppedEntryKey(char32_t ch) {
   return ch == U';' || ch == U',' || ch == U'/';
 }
 
-TKeyVerdict TaktKey(char32_t ch, std::string_view currentText) {
+bool TaktKey(char32_t ch, std::string_view currentText) {
   const std::string& sepText = Regional().DecimalSeparator;
   const char32_t sep = FirstCodePoint(sepText);
-  if (IsDigit(ch)) return {};
+  if (IsDigit(ch)) return true;
   if (ch != sep && ch != U'.') {
     ShowMessageBox("Nur Ziffern und " + sepText + " erlaubt.", {}, mkFehler, mbOK);
-    return {false};
+    return false;
   }
   if (currentText.find(sepText) != std::string_view::npos) {
     ShowMessageBox("Nur Ziffern erlaubt. Die Angabe enthaelt bereits ein " + sepText + ".", {}, mkFehler,
                    mbOK);
-    return {false};
+    return false;
   }
-  return {};
+  return true;
 }
 
-TKeyVerdict PriceKey(char32_t ch) {
+bool PriceKey(char32_t ch) {
   const std::string& sepText = Regional().DecimalSeparator;
   const char32_t sep = FirstCodePoint(sepText);
   // A "." stands for the decimal separator, as in the other number fields.
-  if (IsDigit(ch) || ch == sep || ch == U'.') return {};
+  if (IsDigit(ch) || ch == sep || ch == U'.') return true;
   ShowMessageBox("Nur Ziffern von \"0\" .. \"9\" und \"" + sepText + "\" erlaubt!", {}, mkFehler, mbOK);
-  return {false};
+  return false;
 }
 
 }  // namespace dudode

@@ -128,13 +128,11 @@ TTarifEntry StoreEntryForm(const TEntryForm& form, const TKeyAndName& zone);
 // Times, name, dates, check boxes and unit fields drop ";", "," and "/".
 bool IsDroppedEntryKey(char32_t ch);
 
-struct TKeyVerdict {
-  bool Accept = true;
-};
 // The clock interval: digits and one decimal separator; "." stands for the
-// decimal separator (the number field writes it). Refusals show their message.
-TKeyVerdict TaktKey(char32_t ch, std::string_view currentText);
+// decimal separator (the number field writes it). Refusals show their
+// message; true lets the key through.
+bool TaktKey(char32_t ch, std::string_view currentText);
 // The price: digits, "." and the decimal separator.
-TKeyVerdict PriceKey(char32_t ch);
+bool PriceKey(char32_t ch);
 
 }  // namespace dudode

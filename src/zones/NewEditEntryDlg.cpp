@@ -210,9 +210,9 @@ void TNewEditEntryDlg::BuildMechanics() {
   }
   mechanics->EnterMovesFocus(TaktEdit);
   mechanics->FilterKeys(TaktEdit,
-                        [this](const QString& c) { return TaktKey(Typed(c), TextBeside(TaktEdit)).Accept; });
+                        [this](const QString& c) { return TaktKey(Typed(c), TextBeside(TaktEdit)); });
   mechanics->EnterMovesFocus(PriceEdit);
-  mechanics->FilterKeys(PriceEdit, [](const QString& c) { return PriceKey(Typed(c)).Accept; });
+  mechanics->FilterKeys(PriceEdit, [](const QString& c) { return PriceKey(Typed(c)); });
 
   const struct {
     QWidget* Field;

@@ -144,8 +144,8 @@ TEST(ProviderEditorTest, TaktKeysAndCloseQuestion) {
       .Expect("Angaben wurden geändert. Speichern?", idCancel);
   // Braces: called in this order, as the boxes come.
   EXPECT_EQ((std::vector<bool>{false, false, true, true}),
-            (std::vector<bool>{WindowTaktKey(U'a', "60").Accept, WindowTaktKey(U'.', "60,5").Accept,
-                               WindowTaktKey(U'.', "60").Accept, WindowTaktKey(U'7', "60,5").Accept}));
+            (std::vector<bool>{WindowTaktKey(U'a', "60"), WindowTaktKey(U'.', "60,5"),
+                               WindowTaktKey(U'.', "60"), WindowTaktKey(U'7', "60,5")}));
   EXPECT_EQ((std::vector<TCloseAction>{TCloseAction::Close, TCloseAction::Save, TCloseAction::Close,
                                        TCloseAction::Stay}),
             (std::vector<TCloseAction>{ProviderCloseAction(false), ProviderCloseAction(true),
