@@ -6,6 +6,7 @@
 
 #include "app/StartupRules.h"
 #include "core/Files.h"
+#include "core/MessageBox.h"
 
 namespace dudode::cli {
 
@@ -175,7 +176,7 @@ bool LockFile(TFileLock& lock, const std::string& fileName) {
 }
 
 void PrintError(const std::string& text) {
-  std::fprintf(stderr, "%s\n", text.c_str());
+  ShowMessageBox(text, {}, mkFehler, mbOK);
 }
 
 }  // namespace dudode::cli
