@@ -33,8 +33,8 @@ constexpr const char* kArguments[][2] = {
     {"--version", "die Version zeigen"},
 };
 constexpr const char* kMessages =
-    "Jede Meldung erscheint als eine Zeile \"Titel: Text\" auf der Standardfehlerausgabe. Die "
-    "Standardausgabe enthält nur, was ein Befehl ausgeben soll (JSON, die Lücken von check --all, "
+    "Jede Meldung erscheint als eine Zeile \"Titel: Text\" auf der Standardfehlerausgabe.\nDie "
+    "Standardausgabe enthält nur, was ein Befehl ausgeben soll (JSON, die Lücken von check --all,\n"
     "die Unterschiede von diff); resave, vat und check ohne --all und --json schreiben dort nichts.";
 constexpr const char* kExitStatus = "Exit-Status: 0 erfolgreich, 1 Befehl fehlgeschlagen, 2 falscher Aufruf.";
 

@@ -38,8 +38,8 @@ std::map<std::string, std::string> Files() {
 }
 
 // out: parts of standard output (none: it stays empty); err: a part of standard error
-// ("": it stays empty, nullptr: not looked at); file: unchanged, or holding `holds`.
-// Every message is one line "Titel: Text" on standard error, before any usage text.
+// ("": it stays empty, nullptr: not looked at); file: unchanged, or holding `holds`. Every
+// message is one line "Titel: Text" on standard error, before any usage text.
 TEST(CommandsTest, EveryCommandRunsWithItsExitStatus) {
   const std::regex kMessageLines(
       "((Fehler|Syntax Fehler|Information|Warnung|Bestätigung|Überprüfung der Tarife für Tarifzone [^:\n]+)"
@@ -64,26 +64,16 @@ TEST(CommandsTest, EveryCommandRunsWithItsExitStatus) {
       {{"resave", "@", "RATES.0", "--keep-date"}, 0, {}, "", "RATES.0"},
       {{"resave", "@", "RATES.1", "--keep-date"}, 0, {}, "", "RATES.1"},
       {{"resave", "@", "Rates.hand", "--keep-date"}, 0, {}, "CITY0001", "Rates.hand", "FILEDATE=02/29/2024"},
-      {{"check", "@", "RATES.5"},
-       1,
-       {},
-       "Überprüfung der Tarife für Tarifzone Fern: Es existiert",
-       "RATES.5"},
+      {{"check", "@", "RATES.5"}, 1, {}, "Tarifzone Fern: Es existiert kein", "RATES.5"},
       {{"check", "--all", "@", "RATES.5"}, 1, {"Fern, Sa./So./Feiertag: 01.07.–31.12., 00:00–23:59\n"}},
       {{"check", "--json", "@", "RATES.5"}, 1, {"\"Name\": \"Fern\",\n    \"Complete\": false"}},
       {{"check", "--all", "--json", "@", "RATES.5"}, 1, {R"("From": "01.07.")", R"("End": "23:59")"}},
       {{"diff", "@", "RATES.5", "@", "RATES.5"}, 0, {}},
       {{"diff", "@", "RATES.5", "@", "RATES.7"}, 2, {}},
       {{"vat", "@", "RATES.5", "16", "19", "--keep-date"}, 0, {}, nullptr, "RATES.5", "1/2004"},
-      {{"vat", "@", "RATES.5", "16", "19"},
-       0,
-       {},
-       "Information: Die Gebühren wurden neu berechnet! Überprüfen",
-       "RATES.5",
-       "PRICE=0.1231\r"},
+      {{"vat", "@", "RATES.5", "16", "19"}, 0, {}, "Information: Die Gebühren", "RATES.5", "PRICE=0.1231\r"},
       {{"vat", "@", "RATES.5", "16", "16"}, 0, {}, "Information: Nichts zu tun!\n", "RATES.5"},
       {{"vat", "@", "RATES.5", "16", "100"}, 2, {}, "von 1 bis 99 an.\n", "RATES.5"},
-      {{"vat", "@", "RATES.5", "00", "16"}, 2, {}, nullptr, "RATES.5"},
       {{"provider", "dump", "@", "PROVIDER.INI"}, 0, {R"("Name": "Netzwerk Süd")"}, nullptr, "Provider.ini"},
       {{"provider", "resave", "@", "Provider.ini"}, 0, {}, "", "Provider.ini", "[NETZ0001WERKTAG]\r"},
       {{"provider", "dump", "@", "Other.ini"}, 1, {}},
