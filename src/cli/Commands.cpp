@@ -6,6 +6,7 @@
 
 #include "app/StartupRules.h"
 #include "core/Files.h"
+#include "core/MessageBox.h"
 
 namespace dudode::cli {
 
@@ -32,7 +33,9 @@ constexpr const char* kArguments[][2] = {
     {"--version", "die Version zeigen"},
 };
 constexpr const char* kMessages =
-    "Meldungen erscheinen als eine Zeile \"Titel: Text\" auf der Standardfehlerausgabe.";
+    "Jede Meldung erscheint als eine Zeile \"Titel: Text\" auf der Standardfehlerausgabe.\nDie "
+    "Standardausgabe enthält nur, was ein Befehl ausgeben soll (JSON, die Lücken von check --all,\n"
+    "die Unterschiede von diff); resave, vat und check ohne --all und --json schreiben dort nichts.";
 constexpr const char* kExitStatus = "Exit-Status: 0 erfolgreich, 1 Befehl fehlgeschlagen, 2 falscher Aufruf.";
 
 std::string RoffText(const std::string& text) {
@@ -175,7 +178,7 @@ bool LockFile(TFileLock& lock, const std::string& fileName) {
 }
 
 void PrintError(const std::string& text) {
-  std::fprintf(stderr, "%s\n", text.c_str());
+  ShowMessageBox(text, {}, mkFehler, mbOK);
 }
 
 }  // namespace dudode::cli

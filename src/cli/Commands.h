@@ -60,7 +60,8 @@ bool CheckTariffFile(std::string& fileName);
 // reads, changes and writes it; false after a message when another holds it.
 bool LockFile(TFileLock& lock, const std::string& fileName);
 
-// Prints a line to standard error.
+// Reports an error as every message is reported: one line "Fehler: text" on
+// standard error.
 void PrintError(const std::string& text);
 
 }  // namespace dudode::cli

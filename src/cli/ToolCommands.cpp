@@ -4,11 +4,13 @@
 
 #include "cli/Commands.h"
 #include "cli/Json.h"
+#include "core/MessageBox.h"
 #include "core/TarifReader.h"
 #include "core/TarifWriter.h"
 #include "tools/TarifCheck.h"
 #include "tools/TarifCoverage.h"
 #include "tools/TarifDiff.h"
+#include "tools/UstForm.h"
 #include "tools/VatAdjustment.h"
 #include "zones/EntryForm.h"
 
@@ -46,7 +48,8 @@ void PrintLine(const std::string& text) {
   std::printf("%s\n", line.c_str());
 }
 
-// The walk's result for every zone, as the editor's check reports it.
+// The walk's result for every zone: as JSON when asked for, else the message
+// the editor's check shows, under the caption of its check window.
 int CheckZones(const TTarifFile& doc, bool json) {
   std::string out;
   TJsonWriter writer(out);
@@ -58,7 +61,7 @@ int CheckZones(const TTarifFile& doc, bool json) {
     complete = complete && zoneComplete;
     const std::string message = zoneComplete ? CompleteMessage() : GapMessage(result.Gap);
     if (!json) {
-      PrintLine(zone.MenuCaption() + ": " + message);
+      ShowMessageBox(message, CheckDialogCaption(zone), zoneComplete ? mkInformation : mkFehler, mbOK);
       continue;
     }
     writer.BeginObject();
@@ -68,7 +71,8 @@ int CheckZones(const TTarifFile& doc, bool json) {
     writer.EndObject();
   }
   writer.EndArray();
-  if (json) std::fwrite(out.data(), 1, out.size(), stdout);
+  if (!json) return complete ? kExitOk : kExitFailure;
+  std::fwrite(out.data(), 1, out.size(), stdout);
   return std::fflush(stdout) == 0 && complete ? kExitOk : kExitFailure;
 }
 
@@ -247,19 +251,11 @@ int Vat(const std::vector<std::string>& args) {
   TTarifFile doc;
   TFileLock lock;
   if (!Load(parsed.Positional[0], parsed.Positional[1], doc, &lock)) return kExitFailure;
-  switch (RunVatAdjustment(doc, parsed.Positional[2], parsed.Positional[3])) {
-    case TVatOutcome::NothingToDo:
-      PrintLine(VatNothingToDoMessage());
-      return kExitOk;
-    case TVatOutcome::InvalidRate:
-      PrintError(VatInvalidRateMessage());
-      return kExitUsage;
-    case TVatOutcome::Adjusted:
-      break;
-  }
-  if (!SaveTarifFile(doc, {.KeepDate = parsed.Has("--keep-date")})) return kExitFailure;
-  PrintLine(VatDoneMessage());
-  return kExitOk;
+  const TVatOutcome outcome = RunVatAdjustment(doc, parsed.Positional[2], parsed.Positional[3]);
+  if (outcome == TVatOutcome::Adjusted && !SaveTarifFile(doc, {.KeepDate = parsed.Has("--keep-date")}))
+    return kExitFailure;
+  ReportVatOutcome(outcome);
+  return outcome == TVatOutcome::InvalidRate ? kExitUsage : kExitOk;
 }
 
 }  // namespace

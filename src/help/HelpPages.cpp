@@ -7,6 +7,7 @@ const std::vector<THelpPage>& HelpPages() {
       {"index.html", "Inhalt", {}},
       {"erste-schritte.html", "Erste Schritte", {}},
       {"programmverzeichnis.html", "Das Programmverzeichnis", {}},
+      {"begriffe.html", "Begriffe", {}},
       {"hauptfenster.html", "Das Hauptfenster", {"TMain"}},
       {"oeffnen.html", "Tarifdatei öffnen", {"TOpenDlg"}},
       {"speichern.html", "Speichern und Speichern unter", {"TSaveDlg"}},

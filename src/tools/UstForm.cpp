@@ -6,10 +6,7 @@
 namespace dudode {
 
 std::optional<int> UstSpinPosition(const std::string& text) {
-  bool ok = false;
-  const std::int32_t value = ParseInteger(text, &ok);
-  if (!ok || value < kMinUstRate || value > kMaxUstRate) return std::nullopt;
-  return value;
+  return ParseUstRate(text);
 }
 
 std::string UstRateText(int position) {

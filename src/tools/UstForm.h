@@ -10,9 +10,6 @@
 
 namespace dudode {
 
-inline constexpr int kMinUstRate = 1;
-inline constexpr int kMaxUstRate = 99;
-
 // The spin position a rate field's text sets; none when the text is no whole
 // number in the spin range (the position then stays).
 std::optional<int> UstSpinPosition(const std::string& text);

@@ -8,14 +8,6 @@
 namespace dudode {
 namespace {
 
-bool ParseRate(const std::string& text, int& rate) {
-  bool ok = false;
-  const std::int32_t value = ParseInteger(text, &ok);
-  if (!ok || value < 0 || value > 99) return false;
-  rate = value;
-  return true;
-}
-
 // Prices beyond this are no prices but broken data; they stay as they were.
 constexpr double kMaxPrice = 1e12;
 
@@ -65,14 +57,21 @@ void AdjustVat(TTarifFile& document, int oldRate, int newRate,
   if (leftAlone > 0) ShowMessageBox(VatLeftAloneMessage(leftAlone), "", mkWarnung, mbOK);
 }
 
+std::optional<int> ParseUstRate(const std::string& text) {
+  bool ok = false;
+  const std::int32_t value = ParseInteger(text, &ok);
+  if (!ok || value < kMinUstRate || value > kMaxUstRate) return std::nullopt;
+  return value;
+}
+
 TVatOutcome RunVatAdjustment(TTarifFile& document, const std::string& oldRateText,
                              const std::string& newRateText,
                              const std::function<void(int percent)>& progress) {
   if (oldRateText == newRateText) return TVatOutcome::NothingToDo;
-  int oldRate = 0;
-  int newRate = 0;
-  if (!ParseRate(oldRateText, oldRate) || !ParseRate(newRateText, newRate)) return TVatOutcome::InvalidRate;
-  AdjustVat(document, oldRate, newRate, progress);
+  const std::optional<int> oldRate = ParseUstRate(oldRateText);
+  const std::optional<int> newRate = ParseUstRate(newRateText);
+  if (!oldRate || !newRate) return TVatOutcome::InvalidRate;
+  AdjustVat(document, *oldRate, *newRate, progress);
   return TVatOutcome::Adjusted;
 }
 
@@ -81,7 +80,8 @@ std::string VatNothingToDoMessage() {
 }
 
 std::string VatInvalidRateMessage() {
-  return "Bitte geben Sie die Umsatzsteuer als ganze Zahl von 0 bis 99 an.";
+  return "Bitte geben Sie die Umsatzsteuer als ganze Zahl von " + std::to_string(kMinUstRate) + " bis " +
+         std::to_string(kMaxUstRate) + " an.";
 }
 
 std::string VatLeftAloneMessage(int count) {

@@ -1,6 +1,7 @@
 #pragma once
 // Recomputing every price of a tariff document for a new VAT rate.
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/TarifFile.h"
@@ -21,10 +22,19 @@ double AdjustPrice(double price, int oldRate, int newRate);
 void AdjustVat(TTarifFile& document, int oldRate, int newRate,
                const std::function<void(int percent)>& progress = {});
 
+// The VAT rates, in whole per cent, that the dialog's spin buttons, its fields
+// and the command line accept.
+inline constexpr int kMinUstRate = 1;
+inline constexpr int kMaxUstRate = 99;
+
+// A rate field's text as a rate; none when it is no whole number in that range.
+std::optional<int> ParseUstRate(const std::string& text);
+
 enum class TVatOutcome { NothingToDo, InvalidRate, Adjusted };
 
 // The dialog's computation on the texts of its two rate fields: equal texts do
-// nothing; a text that is not a whole number from 0 to 99 changes nothing.
+// nothing; a text that is not a whole number from kMinUstRate to kMaxUstRate
+// changes nothing.
 TVatOutcome RunVatAdjustment(TTarifFile& document, const std::string& oldRateText,
                              const std::string& newRateText,
                              const std::function<void(int percent)>& progress = {});

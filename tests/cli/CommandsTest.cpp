@@ -38,8 +38,12 @@ std::map<std::string, std::string> Files() {
 }
 
 // out: parts of standard output (none: it stays empty); err: a part of standard error
-// ("": it stays empty, nullptr: not looked at); file: unchanged, or holding `holds`.
+// ("": it stays empty, nullptr: not looked at); file: unchanged, or holding `holds`. Every
+// message is one line "Titel: Text" on standard error, before any usage text.
 TEST(CommandsTest, EveryCommandRunsWithItsExitStatus) {
+  const std::regex kMessageLines(
+      "((Fehler|Syntax Fehler|Information|Warnung|Bestätigung|Überprüfung der Tarife für Tarifzone [^:\n]+)"
+      ": [^\n]+\n)*");
   const struct {
     std::vector<std::string> args;
     int status;
@@ -60,16 +64,16 @@ TEST(CommandsTest, EveryCommandRunsWithItsExitStatus) {
       {{"resave", "@", "RATES.0", "--keep-date"}, 0, {}, "", "RATES.0"},
       {{"resave", "@", "RATES.1", "--keep-date"}, 0, {}, "", "RATES.1"},
       {{"resave", "@", "Rates.hand", "--keep-date"}, 0, {}, "CITY0001", "Rates.hand", "FILEDATE=02/29/2024"},
-      {{"check", "@", "RATES.5"}, 1, {"City Zone: Alle", "Fern: Es existiert"}, "FERN0001", "RATES.5"},
+      {{"check", "@", "RATES.5"}, 1, {}, "Tarifzone Fern: Es existiert kein", "RATES.5"},
       {{"check", "--all", "@", "RATES.5"}, 1, {"Fern, Sa./So./Feiertag: 01.07.–31.12., 00:00–23:59\n"}},
       {{"check", "--json", "@", "RATES.5"}, 1, {"\"Name\": \"Fern\",\n    \"Complete\": false"}},
       {{"check", "--all", "--json", "@", "RATES.5"}, 1, {R"("From": "01.07.")", R"("End": "23:59")"}},
       {{"diff", "@", "RATES.5", "@", "RATES.5"}, 0, {}},
       {{"diff", "@", "RATES.5", "@", "RATES.7"}, 2, {}},
-      {{"vat", "@", "RATES.5", "16", "19", "--keep-date"}, 0, {"berechnet!"}, nullptr, "RATES.5", "1/2004"},
-      {{"vat", "@", "RATES.5", "16", "19"}, 0, {"neu berechnet"}, nullptr, "RATES.5", "PRICE=0.1231\r"},
-      {{"vat", "@", "RATES.5", "16", "16"}, 0, {"Nichts zu tun!\n"}, nullptr, "RATES.5"},
-      {{"vat", "@", "RATES.5", "16", "100"}, 2, {}, nullptr, "RATES.5"},
+      {{"vat", "@", "RATES.5", "16", "19", "--keep-date"}, 0, {}, nullptr, "RATES.5", "1/2004"},
+      {{"vat", "@", "RATES.5", "16", "19"}, 0, {}, "Information: Die Gebühren", "RATES.5", "PRICE=0.1231\r"},
+      {{"vat", "@", "RATES.5", "16", "16"}, 0, {}, "Information: Nichts zu tun!\n", "RATES.5"},
+      {{"vat", "@", "RATES.5", "16", "100"}, 2, {}, "von 1 bis 99 an.\n", "RATES.5"},
       {{"provider", "dump", "@", "PROVIDER.INI"}, 0, {R"("Name": "Netzwerk Süd")"}, nullptr, "Provider.ini"},
       {{"provider", "resave", "@", "Provider.ini"}, 0, {}, "", "Provider.ini", "[NETZ0001WERKTAG]\r"},
       {{"provider", "dump", "@", "Other.ini"}, 1, {}},
@@ -81,7 +85,7 @@ TEST(CommandsTest, EveryCommandRunsWithItsExitStatus) {
       {{"--help"}, 0, {"  resave DIR FILE [--keep-date] ", "  templates resave DIR "}, ""},
       {{"--version"}, 0, {"dudode-tarif 3.10\n"}, ""},
       // Failures exit with 1, argument errors with 2 and the usage.
-      {{"dump", "@missing", "RATES.3"}, 1, {}, "Verzeichnis nicht gefunden: "},
+      {{"dump", "@missing", "RATES.3"}, 1, {}, "Fehler: Verzeichnis nicht gefunden: "},
       {{"resave", "@", "RATES.7"}, 1, {}, "Datei nicht gefunden: "},
       {{"dump", "@", "../RATES.3"}, 1, {}, "FILE muss ein Dateiname ohne Verzeichnis sein: ../RATES.3\n"},
       {{"check", "@", "RATES.3"}, 1, {}, "RATES.3 enthält keine Tarifzonen.\n"},
@@ -105,6 +109,8 @@ TEST(CommandsTest, EveryCommandRunsWithItsExitStatus) {
     EXPECT_TRUE(!c.out.empty() || run.Out.empty()) << run.Out;
     for (const std::string& part : c.out) EXPECT_NE(std::string::npos, run.Out.find(part)) << part;
     EXPECT_TRUE(!c.err || (*c.err ? run.Err.find(c.err) != std::string::npos : run.Err.empty())) << run.Err;
+    const std::string messages = run.Err.substr(0, run.Err.find("Aufruf: "));
+    EXPECT_TRUE(std::regex_match(messages, kMessageLines)) << messages;
     const std::string after = c.file ? dir.Read(c.file) : "";
     EXPECT_TRUE(!c.file || (c.holds ? after.find(c.holds) != std::string::npos : after == files.at(c.file)));
     EXPECT_TRUE(std::filesystem::is_empty(empty.Dir())) << "a missing file is not created";

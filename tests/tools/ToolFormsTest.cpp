@@ -209,7 +209,7 @@ TEST(VatAdjustmentTest, RateTextsDecideWhetherAnythingHappens) {
       {"16", "16", TVatOutcome::NothingToDo, 0.12},  {"16", "19", TVatOutcome::Adjusted, 0.1231},
       {"16", "1a", TVatOutcome::InvalidRate, 0.12},  {" 6", "19", TVatOutcome::InvalidRate, 0.12},
       {"16", "100", TVatOutcome::InvalidRate, 0.12}, {"-5", "19", TVatOutcome::InvalidRate, 0.12},
-      {"", "19", TVatOutcome::InvalidRate, 0.12},
+      {"", "19", TVatOutcome::InvalidRate, 0.12},    {"00", "19", TVatOutcome::InvalidRate, 0.12},
   };
   for (const auto& c : cases) {
     TTarifFile doc = Document(1);
