@@ -108,8 +108,8 @@ std::string NeverText(const TTarifEntry& entry, bool noHolidays) {
          window + " (Feiertage gelten nur für Tarife mit „Fei“).";
 }
 
-void NeverApplies(const TKeyAndName& zone, int zoneIndex, TDayClass dayClass, const std::vector<TReach>& reaches,
-                  bool noHolidays, std::vector<TLintFinding>& out) {
+void NeverApplies(const TKeyAndName& zone, int zoneIndex, TDayClass dayClass,
+                  const std::vector<TReach>& reaches, bool noHolidays, std::vector<TLintFinding>& out) {
   const TTarifEntryList& list = zone.Entries(dayClass);
   for (std::size_t i = 0; i < reaches.size(); ++i) {
     if (!reaches[i].Counts || !reaches[i].Never()) continue;
@@ -141,7 +141,8 @@ void Overlaps(const TKeyAndName& zone, int zoneIndex, TDayClass dayClass, const 
       if (day < 0) continue;
       out.push_back(EntryFinding(TLintKind::Overlap, zone, zoneIndex, dayClass, static_cast<int>(i),
                                  "Die Tarife " + Quoted(list[i].Name) + " und " + Quoted(list[j].Name) +
-                                     " gelten beide am " + DayText(day) + " um " + TimeText(start) + " Uhr."));
+                                     " gelten beide am " + DayText(day) + " um " + TimeText(start) +
+                                     " Uhr."));
     }
   }
 }
@@ -156,7 +157,8 @@ void PriceSlips(const TKeyAndName& zone, int zoneIndex, std::vector<TLintFinding
   for (TDayClass dayClass : kDayClasses) {
     for (const TTarifEntry& entry : zone.Entries(dayClass)) {
       if (EndsEntryList(entry)) break;
-      if (entry.IsTariff() && PriceUnits(entry.PricePerUnit) > 0) prices.push_back(PriceUnits(entry.PricePerUnit));
+      if (entry.IsTariff() && PriceUnits(entry.PricePerUnit) > 0)
+        prices.push_back(PriceUnits(entry.PricePerUnit));
     }
   }
   if (prices.size() < 3) return;
@@ -194,9 +196,10 @@ void AccessWithoutNumber(const TKeyAndName& zone, int zoneIndex, std::vector<TLi
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const TAccessLine& line = lines[i];
     if (!line.PhoneNr.empty() || (line.UserName.empty() && line.Password.empty())) continue;
-    const std::string what = !line.UserName.empty() && !line.Password.empty() ? "einen Benutzernamen und ein Kennwort"
-                             : !line.UserName.empty()                         ? "einen Benutzernamen"
-                                                                              : "ein Kennwort";
+    const std::string what = !line.UserName.empty() && !line.Password.empty()
+                                 ? "einen Benutzernamen und ein Kennwort"
+                             : !line.UserName.empty() ? "einen Benutzernamen"
+                                                      : "ein Kennwort";
     TLintFinding f;
     f.Kind = TLintKind::AccessWithoutNumber;
     f.Place = TLintPlace::Access;
@@ -240,8 +243,9 @@ void DuplicateTapiNames(const std::vector<TAppEntry>& apps, std::vector<TLintFin
     for (std::size_t j = 0; j < i; ++j) {
       if (!SameTapiName(apps[j].TapiName, apps[i].TapiName)) continue;
       out.push_back(FileFinding(TLintKind::DuplicateTapiName, TLintPlace::Applications, i, apps[j].TapiName,
-                                "Der TAPI-Name " + Quoted(apps[j].TapiName) + " steht zweimal in der Tabelle (" +
-                                    Quoted(apps[j].AppName) + " und " + Quoted(apps[i].AppName) +
+                                "Der TAPI-Name " + Quoted(apps[j].TapiName) +
+                                    " steht zweimal in der Tabelle (" + Quoted(apps[j].AppName) + " und " +
+                                    Quoted(apps[i].AppName) +
                                     "); die Datei behält nur eine der beiden Anwendungen."));
       break;
     }
@@ -313,20 +317,25 @@ std::string LintKindId(TLintKind kind) {
   return {};
 }
 
-std::string LintPlaceText(const TLintFinding& finding) {
-  switch (finding.Place) {
+std::string LintPlaceName(TLintPlace place) {
+  switch (place) {
     case TLintPlace::Werktag:
-      return Quoted(finding.ZoneName) + ", " + DayClassName(TDayClass::Werktag);
+      return DayClassName(TDayClass::Werktag);
     case TLintPlace::SaSo:
-      return Quoted(finding.ZoneName) + ", " + DayClassName(TDayClass::SaSo);
+      return DayClassName(TDayClass::SaSo);
     case TLintPlace::Access:
-      return Quoted(finding.ZoneName) + ", Internetzugang";
+      return "Internetzugang";
     case TLintPlace::Holidays:
       return "Feiertage";
     case TLintPlace::Applications:
       return "Anwendungen";
   }
   return {};
+}
+
+std::string LintPlaceText(const TLintFinding& finding) {
+  const std::string place = LintPlaceName(finding.Place);
+  return finding.Zone < 0 ? place : Quoted(finding.ZoneName) + ", " + place;
 }
 
 std::string LintLine(const TLintFinding& finding) {

@@ -45,6 +45,8 @@ std::vector<TLintFinding> LintTarifFile(const TTarifFile& document);
 std::string LintKindName(TLintKind kind);
 // "overlap", "price", ... for machine-readable output.
 std::string LintKindId(TLintKind kind);
+// "Werktag", "Sa./So./Feiertag", "Internetzugang", "Feiertage", "Anwendungen".
+std::string LintPlaceName(TLintPlace place);
 // "„City“, Werktag" or "Feiertage".
 std::string LintPlaceText(const TLintFinding& finding);
 // The place, ": " and the sentence.
