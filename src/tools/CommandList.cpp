@@ -6,6 +6,7 @@
 #include "tools/FeiertagEditDlg.h"
 #include "tools/ImportFormDlg.h"
 #include "tools/TarifCheckDlg.h"
+#include "tools/TarifLintDlg.h"
 #include "tools/TarifOptionsDlg.h"
 #include "tools/UstFormDlg.h"
 
@@ -17,6 +18,7 @@ std::vector<TCommandDef> ToolsCommandList() {
       {TCommandId::Applications, &ApplicationsCommand}, {TCommandId::Import, &ImportCommand},
       {TCommandId::CheckTariffs, &CheckTariffsCommand}, {TCommandId::Vat, &VatCommand},
       {TCommandId::TenPlus, &TenPlusCommand},           {TCommandId::Coverage, &CoverageCommand},
+      {TCommandId::Lint, &LintCommand},
   };
 }
 

@@ -19,6 +19,16 @@ constexpr int kHolidayCode = 8;
 constexpr TDaySet kWeekdayCodes = 0xFE;  // codes 1 (Sunday) to 7 (Saturday)
 constexpr long long kSlipFactor = 20;
 
+// In the order of TLintKind: as the findings list shows it, and for machines.
+constexpr struct {
+  const char* Name;
+  const char* Id;
+} kKindTexts[] = {
+    {"Überschneidung", "overlap"}, {"Preis", "price"},
+    {"Gilt nie", "never"},         {"Feiertag doppelt", "holiday"},
+    {"TAPI-Name doppelt", "tapi"}, {"Zugang ohne Rufnummer", "access"},
+};
+
 std::string Quoted(const std::string& text) {
   return "„" + text + "“";
 }
@@ -282,39 +292,11 @@ std::vector<TLintFinding> LintTarifFile(const TTarifFile& document) {
 }
 
 std::string LintKindName(TLintKind kind) {
-  switch (kind) {
-    case TLintKind::Overlap:
-      return "Überschneidung";
-    case TLintKind::PriceSlip:
-      return "Preis";
-    case TLintKind::NeverApplies:
-      return "Gilt nie";
-    case TLintKind::DuplicateHoliday:
-      return "Feiertag doppelt";
-    case TLintKind::DuplicateTapiName:
-      return "TAPI-Name doppelt";
-    case TLintKind::AccessWithoutNumber:
-      return "Zugang ohne Rufnummer";
-  }
-  return {};
+  return kKindTexts[static_cast<std::size_t>(kind)].Name;
 }
 
 std::string LintKindId(TLintKind kind) {
-  switch (kind) {
-    case TLintKind::Overlap:
-      return "overlap";
-    case TLintKind::PriceSlip:
-      return "price";
-    case TLintKind::NeverApplies:
-      return "never";
-    case TLintKind::DuplicateHoliday:
-      return "holiday";
-    case TLintKind::DuplicateTapiName:
-      return "tapi";
-    case TLintKind::AccessWithoutNumber:
-      return "access";
-  }
-  return {};
+  return kKindTexts[static_cast<std::size_t>(kind)].Id;
 }
 
 std::string LintPlaceName(TLintPlace place) {
