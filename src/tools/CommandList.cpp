@@ -14,10 +14,14 @@ namespace dudode {
 
 std::vector<TCommandDef> ToolsCommandList() {
   return {
-      {TCommandId::Options, &OptionsCommand},           {TCommandId::Holidays, &HolidaysCommand},
-      {TCommandId::Applications, &ApplicationsCommand}, {TCommandId::Import, &ImportCommand},
-      {TCommandId::CheckTariffs, &CheckTariffsCommand}, {TCommandId::Vat, &VatCommand},
-      {TCommandId::TenPlus, &TenPlusCommand},           {TCommandId::Coverage, &CoverageCommand},
+      {TCommandId::Options, &OptionsCommand},
+      {TCommandId::Holidays, &HolidaysCommand},
+      {TCommandId::Applications, &ApplicationsCommand},
+      {TCommandId::Import, &ImportCommand},
+      {TCommandId::CheckTariffs, &CheckTariffsCommand},
+      {TCommandId::Vat, &VatCommand},
+      {TCommandId::TenPlus, &TenPlusCommand},
+      {TCommandId::Coverage, &CoverageCommand},
       {TCommandId::Lint, &LintCommand},
   };
 }
