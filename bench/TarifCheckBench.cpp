@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "tools/TarifCheck.h"
+#include "tools/TarifLint.h"
 
 namespace {
 
@@ -53,6 +54,20 @@ void BM_CheckFiftyFullZones(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CheckFiftyFullZones)->Unit(benchmark::kMillisecond);
+
+// What `lint` does with the largest file: every pair of entries of every list.
+void BM_LintFiftyFullZones(benchmark::State& state) {
+  TTarifFile doc;
+  doc.Zones.resize(kMaxZones);
+  for (TKeyAndName& zone : doc.Zones) {
+    zone.Werktag = FullDay(0.06);
+    zone.SaSo = FullDay(0.03);
+  }
+  for (auto _ : state) {
+    if (!LintTarifFile(doc).empty()) state.SkipWithError("findings in a plain file");
+  }
+}
+BENCHMARK(BM_LintFiftyFullZones)->Unit(benchmark::kMillisecond);
 
 // The coverage picture of one full zone: both lists.
 void BM_CoverageOfOneFullZone(benchmark::State& state) {

@@ -267,6 +267,7 @@ void TMain::BuildMenus() {
   MenuItem(edit, "Tarifeberprfen1", QStringLiteral("&Tarife überprüfen"), TCommandId::CheckTariffs,
            QKeySequence(Qt::Key_F9));
   MenuItem(edit, "Tarifabdeckung1", QStringLiteral("Tarifa&bdeckung..."), TCommandId::Coverage);
+  MenuItem(edit, "Plausibilitaet1", QStringLiteral("&Plausibilität prüfen..."), TCommandId::Lint);
 
   ZoneMenu = menuBar()->addMenu(QStringLiteral("Tarif&zonen"));
   ZoneMenu->setObjectName("ZoneMenu");

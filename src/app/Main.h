@@ -59,8 +59,7 @@ class TMain : public QMainWindow, public TCommandHost {
   void Apply(const TCommandResult& result) override;
 
   const TProgramSettings& Settings() const { return settings_; }
-  // Selects a zone as the zone menu and the zone box do.
-  void SelectZone(int index);
+  void SelectZone(int index) override;
   QTableWidget* Grid(TDayClass dayClass) const;
 
  protected:

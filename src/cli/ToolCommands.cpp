@@ -10,6 +10,7 @@
 #include "tools/TarifCheck.h"
 #include "tools/TarifCoverage.h"
 #include "tools/TarifDiff.h"
+#include "tools/TarifLint.h"
 #include "tools/UstForm.h"
 #include "tools/VatAdjustment.h"
 #include "zones/EntryForm.h"
@@ -258,6 +259,36 @@ int Vat(const std::vector<std::string>& args) {
   return outcome == TVatOutcome::InvalidRate ? kExitUsage : kExitOk;
 }
 
+// Exit status: 0 nothing found, 1 findings, 2 bad call or unreadable file.
+int Lint(const std::vector<std::string>& args) {
+  TParsedArgs parsed;
+  if (!ParseArgs(args, 2, {"--json"}, parsed)) return kExitUsage;
+  TTarifFile doc;
+  if (!Load(parsed.Positional[0], parsed.Positional[1], doc, nullptr)) return kExitUsage;
+  const std::vector<TLintFinding> findings = LintTarifFile(doc);
+  if (parsed.Has("--json")) {
+    std::string out;
+    TJsonWriter writer(out);
+    writer.BeginArray();
+    for (const TLintFinding& f : findings) {
+      writer.BeginObject();
+      writer.Field("Kind", LintKindId(f.Kind));
+      writer.Field("Zone", f.ZoneName);
+      writer.Field("List", LintPlaceName(f.Place));
+      writer.Field("Name", f.Name);
+      writer.Field("Number", f.Number);
+      writer.Field("Text", f.Text);
+      writer.EndObject();
+    }
+    writer.EndArray();
+    std::fwrite(out.data(), 1, out.size(), stdout);
+  } else {
+    for (const TLintFinding& f : findings) PrintLine(LintLine(f));
+  }
+  if (std::fflush(stdout) != 0) return kExitUsage;
+  return findings.empty() ? kExitOk : kExitFailure;
+}
+
 }  // namespace
 
 std::vector<TCommand> ToolCommands() {
@@ -267,6 +298,10 @@ std::vector<TCommand> ToolCommands() {
        Check},
       {"diff", "DIR_A FILE_A DIR_B FILE_B [--json]",
        "Was sich von Tarifdatei A zu B geändert hat (Exit-Status 0 gleich, 1 verschieden, 2 Fehler)", Diff},
+      {"lint", "DIR FILE [--json]",
+       "Plausibilität prüfen: sich überschneidende Tarife, Preise in Cent statt Euro u. a. "
+       "(Exit-Status 0 nichts gefunden, 1 Hinweise, 2 Fehler)",
+       Lint},
       {"vat", "DIR FILE OLD NEW [--keep-date]",
        "Alle Preise von OLD auf NEW Prozent Umsatzsteuer umrechnen und speichern", Vat},
   };

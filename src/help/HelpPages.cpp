@@ -22,6 +22,7 @@ const std::vector<THelpPage>& HelpPages() {
       {"zonen-anordnen.html", "Tarifzonen neu anordnen", {"TTarifSortDlg"}},
       {"tarife-ueberpruefen.html", "Tarife überprüfen", {"TTarifCheckDlg"}},
       {"tarifabdeckung.html", "Tarifabdeckung", {"TCoverageDlg"}},
+      {"plausibilitaet.html", "Plausibilität prüfen", {"TTarifLintDlg"}},
       {"umsatzsteuer.html", "Umsatzsteueranpassung", {"TUstFormDlg"}},
       {"zehnplus.html", "10plus Rabatt zuweisen", {"TCfg10plusDlg"}},
       {"zehnplus-ausnahmen.html", "Ausnahmen vom 10plus Rabatt", {"TCfg10plusExceptionsDlg"}},

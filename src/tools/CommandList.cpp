@@ -6,6 +6,7 @@
 #include "tools/FeiertagEditDlg.h"
 #include "tools/ImportFormDlg.h"
 #include "tools/TarifCheckDlg.h"
+#include "tools/TarifLintDlg.h"
 #include "tools/TarifOptionsDlg.h"
 #include "tools/UstFormDlg.h"
 
@@ -13,10 +14,15 @@ namespace dudode {
 
 std::vector<TCommandDef> ToolsCommandList() {
   return {
-      {TCommandId::Options, &OptionsCommand},           {TCommandId::Holidays, &HolidaysCommand},
-      {TCommandId::Applications, &ApplicationsCommand}, {TCommandId::Import, &ImportCommand},
-      {TCommandId::CheckTariffs, &CheckTariffsCommand}, {TCommandId::Vat, &VatCommand},
-      {TCommandId::TenPlus, &TenPlusCommand},           {TCommandId::Coverage, &CoverageCommand},
+      {TCommandId::Options, &OptionsCommand},
+      {TCommandId::Holidays, &HolidaysCommand},
+      {TCommandId::Applications, &ApplicationsCommand},
+      {TCommandId::Import, &ImportCommand},
+      {TCommandId::CheckTariffs, &CheckTariffsCommand},
+      {TCommandId::Vat, &VatCommand},
+      {TCommandId::TenPlus, &TenPlusCommand},
+      {TCommandId::Coverage, &CoverageCommand},
+      {TCommandId::Lint, &LintCommand},
   };
 }
 

@@ -25,20 +25,6 @@ const std::array<std::string, kYearDays>& DateKeys() {
   return keys;
 }
 
-// The walk compares a date key with the entry's rearranged dates as texts,
-// whatever they hold; the days that pass both tests form one range.
-void DayRange(const TTarifEntry& entry, int& firstDay, int& lastDay) {
-  const auto& keys = DateKeys();
-  const std::string from = DateSortKey(entry.DateFrom);
-  const std::string to = DateSortKey(entry.DateTo);
-  const auto first = std::lower_bound(keys.begin(), keys.end(), from,
-                                      [](const std::string& key, const std::string& f) { return key < f; });
-  const auto end = std::upper_bound(keys.begin(), keys.end(), to,
-                                    [](const std::string& t, const std::string& key) { return key > t; });
-  firstDay = static_cast<int>(first - keys.begin());
-  lastDay = static_cast<int>(end - keys.begin()) - 1;
-}
-
 TSlotMask SlotRange(std::uint32_t startSec, std::uint32_t endSec) {
   TSlotMask mask{};
   const std::uint64_t first = (std::uint64_t{startSec} + kSlotSeconds - 1) / kSlotSeconds;
@@ -86,6 +72,26 @@ std::string SlotEndText(int slot) {
   return TwoDigitText(minute / 60) + Regional().TimeSeparator + TwoDigitText(minute % 60);
 }
 
+// The walk compares a date key with the entry's rearranged dates as texts,
+// whatever they hold; the days that pass both tests form one range.
+void EntryDayRange(const TTarifEntry& entry, int& firstDay, int& lastDay) {
+  const auto& keys = DateKeys();
+  const std::string from = DateSortKey(entry.DateFrom);
+  const std::string to = DateSortKey(entry.DateTo);
+  const auto first = std::lower_bound(keys.begin(), keys.end(), from,
+                                      [](const std::string& key, const std::string& f) { return key < f; });
+  const auto end = std::upper_bound(keys.begin(), keys.end(), to,
+                                    [](const std::string& t, const std::string& key) { return key > t; });
+  firstDay = static_cast<int>(first - keys.begin());
+  lastDay = static_cast<int>(end - keys.begin()) - 1;
+}
+
+int DayOfDate(std::string_view date) {
+  const auto& keys = DateKeys();
+  const auto it = std::find(keys.begin(), keys.end(), DateSortKey(date));
+  return it == keys.end() ? -1 : static_cast<int>(it - keys.begin());
+}
+
 TListCoverage::TListCoverage(const TTarifEntryList& entries) {
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const TTarifEntry& entry = entries[i];
@@ -98,7 +104,7 @@ TListCoverage::TListCoverage(const TTarifEntryList& entries) {
       specials_.push_back(span);
       continue;
     }
-    DayRange(entry, span.FirstDay, span.LastDay);
+    EntryDayRange(entry, span.FirstDay, span.LastDay);
     if (span.FirstDay > span.LastDay) continue;
     spans_.push_back(span);
     for (int day = span.FirstDay; day <= span.LastDay; ++day) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/TarifFile.h"
@@ -40,6 +41,13 @@ std::string DayText(int day);
 std::string SlotText(int slot);
 // The last minute of a step: "18:39" for the step at 18:30.
 std::string SlotEndText(int slot);
+
+// The days an entry's validity dates hold as the walk reads them (its
+// rearranged dates compared as texts); none when firstDay > lastDay, as for a
+// window across the new year.
+void EntryDayRange(const TTarifEntry& entry, int& firstDay, int& lastDay);
+// The day of a DDMM date (date separators allowed); -1 when it is no day of the year.
+int DayOfDate(std::string_view date);
 
 enum class TSlotState {
   Gap,

@@ -31,6 +31,7 @@ enum class TCommandId {
   TenPlus,
   CheckTariffs,
   Coverage,
+  Lint,
   Holidays,
   Applications,
   Providers,
@@ -65,6 +66,8 @@ class TCommandHost {
   // The highlighted grid row of a list, counted from 1; 0 when nothing is
   // highlighted.
   virtual int HighlightedRow(TDayClass dayClass) const = 0;
+  // Makes the zone current, as the zone menu and the zone box do.
+  virtual void SelectZone(int index) = 0;
   // Highlights a grid row of the current zone, counted from 1.
   virtual void SelectEntryRow(TDayClass dayClass, int row) = 0;
   // Parent for the command's dialogs.

@@ -25,7 +25,7 @@ TEST(HelpPagesTest, EveryWindowHasAPage) {
       "TAddEditAppDlg TImportFormDlg TTarifImportDlg TProviderFileSelectDlg TProvidersDlg "
       "TNewEditProviderDlg TNewEditProvEntryDlg TFreeHoursRangeDlg TFreeHoursRangeEditDlg "
       "TConnectionTemplateEditDlg TConnectionDefaultsEditDlg TPhoneProvidersTarifSelectDlg "
-      "TTelefonyTemplateEditDlg TTelephonyDefaultsEditDlg TCoverageDlg");
+      "TTelefonyTemplateEditDlg TTelephonyDefaultsEditDlg TCoverageDlg TTarifLintDlg");
   for (std::string window; windows >> window;) {
     const std::string page = HelpPageFor("dudode::" + window);
     EXPECT_FALSE(PageText(page).empty()) << window << " -> " << page;

@@ -33,6 +33,7 @@ class TFakeHost : public TCommandHost {
   int HighlightedRow(TDayClass dayClass) const override {
     return dayClass == TDayClass::Werktag ? Row1 : Row2;
   }
+  void SelectZone(int index) override { Zone = index; }
   void SelectEntryRow(TDayClass dayClass, int row) override {
     (dayClass == TDayClass::Werktag ? Row1 : Row2) = row;
   }

@@ -22,6 +22,7 @@
 #include "tools/ImportFormDlg.h"
 #include "tools/TarifCheck.h"
 #include "tools/TarifCheckDlg.h"
+#include "tools/TarifLintDlg.h"
 #include "tools/TarifOptionsDlg.h"
 #include "tools/UstFormDlg.h"
 #include "ui/CentEuroDlg.h"
@@ -371,6 +372,30 @@ TEST(ToolCommandDialogsTest, CoverageDoubleClickSelectsTheCoveringEntryAfterSavi
                "Dudode - Editor 3.10");
   host.Zone = -1;
   CoverageCommand(host);
+}
+
+// The findings window opens on its list; Return on an application's finding
+// does nothing, Return on an overlap shows its zone and entry.
+TEST(ToolCommandDialogsTest, LintReturnOnAFindingSelectsItsZoneAndEntry) {
+  TFakeHost host;
+  host.Doc.Zones.resize(2);
+  host.Doc.Zones[1].Werktag = {WholeDay("3112"), WholeDay("3112")};
+  for (TTarifEntry& e : host.Doc.Zones[1].Werktag) e.Weekdays = DayBit(2);
+  host.Doc.Applications = {{"FAX", "Fax"}, {"FAX", "Fax 2"}};
+  TModalScript script;
+  script.Then("dudode::TTarifLintDlg", [](QDialog& dialog) {
+    auto* list = Find<QTreeWidget>(dialog, "FindingsList");
+    ASSERT_TRUE(list->hasFocus());
+    EXPECT_EQ(2, list->topLevelItemCount());
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible()) << "applications have no place in the main window";
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+  });
+  LintCommand(host);
+  EXPECT_EQ(std::make_pair(1, 1), std::make_pair(host.Zone, host.Row1));
 }
 
 // Shows the options dialog filled from a document, works it, and returns
