@@ -25,9 +25,12 @@ editor=$(ls -1 build-package/dudode-editor_*.deb | tail -n 1)
 fail() { echo "FAILED: $*" >&2; exit 1; }
 
 echo "== lintian --pedantic"
-report=$(lintian --pedantic --info --show-overrides "$tarif" "$editor" 2>&1 | grep -v 'running with root privileges' || true)
+status=0
+report=$(lintian --pedantic --display-info --show-overrides --fail-on error,warning "$tarif" "$editor" 2>&1) ||
+  status=$?
+report=$(grep -v 'running with root privileges' <<<"$report" || true)
 echo "${report:-(no tags)}"
-if grep -q '^[EW]:' <<<"$report"; then fail "lintian reports errors or warnings"; fi
+if [ "$status" -ne 0 ] || grep -q '^[EW]:' <<<"$report"; then fail "lintian reports errors or warnings"; fi
 
 echo "== appstreamcli validate"
 unpacked=$(mktemp -d)
