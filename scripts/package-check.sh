@@ -38,6 +38,8 @@ home=$(mktemp -d)
 trap 'rm -rf "$unpacked" "$home"' EXIT
 dpkg-deb -x "$editor" "$unpacked"
 appstreamcli validate --no-net --pedantic --strict "$unpacked"/usr/share/metainfo/*.metainfo.xml
+# The metadata together with the desktop entry it names.
+appstreamcli validate-tree --no-net --pedantic --strict "$unpacked"
 
 echo "== the command-line tool needs no Qt"
 if dpkg-deb -f "$tarif" Depends | grep -qi qt; then fail "dudode-tarif depends on Qt"; fi
