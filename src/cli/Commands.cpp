@@ -25,18 +25,28 @@ constexpr const char* kSynopsis = "dudode-tarif BEFEHL ARGUMENTE";
 constexpr const char* kDescription =
     "dudode-tarif lädt, prüft, speichert und zeigt die Dateien des Dudode - Editors ohne Fenster, "
     "mit denselben Regeln wie der Editor.";
-constexpr const char* kArguments[][2] = {
-    {"DIR", "das Programmverzeichnis mit den Tarif-, Provider- und Vorlagendateien"},
-    {"FILE", "eine Datei darin, ohne Verzeichnis (zum Beispiel RATES.0)"},
-    {"--keep-date", "das Aktualisierungsdatum der Datei nicht ändern"},
-    {"--help", "diese Übersicht zeigen"},
-    {"--version", "die Version zeigen"},
+// Name, German text, English text (for the English manual page only).
+constexpr const char* kArguments[][3] = {
+    {"DIR", "das Programmverzeichnis mit den Tarif-, Provider- und Vorlagendateien",
+     "the program directory with the tariff, provider and template files"},
+    {"FILE", "eine Datei darin, ohne Verzeichnis (zum Beispiel RATES.0)",
+     "a file in it, without a directory (for example RATES.0)"},
+    {"--keep-date", "das Aktualisierungsdatum der Datei nicht ändern",
+     "leave the file's update date as it is"},
+    {"--help", "diese Übersicht zeigen", "show the list of commands (in German)"},
+    {"--version", "die Version zeigen", "show the version"},
 };
 constexpr const char* kMessages =
     "Jede Meldung erscheint als eine Zeile \"Titel: Text\" auf der Standardfehlerausgabe.\nDie "
     "Standardausgabe enthält nur, was ein Befehl ausgeben soll (JSON, die Lücken von check --all,\n"
     "die Unterschiede von diff); resave, vat und check ohne --all und --json schreiben dort nichts.";
 constexpr const char* kExitStatus = "Exit-Status: 0 erfolgreich, 1 Befehl fehlgeschlagen, 2 falscher Aufruf.";
+constexpr const char* kEnglishDescription =
+    "dudode-tarif loads, checks, saves and shows the files of the Dudode editor without a window, by the "
+    "same rules as the editor. Its messages and --help are in German; in a German locale this page is "
+    "shown in German too.";
+constexpr const char* kEnglishMessages = "Messages appear as one line \"title: text\" on standard error.";
+constexpr const char* kEnglishExitStatus = "0 success, 1 the command failed, 2 wrong arguments.";
 
 std::string RoffText(const std::string& text) {
   std::string out;
@@ -80,22 +90,31 @@ std::string UsageText() {
   return text + "\n" + kMessages + "\n" + kExitStatus + "\n";
 }
 
-std::string ManPageText() {
+std::string ManPageText(TManLanguage language) {
+  const bool de = language == TManLanguage::German;
+  // No hyphenation: groff would break German words and file names by English rules.
   std::string page = std::string(".TH DUDODE\\-TARIF 1 \"\" \"dudode-tarif ") + kEditorVersion +
-                     "\" \"Dudode - Editor\"\n.SH NAME\ndudode\\-tarif \\- Tarifdateien ohne Fenster laden, "
-                     "prüfen, speichern und zeigen\n.SH ÜBERSICHT\n.B dudode\\-tarif\nBEFEHL ARGUMENTE\n.br\n"
-                     ".B dudode\\-tarif\n\\-\\-help | \\-\\-version\n.SH BESCHREIBUNG\n" +
-                     RoffText(kDescription) + "\n.SH BEFEHLE\n";
+                     "\" \"Dudode - Editor\"\n.nh\n.SH NAME\ndudode\\-tarif \\- " +
+                     (de ? "Tarifdateien ohne Fenster laden, prüfen, speichern und zeigen"
+                         : "load, check, save and show tariff files without a window") +
+                     (de ? "\n.SH ÜBERSICHT\n" : "\n.SH SYNOPSIS\n") + ".B dudode\\-tarif\n" +
+                     (de ? "BEFEHL ARGUMENTE" : "COMMAND ARGUMENTS") +
+                     "\n.br\n.B dudode\\-tarif\n\\-\\-help | \\-\\-version\n" +
+                     (de ? ".SH BESCHREIBUNG\n" : ".SH DESCRIPTION\n") +
+                     RoffText(de ? kDescription : kEnglishDescription) +
+                     (de ? "\n.SH BEFEHLE\n" : "\n.SH COMMANDS\n");
   for (const TCommand& command : AllCommands()) {
     page += ".TP\n.BI \"" + RoffText(command.Name) + " \" \"" + RoffText(command.Arguments) + "\"\n" +
-            RoffText(command.Summary) + "\n";
+            RoffText(de ? command.Summary : command.SummaryEnglish) + "\n";
   }
-  page += ".SH ARGUMENTE UND OPTIONEN\n";
+  page += de ? ".SH ARGUMENTE UND OPTIONEN\n" : ".SH ARGUMENTS AND OPTIONS\n";
   for (const auto& argument : kArguments)
-    page += ".TP\n.B " + RoffText(argument[0]) + "\n" + RoffText(argument[1]) + "\n";
-  page += ".SH MELDUNGEN\n" + RoffText(kMessages) + "\n.SH EXIT\\-STATUS\n" + RoffText(kExitStatus) +
-          "\n.SH BEISPIEL\n.nf\ndudode\\-tarif check ~/.local/share/dudode RATES.0\n.fi\n"
-          ".SH SIEHE AUCH\n.BR dudode\\-editor (1)\n";
+    page += ".TP\n.B " + RoffText(argument[0]) + "\n" + RoffText(argument[de ? 1 : 2]) + "\n";
+  page += (de ? ".SH MELDUNGEN\n" : ".SH MESSAGES\n") + RoffText(de ? kMessages : kEnglishMessages) +
+          (de ? "\n.SH EXIT\\-STATUS\n" : "\n.SH EXIT STATUS\n") +
+          RoffText(de ? kExitStatus : kEnglishExitStatus) + (de ? "\n.SH BEISPIEL\n" : "\n.SH EXAMPLE\n") +
+          ".nf\ndudode\\-tarif check ~/.local/share/dudode RATES.0\n.fi\n" +
+          (de ? ".SH SIEHE AUCH\n" : ".SH SEE ALSO\n") + ".BR dudode\\-editor (1)\n";
   return page;
 }
 

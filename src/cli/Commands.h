@@ -19,6 +19,7 @@ struct TCommand {
   std::string Summary;    // one line for the usage text
   // Receives the arguments after the command name; returns the exit status.
   std::function<int(const std::vector<std::string>& args)> Run;
+  std::string SummaryEnglish = {};  // the same line for the English manual page
 };
 
 std::vector<TCommand> TarifCommands();
@@ -35,7 +36,9 @@ std::vector<TCommand> AllCommands();
 // --help, --version and the manual page, all from the command table above.
 std::string UsageText();
 std::string VersionText();
-std::string ManPageText();
+// The manual page in roff, German (man/de/man1) or English (man/man1).
+enum class TManLanguage { German, English };
+std::string ManPageText(TManLanguage language);
 
 // Arguments split into positional ones and the flags a command knows. false
 // (after printing the usage text to standard error) when the count of

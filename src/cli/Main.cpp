@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
   }
   // The build writes the manual page with this, so it lists what --help lists.
   if (args[0] == "--man-page") {
-    std::fputs(ManPageText().c_str(), stdout);
+    const bool english = args.size() > 1 && args[1] == "en";
+    std::fputs(ManPageText(english ? TManLanguage::English : TManLanguage::German).c_str(), stdout);
     return kExitOk;
   }
   const std::vector<TCommand> commands = AllCommands();

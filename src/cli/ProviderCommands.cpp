@@ -128,8 +128,9 @@ int Resave(const std::vector<std::string>& args) {
 std::vector<TCommand> ProviderCommands() {
   return {
       {"provider dump", "DIR FILE", "Providerdatei (Provider.ini, UserProv.ini) laden und als JSON ausgeben",
-       Dump},
-      {"provider resave", "DIR FILE", "Providerdatei laden und neu speichern", Resave},
+       Dump, "load a provider file (Provider.ini, UserProv.ini) and print it as JSON"},
+      {"provider resave", "DIR FILE", "Providerdatei laden und neu speichern", Resave,
+       "load a provider file and save it again"},
   };
 }
 

@@ -170,9 +170,11 @@ int Resave(const std::vector<std::string>& args) {
 
 std::vector<TCommand> TarifCommands() {
   return {
-      {"dump", "DIR FILE", "Tarifdatei laden und als JSON ausgeben", Dump},
+      {"dump", "DIR FILE", "Tarifdatei laden und als JSON ausgeben", Dump,
+       "load a tariff file and print it as JSON"},
       {"resave", "DIR FILE [--keep-date]",
-       "Tarifdatei laden und neu speichern (--keep-date: Aktualisierungsdatum nicht ändern)", Resave},
+       "Tarifdatei laden und neu speichern (--keep-date: Aktualisierungsdatum nicht ändern)", Resave,
+       "load a tariff file and save it again (--keep-date: keep its update date)"},
   };
 }
 

@@ -112,11 +112,14 @@ int Resave(const std::vector<std::string>& args) {
 
 std::vector<TCommand> TemplateCommands() {
   return {
-      {"templates dump", "DIR", "ConnTemp.dat und PhoneTemp.dat wie gespeichert als JSON ausgeben", Dump},
+      {"templates dump", "DIR", "ConnTemp.dat und PhoneTemp.dat wie gespeichert als JSON ausgeben", Dump,
+       "print ConnTemp.dat and PhoneTemp.dat as stored, as JSON"},
       {"templates resave", "DIR",
        "Vorlagen wie die Vorlageneditoren laden und speichern (ConnTemp.dat mit ConnTempEx.dat, "
        "PhoneTemp.dat)",
-       Resave},
+       Resave,
+       "load and save the templates as the template editors do (ConnTemp.dat with ConnTempEx.dat, "
+       "PhoneTemp.dat)"},
   };
 }
 

@@ -295,15 +295,19 @@ std::vector<TCommand> ToolCommands() {
   return {
       {"check", "DIR FILE [--all] [--json]",
        "Jede Tarifzone ein Jahr lang im 10-Minuten-Takt auf Lücken prüfen (--all: jede Lücke jeder Liste)",
-       Check},
+       Check, "walk every zone over a year in 10-minute steps for gaps (--all: every gap of every list)"},
       {"diff", "DIR_A FILE_A DIR_B FILE_B [--json]",
-       "Was sich von Tarifdatei A zu B geändert hat (Exit-Status 0 gleich, 1 verschieden, 2 Fehler)", Diff},
+       "Was sich von Tarifdatei A zu B geändert hat (Exit-Status 0 gleich, 1 verschieden, 2 Fehler)", Diff,
+       "what changed from tariff file A to B (exit status 0 equal, 1 different, 2 error)"},
       {"lint", "DIR FILE [--json]",
        "Plausibilität prüfen: sich überschneidende Tarife, Preise in Cent statt Euro u. a. "
        "(Exit-Status 0 nichts gefunden, 1 Hinweise, 2 Fehler)",
-       Lint},
+       Lint,
+       "plausibility check: overlapping tariffs, prices in cents instead of euros and more "
+       "(exit status 0 nothing found, 1 findings, 2 error)"},
       {"vat", "DIR FILE OLD NEW [--keep-date]",
-       "Alle Preise von OLD auf NEW Prozent Umsatzsteuer umrechnen und speichern", Vat},
+       "Alle Preise von OLD auf NEW Prozent Umsatzsteuer umrechnen und speichern", Vat,
+       "convert all prices from OLD to NEW per cent VAT and save"},
   };
 }
 

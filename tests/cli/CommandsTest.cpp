@@ -162,20 +162,28 @@ TEST(CommandsTest, DiffNamesEveryKindOfChange) {
   EXPECT_NE(std::string::npos, json.Out.find("\"PriceChangePercent\": 3")) << json.Out;
 }
 
-// The manual page names every command --help lists, so they cannot drift.
-TEST(CommandsTest, ManualPageFollowsTheCommandTable) {
+// Both manual pages name every command --help lists, each with its line, so they cannot drift.
+TEST(CommandsTest, ManualPagesFollowTheCommandTable) {
   TTempDir dir;
-  const TCliRun help = RunIn({"--help"}, dir, dir), man = RunIn({"--man-page"}, dir, dir);
-  ASSERT_EQ(0, man.Status);
-  EXPECT_EQ(0, man.Out.rfind(".TH DUDODE\\-TARIF 1", 0));
+  const TCliRun help = RunIn({"--help"}, dir, dir);
   const std::string list = help.Out.substr(0, help.Out.find("\n\n", help.Out.find("Befehle:")));
-  const std::regex command("\n  ([^ \n]+)"), dash("-");
-  int commands = 0;
-  for (std::sregex_iterator it(list.begin(), list.end(), command), end; it != end; ++it, ++commands) {
-    const std::string name = std::regex_replace((*it)[1].str(), dash, "\\-");
-    EXPECT_NE(std::string::npos, man.Out.find(".BI \"" + name)) << (*it)[0];
+  const std::regex command("\n  ([a-z-]+(?: [a-z-]+)*)"), dash("-");
+  for (const char* language : {"de", "en"}) {
+    const TCliRun man = RunIn({"--man-page", language}, dir, dir);
+    ASSERT_EQ(0, man.Status);
+    EXPECT_EQ(0, man.Out.rfind(".TH DUDODE\\-TARIF 1", 0));
+    // English hyphenation rules would break German words and file names.
+    EXPECT_NE(std::string::npos, man.Out.find("\n.nh\n")) << language;
+    int commands = 0;
+    for (std::sregex_iterator it(list.begin(), list.end(), command), end; it != end; ++it, ++commands) {
+      const std::string name = std::regex_replace((*it)[1].str(), dash, "\\-");
+      const std::size_t at = man.Out.find(".BI \"" + name);
+      ASSERT_NE(std::string::npos, at) << language << (*it)[0];
+      const char summary = man.Out[man.Out.find('\n', at) + 1];
+      EXPECT_TRUE(summary != '.' && summary != '\n') << language << (*it)[0];
+    }
+    EXPECT_GE(commands, 8);
   }
-  EXPECT_GE(commands, 8);
 }
 
 }  // namespace
