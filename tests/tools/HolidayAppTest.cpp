@@ -85,7 +85,12 @@ TEST(AppTableTest, TapiNamesAreKeys) {
     const char* stored;
   } cases[] = {{"abc", "ABC"}, {"A=B", "AB"},  {"[x]", "X"},    {";x", "X"},
                {" ;x", " X"},  {"a;b", "A;B"}, {"märz", "MÄRZ"}};
-  for (const Case& c : cases) EXPECT_EQ(c.stored, CleanTapiName(c.typed)) << c.typed;
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.stored, CleanTapiName(c.typed)) << c.typed;
+    // Whatever is taken out is said; capitals alone are no loss.
+    const bool dropped = std::string_view(c.stored).size() < std::string_view(c.typed).size();
+    EXPECT_EQ(dropped, !TapiNameDropMessage(c.typed).empty()) << c.typed;
+  }
 }
 
 TEST(AppTableTest, RowDialogRefusesMissingFieldsAndDuplicates) {
@@ -178,6 +183,16 @@ TEST_F(SectionSaveTest, WritesAtOnceOrKeepsTheChange) {
     const char* part = c.section == TFileSection::Holidays ? "F0=0310\r\nF1=2512" : "NEU=Neu";
     EXPECT_EQ(c.written, file.find(part) != std::string::npos) << file;
   }
+  // The first write of a document without a file writes all of it.
+  TTarifFile fresh;
+  std::tie(fresh.FileName, fresh.Description, fresh.Modified) = std::make_tuple("RATES.4", "Neu", true);
+  fresh.Applications = {{"NEU", "Neu"}};
+  EXPECT_TRUE(WriteSectionAtOnce(fresh, TFileSection::Applications, [] { return true; }));
+  TTarifFile reread;
+  reread.FileName = "RATES.4";
+  LoadTarifFile(reread);
+  EXPECT_EQ(std::make_tuple(false, std::string("Neu"), std::string("Neu")),
+            std::make_tuple(fresh.Modified, reread.Description, reread.Applications.at(0).AppName));
 }
 
 // One section a line.
