@@ -354,6 +354,7 @@ void TNewEditEntryDlg::BoxClicked(void (TEntryForm::*effect)(bool), bool checked
 }
 
 void TNewEditEntryDlg::SaveBtnClick() {
+  if (!CheckTypedFields(*this)) return;
   ReadForm();
   form_.Apply();
   ShowForm();

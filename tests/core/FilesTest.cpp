@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <iterator>
 #include <memory>
@@ -80,6 +82,25 @@ TEST(FilesTest, FailedPairLeavesBothOldFiles) {
 }
 
 // Refusals by kind of file are told by the record file reports.
+// A file size limit makes write() return fewer bytes than asked: the writer goes
+// on until the rest fails and keeps the old file.
+TEST(FilesTest, ShortWriteIsContinuedAndItsFailureKeepsTheOldFile) {
+  test::TTempDir dir;
+  dir.Write("a.ini", "alt");
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  rlimit limit = old;
+  limit.rlim_cur = 10;
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::string error;
+  const bool written = AtomicWriteFile(dir.File("a.ini"), std::string(100, 'x'), &error);
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(written);
+  EXPECT_EQ("alt", dir.Read("a.ini"));
+}
+
 TEST(FilesTest, FailedReadsGiveGermanReasons) {
   TTempDir dir;
   dir.Write("ok", "text");

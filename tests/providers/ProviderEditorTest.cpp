@@ -82,6 +82,38 @@ TEST(ProviderEditorTest, LimitsHoldAtOrAboveTheirNumbers) {
   }
 }
 
+// An edited entry moves to its place by time.
+TEST(ProviderEditorTest, EditedEntryIsSortedIn) {
+  TProviderEditor editor({Named("A", "A0001", 3)}, 100);
+  editor.Select(0);
+  ASSERT_TRUE(editor.EditEntry(TDayClass::Werktag, 1, TypeWindow("05:00", "05:59")));
+  std::string starts;
+  for (const TProvEntryRow& row : editor.Rows(TDayClass::Werktag)) starts += row[0].substr(0, 5) + " ";
+  EXPECT_EQ("00:01 00:02 05:00 ", starts);
+}
+
+// Free hours beyond the field are refused at "Übernehmen", as typed, with the focus on them.
+TEST(ProviderEditorTest, FreeHoursBeyondTheRangeAreRefused) {
+  const struct {
+    const char* typed;
+    bool confirmed;
+    const char* shown;
+  } cases[] = {{"9999:59:59", true, "9999:59:59"},
+               {"99999", false, "99999"},
+               {"10000:00:00", false, "10000:00:00"},
+               {"00099999999", false, "00099999999"},
+               {"1:90", true, "02:30:00"}};
+  for (const auto& c : cases) {
+    TScriptedMessageBoxes boxes;
+    if (!c.confirmed) boxes.Expect("Bitte geben Sie höchstens 9999:59:59 Freistunden an.");
+    TProviderForm form;
+    std::tie(form.Name, form.FreeHoursText) = std::make_tuple("A", c.typed);
+    EXPECT_EQ(c.confirmed, form.Apply()) << c.typed;
+    EXPECT_EQ(std::make_tuple(!c.confirmed, std::string(c.shown)),
+              std::make_tuple(form.FreeHoursRefused, form.FreeHoursText));
+  }
+}
+
 // The scaling rules of the form are ProviderTest's; here the editor's part.
 TEST(ProviderEditorTest, MoneyAndTimingTakenFromTheDialog) {
   TProviderEditor editor({Named("A", "A0001")}, 1000);
