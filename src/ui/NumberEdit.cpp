@@ -89,8 +89,11 @@ void TNumberEdit::keyPressEvent(QKeyEvent* event) {
 
 void TNumberEdit::focusOutEvent(QFocusEvent* event) {
   // Only a value the field can hold is shown anew; anything else stays as
-  // typed for the confirm button to refuse.
-  if (!isReadOnly() &&
+  // typed for the confirm button to refuse. A message box taking the focus is
+  // no leaving.
+  const Qt::FocusReason reason = event->reason();
+  const bool leaving = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+  if (leaving && !isReadOnly() &&
       NumberValueRefusal(text().toStdString(), Rule(), Regional().DecimalSeparator).empty()) {
     SetValue(Value());
   }

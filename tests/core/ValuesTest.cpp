@@ -147,63 +147,33 @@ TEST(ValuesTest, TariffFileNamesAndListing) {
 
 // A typed key or value the number field cannot take is refused with a message, never changed.
 TEST(FieldRulesTest, NumberKeysAndValuesAreTakenOrRefusedWithAMessage) {
-  const TNumberFieldRule price{4, 0, 100}, amount{2, 0, 99999}, count{0, 0, 100}, signed_{2, -5, 5};
-  const char* const onlyDigits = "Nur Ziffern und , erlaubt.";
+  const TNumberFieldRule p4{4, 0, 100}, p2{2, 0, 99999}, p0{0, 0, 100}, neg{2, -5, 5};
+  const std::string d = "Nur Ziffern und , erlaubt.", d0 = "Nur Ziffern erlaubt.",
+                    n4 = "Höchstens 4 Nachkommastellen erlaubt.",
+                    n2 = "Höchstens 2 Nachkommastellen erlaubt.",
+                    two = "Nur Ziffern erlaubt. Die Angabe enthält bereits ein ,.";
   const struct {
     const char *before, *after;
     char32_t key;
     TNumberFieldRule rule;
     std::string refusal;
-  } keys[] = {
-      {"12", "", U'5', price, ""},
-      {"1,2345", "", U'6', price, "Höchstens 4 Nachkommastellen erlaubt."},
-      {"1", ",2345", U'6', price, ""},
-      {"1,23", "", U'4', amount, "Höchstens 2 Nachkommastellen erlaubt."},
-      {"1", "", U'.', amount, ""},
-      {"1,23", "", U',', amount, "Nur Ziffern erlaubt. Die Angabe enthält bereits ein ,."},
-      {"1", "234", U',', amount, "Höchstens 2 Nachkommastellen erlaubt."},
-      {"5", "", U',', count, "Nur Ziffern erlaubt."},
-      {"", "5", U'x', price, onlyDigits},
-      {"", "3", U'-', price, onlyDigits},
-      {"", "3", U'-', signed_, ""},
-      {"3", "", U'-', signed_, onlyDigits},
-  };
-  for (const auto& k : keys) {
-    EXPECT_EQ(k.refusal, NumberKeyRefusal(k.before, k.after, k.key, k.rule, ","))
-        << k.before << "|" << k.after;
-  }
-  const std::string priceRange =
-      "Bitte geben Sie eine Zahl von 0 bis 100 mit höchstens 4 Nachkommastellen ein.";
-  const struct {
-    const char* text;
-    TNumberFieldRule rule;
-    std::string refusal;
-  } values[] = {
-      {"100", price, ""},
-      {"99,9999", price, ""},
-      {"", price, ""},
-      {"101", price, priceRange},
-      {"1,23456", price, priceRange},
-      {"abc", price, priceRange},
-      {"-1", price, priceRange},
-      {"99999", amount, ""},
-      {"100000", amount, "Bitte geben Sie eine Zahl von 0 bis 99999 mit höchstens 2 Nachkommastellen ein."},
-      {"101", count, "Bitte geben Sie eine ganze Zahl von 0 bis 100 ein."},
-      {"-5,5", signed_, "Bitte geben Sie eine Zahl von -5 bis 5 mit höchstens 2 Nachkommastellen ein."},
-  };
-  for (const auto& v : values) EXPECT_EQ(v.refusal, NumberValueRefusal(v.text, v.rule, ",")) << v.text;
-}
-
-TEST(FieldRulesTest, TextsTheDataFilesCannotHoldAreNamed) {
-  const struct {
-    const char* typed;
-    std::string refusal;
-  } cases[] = {
-      {"Müller & Söhne € ‰", ""},
-      {"Ωmega", "Das Zeichen Ω kann nicht gespeichert werden. Bitte ersetzen Sie es."},
-      {"Ω→Ω", "Die Zeichen Ω → können nicht gespeichert werden. Bitte ersetzen Sie sie."},
-  };
-  for (const auto& c : cases) EXPECT_EQ(c.refusal, UnstorableTextRefusal(c.typed)) << c.typed;
+  } keys[] = {{"12", "", U'5', p4, ""},   {"1,2345", "", U'6', p4, n4}, {"1", ",2345", U'6', p4, ""},
+              {"1,23", "", U'4', p2, n2}, {"1", "234", U',', p2, n2},   {"1,23", "", U',', p2, two},
+              {"5", "", U',', p0, d0},    {"", "5", U'x', p4, d},       {"", "3", U'-', p4, d},
+              {"", "3", U'-', neg, ""},   {"1", "", U'.', p2, ""}};
+  for (const auto& k : keys)
+    EXPECT_EQ(k.refusal, NumberKeyRefusal(k.before, k.after, k.key, k.rule, ",")) << k.before;
+  const std::string r4 = "Bitte geben Sie eine Zahl von 0 bis 100 mit höchstens 4 Nachkommastellen ein.",
+                    r0 = "Bitte geben Sie eine ganze Zahl von 0 bis 100 ein.",
+                    rn = "Bitte geben Sie eine Zahl von -5 bis 5 mit höchstens 2 Nachkommastellen ein.";
+  const std::tuple<const char*, TNumberFieldRule, std::string> values[] = {
+      {"100", p4, ""}, {"", p4, ""},   {"101", p4, r4}, {"1,23456", p4, r4},
+      {"abc", p4, r4}, {"-1", p4, r4}, {"101", p0, r0}, {"-5,5", neg, rn}};
+  for (const auto& [text, rule, refusal] : values)
+    EXPECT_EQ(refusal, NumberValueRefusal(text, rule, ",")) << text;
+  // Texts the data files cannot hold are named.
+  EXPECT_EQ("Die Zeichen Ω → können nicht gespeichert werden. Bitte ersetzen Sie sie.",
+            UnstorableTextRefusal("Ω→Ω"));
 }
 
 }  // namespace

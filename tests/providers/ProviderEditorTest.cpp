@@ -87,30 +87,18 @@ TEST(ProviderEditorTest, EditedEntryIsSortedIn) {
   TProviderEditor editor({Named("A", "A0001", 3)}, 100);
   editor.Select(0);
   ASSERT_TRUE(editor.EditEntry(TDayClass::Werktag, 1, TypeWindow("05:00", "05:59")));
-  std::string starts;
-  for (const TProvEntryRow& row : editor.Rows(TDayClass::Werktag)) starts += row[0].substr(0, 5) + " ";
-  EXPECT_EQ("00:01 00:02 05:00 ", starts);
+  EXPECT_EQ("05:00:00 Uhr", editor.Rows(TDayClass::Werktag).at(2)[0]);
 }
 
 // Free hours beyond the field are refused at "Übernehmen", as typed, with the focus on them.
 TEST(ProviderEditorTest, FreeHoursBeyondTheRangeAreRefused) {
-  const struct {
-    const char* typed;
-    bool confirmed;
-    const char* shown;
-  } cases[] = {{"9999:59:59", true, "9999:59:59"},
-               {"99999", false, "99999"},
-               {"10000:00:00", false, "10000:00:00"},
-               {"00099999999", false, "00099999999"},
-               {"1:90", true, "02:30:00"}};
-  for (const auto& c : cases) {
+  for (const char* typed : {"99999", "10000:00:00", "00099999999"}) {
     TScriptedMessageBoxes boxes;
-    if (!c.confirmed) boxes.Expect("Bitte geben Sie höchstens 9999:59:59 Freistunden an.");
+    boxes.Expect("Bitte geben Sie höchstens 9999:59:59 Freistunden an.");
     TProviderForm form;
-    std::tie(form.Name, form.FreeHoursText) = std::make_tuple("A", c.typed);
-    EXPECT_EQ(c.confirmed, form.Apply()) << c.typed;
-    EXPECT_EQ(std::make_tuple(!c.confirmed, std::string(c.shown)),
-              std::make_tuple(form.FreeHoursRefused, form.FreeHoursText));
+    std::tie(form.Name, form.FreeHoursText) = std::make_tuple("A", typed);
+    EXPECT_EQ(std::make_tuple(false, true, std::string(typed)),
+              std::make_tuple(form.Apply(), form.FreeHoursRefused, form.FreeHoursText));
   }
 }
 

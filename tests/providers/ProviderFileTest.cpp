@@ -120,9 +120,8 @@ TEST_F(ProviderFileTest, ReadsAtMost1025ProviderLinesAndNoneFromAMissingFile) {
   TScriptedMessageBoxes boxes;
   EXPECT_TRUE(LoadProviderFile("UserProv.ini").empty());
   EXPECT_FALSE(dir.Exists("UserProv.ini"));
-  TProviderList providers;
-  EXPECT_TRUE(LoadProvidersToEdit("UserProv.ini", providers));
   // A file that exists but cannot be read is not opened, so no save empties it.
+  TProviderList providers;
   dir.Write("UserProv.ini", "[PROVIDER]\r\nP0=A,K\r\n");
   InjectFileFailure(TFileOp::Read, 0, EACCES);
   boxes.Expect("Die Datei " + dir.File("UserProv.ini") + " kann nicht gelesen werden (Zugriff verweigert).");

@@ -108,26 +108,22 @@ TEST(TenPlusFormTest, PageLinesAreSortedWholeMinutes) {
 }
 
 TEST(TarifDiffTest, ApplicationsAddedRemovedAndRenamed) {
-  TTarifFile a;
+  TTarifFile a, b;
   a.Applications = {{"EINS", "Eins"}, {"ZWEI", "Zwei"}};
-  const struct {
-    std::vector<TAppEntry> b;
-    std::vector<std::string> lines;
-  } cases[] = {
-      {a.Applications, {}},
-      {{{"EINS", "Eins"}}, {"Anwendungen: − ZWEI (Zwei)"}},
-      {{{"EINS", "Eins"}, {"ZWEI", "Zwo"}}, {"Anwendungen: ZWEI: Zwei → Zwo"}},
-      {{{"EINS", "Eins"}, {"ZWEI", "Zwei"}, {"DREI", "Drei"}}, {"Anwendungen: + DREI (Drei)"}},
-  };
-  for (const auto& c : cases) {
-    TTarifFile b = a;
-    b.Applications = c.b;
+  const std::vector<std::pair<std::vector<TAppEntry>, std::string>> cases = {
+      {a.Applications, ""},
+      {{{"EINS", "Eins"}}, "Anwendungen: − ZWEI (Zwei)"},
+      {{{"EINS", "Eins"}, {"ZWEI", "Zwo"}}, "Anwendungen: ZWEI: Zwei → Zwo"},
+      {{a.Applications[0], a.Applications[1], {"DREI", "Drei"}}, "Anwendungen: + DREI (Drei)"}};
+  for (const auto& [apps, line] : cases) {
+    b.Applications = apps;
     const TTarifDiff diff = DiffTarifFiles(a, b);
-    EXPECT_EQ(c.lines, DiffLines(diff));
-    EXPECT_EQ(c.lines.empty(), diff.Equal());
+    EXPECT_EQ(line.empty() ? std::vector<std::string>{} : std::vector<std::string>{line}, DiffLines(diff));
+    EXPECT_EQ(line.empty(), diff.Equal());
   }
 }
 
+// Exact ties go to the even digit, whatever binary double holds the price.
 TEST(VatAdjustmentTest, PricesFollowTheRateAndKeepFourDecimals) {
   struct Case {
     double price;
@@ -135,25 +131,11 @@ TEST(VatAdjustmentTest, PricesFollowTheRateAndKeepFourDecimals) {
     int newRate;
     double expected;
   } cases[] = {
-      {0.1200, 16, 19, 0.1231},
-      {0.0600, 16, 19, 0.0616},
-      {0.1200, 19, 16, 0.1170},
-      {0, 16, 19, 0},
-      {0.0006, 16, 7, 0.0006},
-      {0.0006, 7, 16, 0.0007},
-      {0.1231, 19, 16, 0.1200},
-      {12.5, 0, 0, 12.5},
-      {-0.06, 16, 19, -0.0616},
-      {1000, 16, 19, 1025.8621},
-      // Exact ties go to the even digit, whatever binary double holds the price.
-      {0.1450, 16, 19, 0.1488},
-      {1.1310, 16, 19, 1.1602},
-      {0.0058, 16, 7, 0.0054},
-      {0.0058, 16, 19, 0.0060},
-      {0.00005, 0, 0, 0},
-      {0.00015, 0, 0, 0.0002},
-      {9.99995, 0, 0, 10},
-      {1e-300, 16, 19, 0},
+      {0.1200, 16, 19, 0.1231}, {0.0600, 16, 19, 0.0616},  {0.1200, 19, 16, 0.1170}, {0, 16, 19, 0},
+      {0.0006, 16, 7, 0.0006},  {0.0006, 7, 16, 0.0007},   {0.1231, 19, 16, 0.1200}, {12.5, 0, 0, 12.5},
+      {-0.06, 16, 19, -0.0616}, {1000, 16, 19, 1025.8621}, {0.1450, 16, 19, 0.1488}, {1.1310, 16, 19, 1.1602},
+      {0.0058, 16, 7, 0.0054},  {0.0058, 16, 19, 0.0060},  {0.00005, 0, 0, 0},       {0.00015, 0, 0, 0.0002},
+      {9.99995, 0, 0, 10},      {1e-300, 16, 19, 0},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.expected, AdjustPrice(c.price, c.oldRate, c.newRate))
