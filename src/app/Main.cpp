@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QSizeGrip>
 #include <QStyle>
@@ -55,8 +56,14 @@ QString Hint(const char* text) {
 const char* const kAddEntryHint = "Fügt einen Tarif, in die\r\ngewählte Tarifzone, hinzu.";
 const char* const kEditEntryHint = "Ändert den ausge-\r\nwählten Tarif.";
 const char* const kDeleteEntryHint = "Löscht den ausge-\r\nwählten Tarif.";
-const char* const kWindowSection = "Editor";
 const char* const kGeometryKey = "WindowGeometry";
+
+// What the editor remembers for itself lives in a settings file of its own:
+// the counter's settings are only read.
+std::unique_ptr<QSettings> EditorSettings() {
+  return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                     QStringLiteral("Vizorazod Software"), QStringLiteral("Dudode-Editor"));
+}
 
 }  // namespace
 
@@ -616,20 +623,14 @@ void TMain::resizeEvent(QResizeEvent* event) {
 
 // ---------------------------------------------------------------- start-up
 
-// The window's size and place between runs, beside the counter's settings.
+// The window's size and place between runs.
 void TMain::StoreWindowGeometry() {
-  TTheRegIniFile reg;
-  reg.SetArea(kSettingsArea);
-  reg.SetSection(kWindowSection);
-  reg.WriteString(kGeometryKey, saveGeometry().toBase64().toStdString());
+  EditorSettings()->setValue(QString::fromLatin1(kGeometryKey), saveGeometry());
 }
 
 void TMain::RestoreWindowGeometry() {
-  TTheRegIniFile reg;
-  reg.SetArea(kSettingsArea);
-  reg.SetSection(kWindowSection);
-  const std::string stored = reg.ReadString(kGeometryKey, "");
-  if (!stored.empty()) restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(stored)));
+  const QByteArray stored = EditorSettings()->value(QString::fromLatin1(kGeometryKey)).toByteArray();
+  if (!stored.isEmpty()) restoreGeometry(stored);
 }
 
 bool TMain::Startup(const TStartupOptions& options) {

@@ -10,6 +10,7 @@
 #include "tools/TarifOptions.h"
 #include "ui/DialogMechanics.h"
 #include "ui/DialogParts.h"
+#include "ui/NumberEdit.h"
 
 namespace dudode {
 
@@ -26,7 +27,9 @@ TSaveDlg::TSaveDlg(const QString& title, const std::string& name, QWidget* paren
   saveBtn->setDefault(true);
   auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   cancelBtn->setObjectName("CancelBtn");
-  connect(saveBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(saveBtn, &QPushButton::clicked, this, [this] {
+    if (CheckTypedFields(*this)) accept();
+  });
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);

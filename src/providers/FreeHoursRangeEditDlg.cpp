@@ -10,6 +10,7 @@
 #include "providers/WindowFields.h"
 #include "ui/DialogMechanics.h"
 #include "ui/DialogParts.h"
+#include "ui/NumberEdit.h"
 #include "ui/RunModal.h"
 
 namespace dudode {
@@ -74,7 +75,7 @@ void TFreeHoursRangeEditDlg::SaveBtnClick() {
     form_.DayPressed[static_cast<std::size_t>(code)] =
         dayButtons_[static_cast<std::size_t>(code)]->isChecked();
   }
-  if (fields_->Apply()) accept();
+  if (CheckTypedFields(*this) && fields_->Apply()) accept();
 }
 
 TRangeDialogRunner RangeDialogRunner(QWidget* parent) {

@@ -48,7 +48,7 @@ void TNewEditProvEntryDlg::showEvent(QShowEvent* event) {
 }
 
 void TNewEditProvEntryDlg::SaveBtnClick() {
-  if (fields_->Apply()) accept();
+  if (CheckTypedFields(*this) && fields_->Apply()) accept();
 }
 
 TWindowDialogRunner ProvEntryDialogRunner(QWidget* parent) {

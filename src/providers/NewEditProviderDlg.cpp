@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/MessageBox.h"
 #include "core/RegionalSettings.h"
 #include "providers/FreeHoursRangeDlg.h"
 #include "ui/DialogMechanics.h"
@@ -144,7 +145,9 @@ void TNewEditProviderDlg::BuildMechanics() {
   });
   const QString separator = QString::fromStdString(Regional().TimeSeparator);
   mechanics->FilterKeys(FreeHoursEdit, [separator](const QString& c) {
-    return c == separator || (c.size() == 1 && c.at(0).isDigit());
+    if (c == separator || (c.size() == 1 && c.at(0).isDigit())) return true;
+    ShowMessageBox(FreeHoursKeyMessage(separator.toStdString()), {}, mkFehler, mbOK);
+    return false;
   });
   // Pasted text loses the characters too, on leaving the field.
   mechanics->CheckOnLeave(ProvNameEdit, [this] {
@@ -215,10 +218,10 @@ void TNewEditProviderDlg::SaveBtnClick() {
   ReadForm();
   form_.Apply();
   ShowForm();
-  if (form_.Confirmed) {
+  if (!form_.Confirmed) {
+    (form_.FreeHoursRefused ? FreeHoursEdit : ProvNameEdit)->setFocus(Qt::OtherFocusReason);
+  } else if (CheckTypedFields(*this)) {
     accept();
-  } else {
-    ProvNameEdit->setFocus(Qt::OtherFocusReason);
   }
 }
 

@@ -338,6 +338,14 @@ TProviderList LoadProviderFile(const std::string& fileName, std::string* error, 
   return providers;
 }
 
+bool LoadProvidersToEdit(const std::string& fileName, TProviderList& providers) {
+  std::string error;
+  providers = LoadProviderFile(fileName, &error);
+  if (error.empty()) return true;
+  ShowMessageBox(error, "", mkFehler, mbOK);
+  return false;
+}
+
 bool SaveProviderFile(const std::string& fileName, TProviderList& providers, const TProviderWriteStep& step) {
   try {
     TTheIniFile ini;

@@ -16,6 +16,10 @@ namespace dudode {
 TProviderList LoadProviderFile(const std::string& fileName, std::string* error = nullptr,
                                bool readOnly = false);
 
+// The file for the editor. False, after a message naming the file, when it
+// exists but cannot be read: an editor opened empty would replace it on save.
+bool LoadProvidersToEdit(const std::string& fileName, TProviderList& providers);
+
 // Called while writing the PROVIDER section before every second provider, so
 // that a window can process its pending messages.
 using TProviderWriteStep = std::function<void(int index, int count)>;

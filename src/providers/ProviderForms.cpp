@@ -74,6 +74,20 @@ std::int32_t FreeHoursSeconds(std::string_view text) {
   return static_cast<std::int32_t>(std::min(ParseTimeText(text), kMaxFreeHours));
 }
 
+namespace {
+// More hours than the field holds; also hours too long to be counted.
+bool FreeHoursBeyondRange(std::string_view text) {
+  const std::string s = RemoveBlanks(text);
+  std::string_view hours = std::string_view(s).substr(0, s.find(Regional().TimeSeparator));
+  while (!hours.empty() && hours.front() == '0') hours.remove_prefix(1);
+  return hours.size() > 4 || ParseTimeText(s) > kMaxFreeHours;
+}
+}  // namespace
+
+std::string FreeHoursKeyMessage(const std::string& timeSeparator) {
+  return "Nur Ziffern und " + timeSeparator + " erlaubt.";
+}
+
 bool TProviderForm::CanApply() const {
   return !TrimBlanks(Name).empty();
 }
@@ -83,6 +97,7 @@ void TProviderForm::LeaveName() {
 }
 
 void TProviderForm::LeaveFreeHours() {
+  if (FreeHoursBeyondRange(FreeHoursText)) return;
   FreeHoursText = TimeTextLong(static_cast<std::uint32_t>(FreeHoursSeconds(FreeHoursText)));
 }
 
@@ -92,10 +107,16 @@ void TProviderForm::SetEntryTiming(bool checked) {
 }
 
 bool TProviderForm::Apply() {
-  Confirmed = false;
+  Confirmed = FreeHoursRefused = false;
   LeaveName();
   LeaveFreeHours();
   if (!CanApply()) return false;
+  if (FreeHoursBeyondRange(FreeHoursText)) {
+    ShowMessageBox("Bitte geben Sie höchstens " + TimeTextLong(kMaxFreeHours) + " Freistunden an.", {},
+                   mkFehler, mbOK);
+    FreeHoursRefused = true;
+    return false;
+  }
   for (const std::string& taken : TakenNames) {
     if (SameProviderName(CleanProviderName(taken), Name)) {
       ShowMessageBox(kDuplicateNameMessage, {}, mkFehler, mbOK);

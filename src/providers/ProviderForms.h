@@ -25,6 +25,8 @@ bool SameProviderName(std::string_view a, std::string_view b);
 
 // "Anzahl Freistunden": hours (up to four digits), minutes and seconds.
 std::int32_t FreeHoursSeconds(std::string_view text);
+// The message for a key the free hours cannot take.
+std::string FreeHoursKeyMessage(const std::string& timeSeparator);
 
 class TProviderForm {
  public:
@@ -35,15 +37,19 @@ class TProviderForm {
   // (a rename to another provider's name is allowed).
   std::vector<std::string> TakenNames;
   bool Confirmed = false;
+  // Apply refused the free hours: they get the focus.
+  bool FreeHoursRefused = false;
 
   // "Übernehmen" is enabled only with a name.
   bool CanApply() const;
   void LeaveName();
-  // Shows the free hours normalised (00:90:00 becomes 01:30:00).
+  // Shows the free hours normalised (00:90:00 becomes 01:30:00); more than
+  // the field holds stays as typed, for Apply to refuse.
   void LeaveFreeHours();
   // Ticking the box clears both billing fields.
   void SetEntryTiming(bool checked);
-  // Refuses a taken name with a message; the dialog then stays open.
+  // Refuses free hours beyond the range and a taken name with a message; the
+  // dialog then stays open.
   bool Apply();
   // The option record the confirmed form describes.
   TProviderOptions Store(double currencyBase) const;

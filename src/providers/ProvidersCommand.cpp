@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "providers/ProviderFile.h"
 #include "providers/ProviderFileSelectDlg.h"
 #include "providers/ProvidersDlg.h"
 #include "providers/WaitForm.h"
@@ -17,7 +18,10 @@ TCommandResult ProvidersCommand(TCommandHost& host) {
     TWaitForm wait(QStringLiteral("Bitte warten Sie bis die Providerinformationen eingelesen wurden."),
                    host.Window());
     wait.ShowNow();
-    editor = std::make_unique<TProvidersDlg>(select.FileName(), host.CurrencyBase(), host.Window());
+    TProviderList providers;
+    if (!LoadProvidersToEdit(select.FileName(), providers)) return TCommandResult::None();
+    editor = std::make_unique<TProvidersDlg>(select.FileName(), std::move(providers), host.CurrencyBase(),
+                                             host.Window());
   }
   RunModal(*editor);
   return TCommandResult::None();

@@ -33,8 +33,9 @@ struct TWaitCursor {
 
 }  // namespace
 
-TProvidersDlg::TProvidersDlg(const std::string& fileName, int currencyBase, QWidget* parent)
-    : QDialog(parent), fileName_(fileName), editor_(LoadProviderFile(fileName), currencyBase) {
+TProvidersDlg::TProvidersDlg(const std::string& fileName, TProviderList providers, int currencyBase,
+                             QWidget* parent)
+    : QDialog(parent), fileName_(fileName), editor_(std::move(providers), currencyBase) {
   setWindowTitle(QStringLiteral("Provider bearbeiten"));
   BuildControls();
   BuildLayout();
@@ -279,8 +280,8 @@ void TProvidersDlg::reject() {
     case TCloseAction::Stay:
       return;
     case TCloseAction::Save:
-      // A failed write keeps the editor open with its changes.
-      if (SaveBtnClick() == TSaveOutcome::Failed) return;
+      // A declined or failed write keeps the editor open with its changes.
+      if (SaveBtnClick() != TSaveOutcome::Saved) return;
       break;
     case TCloseAction::Close:
       break;

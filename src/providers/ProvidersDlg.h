@@ -18,7 +18,9 @@ namespace dudode {
 class TProvidersDlg : public QDialog {
   Q_OBJECT
  public:
-  TProvidersDlg(const std::string& fileName, int currencyBase, QWidget* parent = nullptr);
+  // providers: the file's content (LoadProvidersToEdit).
+  TProvidersDlg(const std::string& fileName, TProviderList providers, int currencyBase,
+                QWidget* parent = nullptr);
 
  public slots:
   void reject() override;

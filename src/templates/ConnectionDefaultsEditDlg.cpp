@@ -18,6 +18,7 @@
 #include "templates/TariffZoneChoice.h"
 #include "ui/DialogMechanics.h"
 #include "ui/DialogParts.h"
+#include "ui/NumberEdit.h"
 
 namespace dudode {
 namespace {
@@ -163,8 +164,11 @@ void TConnectionDefaultsEditDlg::ProviderChkBoxClick() {
 }
 
 void TConnectionDefaultsEditDlg::RabattBtnClick() {
-  Take();  // the dialog needs today's CityPlus and CityWeekend
-  EditConnectionDiscount(connection_, this);
+  // The dialog needs today's CityPlus and CityWeekend; only its confirmation
+  // changes the template.
+  const TConnectionTemplate before = connection_;
+  Take();
+  if (!EditConnectionDiscount(connection_, this)) connection_ = before;
 }
 
 void TConnectionDefaultsEditDlg::UpdateSaveBtn() {
@@ -186,7 +190,7 @@ void TConnectionDefaultsEditDlg::Take() {
 }
 
 void TConnectionDefaultsEditDlg::SaveBtnClick() {
-  if (!SaveBtn->isEnabled()) return;
+  if (!SaveBtn->isEnabled() || !CheckTypedFields(*this)) return;
   Take();
   if (existing_ != nullptr && ConnectionNameTaken(*existing_, connection_.Name)) {
     ShowMessageBox("Eine Verbindung mit diesem Namen existiert bereits!", {}, mkFehler, mbOK);

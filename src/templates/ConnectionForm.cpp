@@ -98,6 +98,11 @@ void FinishPhoneTemplate(TPhoneConnectionTemplate& phone) {
   phone.Description = TrimBlanks(phone.Description);
 }
 
+bool ConfirmTemplateDelete(const std::string& templateText) {
+  return ShowMessageBox("Möchten Sie die Verbindungsvorlage " + templateText + " wirklich löschen?", {},
+                        mkBestaetigung, mbYesNo | mbDefaultSecond) == idYes;
+}
+
 bool ConnectionNameTaken(const TConnectionTemplateList& templates, const std::string& name) {
   return std::any_of(templates.begin(), templates.end(),
                      [&](const TConnectionTemplate& t) { return t.Name == name; });

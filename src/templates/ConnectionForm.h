@@ -55,6 +55,9 @@ std::array<std::string, 4> PhoneLineTexts(const TPhoneConnectionTemplate& phone,
 void FinishConnectionTemplate(TConnectionTemplate& connection);
 void FinishPhoneTemplate(TPhoneConnectionTemplate& phone);
 
+// The question before a template is deleted ("Nein" is the default); true for "Ja".
+bool ConfirmTemplateDelete(const std::string& templateText);
+
 // Whether a new template would repeat an existing one (exact comparison).
 bool ConnectionNameTaken(const TConnectionTemplateList& templates, const std::string& name);
 bool PhoneTemplateTaken(const TPhoneConnectionTemplateList& templates, const std::string& accessCode,

@@ -59,11 +59,7 @@ int TConnectionTemplateEditDlg::EditTemplate(int index) {
 }
 
 bool TConnectionTemplateEditDlg::DeleteTemplate(int index) {
-  const std::string& name = templates_[static_cast<std::size_t>(index)].Name;
-  if (ShowMessageBox("Möchten Sie die Verbindungsvorlage " + name + " wirklich löschen?", {}, mkBestaetigung,
-                     mbYesNo) != idYes) {
-    return false;
-  }
+  if (!ConfirmTemplateDelete(templates_[static_cast<std::size_t>(index)].Name)) return false;
   templates_.erase(templates_.begin() + index);
   return true;
 }

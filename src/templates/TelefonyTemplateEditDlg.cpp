@@ -61,11 +61,7 @@ int TTelefonyTemplateEditDlg::EditTemplate(int index) {
 
 bool TTelefonyTemplateEditDlg::DeleteTemplate(int index) {
   const TPhoneConnectionTemplate& phone = templates_[static_cast<std::size_t>(index)];
-  if (ShowMessageBox("Möchten Sie die Verbindungsvorlage " + phone.AccessCode + " - " + phone.Description +
-                         " wirklich löschen?",
-                     {}, mkBestaetigung, mbYesNo) != idYes) {
-    return false;
-  }
+  if (!ConfirmTemplateDelete(phone.AccessCode + " - " + phone.Description)) return false;
   templates_.erase(templates_.begin() + index);
   return true;
 }

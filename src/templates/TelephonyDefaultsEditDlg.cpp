@@ -14,6 +14,7 @@
 #include "templates/TariffZoneChoice.h"
 #include "ui/DialogMechanics.h"
 #include "ui/DialogParts.h"
+#include "ui/NumberEdit.h"
 
 namespace dudode {
 namespace {
@@ -99,7 +100,7 @@ void TTelephonyDefaultsEditDlg::UpdateSaveBtn() {
 }
 
 void TTelephonyDefaultsEditDlg::SaveBtnClick() {
-  if (!SaveBtn->isEnabled()) return;
+  if (!SaveBtn->isEnabled() || !CheckTypedFields(*this)) return;
   phone_.AccessCode = AccessCodeCB->currentText().toStdString();
   phone_.Description = DescriptionEdit->text().toStdString();
   phone_.PhoneTarif = zones_->PhoneTarif();

@@ -9,10 +9,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "core/MessageBox.h"
 #include "core/Text.h"
 #include "tools/SectionSave.h"
 #include "ui/DialogMechanics.h"
 #include "ui/DialogParts.h"
+#include "ui/NumberEdit.h"
 #include "ui/RunModal.h"
 
 namespace dudode {
@@ -146,6 +148,8 @@ void TAddEditAppDlg::ShortCutEditChange() {
   const int cursor = ShortCutEdit->cursorPosition() - (text.size() - cleaned.size());
   ShortCutEdit->setText(cleaned);
   ShortCutEdit->setCursorPosition(std::max(0, cursor));
+  const std::string dropped = TapiNameDropMessage(text.toStdString());
+  if (!dropped.empty()) ShowMessageBox(dropped, {}, mkFehler, mbOK);
 }
 
 bool TAddEditAppDlg::AppNameEditExit() {
@@ -154,6 +158,7 @@ bool TAddEditAppDlg::AppNameEditExit() {
 }
 
 void TAddEditAppDlg::SaveBtnClick() {
+  if (!CheckTypedFields(*this)) return;
   form_.TapiName = ShortCutEdit->text().toStdString();
   form_.AppName = AppNameEdit->text().toStdString();
   if (form_.Apply()) accept();

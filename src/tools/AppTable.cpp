@@ -26,6 +26,12 @@ std::string CleanTapiName(std::string_view text) {
   return CapitalizeGerman(out);
 }
 
+std::string TapiNameDropMessage(std::string_view text) {
+  if (CleanTapiName(text) == CapitalizeGerman(text)) return {};
+  return "Ein TAPI-Name darf die Zeichen \"=\", \"[\" und \"]\" nicht enthalten und nicht mit \";\" "
+         "beginnen.";
+}
+
 bool SameTapiName(std::string_view a, std::string_view b) {
   return EqualsNoCase(StoredTapiName(a), StoredTapiName(b));
 }

@@ -19,6 +19,9 @@ struct TAppRow {
 // corrupt its line, so they are taken out (typed or pasted); letters become
 // capitals.
 std::string CleanTapiName(std::string_view text);
+// What to tell the user when CleanTapiName takes characters out of the text;
+// empty when it takes none.
+std::string TapiNameDropMessage(std::string_view text);
 // Whether two TAPI names make the same key (letter case ignored, compared
 // as they are stored: trimmed and cut to 20 characters).
 bool SameTapiName(std::string_view a, std::string_view b);

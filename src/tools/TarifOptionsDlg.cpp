@@ -159,7 +159,9 @@ QPushButton* TTarifOptionsDlg::BuildButtons() {
   applyBtn->setObjectName("ApplyBtn");
   auto* closeBtn = new QPushButton(QStringLiteral("Schließen"), this);
   closeBtn->setObjectName("CloseBtn");
-  connect(applyBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(applyBtn, &QPushButton::clicked, this, [this] {
+    if (CheckTypedFields(*this)) accept();
+  });
   connect(closeBtn, &QPushButton::clicked, this, &QDialog::reject);  // Escape rejects too
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(PageControl);

@@ -8,9 +8,9 @@
 
 namespace dudode {
 
-// p × (100 + newRate) / (100 + oldRate), computed as the gross price less the
-// contained old tax plus the new tax, rounded to four decimals (an exact tie
-// goes to the even digit).
+// p × (100 + newRate) / (100 + oldRate) rounded to four decimals, an exact tie
+// to the even digit. p counts as the decimal number its shortest text shows
+// (0.145, not the binary double next to it), and the arithmetic is exact.
 double AdjustPrice(double price, int oldRate, int newRate);
 
 // Every PricePerUnit of every zone (first all Werktag lists in zone order, then

@@ -29,7 +29,9 @@ TCentEuroDlg::TCentEuroDlg(QWidget* parent) : QDialog(parent) {
   okBtn->setObjectName("OKBtn");
   auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   cancelBtn->setObjectName("CancelBtn");
-  connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(okBtn, &QPushButton::clicked, this, [this] {
+    if (CheckTypedFields(*this)) accept();
+  });
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   connect(CentEdit, &QLineEdit::textChanged, this, &TCentEuroDlg::CentEditChange);
   connect(EuroEdit, &QLineEdit::textChanged, this, &TCentEuroDlg::EuroEditChange);

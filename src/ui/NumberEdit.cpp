@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "core/MessageBox.h"
 #include "core/RegionalSettings.h"
 #include "core/Values.h"
 
@@ -55,30 +56,66 @@ void TNumberEdit::SetValue(double value) {
   setText(QString::fromStdString(FixedText(lastValue_, decimals_, Regional().DecimalSeparator)));
 }
 
+bool TNumberEdit::CheckValue() {
+  const std::string refusal = NumberValueRefusal(text().toStdString(), Rule(), Regional().DecimalSeparator);
+  if (refusal.empty()) return true;
+  ShowMessageBox(refusal, {}, mkFehler, mbOK);
+  setFocus(Qt::OtherFocusReason);
+  selectAll();
+  return false;
+}
+
 void TNumberEdit::keyPressEvent(QKeyEvent* event) {
   const QString typed = event->text();
   const bool plainKey = !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
   if (plainKey && typed.size() == 1 && typed.at(0).isPrint()) {
-    const QChar c = typed.at(0);
-    if (c.isDigit()) {
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int end = hasSelectedText() ? start + selectedText().size() : start;
+    const std::string refusal =
+        NumberKeyRefusal(text().left(start).toStdString(), text().mid(end).toStdString(),
+                         typed.at(0).unicode(), Rule(), Regional().DecimalSeparator);
+    if (!refusal.empty()) {
+      ShowMessageBox(refusal, {}, mkFehler, mbOK);
+    } else if (typed.at(0).isDigit() || typed == "-") {
       QLineEdit::keyPressEvent(event);
-    } else if (c == '.' || c == ',' || typed == DecimalSeparator()) {
-      // Either decimal point stands for the locale's; one per number.
-      QString rest = text();
-      if (hasSelectedText()) rest.remove(selectionStart(), selectedText().size());
-      if (decimals_ > 0 && !rest.contains(DecimalSeparator())) insert(DecimalSeparator());
-    } else if (c == '-' && minimum_ < 0) {
-      QLineEdit::keyPressEvent(event);
+    } else {
+      insert(DecimalSeparator());  // either decimal point stands for the locale's
     }
-    event->accept();  // anything else cannot be part of a number
+    event->accept();
     return;
   }
   QLineEdit::keyPressEvent(event);
 }
 
 void TNumberEdit::focusOutEvent(QFocusEvent* event) {
-  if (!isReadOnly()) SetValue(Value());
+  // Only a value the field can hold is shown anew; anything else stays as
+  // typed for the confirm button to refuse. A message box taking the focus is
+  // no leaving.
+  const Qt::FocusReason reason = event->reason();
+  const bool leaving = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+  if (leaving && !isReadOnly() &&
+      NumberValueRefusal(text().toStdString(), Rule(), Regional().DecimalSeparator).empty()) {
+    SetValue(Value());
+  }
   QLineEdit::focusOutEvent(event);
+}
+
+bool CheckTypedFields(QWidget& dialog) {
+  for (QWidget* w = dialog.nextInFocusChain(); w && w != &dialog; w = w->nextInFocusChain()) {
+    auto* field = qobject_cast<QLineEdit*>(w);
+    if (!field || field->window() != &dialog || !field->isEnabled() || field->isReadOnly()) continue;
+    if (auto* number = qobject_cast<TNumberEdit*>(field)) {
+      if (!number->CheckValue()) return false;
+      continue;
+    }
+    const std::string refusal = UnstorableTextRefusal(field->text().toStdString());
+    if (refusal.empty()) continue;
+    ShowMessageBox(refusal, {}, mkFehler, mbOK);
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+    return false;
+  }
+  return true;
 }
 
 }  // namespace dudode

@@ -3,6 +3,8 @@
 // locale's decimal separator, limited to a range.
 #include <QLineEdit>
 
+#include "core/FieldRules.h"
+
 namespace dudode {
 
 class TNumberEdit : public QLineEdit {
@@ -21,7 +23,11 @@ class TNumberEdit : public QLineEdit {
   // The number in the field, limited to the range; text that is no number
   // counts as the last value the field held.
   double Value() const;
+  // Values from files and from the program are limited to the range.
   void SetValue(double value);
+  // At the confirm button: false, after a message naming the range and with
+  // the focus in the field, when the typed text is no value of the field.
+  bool CheckValue();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -29,6 +35,7 @@ class TNumberEdit : public QLineEdit {
 
  private:
   bool Parse(const QString& text, double& value) const;
+  TNumberFieldRule Rule() const { return {decimals_, minimum_, maximum_}; }
   double Limit(double value) const;
 
   int decimals_ = 4;
@@ -36,5 +43,11 @@ class TNumberEdit : public QLineEdit {
   double maximum_ = 1e9;
   double lastValue_ = 0;
 };
+
+// At the confirm button: every number field of the dialog in focus order, as
+// CheckValue does, and every other text field for characters the data files
+// cannot hold. False, after the message and with the focus in the field, at
+// the first refused one.
+bool CheckTypedFields(QWidget& dialog);
 
 }  // namespace dudode

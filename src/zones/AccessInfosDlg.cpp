@@ -13,6 +13,7 @@
 
 #include "ui/DialogMechanics.h"
 #include "ui/DialogParts.h"
+#include "ui/NumberEdit.h"
 #include "ui/RunModal.h"
 
 namespace dudode {
@@ -72,7 +73,9 @@ TAccessInfosDlg::TAccessInfosDlg(const TAccessInfos& access, QWidget* parent)
   connect(DeleteEntryBtn, &QToolButton::clicked, this, &TAccessInfosDlg::DeleteEntryBtnClick);
   connect(LV, &QTreeWidget::itemDoubleClicked, this, &TAccessInfosDlg::EditEntryBtnClick);
   connect(LV, &QTreeWidget::itemSelectionChanged, this, &TAccessInfosDlg::LVChange);
-  connect(applyBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(applyBtn, &QPushButton::clicked, this, [this] {
+    if (CheckTypedFields(*this)) accept();
+  });
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* tools = new QHBoxLayout;
@@ -194,7 +197,9 @@ TAccessInfoEditDlg::TAccessInfoEditDlg(const TAccessLine& line, QWidget* parent)
   okBtn->setObjectName("OKBtn");
   auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   cancelBtn->setObjectName("CancelBtn");
-  connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
+  connect(okBtn, &QPushButton::clicked, this, [this] {
+    if (CheckTypedFields(*this)) accept();
+  });
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* fields = new QGridLayout;

@@ -206,7 +206,8 @@ void TNewEditEntryDlg::BuildMechanics() {
        std::initializer_list<QWidget*>{EntryTimeFrom, EntryTimeTo, Tarifname, DateEdit1, DateEdit2, Units,
                                        UnitsToAddEdit, OnlyUnits, FtagCheckBox, CWChkBox, CPChkBox}) {
     mechanics->EnterMovesFocus(field);
-    mechanics->FilterKeys(field, dropSeparators);
+    // The unit fields refuse such keys themselves, with a word.
+    if (field != Units && field != UnitsToAddEdit) mechanics->FilterKeys(field, dropSeparators);
   }
   mechanics->EnterMovesFocus(TaktEdit);
   mechanics->FilterKeys(TaktEdit,
@@ -354,6 +355,7 @@ void TNewEditEntryDlg::BoxClicked(void (TEntryForm::*effect)(bool), bool checked
 }
 
 void TNewEditEntryDlg::SaveBtnClick() {
+  if (!CheckTypedFields(*this)) return;
   ReadForm();
   form_.Apply();
   ShowForm();

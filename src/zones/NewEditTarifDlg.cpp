@@ -211,6 +211,7 @@ void TNewEditTarifDlg::NoCostsBtnClick() {
 }
 
 void TNewEditTarifDlg::ApplyBtnClick() {
+  if (!CheckTypedFields(*this)) return;
   ReadForm();
   form_.Apply();
   ShowForm();

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
+#include <QSettings>
 #include <QTest>
 #include <tuple>
 
@@ -86,6 +87,10 @@ TEST_F(MainWindowTest, NothingRunsWhileASaveIsUnderWay) {
             std::tuple(main.KeepFileDate(), main.CurrentZone(), main.Busy(),
                        main.Grid(TDayClass::Werktag)->isVisible(), main.Document().Modified));
   EXPECT_TRUE(main.close()) << "once the save is done";
+  // The window's place goes into the editor's own settings; the shared ones are only read.
+  EXPECT_EQ(std::string::npos, settingsDir.Read("Dudode.ini").find("Geometry"));
+  QSettings own(QSettings::IniFormat, QSettings::UserScope, "Vizorazod Software", "Dudode-Editor");
+  EXPECT_TRUE(own.contains("WindowGeometry"));
 }
 
 TEST_F(MainWindowTest, ZoneMenuAndZoneBoxChooseTheZoneTheGridsShow) {

@@ -126,6 +126,17 @@ TEST(CommandsTest, EveryCommandRunsWithItsExitStatus) {
   }
 }
 
+// The connection files cannot be replaced (a directory stands in the way), the
+// telephony file can: the run still fails.
+TEST(CommandsTest, TemplatesResaveFailsWhenOneOfItsFilesFails) {
+  TTempDir dir, empty;
+  for (const auto& [name, bytes] : Files()) dir.Write(name, bytes);
+  std::filesystem::create_directories(dir.File("ConnTempEx.dat") + "/belegt");
+  const TCliRun run = RunIn({"templates", "resave", "@"}, dir, empty);
+  EXPECT_EQ(1, run.Status) << run.Err;
+  EXPECT_EQ(Files().at("ConnTemp.dat"), dir.Read("ConnTemp.dat"));
+}
+
 // Without --keep-date only the date moves on; the file is found whatever the case.
 TEST(CommandsTest, ResaveMovesOnlyTheDate) {
   TTempDir dir, empty;

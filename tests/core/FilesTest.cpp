@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <iterator>
 #include <memory>
@@ -80,6 +82,21 @@ TEST(FilesTest, FailedPairLeavesBothOldFiles) {
 }
 
 // Refusals by kind of file are told by the record file reports.
+// A file size limit makes write() return fewer bytes than asked: the writer goes
+// on until the rest fails and keeps the old file.
+TEST(FilesTest, ShortWriteIsContinuedAndItsFailureKeepsTheOldFile) {
+  test::TTempDir dir;
+  dir.Write("a.ini", "alt");
+  std::signal(SIGXFSZ, SIG_IGN);  // the failing write reports EFBIG instead
+  rlimit old{};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  const rlimit limit{10, old.rlim_max};
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  const bool written = AtomicWriteFile(dir.File("a.ini"), std::string(100, 'x'));
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  EXPECT_EQ(std::make_tuple(false, std::string("alt")), std::make_tuple(written, dir.Read("a.ini")));
+}
+
 TEST(FilesTest, FailedReadsGiveGermanReasons) {
   TTempDir dir;
   dir.Write("ok", "text");

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "core/Clock.h"
+#include "core/FieldRules.h"
 #include "core/Files.h"
 #include "core/RegionalSettings.h"
 #include "core/Values.h"
@@ -142,6 +143,37 @@ TEST(ValuesTest, TariffFileNamesAndListing) {
   EXPECT_EQ((std::vector<std::string>{"RATES.0", "Rates.1"}), ListTariffFiles());
   EXPECT_FALSE(dir.Exists("rates.empty"));  // empty tariff files are removed
   EXPECT_EQ("RATES.2", NewTariffFileName());
+}
+
+// A typed key or value the number field cannot take is refused with a message, never changed.
+TEST(FieldRulesTest, NumberKeysAndValuesAreTakenOrRefusedWithAMessage) {
+  const TNumberFieldRule p4{4, 0, 100}, p2{2, 0, 99999}, p0{0, 0, 100}, neg{2, -5, 5};
+  const std::string d = "Nur Ziffern und , erlaubt.", d0 = "Nur Ziffern erlaubt.",
+                    n4 = "Höchstens 4 Nachkommastellen erlaubt.",
+                    n2 = "Höchstens 2 Nachkommastellen erlaubt.",
+                    two = "Nur Ziffern erlaubt. Die Angabe enthält bereits ein ,.";
+  const struct {
+    const char *before, *after;
+    char32_t key;
+    TNumberFieldRule rule;
+    std::string refusal;
+  } keys[] = {{"12", "", U'5', p4, ""},   {"1,2345", "", U'6', p4, n4}, {"1", ",2345", U'6', p4, ""},
+              {"1,23", "", U'4', p2, n2}, {"1", "234", U',', p2, n2},   {"1,23", "", U',', p2, two},
+              {"5", "", U',', p0, d0},    {"", "5", U'x', p4, d},       {"", "3", U'-', p4, d},
+              {"", "3", U'-', neg, ""},   {"1", "", U'.', p2, ""}};
+  for (const auto& k : keys)
+    EXPECT_EQ(k.refusal, NumberKeyRefusal(k.before, k.after, k.key, k.rule, ",")) << k.before;
+  const std::string r4 = "Bitte geben Sie eine Zahl von 0 bis 100 mit höchstens 4 Nachkommastellen ein.",
+                    r0 = "Bitte geben Sie eine ganze Zahl von 0 bis 100 ein.",
+                    rn = "Bitte geben Sie eine Zahl von -5 bis 5 mit höchstens 2 Nachkommastellen ein.";
+  const std::tuple<const char*, TNumberFieldRule, std::string> values[] = {
+      {"100", p4, ""}, {"", p4, ""},   {"101", p4, r4}, {"1,23456", p4, r4},
+      {"abc", p4, r4}, {"-1", p4, r4}, {"101", p0, r0}, {"-5,5", neg, rn}};
+  for (const auto& [text, rule, refusal] : values)
+    EXPECT_EQ(refusal, NumberValueRefusal(text, rule, ",")) << text;
+  // Texts the data files cannot hold are named.
+  EXPECT_EQ("Die Zeichen Ω → können nicht gespeichert werden. Bitte ersetzen Sie sie.",
+            UnstorableTextRefusal("Ω→Ω"));
 }
 
 }  // namespace

@@ -82,6 +82,26 @@ TEST(ProviderEditorTest, LimitsHoldAtOrAboveTheirNumbers) {
   }
 }
 
+// An edited entry moves to its place by time.
+TEST(ProviderEditorTest, EditedEntryIsSortedIn) {
+  TProviderEditor editor({Named("A", "A0001", 3)}, 100);
+  editor.Select(0);
+  ASSERT_TRUE(editor.EditEntry(TDayClass::Werktag, 1, TypeWindow("05:00", "05:59")));
+  EXPECT_EQ("05:00:00 Uhr", editor.Rows(TDayClass::Werktag).at(2)[0]);
+}
+
+// Free hours beyond the field are refused at "Übernehmen", as typed, with the focus on them.
+TEST(ProviderEditorTest, FreeHoursBeyondTheRangeAreRefused) {
+  for (const char* typed : {"99999", "10000:00:00", "00099999999"}) {
+    TScriptedMessageBoxes boxes;
+    boxes.Expect("Bitte geben Sie höchstens 9999:59:59 Freistunden an.");
+    TProviderForm form;
+    std::tie(form.Name, form.FreeHoursText) = std::make_tuple("A", typed);
+    EXPECT_EQ(std::make_tuple(false, true, std::string(typed)),
+              std::make_tuple(form.Apply(), form.FreeHoursRefused, form.FreeHoursText));
+  }
+}
+
 // The scaling rules of the form are ProviderTest's; here the editor's part.
 TEST(ProviderEditorTest, MoneyAndTimingTakenFromTheDialog) {
   TProviderEditor editor({Named("A", "A0001")}, 1000);

@@ -120,6 +120,12 @@ TEST_F(ProviderFileTest, ReadsAtMost1025ProviderLinesAndNoneFromAMissingFile) {
   TScriptedMessageBoxes boxes;
   EXPECT_TRUE(LoadProviderFile("UserProv.ini").empty());
   EXPECT_FALSE(dir.Exists("UserProv.ini"));
+  // A file that exists but cannot be read is not opened, so no save empties it.
+  TProviderList providers;
+  dir.Write("UserProv.ini", "[PROVIDER]\r\nP0=A,K\r\n");
+  InjectFileFailure(TFileOp::Read, 0, EACCES);
+  boxes.Expect("Die Datei " + dir.File("UserProv.ini") + " kann nicht gelesen werden (Zugriff verweigert).");
+  EXPECT_FALSE(LoadProvidersToEdit("UserProv.ini", providers));
 }
 
 using O = TProviderOptions;
@@ -174,6 +180,7 @@ TEST_F(ProviderFileTest, FreeHoursRangesNeedTwoTimesAndATakt) {
       {"234|18:00-07:59/60.0000", {}},                   // no second "/"
       {"234|18:00-24:00/60/", {}},
       {"234|18:00/07:59-60/", {}},
+      {"234|18:00/60/-07:59", {}},  // a "/" before the "-" is no range, whatever else would parse
       {"234|18:00-07:59/sechzig/", {}},
       {"234|18:00-07:59//", {}},
       {"", {}},

@@ -115,7 +115,7 @@ TEST_F(ProvidersDlgTest, KeysWorkTheGridsAndTheNameFilterAndAFailedWriteKeepsThe
       "[NETZ0001WERKTAG]\r\nNETZ00010=00:00-00:30/60/0.01\r\n"
       "NETZ00011=01:00-01:30/60/0.01\r\n");
   dir.Write("UserProv.ini", old);
-  TProvidersDlg editor("UserProv.ini", 100);
+  TProvidersDlg editor("UserProv.ini", LoadProviderFile("UserProv.ini"), 100);
   TScriptedMessageBoxes boxes;
   boxes.Expect("Möchten Sie diesen Eintrag wirklich löschen?", idYes)
       .Expect("Es existiert bereits ein Provider mit diesem Namen!")
@@ -141,6 +141,11 @@ TEST_F(ProvidersDlgTest, KeysWorkTheGridsAndTheNameFilterAndAFailedWriteKeepsThe
               Click(dlg, "SaveBtn");
               InjectWriteFailureAfter(-1);
               EXPECT_TRUE(dlg.isVisible() && dlg.isEnabled());
+              // Declining the write keeps the editor and its changes.
+              boxes.Expect("Angaben wurden geändert. Speichern?", idYes)
+                  .Expect("Möchten Sie die Änderungen wirklich speichern?", idNo);
+              QTest::keyClick(&dlg, Qt::Key_Escape);
+              EXPECT_TRUE(dlg.isVisible());
               boxes.Expect("Angaben wurden geändert. Speichern?", idNo);
               Click(dlg, "CancelBtn");
             })

@@ -15,6 +15,7 @@
 #include "support/Photograph.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
+#include "templates/ConnectionDefaultsEditDlg.h"
 #include "templates/ConnectionTemplateEditDlg.h"
 #include "templates/SR10plusDlg.h"
 #include "templates/TelefonyTemplateEditDlg.h"
@@ -215,6 +216,19 @@ TEST(SR10plusDlgTest, LabelsFollowTheSlidersAndCityConnectionsHaveNoInstantDisco
   ASSERT_TRUE(EditConnectionDiscount(t, nullptr));
   EXPECT_EQ(std::make_tuple(300, 0.10, 0.01, 0),
             std::make_tuple(t.TenPlusFrom, t.TenPlusRate, t.InstantWeekend, t.InstantActive));
+}
+
+TEST(SR10plusDlgTest, CancelledDiscountDialogLeavesTheTemplate) {
+  TConnectionTemplate t;
+  t.InstantActive = 1;
+  TConnectionDefaultsEditDlg dlg(t, {}, {}, nullptr);
+  auto* weekend = Find<QCheckBox>(dlg, "CityWeekendChkBox");
+  TModalScript script;
+  script.Then(kDiscountDlg, [](QDialog& d) { Click(d, "CancelBtn"); });
+  QTest::keyClick(weekend, Qt::Key_Space);
+  Click(dlg, "RabattBtn");
+  QTest::keyClick(weekend, Qt::Key_Space);
+  EXPECT_EQ(1, dlg.Template().InstantActive);
 }
 
 }  // namespace

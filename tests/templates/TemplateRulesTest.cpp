@@ -72,6 +72,13 @@ TEST(ConnectionFormTest, ConfirmedTemplatesStoreTrimmedNamesAndNoInstantDiscount
   }
 }
 
+TEST(ConnectionFormTest, DeleteQuestionDefaultsToNein) {
+  test::TScriptedMessageBoxes boxes;
+  boxes.Expect("Möchten Sie die Verbindungsvorlage 0190 - Netz wirklich löschen?", idNo);
+  EXPECT_FALSE(ConfirmTemplateDelete("0190 - Netz"));
+  EXPECT_EQ(idNo, boxes.Boxes().at(0).DefaultResult);
+}
+
 TEST(DiscountPositionsTest, FileValuesBecomeSliderPositionsWithinRange) {
   const double inf = std::numeric_limits<double>::infinity();
   const struct {

@@ -85,7 +85,12 @@ TEST(AppTableTest, TapiNamesAreKeys) {
     const char* stored;
   } cases[] = {{"abc", "ABC"}, {"A=B", "AB"},  {"[x]", "X"},    {";x", "X"},
                {" ;x", " X"},  {"a;b", "A;B"}, {"märz", "MÄRZ"}};
-  for (const Case& c : cases) EXPECT_EQ(c.stored, CleanTapiName(c.typed)) << c.typed;
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.stored, CleanTapiName(c.typed)) << c.typed;
+    // Whatever is taken out is said; capitals alone are no loss.
+    const bool dropped = std::string_view(c.stored).size() < std::string_view(c.typed).size();
+    EXPECT_EQ(dropped, !TapiNameDropMessage(c.typed).empty()) << c.typed;
+  }
 }
 
 TEST(AppTableTest, RowDialogRefusesMissingFieldsAndDuplicates) {
@@ -178,6 +183,14 @@ TEST_F(SectionSaveTest, WritesAtOnceOrKeepsTheChange) {
     const char* part = c.section == TFileSection::Holidays ? "F0=0310\r\nF1=2512" : "NEU=Neu";
     EXPECT_EQ(c.written, file.find(part) != std::string::npos) << file;
   }
+  // The first write of a document without a file writes all of it.
+  TTarifFile fresh, reread;
+  std::tie(fresh.FileName, fresh.Description, reread.FileName) = std::make_tuple("RATES.4", "Neu", "RATES.4");
+  fresh.Applications = {{"NEU", "Neu"}};
+  EXPECT_TRUE(WriteSectionAtOnce(fresh, TFileSection::Applications, [] { return true; }));
+  LoadTarifFile(reread);
+  EXPECT_EQ(std::make_tuple(std::string("Neu"), std::string("Neu")),
+            std::make_tuple(reread.Description, reread.Applications.at(0).AppName));
 }
 
 // One section a line.

@@ -2,7 +2,6 @@
 // coverage, file options), worked as a user would.
 #include <gtest/gtest.h>
 
-#include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -98,7 +97,7 @@ TEST_F(ToolDialogsTest, ApplicationsTypedInCapitalsAndSaved) {
     EXPECT_EQ(1, grid->rowCount()) << "the placeholder row";
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_Return);  // "Bearbeiten" on the placeholder adds
-    QTest::keyClick(grid, Qt::Key_Insert);  // a duplicate, refused, then A=B pasted
+    QTest::keyClick(grid, Qt::Key_Insert);  // a duplicate, refused, then A=B typed
     EXPECT_EQ(2, grid->rowCount());
     EXPECT_EQ(QStringLiteral("ABC"), grid->item(0, 0)->text());
     Click(dlg, "SaveBtn");
@@ -120,14 +119,15 @@ TEST_F(ToolDialogsTest, ApplicationsTypedInCapitalsAndSaved) {
     Click(dlg, "SaveBtn");
     ASSERT_TRUE(dlg.isVisible());
     tapi->clear();
-    QApplication::clipboard()->setText(QStringLiteral("A=B"));
     tapi->setFocus();
-    tapi->paste();
+    QTest::keyClicks(tapi, "A=B");  // the "=" is refused with a word
     EXPECT_EQ(QStringLiteral("AB"), tapi->text());
     Click(dlg, "SaveBtn");
   });
   boxes.Expect(
       "Eine Anwendung mit dem TAPI-Namen ABC ist bereits vorhanden! Bitte wählen Sie einen anderen Namen.");
+  boxes.Expect(
+      "Ein TAPI-Name darf die Zeichen \"=\", \"[\" und \"]\" nicht enthalten und nicht mit \";\" beginnen.");
   ApplicationsCommand(host);
   ASSERT_EQ(2u, host.Doc.Applications.size());
   EXPECT_EQ("Wahl", host.Doc.Applications[0].AppName);

@@ -10,6 +10,7 @@
 
 #include "core/RegionalSettings.h"
 #include "support/ScriptedMessageBoxes.h"
+#include "tools/TarifDiff.h"
 #include "tools/TarifOptions.h"
 #include "tools/TenPlusForm.h"
 #include "tools/UstForm.h"
@@ -106,6 +107,23 @@ TEST(TenPlusFormTest, PageLinesAreSortedWholeMinutes) {
             Spans(No10plusListFromRows({{64800, 71999}, {28800, 35999}, {28800, 29960}, {20, 30}})));
 }
 
+TEST(TarifDiffTest, ApplicationsAddedRemovedAndRenamed) {
+  TTarifFile a, b;
+  a.Applications = {{"EINS", "Eins"}, {"ZWEI", "Zwei"}};
+  const std::vector<std::pair<std::vector<TAppEntry>, std::string>> cases = {
+      {a.Applications, ""},
+      {{{"EINS", "Eins"}}, "Anwendungen: − ZWEI (Zwei)"},
+      {{{"EINS", "Eins"}, {"ZWEI", "Zwo"}}, "Anwendungen: ZWEI: Zwei → Zwo"},
+      {{a.Applications[0], a.Applications[1], {"DREI", "Drei"}}, "Anwendungen: + DREI (Drei)"}};
+  for (const auto& [apps, line] : cases) {
+    b.Applications = apps;
+    const TTarifDiff diff = DiffTarifFiles(a, b);
+    EXPECT_EQ(line.empty() ? std::vector<std::string>{} : std::vector<std::string>{line}, DiffLines(diff));
+    EXPECT_EQ(line.empty(), diff.Equal());
+  }
+}
+
+// Exact ties go to the even digit, whatever binary double holds the price.
 TEST(VatAdjustmentTest, PricesFollowTheRateAndKeepFourDecimals) {
   struct Case {
     double price;
@@ -115,7 +133,9 @@ TEST(VatAdjustmentTest, PricesFollowTheRateAndKeepFourDecimals) {
   } cases[] = {
       {0.1200, 16, 19, 0.1231}, {0.0600, 16, 19, 0.0616},  {0.1200, 19, 16, 0.1170}, {0, 16, 19, 0},
       {0.0006, 16, 7, 0.0006},  {0.0006, 7, 16, 0.0007},   {0.1231, 19, 16, 0.1200}, {12.5, 0, 0, 12.5},
-      {-0.06, 16, 19, -0.0616}, {1000, 16, 19, 1025.8621},
+      {-0.06, 16, 19, -0.0616}, {1000, 16, 19, 1025.8621}, {0.1450, 16, 19, 0.1488}, {1.1310, 16, 19, 1.1602},
+      {0.0058, 16, 7, 0.0054},  {0.0058, 16, 19, 0.0060},  {0.00005, 0, 0, 0},       {0.00015, 0, 0, 0.0002},
+      {9.99995, 0, 0, 10},      {1e-300, 16, 19, 0},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.expected, AdjustPrice(c.price, c.oldRate, c.newRate))

@@ -16,37 +16,43 @@
 namespace dudode {
 namespace {
 
-TEST(NumberEditTest, TypedTextBecomesALimitedNumber) {
-  struct Case {
-    const char* typed;
-    double value;
-    const char* shown;  // after leaving the field
-  } cases[] = {
-      {"12,5", 12.5, "12,5000"}, {"12.5", 12.5, "12,5000"}, {"1.2.3", 1.23, "1,2300"}, {"abc7", 7, "7,0000"},
-      {"-3", 3, "3,0000"},       {"250", 100, "100,0000"},  {"", 0, "0,0000"},
-  };
+TEST(NumberEditTest, RefusedKeysSayWhyAndAValueBeyondTheRangeWaitsForTheConfirmButton) {
   QDialog dlg;
-  auto* edit = new TNumberEdit(&dlg);
-  edit->SetRange(0, 100);
+  auto* edit = new TNumberEdit(&dlg, "PriceEdit", 2, 100);
   auto* other = new QPushButton(&dlg);
   dlg.show();
   QApplication::setActiveWindow(&dlg);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.typed);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, c.typed);
-    EXPECT_DOUBLE_EQ(c.value, edit->Value());
-    other->setFocus();
-    EXPECT_EQ(QString::fromUtf8(c.shown), edit->text());
-  }
+  test::TScriptedMessageBoxes boxes;
+  boxes.Expect("Höchstens 2 Nachkommastellen erlaubt.").Expect("Nur Ziffern und , erlaubt.");
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, "1.234x");
+  EXPECT_EQ(QStringLiteral("1,23"), edit->text());
+  edit->selectAll();
+  QTest::keyClicks(edit, "101");
+  other->setFocus();
+  EXPECT_EQ(QStringLiteral("101"), edit->text());
+  boxes.Expect("Bitte geben Sie eine Zahl von 0 bis 100 mit höchstens 2 Nachkommastellen ein.");
+  EXPECT_FALSE(CheckTypedFields(dlg));
+  EXPECT_EQ(edit, QApplication::focusWidget());
+  QTest::keyClicks(edit, "12,5");
+  other->setFocus();
+  EXPECT_EQ(QStringLiteral("12,50"), edit->text());
+  EXPECT_TRUE(CheckTypedFields(dlg));
   // Pasted garbage keeps the last value.
-  edit->SetDecimals(2);
-  edit->SetValue(4.5);
-  EXPECT_EQ(QStringLiteral("4,50"), edit->text());
   edit->setText(QStringLiteral("4x5"));
-  EXPECT_DOUBLE_EQ(4.5, edit->Value());
+  EXPECT_DOUBLE_EQ(12.5, edit->Value());
+  edit->setText(QStringLiteral("12,5"));
+  // A name the data files cannot hold is refused at the confirm button too.
+  auto* name = new QLineEdit(&dlg);
+  name->show();
+  name->setFocus();
+  QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QStringLiteral("Ω"), Qt::NoModifier);
+  QTest::keyClicks(name, "mega");
+  other->setFocus();
+  boxes.Expect("Das Zeichen Ω kann nicht gespeichert werden. Bitte ersetzen Sie es.");
+  EXPECT_FALSE(CheckTypedFields(dlg));
+  EXPECT_EQ(name, QApplication::focusWidget());
 }
 
 TEST(TimeEditTest, ShowsReadsAndTakesTypedDigits) {
