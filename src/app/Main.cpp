@@ -365,6 +365,11 @@ void TMain::BuildToolBar() {
   ToolBarTop->addSeparator();
   undoTool_ = button("UndoToolBtn", "Rückgängig", "", TCommandId::Undo, "edit-undo");
   redoTool_ = button("RedoToolBtn", "Wiederherstellen", "", TCommandId::Redo, "edit-redo");
+  // Icons only, so that the bar keeps room for every other command.
+  for (QAction* action : {undoTool_, redoTool_}) {
+    static_cast<QToolButton*>(ToolBarTop->widgetForAction(action))
+        ->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  }
   // The style's arrows where the icon theme has no undo icons.
   if (!QIcon::hasThemeIcon(QStringLiteral("edit-undo")))
     undoTool_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));

@@ -180,7 +180,10 @@ bool ParseRecoveryImage(std::string_view bytes, TRecoveryCopy& copy) {
 bool WriteRecoveryCopy(const TTarifFile& document, const std::string& directory, std::string* error) {
   const std::string path = RecoveryCopyPath();
   std::error_code ec;
-  fs::create_directories(fs::u8path(path).parent_path(), ec);
+  const fs::path dir = fs::u8path(path).parent_path();
+  fs::create_directories(dir, ec);
+  // The copy holds the zones' access passwords: for the user's eyes only.
+  fs::permissions(dir, fs::perms::owner_all, fs::perm_options::replace, ec);
   return AtomicWriteFile(path, RecoveryImage(document, directory), error);
 }
 

@@ -1,0 +1,124 @@
+// Undo, redo and the recovery copy in the main window: keys, menu, tool bar
+// and the question at the next start.
+#include <cstdlib>
+
+#include "app/MainTestSupport.h"
+#include "core/Recovery.h"
+
+namespace dudode {
+namespace {
+
+using test::Click;
+using test::Find;
+using test::TModalScript;
+using test::TScriptedMessageBoxes;
+using test::Type;
+
+class UndoRecoveryTest : public test::MainTest {
+ protected:
+  void SetUp() override {
+    MainTest::SetUp();
+    previous_ = std::getenv("XDG_STATE_HOME");
+    setenv("XDG_STATE_HOME", state.Dir().c_str(), 1);
+  }
+  void TearDown() override {
+    setenv("XDG_STATE_HOME", previous_.c_str(), 1);
+    MainTest::TearDown();
+  }
+  static void DeleteFirstSaSoEntry(TMain& main) {
+    QTableWidget* grid = main.Grid(TDayClass::SaSo);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(0, 0)).center());
+    TScriptedMessageBoxes boxes;
+    boxes.AcceptAll(idYes);
+    QTest::keyClick(grid, Qt::Key_Delete);
+  }
+  std::size_t SaSoEntries(TMain& main) { return main.Document().Zones[0].SaSo.size(); }
+  test::TTempDir state;
+  std::string previous_;
+};
+
+TEST_F(UndoRecoveryTest, KeysMenuAndToolBarTakeAStepBackAndForth) {
+  TMain main;
+  main.show();
+  main.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+  OpenTwoZoneFile(main);
+  QAction* undo = Action(main, "Rueckgaengig1");
+  QAction* redo = Action(main, "Wiederherstellen1");
+  QAction* undoTool = Action(main, "UndoToolBtn");
+  EXPECT_FALSE(undo->isEnabled() || redo->isEnabled() || undoTool->isEnabled());
+  EXPECT_EQ(QStringLiteral("&Rückgängig"), undo->text());
+
+  DeleteFirstSaSoEntry(main);
+  EXPECT_EQ(1u, SaSoEntries(main));
+  EXPECT_TRUE(undo->isEnabled() && undoTool->isEnabled());
+  EXPECT_EQ(QStringLiteral("&Rückgängig: Tarif löschen"), undo->text());
+  EXPECT_EQ(QStringLiteral("Rückgängig: Tarif löschen"), undoTool->toolTip());
+
+  QTest::keyClick(&main, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(2u, SaSoEntries(main));
+  EXPECT_FALSE(main.Document().Modified);
+  EXPECT_EQ(1, main.HighlightedRow(TDayClass::SaSo));
+  EXPECT_EQ(QStringLiteral("&Wiederherstellen: Tarif löschen"), redo->text());
+  QTest::keyClick(&main, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(1u, SaSoEntries(main));
+  EXPECT_TRUE(main.Document().Modified);
+  undoTool->trigger();
+  QTest::keyClick(&main, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(1u, SaSoEntries(main));
+  EXPECT_FALSE(redo->isEnabled());
+}
+
+TEST_F(UndoRecoveryTest, AKilledEditorOffersItsChangesAtTheNextStart) {
+  const std::string copy = RecoveryCopyPath();
+  {
+    TMain crashed;
+    crashed.show();
+    OpenTwoZoneFile(crashed);
+    DeleteFirstSaSoEntry(crashed);
+    QElapsedTimer waited;
+    waited.start();
+    while (!FileExists(copy) && waited.elapsed() < 2000) QTest::qWait(50);
+    EXPECT_TRUE(FileExists(copy)) << "the copy is written within 2 seconds";
+  }  // gone without a close: as after a crash
+  const std::string question =
+      "Der Dudode - Editor wurde nicht ordnungsgemäß beendet. Sollen die ungespeicherten Änderungen an "
+      "„Zwei Zonen Tarif“ wiederhergestellt werden?";
+  {
+    TMain main;
+    TScriptedMessageBoxes boxes;
+    boxes.Expect(question, idYes, "Dudode - Editor");
+    EXPECT_TRUE(main.Startup({.AllowStartWindow = false}));  // no open dialog
+    EXPECT_EQ(1u, SaSoEntries(main));
+    EXPECT_TRUE(main.Document().Modified);
+    EXPECT_EQ("RATES.1", main.Document().FileName);
+    boxes.Expect("Möchten Sie wirklich die Änderungen in \"Zwei Zonen Tarif\" speichern?", idYes);
+    Trigger(main, "Speichern1");
+    EXPECT_FALSE(FileExists(copy)) << "a clean save removes the copy";
+  }
+  // "Nein": the copy goes and Open runs.
+  {
+    TMain crashed;
+    crashed.show();
+    OpenTwoZoneFile(crashed);
+    DeleteFirstSaSoEntry(crashed);
+    QTest::qWait(1500);
+    ASSERT_TRUE(FileExists(copy));
+  }
+  TMain main;
+  TScriptedMessageBoxes boxes;
+  boxes.Expect(question, idNo, "Dudode - Editor");
+  TModalScript script;
+  script.Then("dudode::TOpenDlg", [](QDialog& dlg) {
+    Type(Find<QLineEdit>(dlg, "QuickSearchEdit"), "zwei");
+    Click(dlg, "OpenBtn");
+  });
+  EXPECT_TRUE(main.Startup({.AllowStartWindow = false}));
+  EXPECT_FALSE(FileExists(copy));
+  EXPECT_EQ(2u, SaSoEntries(main));
+  EXPECT_FALSE(main.Document().Modified);
+}
+
+}  // namespace
+}  // namespace dudode
