@@ -24,6 +24,8 @@ trap cleanup EXIT
 mkdir -p "$work/prog" "$work/home/.config/Vizorazod Software" "$work/state" "$work/run"
 chmod 700 "$work/run"
 cp data/* "$work/prog/"
+cp "$editor" "$work/dudode-editor"  # a rebuild meanwhile does not disturb the runs
+editor="$work/dudode-editor"
 printf '[Initialization]\nPROGPARAMS\\SHOWSTARTWND=NO\n' >"$work/home/.config/Vizorazod Software/Dudode.conf"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_STATE_HOME="$work/state" \
   XDG_RUNTIME_DIR="$work/run" DISPLAY="$display" QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8
@@ -40,8 +42,8 @@ start_editor() {
   "$editor" --dir "$work/prog" >/dev/null 2>&1 &
   pid=$!
 }
-window() {  # name: waits for a window whose name contains it
-  xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1
+window() {  # name: waits up to 30 s for a window whose name contains it
+  timeout 30 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1
 }
 
 # The first copy: open the sample file and change a price, as a user would.
@@ -63,10 +65,13 @@ kill -9 "$pid"; wait "$pid" 2>/dev/null || true
 cp "$copy" "$work/reference"
 grep -qa "0.0123" "$work/reference" || { echo "the first copy lacks the change" >&2; exit 1; }
 
-unreadable=0 stray=0 during=0 absent=0
+unreadable=0 stray=0 during=0 absent=0 nostart=0
 for ((i = 0; i < runs; i++)); do
   start_editor
-  window "Dudode - Editor" >/dev/null
+  if [ -z "$(window "Dudode - Editor")" ]; then
+    nostart=$((nostart + 1))
+    echo "run $i: no window" >&2
+  fi
   sleep 0.3
   xdotool key Return  # "Ja": the copy comes back and is written again
   if ((i % 2)); then
@@ -100,6 +105,6 @@ for ((i = 0; i < runs; i++)); do
   fi
 done
 
-echo "runs: $runs  killed while a copy was being written: $during  copy missing: $absent" \
+echo "runs: $runs  no window: $nostart  killed while a copy was being written: $during  copy missing: $absent" \
   " unreadable copies: $unreadable  stray temporary files: $stray"
 [ "$unreadable" -eq 0 ] && [ "$stray" -eq 0 ] && [ "$absent" -eq 0 ]

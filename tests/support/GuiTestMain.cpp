@@ -16,7 +16,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   const int result = RUN_ALL_TESTS();
-  std::error_code ec;
-  std::filesystem::remove_all(stateDir, ec);
+  std::filesystem::remove_all(stateDir);
   return result;
 }
