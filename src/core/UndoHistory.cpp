@@ -117,14 +117,19 @@ bool TUndoHistory::Record(const TTarifFile& document, const std::string& name, c
       saved_ = saved_ > 0 ? saved_ - 1 : -1;
     }
   }
+  TrackSaved(document, fileWritten);
+  return changed;
+}
+
+void TUndoHistory::TrackSaved(const TTarifFile& document, bool fileWritten) {
   // What the file holds: this state when the document is not Modified; no
-  // state at all when the command wrote part of the file into a changed one.
+  // state at all when the command wrote part of the file into a changed one,
+  // or changed the saved state itself without a step.
   if (!document.Modified) {
     saved_ = static_cast<long>(current_);
-  } else if (fileWritten) {
+  } else if (fileWritten || saved_ == static_cast<long>(current_)) {
     saved_ = -1;
   }
-  return changed;
 }
 
 bool TUndoHistory::Fold(const TTarifFile& document) {
@@ -137,7 +142,7 @@ bool TUndoHistory::Fold(const TTarifFile& document) {
   const bool changed = !SameContents(state, current);
   current.Head = std::move(state.Head);
   current.Zones = std::move(state.Zones);
-  if (!document.Modified) saved_ = static_cast<long>(current_);
+  TrackSaved(document, false);
   return changed;
 }
 

@@ -70,6 +70,7 @@ class TUndoHistory {
   TState Capture(const TTarifFile& document) const;
   bool SameContents(const TState& a, const TState& b) const;
   void Restore(const TState& state, TTarifFile& document) const;
+  void TrackSaved(const TTarifFile& document, bool fileWritten);
 
   std::size_t depth_;
   std::vector<TState> states_;

@@ -118,11 +118,16 @@ TEST_F(UndoHistoryTest, StepsNamesDepthAndTheSavedState) {
   TUndoHistory history(3);
   history.Reset(doc);
   EXPECT_FALSE(history.Record(doc, "Tarif ändern", {}, {})) << "a cancelled dialog is no step";
+  doc.Takt = 1, doc.Modified = true;
+  history.Fold(doc);  // a new file set up by its options dialog: not what any file holds
   auto step = [&](const char* name, double price) {
     doc.Price = price, doc.Modified = true;
     return history.Record(doc, name, {}, {});
   };
   step("eins", 0.2), step("zwei", 0.3);
+  history.Undo(doc), history.Undo(doc);
+  EXPECT_TRUE(doc.Modified);
+  history.Redo(doc), history.Redo(doc);
   EXPECT_EQ("zwei", history.UndoName());
   history.Undo(doc);
   EXPECT_EQ("zwei", history.RedoName());
