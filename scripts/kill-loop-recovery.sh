@@ -29,7 +29,7 @@ editor="$work/dudode-editor"
 printf '[Initialization]\nPROGPARAMS\\SHOWSTARTWND=NO\n' >"$work/home/.config/Vizorazod Software/Dudode.conf"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_STATE_HOME="$work/state" \
   XDG_RUNTIME_DIR="$work/run" DISPLAY="$display" QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8
-copy="$work/state/dudode/Wiederherstellung.dat"
+copy=""  # its name is known once the first copy is there
 
 Xvfb "$display" -screen 0 1280x900x24 >/dev/null 2>&1 &
 pids+=($!)
@@ -59,9 +59,13 @@ dialog=$(window "bearbeiten")
 sleep 0.5
 xdotool type --delay 50 "0,0123"
 xdotool mousemove --window "$dialog" 339 273 click 1
-for _ in $(seq 40); do [ -f "$copy" ] && break; sleep 0.1; done
+for _ in $(seq 40); do
+  copy=$(ls "$work"/state/dudode/Wiederherstellung-*.dat 2>/dev/null | head -1)
+  [ -n "$copy" ] && break
+  sleep 0.1
+done
 kill -9 "$pid"; wait "$pid" 2>/dev/null || true
-[ -f "$copy" ] || { echo "no first copy was written" >&2; exit 1; }
+[ -n "$copy" ] || { echo "no first copy was written" >&2; exit 1; }
 cp "$copy" "$work/reference"
 grep -qa "0.0123" "$work/reference" || { echo "the first copy lacks the change" >&2; exit 1; }
 
@@ -97,11 +101,11 @@ for ((i = 0; i < runs; i++)); do
     echo "run $i: the copy differs from a complete one" >&2
     cp "$work/reference" "$copy"
   fi
-  left=$(ls -A "$work/state/dudode" | grep -vx "Wiederherstellung.dat" || true)
+  left=$(ls -A "$work/state/dudode" | grep -vx "$(basename "$copy")" || true)
   if [ -n "$left" ]; then
     stray=$((stray + 1))
     echo "run $i: left $left" >&2
-    find "$work/state/dudode" -mindepth 1 ! -name Wiederherstellung.dat -delete
+    find "$work/state/dudode" -mindepth 1 ! -name "$(basename "$copy")" -delete
   fi
 done
 

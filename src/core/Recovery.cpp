@@ -1,6 +1,7 @@
 #include "core/Recovery.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <type_traits>
@@ -14,7 +15,6 @@ namespace fs = std::filesystem;
 
 const char* const kMagic = "Dudode - Editor Wiederherstellung 1\n";
 const char* const kEndMark = "Ende\n";
-const char* const kCopyName = "Wiederherstellung.dat";
 // More items than any list may hold: the copy is broken.
 constexpr std::size_t kMaxItems = 100000;
 
@@ -152,7 +152,14 @@ std::string RecoveryDirectory(const char* stateHome, const char* home) {
 }
 
 std::string RecoveryCopyPath() {
-  return RecoveryDirectory(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")) + kCopyName;
+  // One copy per program directory, so that a start on another directory
+  // never replaces the copy of this one. FNV-1a: the same name on every run.
+  std::uint64_t hash = 14695981039346656037ull;
+  for (unsigned char c : ProgramDirectory()) hash = (hash ^ c) * 1099511628211ull;
+  char name[17];
+  std::to_chars_result end = std::to_chars(name, name + 16, hash, 16);
+  return RecoveryDirectory(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")) + "Wiederherstellung-" +
+         std::string(name, end.ptr) + ".dat";
 }
 
 std::string RecoveryImage(const TTarifFile& document, const std::string& directory) {

@@ -18,7 +18,7 @@ struct TRecoveryCopy {
 // $XDG_STATE_HOME/dudode, or ~/.local/state/dudode when it is unset or not
 // absolute. With a trailing separator.
 std::string RecoveryDirectory(const char* stateHome, const char* home);
-// The one copy, in the directory the environment names.
+// The copy of the program directory in use, in the directory the environment names.
 std::string RecoveryCopyPath();
 
 // The copy's bytes: every field exactly as in memory (lists unsorted, numbers
