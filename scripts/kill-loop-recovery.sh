@@ -43,7 +43,7 @@ start_editor() {
   pid=$!
 }
 window() {  # name: waits up to 30 s for a window whose name contains it
-  timeout 30 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1
+  timeout 30 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1 || true
 }
 
 # The first copy: open the sample file and change a price, as a user would.
@@ -60,7 +60,7 @@ sleep 0.5
 xdotool type --delay 50 "0,0123"
 xdotool mousemove --window "$dialog" 339 273 click 1
 for _ in $(seq 40); do
-  copy=$(ls "$work"/state/dudode/Wiederherstellung-*.dat 2>/dev/null | head -1)
+  copy=$(ls "$work"/state/dudode/Wiederherstellung-*.dat 2>/dev/null | head -1 || true)
   [ -n "$copy" ] && break
   sleep 0.1
 done
