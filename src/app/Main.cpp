@@ -18,6 +18,7 @@
 #include <QSizeGrip>
 #include <QStyle>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -31,9 +32,11 @@
 #include "app/PasswordEnterDlg.h"
 #include "app/RegIniFile.h"
 #include "app/StartWindow.h"
+#include "app/StepNames.h"
 #include "app/ZoneBox.h"
 #include "core/Files.h"
 #include "core/MessageBox.h"
+#include "core/Recovery.h"
 #include "core/Values.h"
 #include "providers/CommandList.h"
 #include "templates/CommandList.h"
@@ -57,6 +60,17 @@ const char* const kAddEntryHint = "Fügt einen Tarif, in die\r\ngewählte Tarifz
 const char* const kEditEntryHint = "Ändert den ausge-\r\nwählten Tarif.";
 const char* const kDeleteEntryHint = "Löscht den ausge-\r\nwählten Tarif.";
 const char* const kGeometryKey = "WindowGeometry";
+const char* const kUndoCaption = "&Rückgängig";
+const char* const kRedoCaption = "&Wiederherstellen";
+// A change reaches the recovery copy within this time.
+constexpr int kRecoveryDelayMs = 1000;
+
+// "&Rückgängig: Tarif löschen"; the bare caption when there is no step.
+QString StepCaption(const char* caption, const std::string& step) {
+  QString text = QString::fromUtf8(caption);
+  if (!step.empty()) text += QStringLiteral(": ") + QString::fromStdString(step);
+  return text;
+}
 
 // What the editor remembers for itself lives in a settings file of its own:
 // the counter's settings are only read.
@@ -71,6 +85,10 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
   setObjectName("Main");
   setWindowTitle(QString::fromLatin1(kEditorCaption));
   RegisterCommands();
+  recoveryTimer_ = new QTimer(this);
+  recoveryTimer_->setSingleShot(true);
+  recoveryTimer_->setInterval(kRecoveryDelayMs);
+  connect(recoveryTimer_, &QTimer::timeout, this, [this] { WriteRecoveryCopyNow(); });
   BuildPanel();
   BuildMenus();
   BuildToolBar();
@@ -252,6 +270,12 @@ void TMain::BuildMenus() {
 
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
   edit->setObjectName("EditMenu");
+  undoItem_ = MenuItem(edit, "Rueckgaengig1", QString::fromUtf8(kUndoCaption), TCommandId::Undo,
+                       QKeySequence(Qt::CTRL | Qt::Key_Z));
+  redoItem_ = MenuItem(edit, "Wiederherstellen1", QString::fromUtf8(kRedoCaption), TCommandId::Redo);
+  redoItem_->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  edit->addSeparator();
   MenuItem(edit, "NeueTarifzone1", QStringLiteral("&Neue Tarifzone..."), TCommandId::NewZone,
            QKeySequence(Qt::Key_F2));
   MenuItem(edit, "TarifzoneAendern1", QStringLiteral("Tarifzonenname und Optionen än&dern..."),
@@ -327,7 +351,7 @@ void TMain::BuildToolBar() {
   ToolBarTop->toggleViewAction()->setVisible(false);
   addToolBar(Qt::TopToolBarArea, ToolBarTop);
   auto button = [this](const char* name, const char* caption, const char* hint, TCommandId id,
-                       const char* icon) {
+                       const char* icon) -> QAction* {
     // The platform's icon theme first, the program's own icons where it has none.
     const QString iconName = QString::fromLatin1(icon);
     QAction* action = ToolBarTop->addAction(
@@ -342,9 +366,23 @@ void TMain::BuildToolBar() {
       ToolBarTop->widgetForAction(action)->installEventFilter(this);
       unhinted_.push_back(ToolBarTop->widgetForAction(action));
     }
+    return action;
   };
   button("ExitToolBtn", "Beenden", nullptr, TCommandId::Exit, "application-exit");
   button("SaveToolBtn", "Speichern", nullptr, TCommandId::Save, "document-save");
+  ToolBarTop->addSeparator();
+  undoTool_ = button("UndoToolBtn", "Rückgängig", "", TCommandId::Undo, "edit-undo");
+  redoTool_ = button("RedoToolBtn", "Wiederherstellen", "", TCommandId::Redo, "edit-redo");
+  // Icons only, so that the bar keeps room for every other command.
+  for (QAction* action : {undoTool_, redoTool_}) {
+    static_cast<QToolButton*>(ToolBarTop->widgetForAction(action))
+        ->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  }
+  // The style's arrows where the icon theme has no undo icons.
+  if (!QIcon::hasThemeIcon(QStringLiteral("edit-undo")))
+    undoTool_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+  if (!QIcon::hasThemeIcon(QStringLiteral("edit-redo")))
+    redoTool_->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
   ToolBarTop->addSeparator();
   button("ReorderToolBtn", "Tarifzonen neu anordnen", "Ordnet die Tarif-\r\nzonen neu an.",
          TCommandId::ReorderZones, "view-sort-ascending");
@@ -369,18 +407,30 @@ void TMain::RegisterCommands() {
        {AppCommandList, ZonesCommandList, ToolsCommandList, ProvidersCommandList, TemplatesCommandList}) {
     for (TCommandDef& def : list()) commands_[def.Id] = std::move(def);
   }
+  commands_[TCommandId::Undo] = {TCommandId::Undo, [this](TCommandHost&) { return UndoStep(false); }};
+  commands_[TCommandId::Redo] = {TCommandId::Redo, [this](TCommandHost&) { return UndoStep(true); }};
 }
 
 void TMain::UpdateCommandStates() {
   const TCommandState state{Busy(), documentLoaded_};
   for (auto& [id, triggers] : triggers_) {
     const auto it = commands_.find(id);
-    const bool enabled = it != commands_.end() && CommandEnabled(it->second, state);
+    const bool enabled = it != commands_.end() && CommandEnabled(it->second, state) && StepAvailable(id);
     for (QObject* trigger : triggers) {
       if (auto* action = qobject_cast<QAction*>(trigger)) action->setEnabled(enabled);
       if (auto* button = qobject_cast<QAbstractButton*>(trigger)) button->setEnabled(enabled);
     }
   }
+  undoItem_->setText(StepCaption(kUndoCaption, history_.UndoName()));
+  redoItem_->setText(StepCaption(kRedoCaption, history_.RedoName()));
+  undoTool_->setToolTip(StepCaption(kUndoCaption, history_.UndoName()).remove(QLatin1Char('&')));
+  redoTool_->setToolTip(StepCaption(kRedoCaption, history_.RedoName()).remove(QLatin1Char('&')));
+}
+
+bool TMain::StepAvailable(TCommandId id) const {
+  if (id == TCommandId::Undo) return history_.CanUndo();
+  if (id == TCommandId::Redo) return history_.CanRedo();
+  return true;
 }
 
 void TMain::Bind(TCommandId id, QAction* action) {
@@ -395,12 +445,21 @@ void TMain::Bind(TCommandId id, QAbstractButton* button) {
 
 void TMain::RunCommand(TCommandId id) {
   const auto it = commands_.find(id);
-  if (it == commands_.end() || !CommandEnabled(it->second, {Busy(), documentLoaded_})) return;
+  if (it == commands_.end() || !CommandEnabled(it->second, {Busy(), documentLoaded_}) || !StepAvailable(id)) {
+    return;
+  }
+  const TViewState before = View();
+  const TFileStamp stampBefore = document_.LoadedStamp;
   Apply(it->second.Run(*this));
+  RecordStep(id, before, stampBefore);
 }
 
 void TMain::Apply(const TCommandResult& result) {
-  if (result.DocumentLoaded) documentLoaded_ = true;
+  if (result.DocumentLoaded) {
+    documentLoaded_ = true;
+    history_.Reset(document_);
+    ScheduleRecoveryCopy();
+  }
   if (result.ZonesChanged) {
     RebuildZoneControls(result.CurrentZone);
   } else if (result.GridsChanged) {
@@ -450,6 +509,11 @@ void TMain::UpdateTitle() {
 TSaveOutcome TMain::Save() {
   if (Busy()) return TSaveOutcome::Stopped;
   const TSaveOutcome outcome = SaveDocument(*this);
+  if (outcome == TSaveOutcome::Saved) {
+    history_.MarkSaved(document_);
+    recoveryTimer_->stop();
+    RemoveRecoveryCopy();
+  }
   UpdateTitle();
   return outcome;
 }
@@ -610,6 +674,8 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
 void TMain::closeEvent(QCloseEvent* event) {
   if (CloseQuery(document_, Busy(), [this] { return Save(); })) {
     StoreWindowGeometry();
+    recoveryTimer_->stop();
+    RemoveRecoveryCopy();  // a clean end: nothing is left to recover
     event->accept();
   } else {
     event->ignore();
@@ -657,7 +723,72 @@ bool TMain::Startup(const TStartupOptions& options) {
       return false;
     }
   }
-  RunCommand(TCommandId::Open);
+  if (!OfferRecoveryCopy()) RunCommand(TCommandId::Open);
+  return true;
+}
+
+// ---------------------------------------------------------------- undo and recovery
+
+TViewState TMain::View() const {
+  return {CurrentZone(), HighlightedRow(TDayClass::Werktag), HighlightedRow(TDayClass::SaSo)};
+}
+
+void TMain::ShowView(const TViewState& view) {
+  RebuildZoneControls(view.Zone);
+  if (view.Row2 > 0) SelectEntryRow(TDayClass::SaSo, view.Row2);
+  if (view.Row1 > 0) SelectEntryRow(TDayClass::Werktag, view.Row1);
+}
+
+void TMain::RecordStep(TCommandId id, const TViewState& before, const TFileStamp& stampBefore) {
+  if (!documentLoaded_) return;
+  const std::string name = StepName(id);
+  const bool changed = name.empty() ? history_.Fold(document_)
+                                    : history_.Record(document_, name, before, View(),
+                                                      !(document_.LoadedStamp == stampBefore));
+  if (changed) ScheduleRecoveryCopy();
+  UpdateCommandStates();
+}
+
+TCommandResult TMain::UndoStep(bool redo) {
+  const TViewState view = redo ? history_.Redo(document_) : history_.Undo(document_);
+  ShowView(view);
+  ScheduleRecoveryCopy();
+  return TCommandResult::Title();
+}
+
+void TMain::ScheduleRecoveryCopy() {
+  if (!recoveryTimer_->isActive()) recoveryTimer_->start();
+}
+
+void TMain::WriteRecoveryCopyNow() {
+  // A long operation may be half-way through the document.
+  if (Busy()) {
+    recoveryTimer_->start();
+    return;
+  }
+  if (!documentLoaded_ || !document_.Modified) {
+    RemoveRecoveryCopy();
+    return;
+  }
+  std::string error;
+  if (!WriteRecoveryCopy(document_, ProgramDirectory(), &error)) {
+    InfoLabel->setText(QStringLiteral("Die Sicherungskopie konnte nicht geschrieben werden: ") +
+                       QString::fromStdString(error));
+  }
+}
+
+bool TMain::OfferRecoveryCopy() {
+  TRecoveryCopy copy;
+  // A copy of another program directory waits for a start on that one.
+  if (!ReadRecoveryCopy(copy) || copy.Directory != ProgramDirectory()) return false;
+  if (ShowMessageBox(RecoveryQuestion(copy), kEditorCaption, mkFrage, mbYesNo) != idYes) {
+    RemoveRecoveryCopy();
+    return false;
+  }
+  document_ = std::move(copy.Document);
+  TCommandResult loaded = TCommandResult::Zones(document_.Zones.empty() ? -1 : 0);
+  loaded.DocumentLoaded = loaded.TitleChanged = true;
+  Apply(loaded);
   return true;
 }
 

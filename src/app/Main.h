@@ -8,6 +8,7 @@
 
 #include "app/StartupRules.h"
 #include "core/TarifFile.h"
+#include "core/UndoHistory.h"
 #include "ui/Command.h"
 
 class QAbstractButton;
@@ -18,6 +19,7 @@ class QLabel;
 class QMenu;
 class QProgressBar;
 class QTableWidget;
+class QTimer;
 class QToolBar;
 
 namespace dudode {
@@ -96,6 +98,19 @@ class TMain : public QMainWindow, public TCommandHost {
   void GridKey(QTableWidget* grid, QEvent* event, bool& handled);
   void GridPopup(QTableWidget* grid, const QPoint& pos);
 
+  // Undo history and recovery copy: every command's effect on the document
+  // is recorded here, after it ran, and nowhere else.
+  TViewState View() const;
+  void ShowView(const TViewState& view);
+  void RecordStep(TCommandId id, const TViewState& before, const TFileStamp& stampBefore);
+  TCommandResult UndoStep(bool redo);
+  bool StepAvailable(TCommandId id) const;
+  void ScheduleRecoveryCopy();
+  void WriteRecoveryCopyNow();
+  // At start-up: offers the copy a crash left; true when the document came
+  // back from it.
+  bool OfferRecoveryCopy();
+
   TTarifFile document_;
   TProgramSettings settings_;
   bool documentLoaded_ = false;
@@ -105,6 +120,12 @@ class TMain : public QMainWindow, public TCommandHost {
   std::vector<QAction*> zoneItems_;
   int checkedZone_ = -1;
   std::vector<QObject*> unhinted_;
+  TUndoHistory history_;
+  QTimer* recoveryTimer_ = nullptr;
+  QAction* undoItem_ = nullptr;
+  QAction* redoItem_ = nullptr;
+  QAction* undoTool_ = nullptr;
+  QAction* redoTool_ = nullptr;
 
   QToolBar* ToolBarTop = nullptr;
   QWidget* MainPanel = nullptr;

@@ -54,6 +54,7 @@ struct TTarifEntry {
 
   // Takt 0 and Units 0 charge nothing at all: such an entry is dropped.
   bool IsTariff() const { return Takt != 0 || Units != 0; }
+  bool operator==(const TTarifEntry&) const = default;
 };
 
 using TTarifEntryList = std::vector<TTarifEntry>;
@@ -62,11 +63,13 @@ struct TFreeTimeEntry {
   std::uint32_t StartSec = 0;
   std::uint32_t EndSec = 0;  // end minute included
   double FreeSeconds = 0;
+  bool operator==(const TFreeTimeEntry&) const = default;
 };
 
 struct TNo10plusEntry {
   std::uint32_t StartSec = 0;
   std::uint32_t EndSec = 0;  // end minute included
+  bool operator==(const TNo10plusEntry&) const = default;
 };
 
 // Character 254 separates the packed user names and passwords.
@@ -81,6 +84,7 @@ struct TAccessInfos {
 
   // A zone without any of these has no access section in the file.
   bool HasData() const { return !PhoneNr.empty() || !UserName.empty() || !Password.empty(); }
+  bool operator==(const TAccessInfos&) const = default;
 };
 
 // One tariff zone. It owns its entry lists, free times and no-10plus windows,
@@ -102,6 +106,8 @@ struct TKeyAndName {
   TAccessInfos Access;
   TTarifEntryList Werktag;
   TTarifEntryList SaSo;
+
+  bool operator==(const TKeyAndName&) const = default;
 
   TTarifEntryList& Entries(TDayClass dayClass) { return dayClass == TDayClass::Werktag ? Werktag : SaSo; }
   const TTarifEntryList& Entries(TDayClass dayClass) const {
@@ -129,11 +135,13 @@ struct TKeyAndName {
 // One legal holiday, DDMM (the holiday editor may hand DD.MM.).
 struct TFeiertag {
   std::string Date;
+  bool operator==(const TFeiertag&) const = default;
 };
 
 struct TAppEntry {
   std::string TapiName;  // capitals, at most 20 characters
   std::string AppName;   // at most 100 characters
+  bool operator==(const TAppEntry&) const = default;
 };
 
 // The document.
@@ -160,6 +168,8 @@ struct TTarifFile {
   // The file as it was when loaded or last written, to tell changes by others
   // (mutable: the section writers take the document as const).
   mutable TFileStamp LoadedStamp;
+
+  bool operator==(const TTarifFile&) const = default;
 
   // Everything except FileName back to the state of a file with no content.
   void Clear();

@@ -22,6 +22,8 @@ enum class TCommandId {
   SaveAs,
   Import,
   Exit,
+  Undo,
+  Redo,
   NewZone,
   EditZone,
   DeleteZone,

@@ -14,6 +14,7 @@
 #include "app/RegIniFile.h"
 #include "core/Clock.h"
 #include "core/Files.h"
+#include "core/Recovery.h"
 #include "support/ModalScript.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
@@ -27,6 +28,7 @@ class MainTest : public ::testing::Test {
     dir.UseAsProgramDirectory();
     SetSettingsFileForTests(settingsDir.File("Dudode.ini"));
     SetClock([] { return TDateTime{2024, 3, 15, 10, 30, 0}; });
+    RemoveRecoveryCopy();  // another window's copy would be offered at start-up
   }
   void TearDown() override {
     SetSettingsFileForTests("");
