@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace dudode {
@@ -74,11 +75,19 @@ std::unique_ptr<QMessageBox> BuildMessageBox(const std::string& text, const std:
 void InstallQtMessageBox() {
   SetMessageBoxHandler([](const std::string& text, const std::string& caption, int kind,
                           MessageButtons buttons, int defaultResult) {
+    const QPointer<QWidget> previous = QApplication::activeWindow();
     std::unique_ptr<QMessageBox> box = BuildMessageBox(text, caption, kind, buttons, defaultResult);
     box->exec();
     QAbstractButton* clicked = box->clickedButton();
-    if (!clicked) return EscapeResult(buttons);
-    return clicked->property(kResultProperty).toInt();
+    const int result = clicked ? clicked->property(kResultProperty).toInt() : EscapeResult(buttons);
+    box.reset();
+    // The window manager does not always give the focus back to the window
+    // that was active; without it no key reaches the program until a click.
+    if (previous) {
+      previous->raise();
+      previous->activateWindow();
+    }
+    return result;
   });
 }
 

@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <utility>
+
+#include "ui/DialogContract.h"
 
 namespace dudode {
 namespace {
@@ -25,6 +28,8 @@ void FitCaption(QDialog& dialog) {
 }  // namespace
 
 int RunModal(QDialog& dialog) {
+  // Qt's own dialogs keep their own keyboard rules.
+  if (!qobject_cast<QFileDialog*>(&dialog)) ApplyDialogContract(dialog);
   FitCaption(dialog);
   if (!Driver()) return dialog.exec();
   dialog.setWindowModality(Qt::ApplicationModal);

@@ -4,6 +4,7 @@
 #include <QTableWidget>
 #include <algorithm>
 
+#include "ui/DialogParts.h"
 #include "zones/GridTexts.h"
 
 namespace dudode {
@@ -13,8 +14,9 @@ void SetupTarifGrid(QTableWidget& grid) {
   QStringList titles;
   for (const TTarifGridColumn& column : kTarifGridColumnLayout) titles << QString::fromUtf8(column.Title);
   grid.setHorizontalHeaderLabels(titles);
-  // Every text whole at any window size; the last column takes the rest.
-  grid.horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // The user sizes the columns; filling widens a column whose text would be
+  // cut, and the last column takes the rest.
+  grid.horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   grid.horizontalHeader()->setStretchLastSection(true);
   grid.horizontalHeader()->setHighlightSections(false);
   grid.verticalHeader()->setVisible(false);
@@ -44,6 +46,7 @@ void FillTarifGrid(QTableWidget& grid, const TTarifEntryList* entries) {
       grid.setItem(static_cast<int>(r), c, new QTableWidgetItem(QString::fromStdString(rows[r][c])));
     }
   }
+  FitColumnsToContents(grid);
   if (highlighted > 0) grid.selectRow(std::min(highlighted, grid.rowCount()) - 1);
 }
 
