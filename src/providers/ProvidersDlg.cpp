@@ -146,7 +146,9 @@ QTableWidget* TProvidersDlg::BuildGrid(TDayClass dayClass) {
 
 void TProvidersDlg::BuildLayout() {
   auto* top = new QGridLayout;
-  top->addWidget(new QLabel(QStringLiteral("Provider"), this), 0, 0);
+  auto* providerLabel = new QLabel(QStringLiteral("Provider"), this);
+  providerLabel->setBuddy(ProviderBox);  // its mnemonic reaches the selector
+  top->addWidget(providerLabel, 0, 0);
   top->addWidget(ProviderBox, 0, 1);
   auto* providerButtons = new QHBoxLayout;
   providerButtons->addWidget(AddProvBtn);
