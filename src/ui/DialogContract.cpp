@@ -312,6 +312,12 @@ std::vector<QWidget*> ReadingOrder(QWidget& dialog) {
   return TWalker(dialog).Walk(false);
 }
 
+void ActivateAgain(QWidget* window) {
+  if (!window || !window->isVisible()) return;
+  window->raise();
+  window->activateWindow();
+}
+
 void SetConfirmButton(QDialog* dialog, QPushButton* button) {
   dialog->setProperty(kConfirm, QVariant::fromValue<QObject*>(button));
 }

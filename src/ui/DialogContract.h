@@ -33,6 +33,11 @@ void LeaveEscapeToDialog(QDialog* dialog);
 // and page keys, Home and End, and those that open the list.
 bool ChoosesWithoutTyping(const QKeyEvent& key);
 
+// Gives the focus back to the window that was active before a message box or
+// a dialog: the window manager does not always do it, and then no key reaches
+// the program until a click. Does nothing for a window that is gone.
+void ActivateAgain(QWidget* window);
+
 // Applies the rules; RunModal does it for every dialog it shows.
 void ApplyDialogContract(QDialog& dialog);
 

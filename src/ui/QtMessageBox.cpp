@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "ui/DialogContract.h"
+
 namespace dudode {
 namespace {
 
@@ -81,12 +83,7 @@ void InstallQtMessageBox() {
     QAbstractButton* clicked = box->clickedButton();
     const int result = clicked ? clicked->property(kResultProperty).toInt() : EscapeResult(buttons);
     box.reset();
-    // The window manager does not always give the focus back to the window
-    // that was active; without it no key reaches the program until a click.
-    if (previous) {
-      previous->raise();
-      previous->activateWindow();
-    }
+    ActivateAgain(previous);
     return result;
   });
 }
