@@ -346,6 +346,9 @@ void ApplyDialogContract(QDialog& dialog) {
     }
     for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
       if (IsButton(button)) button->installEventFilter(keys);
+    // Tab leaves a grid instead of walking its cells, or no control after it could be reached.
+    for (QAbstractItemView* view : dialog.findChildren<QAbstractItemView*>())
+      view->setTabKeyNavigation(false);
     QWidget* first = Stored<QWidget>(dialog, kFirstFocus);
     if (!first) first = dialog.focusWidget();
     for (auto it = order.begin(); !first && it != order.end(); ++it)

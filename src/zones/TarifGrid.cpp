@@ -25,6 +25,7 @@ void SetupTarifGrid(QTableWidget& grid) {
   grid.setSelectionMode(QAbstractItemView::SingleSelection);
   grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid.setWordWrap(false);
+  grid.setTabKeyNavigation(false);  // Tab leaves the grid for the next control
   grid.setRowCount(1);
   // Without a highlight there is no current row either, so that nothing acts
   // on a row the user cannot see.

@@ -196,6 +196,8 @@ void CheckShown(QDialog& dialog, const TRow& row) {
   std::set<QWidget*> reached;
   QWidget* start = QApplication::focusWidget() ? QApplication::focusWidget() : &dialog;
   for (QWidget* at = start; reached.insert(at).second;) at = at->nextInFocusChain();
+  for (QAbstractItemView* view : dialog.findChildren<QAbstractItemView*>())
+    EXPECT_FALSE(view->tabKeyNavigation());
   for (QWidget* w : dialog.findChildren<QWidget*>())
     if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isVisible() && w->isEnabled() &&
         !InsideField(w, &dialog) &&
