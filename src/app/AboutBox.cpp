@@ -11,6 +11,7 @@
 #include "app/StartupRules.h"
 #include "core/Files.h"
 #include "core/Values.h"
+#include "ui/DialogContract.h"
 #include "ui/DialogParts.h"
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -55,6 +56,7 @@ QString DisplayText() {
 }  // namespace
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+  LeaveEscapeToDialog(this);
   setWindowTitle(QStringLiteral("Info"));
   auto* name = new QLabel(QString::fromLatin1(kEditorCaption), this);
   name->setObjectName("ProductName");
@@ -84,14 +86,13 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
   auto* okBtn = new QPushButton(QStringLiteral("OK"), this);
   okBtn->setObjectName("OKBtn");
-  okBtn->setDefault(true);
   connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(name);
   layout->addWidget(version);
   layout->addSpacing(8);
   layout->addLayout(facts);
-  layout->addLayout(ButtonRow({okBtn}));
+  layout->addLayout(ButtonRow(this, okBtn, {okBtn}));
 }
 
 }  // namespace dudode

@@ -41,6 +41,7 @@
 #include "providers/CommandList.h"
 #include "templates/CommandList.h"
 #include "tools/CommandList.h"
+#include "ui/DialogParts.h"
 #include "ui/RunModal.h"
 #include "zones/CommandList.h"
 #include "zones/TarifGrid.h"
@@ -229,6 +230,7 @@ QAbstractButton* TMain::ListButton(const char* name, const QString& caption, con
   button->setText(caption);
   button->setToolTip(Hint(hint));
   button->setAutoRaise(true);
+  ShowFocusFrame(button);
   button->setMinimumWidth(28);
   Bind(id, button);
   return button;

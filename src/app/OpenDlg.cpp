@@ -11,12 +11,14 @@
 #include <QVBoxLayout>
 
 #include "core/MessageBox.h"
+#include "ui/DialogContract.h"
 #include "ui/DialogMechanics.h"
 
 namespace dudode {
 
 TOpenDlg::TOpenDlg(const std::string& currentFileName, QWidget* parent)
     : QDialog(parent), currentFileName_(currentFileName) {
+  LeaveEscapeToDialog(this);
   setWindowTitle(QStringLiteral("Tarifdatei öffnen"));
   auto* listLabel = new QLabel(QStringLiteral("vorhandene Tarifdateien:"), this);
   OpenListBox = new QListWidget(this);
@@ -30,7 +32,7 @@ TOpenDlg::TOpenDlg(const std::string& currentFileName, QWidget* parent)
   InfoLabel->setObjectName("InfoLabel");
   OpenBtn = new QPushButton(QStringLiteral("Öffnen"), this);
   OpenBtn->setObjectName("OpenBtn");
-  OpenBtn->setDefault(true);
+  SetConfirmButton(this, OpenBtn);
   CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   CancelBtn->setObjectName("CancelBtn");
   DeleteBtn = new QPushButton(QStringLiteral("Löschen"), this);

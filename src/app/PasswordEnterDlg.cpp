@@ -6,11 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/DialogContract.h"
 #include "ui/DialogParts.h"
 
 namespace dudode {
 
 TPasswordEnterDlg::TPasswordEnterDlg(QWidget* parent) : QDialog(parent) {
+  LeaveEscapeToDialog(this);
   setWindowTitle(QStringLiteral("Zugriffsschutz"));
   auto* text = new QLabel(QStringLiteral("Diese Funktion wurde durch ein Paßwort geschützt!"), this);
   auto* label = new QLabel(QStringLiteral("Paßwort:"), this);
@@ -21,7 +23,6 @@ TPasswordEnterDlg::TPasswordEnterDlg(QWidget* parent) : QDialog(parent) {
   label->setBuddy(PasswordEdit);
   auto* okBtn = new QPushButton(QStringLiteral("OK"), this);
   okBtn->setObjectName("OKBtn");
-  okBtn->setDefault(true);
   auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   cancelBtn->setObjectName("CancelBtn");
   connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -33,7 +34,7 @@ TPasswordEnterDlg::TPasswordEnterDlg(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(text);
   layout->addLayout(field);
-  layout->addLayout(ButtonRow({okBtn, cancelBtn}));
+  layout->addLayout(ButtonRow(this, okBtn, {okBtn, cancelBtn}));
 }
 
 std::string TPasswordEnterDlg::Password() const {

@@ -8,6 +8,7 @@
 #include "core/MessageBox.h"
 #include "core/TarifFile.h"
 #include "tools/TarifOptions.h"
+#include "ui/DialogContract.h"
 #include "ui/DialogMechanics.h"
 #include "ui/DialogParts.h"
 #include "ui/NumberEdit.h"
@@ -15,6 +16,7 @@
 namespace dudode {
 
 TSaveDlg::TSaveDlg(const QString& title, const std::string& name, QWidget* parent) : QDialog(parent) {
+  LeaveEscapeToDialog(this);
   setWindowTitle(title);
   auto* label = new QLabel(QStringLiteral("Name der Tarifdatei"), this);
   FileNameEdit = new QLineEdit(QString::fromStdString(name), this);
@@ -24,7 +26,6 @@ TSaveDlg::TSaveDlg(const QString& title, const std::string& name, QWidget* paren
   label->setBuddy(FileNameEdit);
   auto* saveBtn = new QPushButton(QStringLiteral("Speichern"), this);
   saveBtn->setObjectName("SaveBtn");
-  saveBtn->setDefault(true);
   auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   cancelBtn->setObjectName("CancelBtn");
   connect(saveBtn, &QPushButton::clicked, this, [this] {
@@ -35,7 +36,7 @@ TSaveDlg::TSaveDlg(const QString& title, const std::string& name, QWidget* paren
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(FileNameEdit);
-  layout->addLayout(ButtonRow({saveBtn, cancelBtn}));
+  layout->addLayout(ButtonRow(this, saveBtn, {saveBtn, cancelBtn}));
 
   auto* mechanics = new TDialogMechanics(this);
   mechanics->EnterMovesFocus(FileNameEdit);

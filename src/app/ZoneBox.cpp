@@ -4,21 +4,13 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include "ui/DialogContract.h"
+
 namespace dudode {
 namespace {
-// Keys that open the list (the keyboard's way to choose a zone) or ask for help.
+// Keys that choose a zone or ask for help.
 bool PassesThrough(const QKeyEvent& key) {
-  switch (key.key()) {
-    case Qt::Key_F1:
-    case Qt::Key_F4:
-    case Qt::Key_Space:
-      return true;
-    case Qt::Key_Down:
-    case Qt::Key_Up:
-      return (key.modifiers() & Qt::AltModifier) != 0;
-    default:
-      return false;
-  }
+  return key.key() == Qt::Key_F1 || ChoosesWithoutTyping(key);
 }
 }  // namespace
 

@@ -17,7 +17,7 @@ const std::vector<THelpPage>& HelpPages() {
       {"tarifzone.html", "Tarifzone anlegen und ändern", {"TNewEditTarifDlg"}},
       {"kostenlose-zeiten.html", "Kostenlose Zeiten", {"TNoCostsDlg"}},
       {"kostenlose-zeit.html", "Eintrag einer kostenlosen Zeit", {"TNoCostEditDlg"}},
-      {"zugangsdaten.html", "Zugangsdaten einer Tarifzone", {"TAccessInfosDlg"}},
+      {"zugangsdaten.html", "Zugangsdaten einer Tarifzone", {"TAccessInfosDlg", "TAccessInfoEditDlg"}},
       {"tarifeintrag.html", "Tarif hinzufügen und bearbeiten", {"TNewEditEntryDlg"}},
       {"zonen-anordnen.html", "Tarifzonen neu anordnen", {"TTarifSortDlg"}},
       {"tarife-ueberpruefen.html", "Tarife überprüfen", {"TTarifCheckDlg"}},

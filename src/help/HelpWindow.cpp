@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextDocument>
 #include <QToolBar>
@@ -143,8 +144,16 @@ void THelpWindow::ConnectControls() {
     }
   });
   connect(browser_, &QTextBrowser::historyChanged, this, [this] {
-    setWindowTitle(QStringLiteral("Dudode - Editor: Hilfe – ") + browser_->documentTitle());
+    // A page titled like the window itself adds nothing to the caption.
+    const QString base = QStringLiteral("Dudode - Editor: Hilfe");
+    QString page = browser_->documentTitle().trimmed();
+    if (page.startsWith(base)) page = page.mid(base.size());
+    while (page.startsWith(u'–') || page.startsWith(u'-') || page.startsWith(u':') || page.startsWith(u' '))
+      page.remove(0, 1);
+    setWindowTitle(page.isEmpty() ? base : base + QStringLiteral(" – ") + page);
   });
+  // Escape closes the help as it closes a dialog.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
   connect(searchEdit_, &QLineEdit::returnPressed, this, &THelpWindow::SearchNext);
   connect(searchEdit_, &QLineEdit::textChanged, searchInfo_, &QLabel::clear);
 }

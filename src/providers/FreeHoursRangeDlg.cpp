@@ -48,7 +48,6 @@ void TFreeHoursRangeDlg::BuildControls() {
     auto* b = new QPushButton(text, this);
     b->setObjectName(name);
     b->setToolTip(hint);
-    b->setAutoDefault(false);
     return b;
   };
   AddBtn = button("AddBtn", QStringLiteral("Hin&zufügen..."), QStringLiteral("Fügt einen Eintrag hinzu."));
@@ -81,7 +80,7 @@ void TFreeHoursRangeDlg::BuildLayout() {
   layout->addWidget(AllDayBox);
   layout->addWidget(ListLabel);
   layout->addLayout(list);
-  layout->addLayout(ButtonRow({OKBtn, CancelBtn}));
+  layout->addLayout(ButtonRow(this, OKBtn, {OKBtn, CancelBtn}));
   resize(680, 320);
 }
 

@@ -42,6 +42,7 @@ TFreeHoursRangeEditDlg::TFreeHoursRangeEditDlg(const TWindowForm& form, bool edi
     button->setCheckable(true);
     button->setChecked(form_.DayPressed[static_cast<std::size_t>(day.Code)]);
     button->setFocusPolicy(Qt::StrongFocus);
+    StyleDayButton(button);
     days->addWidget(button);
     dayButtons_[static_cast<std::size_t>(day.Code)] = button;
   }
@@ -50,14 +51,12 @@ TFreeHoursRangeEditDlg::TFreeHoursRangeEditDlg(const TWindowForm& form, bool edi
   saveBtn->setObjectName("SaveBtn");
   auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   cancelBtn->setObjectName("CancelBtn");
-  saveBtn->setAutoDefault(false);
-  cancelBtn->setAutoDefault(false);
   connect(saveBtn, &QPushButton::clicked, this, &TFreeHoursRangeEditDlg::SaveBtnClick);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(daysBox);
-  layout->addLayout(ButtonRow({saveBtn, cancelBtn}));
+  layout->addLayout(ButtonRow(this, saveBtn, {saveBtn, cancelBtn}));
 
   auto* mechanics = new TDialogMechanics(this);
   fields_->Mechanics(mechanics);

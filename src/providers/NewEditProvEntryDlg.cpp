@@ -23,8 +23,6 @@ TNewEditProvEntryDlg::TNewEditProvEntryDlg(const TWindowForm& form, const QStrin
   SaveBtn->setObjectName("SaveBtn");
   CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   CancelBtn->setObjectName("CancelBtn");
-  SaveBtn->setAutoDefault(false);
-  CancelBtn->setAutoDefault(false);
   connect(SaveBtn, &QPushButton::clicked, this, &TNewEditProvEntryDlg::SaveBtnClick);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -33,7 +31,7 @@ TNewEditProvEntryDlg::TNewEditProvEntryDlg(const TWindowForm& form, const QStrin
   grid->addWidget(CentEuroBtn, priceRow, 3);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(ButtonRow({SaveBtn, CancelBtn}));
+  layout->addLayout(ButtonRow(this, SaveBtn, {SaveBtn, CancelBtn}));
 
   auto* mechanics = new TDialogMechanics(this);
   fields_->Mechanics(mechanics);

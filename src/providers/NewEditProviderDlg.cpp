@@ -74,7 +74,6 @@ void TNewEditProviderDlg::BuildControls() {
   SaveBtn->setObjectName("SaveBtn");
   CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   CancelBtn->setObjectName("CancelBtn");
-  for (QPushButton* b : {RangesBtn, SaveBtn, CancelBtn}) b->setAutoDefault(false);
 
   connect(ProvNameEdit, &QLineEdit::textChanged, this,
           [this] { SaveBtn->setEnabled(!ProvNameEdit->text().trimmed().isEmpty()); });

@@ -6,11 +6,13 @@
 #include <QVBoxLayout>
 
 #include "providers/Provider.h"
+#include "ui/DialogContract.h"
 #include "ui/DialogParts.h"
 
 namespace dudode {
 
 TProviderFileSelectDlg::TProviderFileSelectDlg(QWidget* parent) : QDialog(parent) {
+  LeaveEscapeToDialog(this);
   setWindowTitle(QStringLiteral("Zu bearbeitende Providerinformationen wählen"));
   ProviderList = new QListWidget(this);
   ProviderList->setObjectName("ProviderList");
@@ -33,7 +35,6 @@ TProviderFileSelectDlg::TProviderFileSelectDlg(QWidget* parent) : QDialog(parent
   info->setMinimumWidth(440);
   auto* okBtn = new QPushButton(QStringLiteral("OK"), this);
   okBtn->setObjectName("OKBtn");
-  okBtn->setDefault(true);
   auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   cancelBtn->setObjectName("CancelBtn");
   connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -44,8 +45,7 @@ TProviderFileSelectDlg::TProviderFileSelectDlg(QWidget* parent) : QDialog(parent
   layout->addWidget(label);
   layout->addWidget(ProviderList);
   layout->addWidget(info);
-  layout->addLayout(ButtonRow({okBtn, cancelBtn}));
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->addLayout(ButtonRow(this, okBtn, {okBtn, cancelBtn}));
   ProviderList->setFocus();
 }
 

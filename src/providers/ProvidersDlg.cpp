@@ -17,6 +17,7 @@
 #include "providers/NewEditProvEntryDlg.h"
 #include "providers/NewEditProviderDlg.h"
 #include "providers/WaitForm.h"
+#include "ui/DialogContract.h"
 
 namespace dudode {
 namespace {
@@ -36,6 +37,7 @@ struct TWaitCursor {
 TProvidersDlg::TProvidersDlg(const std::string& fileName, TProviderList providers, int currencyBase,
                              QWidget* parent)
     : QDialog(parent), fileName_(fileName), editor_(std::move(providers), currencyBase) {
+  LeaveEscapeToDialog(this);
   setWindowTitle(QStringLiteral("Provider bearbeiten"));
   BuildControls();
   BuildLayout();
@@ -46,9 +48,8 @@ void TProvidersDlg::BuildControls() {
   ProviderBox = new QComboBox(this);
   ProviderBox->setObjectName("ProviderBox");
   ProviderBox->setMinimumContentsLength(30);
-  // Only the mouse changes the provider.
+  // Typing does not change the provider; the arrow keys choose.
   ProviderBox->installEventFilter(this);
-  ProviderBox->setFocusPolicy(Qt::ClickFocus);
   connect(ProviderBox, &QComboBox::activated, this, [this](int index) {
     editor_.Select(index);
     Display();
@@ -66,7 +67,6 @@ void TProvidersDlg::BuildControls() {
     auto* b = new QPushButton(text, this);
     b->setObjectName(name);
     if (hint) b->setToolTip(QString::fromUtf8(hint));
-    b->setAutoDefault(false);
     return b;
   };
   AddProvBtn = button("AddProvBtn", QStringLiteral("&Neu..."), "Fügt einen neuen\nProvider hinzu.");
@@ -147,7 +147,9 @@ QTableWidget* TProvidersDlg::BuildGrid(TDayClass dayClass) {
 
 void TProvidersDlg::BuildLayout() {
   auto* top = new QGridLayout;
-  top->addWidget(new QLabel(QStringLiteral("Provider"), this), 0, 0);
+  auto* providerLabel = new QLabel(QStringLiteral("Provider"), this);
+  providerLabel->setBuddy(ProviderBox);  // its mnemonic reaches the selector
+  top->addWidget(providerLabel, 0, 0);
   top->addWidget(ProviderBox, 0, 1);
   auto* providerButtons = new QHBoxLayout;
   providerButtons->addWidget(AddProvBtn);
@@ -293,10 +295,11 @@ bool TProvidersDlg::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
   const int key = static_cast<QKeyEvent*>(event)->key();
-  // The selector ignores the keyboard; keys that cannot change it (help,
-  // leaving the field, closing) still work.
+  // The selector takes no typing; choosing keys, help, leaving the field
+  // and closing still work.
   if (watched == ProviderBox) {
-    return key != Qt::Key_F1 && key != Qt::Key_Escape && key != Qt::Key_Tab && key != Qt::Key_Backtab;
+    return key != Qt::Key_F1 && key != Qt::Key_Escape && key != Qt::Key_Tab && key != Qt::Key_Backtab &&
+           !ChoosesWithoutTyping(*static_cast<QKeyEvent*>(event));
   }
   if (type != QEvent::KeyRelease) return false;
   for (TDayClass dayClass : kDayClasses) {

@@ -66,17 +66,14 @@ void TConnectionDefaultsEditDlg::CreateControls(const std::vector<std::string>& 
   RabattBtn =
       new QPushButton(QStringLiteral("Rabatt 10plus && Sofortrabatt für diese Verbindung festlegen"), this);
   RabattBtn->setObjectName("RabattBtn");
-  RabattBtn->setAutoDefault(false);
   ProviderCB = new QComboBox(this);
   ProviderCB->setObjectName("ProviderCB");
   ProviderCB->addItem(kNoProvider);
   for (const auto& name : providerNames) ProviderCB->addItem(Q(name));
   SaveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
   SaveBtn->setObjectName("SaveBtn");
-  SaveBtn->setDefault(true);
   CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   CancelBtn->setObjectName("CancelBtn");
-  CancelBtn->setAutoDefault(false);
   for (QWidget* w : std::initializer_list<QWidget*>{ConnectionCB, CityPlusChkBox, CityWeekendChkBox,
                                                     ISDNChkBox, ProviderCB, ProviderChkBox}) {
     mechanics_->EnterMovesFocus(w);
@@ -109,7 +106,7 @@ void TConnectionDefaultsEditDlg::CreateLayout() {
   layout->addWidget(label(QStringLiteral("zu verwendender Provider"), ProviderCB));
   layout->addWidget(ProviderCB);
   layout->addWidget(ProviderChkBox);
-  layout->addLayout(ButtonRow({SaveBtn, CancelBtn}));
+  layout->addLayout(ButtonRow(this, SaveBtn, {SaveBtn, CancelBtn}));
   setMinimumWidth(460);
 }
 

@@ -5,6 +5,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "ui/DialogContract.h"
 #include "ui/DialogParts.h"
 
 namespace dudode {
@@ -19,13 +20,13 @@ TPhoneProvidersTarifSelectDlg::TPhoneProvidersTarifSelectDlg(const std::vector<T
                                                              const std::string& phoneTarif,
                                                              const std::string& zone, QWidget* parent)
     : QDialog(parent), tariffs_(tariffs) {
+  LeaveEscapeToDialog(this);
   setWindowTitle(QStringLiteral("Telefonanbieter"));
   TarifTV = new QTreeWidget(this);
   TarifTV->setObjectName("TarifTV");
   TarifTV->header()->hide();
   OKBtn = new QPushButton(QStringLiteral("OK"), this);
   OKBtn->setObjectName("OKBtn");
-  OKBtn->setDefault(true);
   auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   cancelBtn->setObjectName("CancelBtn");
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -33,7 +34,7 @@ TPhoneProvidersTarifSelectDlg::TPhoneProvidersTarifSelectDlg(const std::vector<T
   connect(TarifTV, &QTreeWidget::itemSelectionChanged, this, &TPhoneProvidersTarifSelectDlg::TarifTVChange);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(TarifTV);
-  layout->addLayout(ButtonRow({OKBtn, cancelBtn}));
+  layout->addLayout(ButtonRow(this, OKBtn, {OKBtn, cancelBtn}));
   resize(380, 420);
   Fill(phoneTarif, zone);
 }

@@ -37,7 +37,7 @@ TSR10plusDlg::TSR10plusDlg(const TDiscountPositions& positions, bool instantAllo
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages);
-  layout->addLayout(ButtonRow({saveBtn, cancelBtn}));
+  layout->addLayout(ButtonRow(this, saveBtn, {saveBtn, cancelBtn}));
   auto* mechanics = new TDialogMechanics(this);
   for (QWidget* w : std::initializer_list<QWidget*>{RActiveChkBox, Min.Bar, Rabatt.Bar, SRActiveChkBox,
                                                     SR1.Bar, SR2.Bar, SR3.Bar}) {

@@ -61,10 +61,8 @@ void TTelephonyDefaultsEditDlg::CreateControls() {
   DescriptionEdit->setObjectName("DescriptionEdit");
   SaveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
   SaveBtn->setObjectName("SaveBtn");
-  SaveBtn->setDefault(true);
   CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   CancelBtn->setObjectName("CancelBtn");
-  CancelBtn->setAutoDefault(false);
 }
 
 void TTelephonyDefaultsEditDlg::CreateLayout() {
@@ -83,7 +81,7 @@ void TTelephonyDefaultsEditDlg::CreateLayout() {
   layout->addLayout(zoneRow);
   layout->addWidget(label(QStringLiteral("Bezeichnung der Verbindung:"), DescriptionEdit));
   layout->addWidget(DescriptionEdit);
-  layout->addLayout(ButtonRow({SaveBtn, CancelBtn}));
+  layout->addLayout(ButtonRow(this, SaveBtn, {SaveBtn, CancelBtn}));
   setMinimumWidth(420);
 }
 

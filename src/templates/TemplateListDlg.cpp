@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/MessageBox.h"
+#include "ui/DialogContract.h"
 
 namespace dudode {
 namespace {
@@ -21,6 +22,7 @@ constexpr const char* kCloseQuestion =
 
 TTemplateListDlg::TTemplateListDlg(const QString& caption, const QStringList& columns, QWidget* parent)
     : QDialog(parent) {
+  LeaveEscapeToDialog(this);
   setWindowTitle(caption);
   CreateControls(columns);
   CreateLayout();
@@ -41,7 +43,6 @@ void TTemplateListDlg::CreateControls(const QStringList& columns) {
   auto button = [this](const char* name, const QString& text) {
     auto* b = new QPushButton(text, this);
     b->setObjectName(name);
-    b->setAutoDefault(false);
     return b;
   };
   NewBtn = button("NewBtn", QStringLiteral("Neue Verbindung"));
@@ -88,7 +89,6 @@ void TTemplateListDlg::Connect() {
 QPushButton* TTemplateListDlg::AddToolButton(const char* name, const QString& text, const QString& hint) {
   auto* b = new QPushButton(text, this);
   b->setObjectName(name);
-  b->setAutoDefault(false);
   b->setToolTip(hint);
   tools_->insertWidget(3, b);
   return b;

@@ -80,6 +80,7 @@ void TAppEditDlg::ShowRows(int selected) {
     AppStrGrid->setItem(i, 0, new QTableWidgetItem(Q(row.TapiName)));
     AppStrGrid->setItem(i, 1, new QTableWidgetItem(Q(row.AppName)));
   }
+  FitColumnsToContents(*AppStrGrid);
   if (selected >= 0 && selected < AppStrGrid->rowCount()) AppStrGrid->selectRow(selected);
 }
 
@@ -130,7 +131,7 @@ TAddEditAppDlg::TAddEditAppDlg(const QString& caption, const TAppForm& form, QWi
   fields->addRow(QStringLiteral("Name der Anwendung"), AppNameEdit);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
-  layout->addLayout(ButtonRow({saveBtn, cancelBtn}));
+  layout->addLayout(ButtonRow(this, saveBtn, {saveBtn, cancelBtn}));
   resize(400, sizeHint().height());
 
   auto* mechanics = new TDialogMechanics(this);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "tools/Cfg10plusExceptionsDlg.h"
+#include "ui/DialogContract.h"
 #include "ui/RunModal.h"
 
 namespace dudode {
@@ -29,8 +30,7 @@ TCfg10plusDlg::TCfg10plusDlg(std::vector<TTenPlusLine>& lines, QWidget* parent)
   ExceptionsBtn = new QPushButton(QStringLiteral("Ausnahmen"), this);
   ExceptionsBtn->setObjectName("ExceptionsBtn");
   ExceptionsBtn->setEnabled(false);
-  for (QPushButton* b : {SaveBtn, CancelBtn, ExceptionsBtn}) b->setAutoDefault(false);
-  SaveBtn->setDefault(true);
+  SetConfirmButton(this, SaveBtn);
   connect(TarifCheckLB, &QListWidget::itemSelectionChanged, this, &TCfg10plusDlg::TarifCheckLBClick);
   connect(TarifCheckLB, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
     lines_[static_cast<std::size_t>(TarifCheckLB->row(item))].Checked = item->checkState() == Qt::Checked;

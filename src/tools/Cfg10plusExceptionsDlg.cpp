@@ -30,13 +30,12 @@ TCfg10plusExceptionsDlg::TCfg10plusExceptionsDlg(const std::string& lineText,
   saveBtn->setObjectName("SaveBtn");
   auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   cancelBtn->setObjectName("CancelBtn");
-  saveBtn->setDefault(true);
   connect(saveBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(info);
   layout->addWidget(tabs);
-  layout->addLayout(ButtonRow({saveBtn, cancelBtn}));
+  layout->addLayout(ButtonRow(this, saveBtn, {saveBtn, cancelBtn}));
   setMinimumWidth(460);
 }
 

@@ -11,12 +11,14 @@
 #include <QPushButton>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/MessageBox.h"
 #include "core/RegionalSettings.h"
 #include "tools/TarifCheck.h"
 #include "tools/TarifCoverage.h"
 #include "ui/Command.h"
+#include "ui/DialogContract.h"
 #include "ui/DialogParts.h"
 #include "ui/RunModal.h"
 #include "zones/EntryCommands.h"
@@ -57,41 +59,62 @@ QImage Swatch(TSlotState state) {
 
 }  // namespace
 
-// The picture of one list.
+// The picture of one list. It scales with the window; a keyboard cursor
+// walks the year by day (left, right) and by 10-minute step (up, down).
 class TCoverageView : public QWidget {
  public:
-  TCoverageView(const TTarifEntryList& entries, std::function<void(int entryIndex)> chosen, QWidget* parent)
-      : QWidget(parent), entries_(entries), coverage_(entries_), chosen_(std::move(chosen)) {
+  TCoverageView(const TTarifEntryList& entries, std::function<void(int entryIndex)> chosen,
+                std::function<void(const QString&)> status, QWidget* parent)
+      : QWidget(parent),
+        entries_(entries),
+        coverage_(entries_),
+        chosen_(std::move(chosen)),
+        status_(std::move(status)) {
     image_ = QImage(kYearDays * kCell, kDaySlots * kCell, QImage::Format_RGB32);
     for (int y = 0; y < image_.height(); ++y) {
       for (int x = 0; x < image_.width(); ++x) {
         image_.setPixel(x, y, PixelColour(coverage_.State(x / kCell, y / kCell), x, y));
       }
     }
-    setFixedSize(kLeft + image_.width() + kRight, kTop + image_.height() + kBottom);
+    setMinimumSize(kLeft + kYearDays + kRight, kTop + kDaySlots + kBottom);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
+  }
+
+  QSize sizeHint() const override {
+    return {kLeft + image_.width() + kRight, kTop + image_.height() * 3 / 4 + kBottom};
   }
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    painter.drawImage(kLeft, kTop, image_);
+    const QRect chart = Chart();
+    painter.drawImage(chart, image_);
     painter.setPen(palette().color(QPalette::WindowText));
-    const int bottom = kTop + image_.height();
     for (int hour = 0; hour <= 24; hour += 6) {
-      const int y = kTop + hour * 6 * kCell;
+      const int y = chart.top() + hour * 6 * chart.height() / kDaySlots;
       painter.drawLine(kLeft - 4, y, kLeft - 1, y);
       painter.drawText(QRect(0, y - 8, kLeft - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
                        QString::fromStdString(TwoDigitText(hour) + Regional().TimeSeparator + "00"));
     }
     int day = 0;
     for (int month = 1; month <= 12; ++month) {
-      const int x = kLeft + day * kCell;
-      painter.drawLine(x, bottom, x, bottom + 4);
+      const int x = chart.left() + day * chart.width() / kYearDays;
+      painter.drawLine(x, chart.bottom() + 1, x, chart.bottom() + 5);
       painter.drawText(
-          QRect(x + 2, bottom + 1, DaysInMonth(month) * kCell, kBottom - 1), Qt::AlignLeft,
+          QRect(x + 2, chart.bottom() + 2, DaysInMonth(month) * chart.width() / kYearDays, kBottom - 1),
+          Qt::AlignLeft,
           QString::fromStdString(Regional().ShortMonthNames[static_cast<std::size_t>(month - 1)]));
       day += DaysInMonth(month);
+    }
+    if (hasFocus()) {
+      // The cursor: a cross through the step, in the text colour, so that it
+      // shows on both colours of the chart.
+      const QRect cell = Cell(day_, slot_);
+      painter.drawLine(cell.center().x(), chart.top(), cell.center().x(), chart.bottom());
+      painter.drawLine(chart.left(), cell.center().y(), chart.right(), cell.center().y());
+      painter.drawRect(cell.adjusted(-2, -2, 2, 2));
     }
   }
 
@@ -101,39 +124,102 @@ class TCoverageView : public QWidget {
     int day = 0;
     int slot = 0;
     if (HitTest(pos, day, slot)) {
-      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                         QString::fromStdString(SlotDescription(entries_, coverage_, day, slot)), this);
+      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), Description(day, slot), this);
     } else {
       QToolTip::hideText();
     }
     return true;
   }
 
+  void mouseMoveEvent(QMouseEvent* event) override {
+    int day = 0;
+    int slot = 0;
+    if (HitTest(event->position().toPoint(), day, slot)) status_(Description(day, slot));
+  }
+
   void mouseDoubleClickEvent(QMouseEvent* event) override {
     int day = 0;
     int slot = 0;
-    if (!HitTest(event->position().toPoint(), day, slot)) return;
-    const int index = coverage_.ShownEntry(day, slot);
-    if (index >= 0) chosen_(index);
+    if (HitTest(event->position().toPoint(), day, slot)) Choose(day, slot);
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    int day = day_;
+    int slot = slot_;
+    switch (event->key()) {
+      case Qt::Key_Left:
+        --day;
+        break;
+      case Qt::Key_Right:
+        ++day;
+        break;
+      case Qt::Key_Up:
+        --slot;
+        break;
+      case Qt::Key_Down:
+        ++slot;
+        break;
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        Choose(day_, slot_);
+        return;
+      default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    day_ = std::clamp(day, 0, kYearDays - 1);
+    slot_ = std::clamp(slot, 0, kDaySlots - 1);
+    status_(Description(day_, slot_));
+    update();
+  }
+
+  void focusInEvent(QFocusEvent* event) override {
+    status_(Description(day_, slot_));
+    QWidget::focusInEvent(event);
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    update();
+    QWidget::focusOutEvent(event);
   }
 
  private:
+  QRect Chart() const {
+    return {kLeft, kTop, std::max(1, width() - kLeft - kRight), std::max(1, height() - kTop - kBottom)};
+  }
+  QRect Cell(int day, int slot) const {
+    const QRect chart = Chart();
+    const int left = chart.left() + day * chart.width() / kYearDays;
+    const int top = chart.top() + slot * chart.height() / kDaySlots;
+    return QRect(QPoint(left, top), QPoint(chart.left() + (day + 1) * chart.width() / kYearDays - 1,
+                                           chart.top() + (slot + 1) * chart.height() / kDaySlots - 1));
+  }
+  QString Description(int day, int slot) const {
+    return QString::fromStdString(SlotDescription(entries_, coverage_, day, slot));
+  }
+  void Choose(int day, int slot) {
+    const int index = coverage_.ShownEntry(day, slot);
+    if (index >= 0) chosen_(index);
+  }
   bool HitTest(QPoint pos, int& day, int& slot) const {
-    const QPoint p = pos - QPoint(kLeft, kTop);
-    if (p.x() < 0 || p.y() < 0 || p.x() >= image_.width() || p.y() >= image_.height()) return false;
-    day = p.x() / kCell;
-    slot = p.y() / kCell;
+    const QRect chart = Chart();
+    if (!chart.contains(pos)) return false;
+    day = std::clamp((pos.x() - chart.left()) * kYearDays / chart.width(), 0, kYearDays - 1);
+    slot = std::clamp((pos.y() - chart.top()) * kDaySlots / chart.height(), 0, kDaySlots - 1);
     return true;
   }
 
   TTarifEntryList entries_;
   TListCoverage coverage_;
   std::function<void(int)> chosen_;
+  std::function<void(const QString&)> status_;
   QImage image_;
+  int day_ = 0;
+  int slot_ = 0;
 };
 
 TCoverageDlg::TCoverageDlg(const TKeyAndName& zone, TSelectEntry selectEntry, QWidget* parent)
     : QDialog(parent), selectEntry_(std::move(selectEntry)) {
+  LeaveEscapeToDialog(this);
   setObjectName("CoverageDlg");
   setWindowTitle(QString::fromStdString("Tarifabdeckung der Tarifzone " + zone.MenuCaption()));
   CreateControls(zone);
@@ -153,17 +239,21 @@ void TCoverageDlg::CreateControls(const TKeyAndName& zone) {
           selectEntry_(dayClass, RowOfEntryIndex(entries, index));
           accept();
         },
-        PicturePanel);
+        [this](const QString& text) { StatusLabel->setText(text); }, PicturePanel);
     view->setObjectName(name);
     return view;
   };
   WerktagView = makeView(TDayClass::Werktag, "WerktagView");
   SaSoView = makeView(TDayClass::SaSo, "SaSoView");
+  StatusLabel = new QLabel(this);
+  StatusLabel->setObjectName("StatusLabel");
+  StatusLabel->setFrameShape(QFrame::StyledPanel);
+  StatusLabel->setMinimumHeight(StatusLabel->fontMetrics().height() * 2 + 6);
+  StatusLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   SaveBtn = new QPushButton("Als &PNG speichern...", this);
   SaveBtn->setObjectName("SaveBtn");
   CloseBtn = new QPushButton("&Schließen", this);
   CloseBtn->setObjectName("CloseBtn");
-  CloseBtn->setDefault(true);
 }
 
 QWidget* TCoverageDlg::CreateLegend() {
@@ -189,20 +279,20 @@ QWidget* TCoverageDlg::CreateLegend() {
 void TCoverageDlg::CreateLayout() {
   auto* pictures = new QVBoxLayout(PicturePanel);
   pictures->addWidget(new QLabel(QString::fromStdString(DayClassName(TDayClass::Werktag)), PicturePanel));
-  pictures->addWidget(WerktagView);
+  pictures->addWidget(WerktagView, 1);
   pictures->addWidget(new QLabel(QString::fromStdString(DayClassName(TDayClass::SaSo)), PicturePanel));
-  pictures->addWidget(SaSoView);
+  pictures->addWidget(SaSoView, 1);
   pictures->addWidget(CreateLegend());
   auto* hint = new QLabel(
-      "Zeigen Sie auf einen Zeitpunkt, um den gültigen Tarif zu sehen; ein Doppelklick wählt ihn in der "
-      "Tarifliste aus.",
+      "Zeigen Sie auf einen Zeitpunkt (oder wählen Sie ihn mit den Pfeiltasten), um den gültigen Tarif zu "
+      "sehen; ein Doppelklick oder die Eingabetaste wählt ihn in der Tarifliste aus.",
       this);
   hint->setWordWrap(true);
   auto* main = new QVBoxLayout(this);
-  main->addWidget(PicturePanel);
+  main->addWidget(PicturePanel, 1);
+  main->addWidget(StatusLabel);
   main->addWidget(hint);
-  main->addLayout(ButtonRow({SaveBtn, CloseBtn}));
-  main->setSizeConstraint(QLayout::SetFixedSize);
+  main->addLayout(ButtonRow(this, nullptr, {SaveBtn, CloseBtn}));
 }
 
 void TCoverageDlg::ConnectSignals() {

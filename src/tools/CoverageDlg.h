@@ -7,6 +7,7 @@
 #include "core/CommandResult.h"
 #include "core/TarifFile.h"
 
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -38,6 +39,7 @@ class TCoverageDlg : public QDialog {
   QWidget* PicturePanel = nullptr;
   TCoverageView* WerktagView = nullptr;
   TCoverageView* SaSoView = nullptr;
+  QLabel* StatusLabel = nullptr;
   QPushButton* SaveBtn = nullptr;
   QPushButton* CloseBtn = nullptr;
 };

@@ -149,7 +149,7 @@ TNFeiertagDlg::TNFeiertagDlg(const QString& caption, const std::string& date, QW
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(FEdit);
-  layout->addLayout(ButtonRow({okBtn, cancelBtn}));
+  layout->addLayout(ButtonRow(this, okBtn, {okBtn, cancelBtn}));
   resize(320, sizeHint().height());
 
   auto* mechanics = new TDialogMechanics(this);

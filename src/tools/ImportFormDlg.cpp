@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/DialogContract.h"
 #include "ui/DialogParts.h"
 #include "ui/RunModal.h"
 
@@ -23,6 +24,7 @@ constexpr int kFileNameRole = Qt::UserRole;
 }  // namespace
 
 TImportFormDlg::TImportFormDlg(TTarifFile& document, QWidget* parent) : QDialog(parent), document_(document) {
+  LeaveEscapeToDialog(this);
   setWindowTitle(QStringLiteral("Import"));
   CreateControls();
   CreateLayout();
@@ -50,8 +52,6 @@ void TImportFormDlg::CreateControls() {
   CloseBtn = new QPushButton(QStringLiteral("Schließen"), this);
   CloseBtn->setObjectName("CloseBtn");
   // Enter in the list imports already: no default button may import again.
-  OpenBtn->setAutoDefault(false);
-  CloseBtn->setAutoDefault(false);
   connect(OpenListBox, &QListWidget::itemSelectionChanged, this, &TImportFormDlg::OpenListBoxClick);
   connect(OpenListBox, &QListWidget::itemActivated, this, &TImportFormDlg::OpenListBoxDblClick);
   connect(OpenBtn, &QPushButton::clicked, this, &TImportFormDlg::OpenBtnClick);
@@ -177,7 +177,7 @@ TTarifImportDlg::TTarifImportDlg(const std::vector<std::string>& names, QWidget*
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(TarifLB);
-  layout->addLayout(ButtonRow({okBtn, cancelBtn}));
+  layout->addLayout(ButtonRow(this, okBtn, {okBtn, cancelBtn}));
   resize(340, 320);
 }
 

@@ -11,6 +11,7 @@
 
 #include "core/RegionalSettings.h"
 #include "tools/TarifCheck.h"
+#include "ui/DialogContract.h"
 #include "ui/DialogParts.h"
 #include "ui/RunModal.h"
 
@@ -18,6 +19,7 @@ namespace dudode {
 
 TTarifCheckDlg::TTarifCheckDlg(const TTarifEntryList& werktag, const TTarifEntryList& saso, QWidget* parent)
     : QDialog(parent), werktag_(werktag), saso_(saso) {
+  LeaveEscapeToDialog(this);
   auto* info = new QLabel(QStringLiteral(
       "Es werden die Tarife für den Zeitraum 01.01. - 31.12. jeweils von 00:00 - 24:00 Uhr im 10 "
       "Minuten-Takt überprüft.  Etwaige Sondertarife werden dabei nicht berücksichtigt.\n"
@@ -42,7 +44,7 @@ TTarifCheckDlg::TTarifCheckDlg(const TTarifEntryList& werktag, const TTarifEntry
   layout->addSpacing(8);
   layout->addWidget(new QLabel(QStringLiteral("Überprüfung läuft, etwas Geduld:")));
   layout->addLayout(month);
-  layout->addLayout(ButtonRow({CancelBtn}));
+  layout->addLayout(ButtonRow(this, nullptr, {CancelBtn}));
   setMinimumWidth(440);
 
   Timer = new QTimer(this);

@@ -108,11 +108,4 @@ bool IsCommentCharacter(std::string_view character) {
   return character == ";";
 }
 
-double CentsToEuro(double cents) {
-  return cents / 100.0;
-}
-double EuroToCents(double euro) {
-  return euro * 100.0;
-}
-
 }  // namespace dudode

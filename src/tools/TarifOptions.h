@@ -61,7 +61,4 @@ std::string PriceKeyMessage();
 // ";" would start a comment in the file: it cannot be typed into a text field.
 bool IsCommentCharacter(std::string_view character);
 
-double CentsToEuro(double cents);
-double EuroToCents(double euro);
-
 }  // namespace dudode

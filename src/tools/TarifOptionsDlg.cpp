@@ -165,7 +165,7 @@ QPushButton* TTarifOptionsDlg::BuildButtons() {
   connect(closeBtn, &QPushButton::clicked, this, &QDialog::reject);  // Escape rejects too
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(PageControl);
-  layout->addLayout(ButtonRow({applyBtn, closeBtn}));
+  layout->addLayout(ButtonRow(this, applyBtn, {applyBtn, closeBtn}));
   return closeBtn;
 }
 

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <tuple>
 
+#include "ui/DialogContract.h"
 #include "ui/DialogMechanics.h"
 #include "ui/RunModal.h"
 #include "ui/UpDown.h"
@@ -18,6 +19,7 @@
 namespace dudode {
 
 TUstFormDlg::TUstFormDlg(TTarifFile& document, QWidget* parent) : QDialog(parent), document_(document) {
+  LeaveEscapeToDialog(this);
   setWindowTitle(QStringLiteral("Umsatzsteueranpassung"));
   BuildControls();
   BuildLayout();
@@ -47,7 +49,6 @@ void TUstFormDlg::BuildControls() {
   CalcBtn->setObjectName("CalcBtn");
   CloseBtn = new QPushButton(QStringLiteral("Schließen"), this);
   CloseBtn->setObjectName("CloseBtn");
-  for (QPushButton* b : {CalcBtn, CloseBtn}) b->setAutoDefault(false);
   ProgressBar = new QProgressBar(this);
   ProgressBar->setObjectName("ProgressBar");
   QSizePolicy keepSpace = ProgressBar->sizePolicy();

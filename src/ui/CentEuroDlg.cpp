@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "tools/TarifOptions.h"
+#include "core/Cents.h"
 #include "ui/DialogMechanics.h"
 #include "ui/DialogParts.h"
 #include "ui/NumberEdit.h"
@@ -47,7 +47,7 @@ TCentEuroDlg::TCentEuroDlg(QWidget* parent) : QDialog(parent) {
   fields->addWidget(EuroEdit, 1, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
-  layout->addLayout(ButtonRow({okBtn, cancelBtn}));
+  layout->addLayout(ButtonRow(this, okBtn, {okBtn, cancelBtn}));
 
   auto* mechanics = new TDialogMechanics(this);
   mechanics->EnterRuns(CentEdit, [this] { accept(); });
@@ -83,7 +83,7 @@ bool ConvertCentsIntoField(QWidget* focusedField, QWidget* parent) {
 }
 
 QPushButton* CreateCentEuroButton(QWidget* dialog, std::function<bool(QWidget* focused)> takes) {
-  auto* button = new QPushButton(QStringLiteral("Cent->Euro"), dialog);
+  auto* button = new QPushButton(QStringLiteral("&Cent->Euro"), dialog);
   button->setObjectName("CentEuroBtn");
   button->setToolTip(QStringLiteral("Umwandlung Angabe in Cent in Euro-Beträge"));
   button->setFocusPolicy(Qt::NoFocus);

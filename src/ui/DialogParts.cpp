@@ -4,9 +4,14 @@
 #include <QAction>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTableView>
 #include <QToolButton>
+#include <algorithm>
+
+#include "ui/DialogContract.h"
 
 namespace dudode {
 namespace {
@@ -66,7 +71,33 @@ std::array<QToolButton*, 3> CreateListTools(QWidget* dialog, QAbstractItemView* 
   return buttons;
 }
 
-QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons) {
+void StyleDayButton(QToolButton* button) {
+  button->setStyleSheet(QStringLiteral(
+      "QToolButton { min-width: 2.2em; padding: 3px; border: 1px solid palette(mid); border-radius: 3px;"
+      " background: palette(base); color: palette(text); }"
+      "QToolButton:checked { background: palette(highlight); color: palette(highlighted-text);"
+      " border: 1px solid palette(shadow); font-weight: bold; }"
+      "QToolButton:disabled { color: palette(mid); }"
+      "QToolButton:checked:disabled { background: palette(mid); color: palette(base); }"
+      "QToolButton:focus { border: 2px solid palette(text); }"));
+}
+
+void ShowFocusFrame(QToolButton* button) {
+  button->setStyleSheet(
+      QStringLiteral("QToolButton:focus { border: 2px solid palette(highlight); border-radius: 3px; }"));
+}
+
+void FitColumnsToContents(QTableView& grid) {
+  QHeaderView& header = *grid.horizontalHeader();
+  for (int c = 0; c + 1 < header.count(); ++c) {
+    const int wanted =
+        std::max(static_cast<QAbstractItemView&>(grid).sizeHintForColumn(c), header.sectionSizeHint(c));
+    if (header.sectionSize(c) < wanted) header.resizeSection(c, wanted);
+  }
+}
+
+QHBoxLayout* ButtonRow(QDialog* dialog, QPushButton* confirm, std::initializer_list<QWidget*> buttons) {
+  SetConfirmButton(dialog, confirm);
   auto* row = new QHBoxLayout;
   row->addStretch();
   for (QWidget* button : buttons) row->addWidget(button);
@@ -76,13 +107,11 @@ QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons) {
 QHBoxLayout* SaveCancelRow(QDialog* dialog) {
   auto* saveBtn = new QPushButton(QStringLiteral("Speichern"), dialog);
   saveBtn->setObjectName("SaveBtn");
-  saveBtn->setAutoDefault(false);
   auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), dialog);
   cancelBtn->setObjectName("CancelBtn");
-  cancelBtn->setAutoDefault(false);
   QObject::connect(saveBtn, &QPushButton::clicked, dialog, &QDialog::accept);
   QObject::connect(cancelBtn, &QPushButton::clicked, dialog, &QDialog::reject);
-  return ButtonRow({saveBtn, cancelBtn});
+  return ButtonRow(dialog, saveBtn, {saveBtn, cancelBtn});
 }
 
 }  // namespace dudode

@@ -10,6 +10,8 @@
 class QAbstractItemView;
 class QDialog;
 class QHBoxLayout;
+class QPushButton;
+class QTableView;
 class QToolButton;
 class QWidget;
 
@@ -27,8 +29,19 @@ std::array<QToolButton*, 3> CreateListTools(QWidget* dialog, QAbstractItemView* 
                                             const std::array<TListTool, 3>& tools,
                                             std::function<void()> enter = {});
 
-// The buttons at the right end of a dialog's foot.
-QHBoxLayout* ButtonRow(std::initializer_list<QWidget*> buttons);
+// A day button: pressed ones filled and bold, released ones plain, so that
+// the two differ at a glance; the focused one framed.
+void StyleDayButton(QToolButton* button);
+// A flat button shows a frame while it has the focus.
+void ShowFocusFrame(QToolButton* button);
+
+// Widens each column but the last to its widest text, so that no text is cut;
+// a column the user made wider keeps its width.
+void FitColumnsToContents(QTableView& grid);
+
+// The buttons at the right end of a dialog's foot. `confirm` (one of them, or
+// none) is what Return in a field without an Enter rule presses.
+QHBoxLayout* ButtonRow(QDialog* dialog, QPushButton* confirm, std::initializer_list<QWidget*> buttons);
 
 // "Speichern" (SaveBtn) accepts, "Abbrechen" (CancelBtn) and Escape reject;
 // Enter in the list presses neither.

@@ -3,7 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+
+#include "ui/DialogContract.h"
 
 namespace dudode {
 namespace {
@@ -74,11 +77,14 @@ std::unique_ptr<QMessageBox> BuildMessageBox(const std::string& text, const std:
 void InstallQtMessageBox() {
   SetMessageBoxHandler([](const std::string& text, const std::string& caption, int kind,
                           MessageButtons buttons, int defaultResult) {
+    const QPointer<QWidget> previous = QApplication::activeWindow();
     std::unique_ptr<QMessageBox> box = BuildMessageBox(text, caption, kind, buttons, defaultResult);
     box->exec();
     QAbstractButton* clicked = box->clickedButton();
-    if (!clicked) return EscapeResult(buttons);
-    return clicked->property(kResultProperty).toInt();
+    const int result = clicked ? clicked->property(kResultProperty).toInt() : EscapeResult(buttons);
+    box.reset();
+    ActivateAgain(previous);
+    return result;
   });
 }
 

@@ -2,8 +2,12 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QFontMetrics>
+#include <QPointer>
 #include <utility>
+
+#include "ui/DialogContract.h"
 
 namespace dudode {
 namespace {
@@ -25,8 +29,15 @@ void FitCaption(QDialog& dialog) {
 }  // namespace
 
 int RunModal(QDialog& dialog) {
+  // Qt's own dialogs keep their own keyboard rules.
+  if (!qobject_cast<QFileDialog*>(&dialog)) ApplyDialogContract(dialog);
   FitCaption(dialog);
-  if (!Driver()) return dialog.exec();
+  if (!Driver()) {
+    const QPointer<QWidget> previous = QApplication::activeWindow();
+    const int result = dialog.exec();
+    ActivateAgain(previous);
+    return result;
+  }
   dialog.setWindowModality(Qt::ApplicationModal);
   dialog.show();
   dialog.activateWindow();

@@ -222,7 +222,7 @@ TAccessInfoEditDlg::TAccessInfoEditDlg(const TAccessLine& line, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(text);
   layout->addLayout(fields);
-  layout->addLayout(ButtonRow({okBtn, cancelBtn}));
+  layout->addLayout(ButtonRow(this, okBtn, {okBtn, cancelBtn}));
 
   auto* mechanics = new TDialogMechanics(this);
   for (QLineEdit* field : {PhoneNrEdit, UserNameEdit, PasswordEdit}) mechanics->EnterMovesFocus(field);

@@ -11,6 +11,10 @@ constexpr const char* kListFullMessage =
     "Es können keine Einträge hinzugefügt werden. Alle Einträge sind bereits verwendet!";
 constexpr const char* kCannotDeleteMessage = "Sie können diesen Tarif nicht löschen!";
 constexpr const char* kDeleteQuestion = "Möchten Sie diesen Tarif wirklich löschen?";
+// What a command on the highlighted entry says when none is highlighted.
+std::string NoEntryChosenMessage(TDayClass dayClass) {
+  return "Sie müssen einen Tarif in der Liste \"" + DayClassName(dayClass) + "\" auswählen!";
+}
 constexpr const char* kNoZoneToCopyMessage = "Fügen Sie zuerst eine Tarifzone mit Tarifen hinzu!";
 constexpr const char* kCopyLimitMessage = "Es können nur 50 Einträge pro Tarif aufgenommen werden!";
 
@@ -94,10 +98,15 @@ TCommandResult DeleteEntryCommand(TTarifFile& document, int zoneIndex, TDayClass
   const bool hasZone = ValidZone(document, zoneIndex);
   std::string zoneName = hasZone ? document.Zones[static_cast<std::size_t>(zoneIndex)].MenuCaption() : "";
   if (zoneName.empty()) zoneName = kUnknownEntryName;
+  const std::string listName = dayClass == TDayClass::Werktag ? "Werktag" : "Sa./So./Feiertag";
+  if (row < 1) {
+    // Nothing highlighted: there is no "Tarif 0" to ask about.
+    ShowMessageBox(NoEntryChosenMessage(dayClass),
+                   "Löschen eines Tarifs (" + zoneName + ", " + listName + ")", mkInformation, mbOK);
+    return {};
+  }
   const std::string caption =
-      "Löschen eines Tarifs (" + zoneName + ", " +
-      (dayClass == TDayClass::Werktag ? "Werktag, Tarif " : "Sa./So./Feiertag, Tarif ") +
-      std::to_string(row) + ")";
+      "Löschen eines Tarifs (" + zoneName + ", " + listName + ", Tarif " + std::to_string(row) + ")";
   const int index =
       hasZone ? EntryIndexOfRow(document.Zones[static_cast<std::size_t>(zoneIndex)].Entries(dayClass), row)
               : -1;
@@ -150,8 +159,7 @@ TCommandResult CopyOneEntryCommand(TTarifFile& document, int zoneIndex, TDayClas
           ? EntryIndexOfRow(document.Zones[static_cast<std::size_t>(zoneIndex)].Entries(source), sourceRow)
           : -1;
   if (index < 0) {
-    ShowMessageBox("Sie müssen einen Tarif in der Liste \"" + DayClassName(source) + "\" auswählen!", {},
-                   mkInformation, mbOK);
+    ShowMessageBox(NoEntryChosenMessage(source), {}, mkInformation, mbOK);
     return {};
   }
   document.Modified = true;

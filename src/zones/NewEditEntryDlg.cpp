@@ -51,14 +51,6 @@ TNewEditEntryDlg::TNewEditEntryDlg(const TEntryForm& form, const QString& captio
 
 // Pressed and released days must differ at a glance, also while the buttons
 // are disabled (CityWeekend); the styles' own checked look is too faint.
-constexpr const char* kDayButtonStyle =
-    "QToolButton { min-width: 2.2em; padding: 3px; border: 1px solid palette(mid); border-radius: 3px;"
-    " background: palette(base); color: palette(text); }"
-    "QToolButton:checked { background: palette(highlight); color: palette(highlighted-text);"
-    " border: 1px solid palette(shadow); font-weight: bold; }"
-    "QToolButton:disabled { color: palette(mid); }"
-    "QToolButton:checked:disabled { background: palette(mid); color: palette(base); }"
-    "QToolButton:focus { border: 2px solid palette(text); }";
 
 void TNewEditEntryDlg::BuildControls() {
   struct TDay {
@@ -74,7 +66,7 @@ void TNewEditEntryDlg::BuildControls() {
     button->setObjectName(day.Name);
     button->setText(QString::fromUtf8(day.Text));
     button->setCheckable(true);
-    button->setStyleSheet(QString::fromLatin1(kDayButtonStyle));
+    StyleDayButton(button);
     dayButtons_[static_cast<std::size_t>(day.Code)] = button;
   }
   EntryTimeFrom = new TTimeEdit(this);
@@ -117,8 +109,6 @@ void TNewEditEntryDlg::BuildControls() {
   SaveBtn->setObjectName("SaveBtn");
   CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   CancelBtn->setObjectName("CancelBtn");
-  SaveBtn->setAutoDefault(false);
-  CancelBtn->setAutoDefault(false);
 
   connect(SaveBtn, &QPushButton::clicked, this, &TNewEditEntryDlg::SaveBtnClick);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -196,7 +186,7 @@ void TNewEditEntryDlg::BuildLayout() {
   layout->addWidget(FtagCheckBox);
   layout->addWidget(CWChkBox);
   layout->addWidget(CPChkBox);
-  layout->addLayout(ButtonRow({SaveBtn, CancelBtn}));
+  layout->addLayout(ButtonRow(this, SaveBtn, {SaveBtn, CancelBtn}));
 }
 
 void TNewEditEntryDlg::BuildMechanics() {

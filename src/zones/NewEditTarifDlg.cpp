@@ -62,7 +62,6 @@ TNewEditTarifDlg::TNewEditTarifDlg(const TZoneForm& form, QWidget* parent) : QDi
   ApplyBtn->setObjectName("ApplyBtn");
   CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   CancelBtn->setObjectName("CancelBtn");
-  for (QPushButton* b : {INetBtn, NoCostsBtn, ApplyBtn, CancelBtn}) b->setAutoDefault(false);
 
   connect(TaktCheckBox, &QCheckBox::clicked, this, &TNewEditTarifDlg::TaktCheckBoxClick);
   connect(INetBtn, &QPushButton::clicked, this, &TNewEditTarifDlg::INetBtnClick);
@@ -121,7 +120,7 @@ void TNewEditTarifDlg::BuildLayout() {
   layout->addWidget(NameLabel);
   layout->addWidget(TarifName);
   layout->addLayout(middle);
-  layout->addLayout(ButtonRow({ApplyBtn, CancelBtn}));
+  layout->addLayout(ButtonRow(this, ApplyBtn, {ApplyBtn, CancelBtn}));
 }
 
 void TNewEditTarifDlg::ConnectMechanics() {

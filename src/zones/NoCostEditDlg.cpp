@@ -28,7 +28,6 @@ TNoCostEditDlg::TNoCostEditDlg(const TNoCostEditForm& form, QWidget* parent) : Q
   TimeEdit->SetRange(0, 9999);
   ApplyBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
   ApplyBtn->setObjectName("ApplyBtn");
-  ApplyBtn->setDefault(true);
   CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
   CancelBtn->setObjectName("CancelBtn");
 
@@ -55,7 +54,7 @@ TNoCostEditDlg::TNoCostEditDlg(const TNoCostEditForm& form, QWidget* parent) : Q
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(text);
   layout->addLayout(fields);
-  layout->addLayout(ButtonRow({ApplyBtn, CancelBtn}));
+  layout->addLayout(ButtonRow(this, ApplyBtn, {ApplyBtn, CancelBtn}));
 
   for (QWidget* w : std::initializer_list<QWidget*>{TimeEdit, TimeEditLabel, TimeEditUnit}) {
     w->setVisible(form_.SecondsShown);

@@ -28,7 +28,7 @@ TNoCostsDlg::TNoCostsDlg(const std::vector<TFreeTimeEntry>& weekdays,
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Pages);
-  layout->addLayout(ButtonRow({applyBtn, cancelBtn}));
+  layout->addLayout(ButtonRow(this, applyBtn, {applyBtn, cancelBtn}));
 }
 
 const std::vector<TFreeTimeEntry>& TNoCostsDlg::Windows(TDayClass dayClass) const {

@@ -4,6 +4,7 @@
 #include <QTableWidget>
 #include <algorithm>
 
+#include "ui/DialogParts.h"
 #include "zones/GridTexts.h"
 
 namespace dudode {
@@ -13,8 +14,9 @@ void SetupTarifGrid(QTableWidget& grid) {
   QStringList titles;
   for (const TTarifGridColumn& column : kTarifGridColumnLayout) titles << QString::fromUtf8(column.Title);
   grid.setHorizontalHeaderLabels(titles);
-  // Every text whole at any window size; the last column takes the rest.
-  grid.horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // The user sizes the columns; filling widens a column whose text would be
+  // cut, and the last column takes the rest.
+  grid.horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   grid.horizontalHeader()->setStretchLastSection(true);
   grid.horizontalHeader()->setHighlightSections(false);
   grid.verticalHeader()->setVisible(false);
@@ -23,6 +25,7 @@ void SetupTarifGrid(QTableWidget& grid) {
   grid.setSelectionMode(QAbstractItemView::SingleSelection);
   grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid.setWordWrap(false);
+  grid.setTabKeyNavigation(false);  // Tab leaves the grid for the next control
   grid.setRowCount(1);
   // Without a highlight there is no current row either, so that nothing acts
   // on a row the user cannot see.
@@ -44,6 +47,7 @@ void FillTarifGrid(QTableWidget& grid, const TTarifEntryList* entries) {
       grid.setItem(static_cast<int>(r), c, new QTableWidgetItem(QString::fromStdString(rows[r][c])));
     }
   }
+  FitColumnsToContents(grid);
   if (highlighted > 0) grid.selectRow(std::min(highlighted, grid.rowCount()) - 1);
 }
 

@@ -25,7 +25,6 @@ TTarifSortDlg::TTarifSortDlg(const TZoneOrderForm& form, QWidget* parent) : QDia
   auto button = [this](const char* name, const QString& text) {
     auto* b = new QPushButton(text, this);
     b->setObjectName(name);
-    b->setAutoDefault(false);
     return b;
   };
   IncludeBtn = button("IncludeBtn", QStringLiteral(">"));
@@ -73,7 +72,7 @@ TTarifSortDlg::TTarifSortDlg(const TZoneOrderForm& form, QWidget* parent) : QDia
   grid->addWidget(DstSortChkBox, 2, 2);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(ButtonRow({applyBtn, cancelBtn}));
+  layout->addLayout(ButtonRow(this, applyBtn, {applyBtn, cancelBtn}));
   Fill();
 }
 

@@ -32,7 +32,6 @@ TWindowListPage::TWindowListPage(std::vector<TFreeTimeEntry> windows, bool withS
   auto button = [this](const QString& text, const char* name) {
     auto* b = new QPushButton(text, this);
     b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);  // Enter confirms the dialog, it does not add
     return b;
   };
   AddBtn = button(QStringLiteral("Hinzufügen"), names.AddBtn);

@@ -123,10 +123,14 @@ TEST_F(MainWindowTest, ZoneMenuAndZoneBoxChooseTheZoneTheGridsShow) {
                        Cell(main, TDayClass::Werktag, 0, 4), main.Grid(TDayClass::SaSo)->rowCount(),
                        Cell(main, TDayClass::SaSo, 0, 4)));
 
-  // Typed keys do not change the zone box; Tab and Shift+Tab leave it.
+  // Typed keys do not change the zone box, the arrow keys do; Tab and Shift+Tab leave it.
   QApplication::setActiveWindow(&main);
   box->setFocus();
-  for (Qt::Key key : {Qt::Key_C, Qt::Key_Up, Qt::Key_Home}) QTest::keyClick(box, key);
+  QTest::keyClick(box, Qt::Key_C);
+  EXPECT_EQ(1, main.CurrentZone());
+  QTest::keyClick(box, Qt::Key_Up);
+  EXPECT_EQ(0, main.CurrentZone());
+  QTest::keyClick(box, Qt::Key_Down);
   EXPECT_EQ(1, main.CurrentZone());
   for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
     box->setFocus();
@@ -151,7 +155,8 @@ TEST_F(MainWindowTest, CommandsActOnTheHighlightedRowOnly) {
   {
     TScriptedMessageBoxes boxes;
     boxes.Expect("Sie müssen einen Tarif in der Liste \"Sa./So./Feiertag\" auswählen!")
-        .Expect("Sie können diesen Tarif nicht löschen!");
+        .Expect(
+            "Sie müssen einen Tarif in der Liste \"Sa./So./Feiertag\" auswählen!");  // nothing highlighted
     EXPECT_EQ(0, main.HighlightedRow(TDayClass::SaSo)) << "a file is opened without highlight";
     press("OneUpBtn");
     clickAt(firstRow);

@@ -126,7 +126,10 @@ TEST_F(ProvidersDlgTest, KeysWorkTheGridsAndTheNameFilterAndAFailedWriteKeepsThe
       .Then(kEditor,
             [&boxes](QDialog& dlg) {
               auto* selector = Find<QComboBox>(dlg, "ProviderBox");
-              QTest::keyClick(selector, Qt::Key_Down);
+              QTest::keyClick(selector, Qt::Key_Down);  // the arrow keys choose, typing does not
+              QTest::keyClicks(selector, "N");
+              EXPECT_EQ("Zweiter", selector->currentText().toStdString());
+              QTest::keyClick(selector, Qt::Key_Up);
               EXPECT_EQ("Netzwerk Süd", selector->currentText().toStdString());
               auto* grid = Find<QTableWidget>(dlg, "ProvGrid1");
               QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},

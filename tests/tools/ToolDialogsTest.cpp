@@ -367,6 +367,20 @@ TEST(ToolCommandDialogsTest, CoverageDoubleClickSelectsTheCoveringEntryAfterSavi
   EXPECT_EQ(2, host.Row1);
   EXPECT_TRUE(dir.Exists("bild.png"));
 
+  // The keyboard cursor: the status line tells what the pointer would, and
+  // Return takes the entry. 2 January, 06:00 is the second entry's.
+  host.Row1 = 0;
+  script.Then("dudode::TCoverageDlg", [&](QDialog& dialog) {
+    QWidget* view = Find<QWidget>(dialog, "WerktagView");
+    EXPECT_EQ(view, QApplication::focusWidget());
+    QTest::keyClick(view, Qt::Key_Right);
+    for (int step = 0; step < 36; ++step) QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_FALSE(Find<QLabel>(dialog, "StatusLabel")->text().isEmpty());
+    QTest::keyClick(view, Qt::Key_Return);
+  });
+  CoverageCommand(host);
+  EXPECT_EQ(2, host.Row1);
+
   TScriptedMessageBoxes boxes;
   boxes.Expect("Bitte legen Sie eine Tarifzone an oder wählen Sie eine Tarifzone aus!", idOK,
                "Dudode - Editor 3.10");

@@ -116,18 +116,23 @@ TEST(EntryCommandsTest, DeleteAsksWithTheRowInTheCaptionAndSortsAfter) {
 }
 
 TEST(EntryCommandsTest, DeletingFromAnEmptyGridIsRefused) {
-  const std::tuple<bool, TDayClass, const char*> cases[] = {
-      {true, TDayClass::Werktag, "Löschen eines Tarifs (City, Werktag, Tarif 1)"},
-      {true, TDayClass::SaSo, "Löschen eines Tarifs (City, Sa./So./Feiertag, Tarif 1)"},
-      {false, TDayClass::Werktag, "Löschen eines Tarifs (Unbekannt, Werktag, Tarif 1)"},
+  const char* const cannot = "Sie können diesen Tarif nicht löschen!";
+  const std::tuple<bool, TDayClass, int, const char*, const char*> cases[] = {
+      {true, TDayClass::Werktag, 1, cannot, "Löschen eines Tarifs (City, Werktag, Tarif 1)"},
+      {true, TDayClass::SaSo, 1, cannot, "Löschen eines Tarifs (City, Sa./So./Feiertag, Tarif 1)"},
+      {false, TDayClass::Werktag, 1, cannot, "Löschen eines Tarifs (Unbekannt, Werktag, Tarif 1)"},
+      // no row highlighted
+      {true, TDayClass::Werktag, 0, "Sie müssen einen Tarif in der Liste \"Werktag\" auswählen!",
+       "Löschen eines Tarifs (City, Werktag)"},
   };
-  for (const auto& [withZone, dayClass, caption] : cases) {
+  for (const auto& [withZone, dayClass, row, message, caption] : cases) {
     TScriptedMessageBoxes boxes;
-    boxes.Expect("Sie können diesen Tarif nicht löschen!", idOK, caption);
+    boxes.Expect(message, idOK, caption);
     TTarifFile doc;
     if (withZone) doc.Zones.push_back(test::Zone("City", "CITY0001"));
-    EXPECT_FALSE(DeleteEntryCommand(doc, withZone ? 0 : -1, dayClass, 1).GridsChanged);
-    EXPECT_EQ(std::tuple(mkFehler, false), std::tuple(boxes.Boxes().at(0).Kind, doc.Modified));
+    EXPECT_FALSE(DeleteEntryCommand(doc, withZone ? 0 : -1, dayClass, row).GridsChanged);
+    EXPECT_EQ(std::tuple(row ? mkFehler : mkInformation, false),
+              std::tuple(boxes.Boxes().at(0).Kind, doc.Modified));
   }
 }
 
