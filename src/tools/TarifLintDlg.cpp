@@ -58,7 +58,7 @@ void TTarifLintDlg::CreateLayout() {
   main->addWidget(FindingsList, 1);
   main->addWidget(DetailLabel);
   main->addWidget(hint);
-  main->addLayout(ButtonRow({SelectBtn, CloseBtn}));
+  main->addLayout(ButtonRow(this, SelectBtn, {SelectBtn, CloseBtn}));
 }
 
 void TTarifLintDlg::ConnectSignals() {
