@@ -725,7 +725,15 @@ bool TMain::Startup(const TStartupOptions& options) {
       return false;
     }
   }
-  if (!OfferRecoveryCopy()) RunCommand(TCommandId::Open);
+  switch (OfferRecoveryCopy()) {
+    case TRecoveryAnswer::Restored:
+      return true;
+    case TRecoveryAnswer::Cancelled:
+      return false;  // the copy stays for the next start
+    case TRecoveryAnswer::None:
+      break;
+  }
+  RunCommand(TCommandId::Open);
   return true;
 }
 
@@ -779,19 +787,25 @@ void TMain::WriteRecoveryCopyNow() {
   }
 }
 
-bool TMain::OfferRecoveryCopy() {
+TMain::TRecoveryAnswer TMain::OfferRecoveryCopy() {
   TRecoveryCopy copy;
   // A copy of another program directory waits for a start on that one.
-  if (!ReadRecoveryCopy(copy) || copy.Directory != ProgramDirectory()) return false;
-  if (ShowMessageBox(RecoveryQuestion(copy), kEditorCaption, mkFrage, mbYesNo) != idYes) {
-    RemoveRecoveryCopy();
-    return false;
+  if (!ReadRecoveryCopy(copy) || copy.Directory != ProgramDirectory()) return TRecoveryAnswer::None;
+  // Escape must not throw the changes away: it cancels the start instead.
+  switch (ShowMessageBox(RecoveryQuestion(copy), kEditorCaption, mkFrage, mbYesNoCancel)) {
+    case idYes:
+      break;
+    case idNo:
+      RemoveRecoveryCopy();
+      return TRecoveryAnswer::None;
+    default:
+      return TRecoveryAnswer::Cancelled;
   }
   document_ = std::move(copy.Document);
   TCommandResult loaded = TCommandResult::Zones(document_.Zones.empty() ? -1 : 0);
   loaded.DocumentLoaded = loaded.TitleChanged = true;
   Apply(loaded);
-  return true;
+  return TRecoveryAnswer::Restored;
 }
 
 }  // namespace dudode

@@ -107,9 +107,10 @@ class TMain : public QMainWindow, public TCommandHost {
   bool StepAvailable(TCommandId id) const;
   void ScheduleRecoveryCopy();
   void WriteRecoveryCopyNow();
-  // At start-up: offers the copy a crash left; true when the document came
-  // back from it.
-  bool OfferRecoveryCopy();
+  // At start-up: offers the copy a crash left. Cancelled ends the start and
+  // keeps the copy for the next one.
+  enum class TRecoveryAnswer { None, Restored, Cancelled };
+  TRecoveryAnswer OfferRecoveryCopy();
 
   TTarifFile document_;
   TProgramSettings settings_;

@@ -62,6 +62,13 @@ TEST_F(UndoRecoveryTest, AKilledEditorOffersItsChangesAtTheNextStart) {
       "Der Dudode - Editor wurde nicht ordnungsgemäß beendet. Sollen die ungespeicherten Änderungen an "
       "„Zwei Zonen Tarif“ wiederhergestellt werden?";
   {
+    TMain cancelled;
+    TScriptedMessageBoxes boxes;
+    boxes.Expect(question, idCancel, "Dudode - Editor");
+    EXPECT_FALSE(cancelled.Startup({.AllowStartWindow = false})) << "Escape ends the start";
+    EXPECT_TRUE(FileExists(copy)) << "and keeps the copy";
+  }
+  {
     TMain main;
     TScriptedMessageBoxes boxes;
     boxes.Expect(question, idYes, "Dudode - Editor");
