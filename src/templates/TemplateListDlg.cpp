@@ -20,8 +20,9 @@ constexpr const char* kCloseQuestion =
 
 }  // namespace
 
-TTemplateListDlg::TTemplateListDlg(const QString& caption, const QStringList& columns, QWidget* parent)
-    : QDialog(parent) {
+TTemplateListDlg::TTemplateListDlg(const QString& caption, const QStringList& columns,
+                                   std::vector<TRatesFileInfo> tariffs, QWidget* parent)
+    : QDialog(parent), tariffs_(std::move(tariffs)) {
   LeaveEscapeToDialog(this);
   setWindowTitle(caption);
   CreateControls(columns);
@@ -94,8 +95,8 @@ QPushButton* TTemplateListDlg::AddToolButton(const char* name, const QString& te
   return b;
 }
 
-void TTemplateListDlg::ReportNoTariffs(bool none) {
-  if (!none) return;
+void TTemplateListDlg::ReportNoTariffs() {
+  if (!tariffs_.empty()) return;
   ShowMessageBox("Kann keine Telefontarifdateien finden!", {}, mkFehler, mbOK);
   NewBtn->setEnabled(false);
   NewItem->setEnabled(false);
