@@ -13,17 +13,6 @@
 namespace dudode {
 namespace {
 
-char32_t Typed(const QString& character) {
-  return character.isEmpty() ? 0 : character.toUcs4().value(0);
-}
-
-// The text a typed character joins: the field without its selection.
-std::string TextBeside(const QLineEdit* edit) {
-  QString rest = edit->text();
-  if (edit->hasSelectedText()) rest.remove(edit->selectionStart(), edit->selectedText().size());
-  return rest.toStdString();
-}
-
 void ShowValue(TNumberEdit* edit, double value) {
   if (edit && edit->Value() != value) edit->SetValue(value);
 }
@@ -69,28 +58,13 @@ int TWindowFields::Layout(QGridLayout* grid) {
 
 void TWindowFields::Mechanics(TDialogMechanics* mechanics) {
   const auto dropSeparators = [](const QString& c) { return !IsDroppedEntryKey(Typed(c)); };
-  const struct {
-    QWidget* Field;
-    TWindowControl Control;
-    void (TWindowForm::*Check)();
-  } checks[] = {
-      {TimeFromEdit, TWindowControl::TimeFrom, &TWindowForm::LeaveTimeFrom},
-      {TimeToEdit, TWindowControl::TimeTo, &TWindowForm::LeaveTimeTo},
-      {TaktEdit, TWindowControl::Takt, &TWindowForm::LeaveTakt},
-      {PriceEdit, TWindowControl::Price, &TWindowForm::LeavePrice},
-  };
-  for (const auto& c : checks) {
-    if (!c.Field) continue;
-    mechanics->EnterMovesFocus(c.Field);
-    const TWindowControl control = c.Control;
-    const auto check = c.Check;
-    mechanics->CheckOnLeave(c.Field, [this, control, check] {
-      Read();
-      (form_.*check)();
-      Show();
-      return !ApplyFocus(control);
-    });
+  for (QWidget* field : std::initializer_list<QWidget*>{TimeFromEdit, TimeToEdit, TaktEdit, PriceEdit}) {
+    if (field) mechanics->EnterMovesFocus(field);
   }
+  checks_.CheckOnLeave(mechanics, {{TimeFromEdit, TWindowControl::TimeFrom, &TWindowForm::LeaveTimeFrom},
+                                   {TimeToEdit, TWindowControl::TimeTo, &TWindowForm::LeaveTimeTo},
+                                   {TaktEdit, TWindowControl::Takt, &TWindowForm::LeaveTakt},
+                                   {PriceEdit, TWindowControl::Price, &TWindowForm::LeavePrice}});
   mechanics->FilterKeys(TimeFromEdit, dropSeparators);
   mechanics->FilterKeys(TimeToEdit, dropSeparators);
   mechanics->FilterKeys(TaktEdit,
@@ -115,38 +89,13 @@ bool TWindowFields::Apply() {
   Read();
   form_.Apply();
   Show();
-  ApplyFocus();
+  checks_.ApplyFocus();
   return form_.Confirmed;
 }
 
 void TWindowFields::FocusFirst() {
   TimeFromEdit->setFocus(Qt::OtherFocusReason);
   TimeFromEdit->setCursorPosition(0);
-}
-
-QWidget* TWindowFields::Control(TWindowControl control) const {
-  switch (control) {
-    case TWindowControl::TimeFrom:
-      return TimeFromEdit;
-    case TWindowControl::TimeTo:
-      return TimeToEdit;
-    case TWindowControl::Takt:
-      return TaktEdit;
-    case TWindowControl::Price:
-      return PriceEdit;
-    case TWindowControl::None:
-      break;
-  }
-  return nullptr;
-}
-
-bool TWindowFields::ApplyFocus(TWindowControl leaving) {
-  const TWindowControl wanted = form_.TakeFocus();
-  if (wanted == TWindowControl::None) return false;
-  // The field being left gets its focus back from the dialog mechanics.
-  if (wanted == leaving) return true;
-  if (QWidget* target = Control(wanted)) target->setFocus(Qt::OtherFocusReason);
-  return false;
 }
 
 }  // namespace dudode

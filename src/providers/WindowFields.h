@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "providers/ProviderForms.h"
+#include "ui/FormChecks.h"
 
 class QDialog;
 class QGridLayout;
@@ -37,12 +38,10 @@ class TWindowFields : public QObject {
   void FocusFirst();
 
  private:
-  QWidget* Control(TWindowControl control) const;
-  bool ApplyFocus(TWindowControl leaving = TWindowControl::None);
-
   QDialog* dialog_;
   TWindowForm& form_;
   QString intervalLabel_;
+  TFormChecks<TWindowForm, TWindowControl> checks_{form_, [this] { Read(); }, [this] { Show(); }};
   TTimeEdit* TimeFromEdit = nullptr;
   TTimeEdit* TimeToEdit = nullptr;
   TNumberEdit* TaktEdit = nullptr;
