@@ -24,10 +24,6 @@ QString Currency() {
   return QString::fromStdString(Regional().CurrencySymbol);
 }
 
-void ShowValue(TNumberEdit* edit, double value) {
-  if (edit->Value() != value) edit->SetValue(value);
-}
-
 void ShowText(QLineEdit* edit, const std::string& text) {
   if (edit->text().toStdString() != text) edit->setText(QString::fromStdString(text));
 }

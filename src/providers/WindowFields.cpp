@@ -11,13 +11,6 @@
 #include "ui/TimeEdit.h"
 
 namespace dudode {
-namespace {
-
-void ShowValue(TNumberEdit* edit, double value) {
-  if (edit && edit->Value() != value) edit->SetValue(value);
-}
-
-}  // namespace
 
 TWindowFields::TWindowFields(QDialog* dialog, TWindowForm& form, const QString& intervalLabel)
     : QObject(dialog), dialog_(dialog), form_(form), intervalLabel_(intervalLabel) {

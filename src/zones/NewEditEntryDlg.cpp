@@ -21,13 +21,6 @@
 #include "ui/TimeEdit.h"
 
 namespace dudode {
-namespace {
-
-void ShowValue(TNumberEdit* edit, double value) {
-  if (edit->Value() != value) edit->SetValue(value);
-}
-
-}  // namespace
 
 TNewEditEntryDlg::TNewEditEntryDlg(const TEntryForm& form, const QString& caption, QWidget* parent)
     : QDialog(parent), form_(form) {
