@@ -47,10 +47,8 @@ TFreeHoursRangeEditDlg::TFreeHoursRangeEditDlg(const TWindowForm& form, bool edi
     dayButtons_[static_cast<std::size_t>(day.Code)] = button;
   }
 
-  auto* saveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  saveBtn->setObjectName("SaveBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("CancelBtn");
+  auto* saveBtn = Named<QPushButton>(this, "SaveBtn", QStringLiteral("Übernehmen"));
+  auto* cancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
   connect(saveBtn, &QPushButton::clicked, this, &TFreeHoursRangeEditDlg::SaveBtnClick);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);

@@ -19,10 +19,8 @@ TNewEditProvEntryDlg::TNewEditProvEntryDlg(const TWindowForm& form, const QStrin
   fields_ = new TWindowFields(this, form_, QStringLiteral("&Zeittakt:"));
   TNumberEdit* price = fields_->AddPrice();
   CentEuroBtn = CreateCentEuroButton(this, [price](QWidget* focused) { return focused == price; });
-  SaveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  SaveBtn->setObjectName("SaveBtn");
-  CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  CancelBtn->setObjectName("CancelBtn");
+  SaveBtn = Named<QPushButton>(this, "SaveBtn", QStringLiteral("Übernehmen"));
+  CancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
   connect(SaveBtn, &QPushButton::clicked, this, &TNewEditProvEntryDlg::SaveBtnClick);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -83,10 +83,8 @@ TAddEditAppDlg::TAddEditAppDlg(const QString& caption, const TAppForm& form, QWi
   AppNameEdit = new QLineEdit(Q(form_.AppName), this);
   AppNameEdit->setObjectName("AppNameEdit");
   AppNameEdit->setMaxLength(static_cast<int>(kMaxAppNameChars));
-  auto* saveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  saveBtn->setObjectName("SaveBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("CancelBtn");
+  auto* saveBtn = Named<QPushButton>(this, "SaveBtn", QStringLiteral("Übernehmen"));
+  auto* cancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
   connect(saveBtn, &QPushButton::clicked, this, &TAddEditAppDlg::SaveBtnClick);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   connect(ShortCutEdit, &QLineEdit::textEdited, this, &TAddEditAppDlg::ShortCutEditChange);

@@ -72,10 +72,8 @@ TNFeiertagDlg::TNFeiertagDlg(const QString& caption, const std::string& date, QW
   FEdit->setCursorPosition(0);  // typing starts with the day
   auto* label = new QLabel(QStringLiteral("Feiertag am:"), this);
   label->setBuddy(FEdit);
-  auto* okBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  okBtn->setObjectName("OKBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("Cancelbtn");
+  auto* okBtn = Named<QPushButton>(this, "OKBtn", QStringLiteral("Übernehmen"));
+  auto* cancelBtn = Named<QPushButton>(this, "Cancelbtn", QStringLiteral("Abbrechen"));
   connect(okBtn, &QPushButton::clicked, this, &TNFeiertagDlg::OKBtnClick);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -75,22 +75,16 @@ void TNewEditEntryDlg::BuildControls() {
   DateLabel2 = new QLabel(QStringLiteral("Gültig bis:"), this);
   DateLabel2->setObjectName("DateLabel2");
   DateLabel2->setBuddy(DateEdit2);
-  auto box = [this](const char* name, const QString& text) {
-    auto* check = new QCheckBox(text, this);
-    check->setObjectName(name);
-    return check;
-  };
-  OnlyUnits = box("OnlyUnits", QStringLiteral(" ausschließlich feste Einheitenan&zahl"));
-  FtagCheckBox = box("FtagCheckBox", QStringLiteral(" nur an gesetzlichen &Feiertagen gültig"));
-  CWChkBox = box("CWChkBox", QStringLiteral(" für City&Weekend vorgesehen"));
-  CPChkBox = box("CPChkBox", QStringLiteral(" für City&Plus vorgesehen"));
+  OnlyUnits = Named<QCheckBox>(this, "OnlyUnits", QStringLiteral(" ausschließlich feste Einheitenan&zahl"));
+  FtagCheckBox =
+      Named<QCheckBox>(this, "FtagCheckBox", QStringLiteral(" nur an gesetzlichen &Feiertagen gültig"));
+  CWChkBox = Named<QCheckBox>(this, "CWChkBox", QStringLiteral(" für City&Weekend vorgesehen"));
+  CPChkBox = Named<QCheckBox>(this, "CPChkBox", QStringLiteral(" für City&Plus vorgesehen"));
   CentEuroBtn = CreateCentEuroButton(this, [this](QWidget* focused) {
     return focused == PriceEdit || focused == TaktEdit || focused == Units || focused == UnitsToAddEdit;
   });
-  SaveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  SaveBtn->setObjectName("SaveBtn");
-  CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  CancelBtn->setObjectName("CancelBtn");
+  SaveBtn = Named<QPushButton>(this, "SaveBtn", QStringLiteral("Übernehmen"));
+  CancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
 
   connect(SaveBtn, &QPushButton::clicked, this, &TNewEditEntryDlg::SaveBtnClick);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
