@@ -1,13 +1,18 @@
 #include "providers/WindowFields.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 
 #include "core/RegionalSettings.h"
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 #include "ui/MaskedText.h"
 #include "ui/NumberEdit.h"
+#include "ui/RunModal.h"
 #include "ui/TimeEdit.h"
 
 namespace dudode {
@@ -19,6 +24,7 @@ TWindowFields::TWindowFields(QDialog* dialog, TWindowForm& form, const QString& 
   TimeToEdit = new TTimeEdit(dialog);
   TimeToEdit->setObjectName("TimeToEdit");
   TaktEdit = new TNumberEdit(dialog, "TaktEdit", 4, 9999);
+  dialog->installEventFilter(this);
 }
 
 TNumberEdit* TWindowFields::AddPrice() {
@@ -64,6 +70,18 @@ void TWindowFields::Mechanics(TDialogMechanics* mechanics) {
                         [this](const QString& c) { return WindowTaktKey(Typed(c), TextBeside(TaktEdit)); });
 }
 
+QHBoxLayout* TWindowFields::FootRow(TDialogMechanics* mechanics, std::function<void()> beforeApply) {
+  saveBtn_ = Named<QPushButton>(dialog_, "SaveBtn", QStringLiteral("Übernehmen"));
+  auto* cancelBtn = Named<QPushButton>(dialog_, "CancelBtn", QStringLiteral("Abbrechen"));
+  connect(saveBtn_, &QPushButton::clicked, this, [this, beforeApply] {
+    if (beforeApply) beforeApply();
+    if (CheckTypedFields(*dialog_) && Apply()) dialog_->accept();
+  });
+  connect(cancelBtn, &QPushButton::clicked, dialog_, &QDialog::reject);
+  mechanics->NoChecksFor(cancelBtn);
+  return ButtonRow(dialog_, saveBtn_, {saveBtn_, cancelBtn});
+}
+
 void TWindowFields::Read() {
   form_.TimeFrom = MaskedText(TimeFromEdit);
   form_.TimeTo = MaskedText(TimeToEdit);
@@ -89,6 +107,17 @@ bool TWindowFields::Apply() {
 void TWindowFields::FocusFirst() {
   TimeFromEdit->setFocus(Qt::OtherFocusReason);
   TimeFromEdit->setCursorPosition(0);
+}
+
+bool TWindowFields::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == dialog_ && event->type() == QEvent::Show) FocusFirst();
+  return QObject::eventFilter(watched, event);
+}
+
+bool RunOverForm(QDialog& dialog, const TWindowForm& edited, TWindowForm& form) {
+  const bool confirmed = RunModal(dialog) == QDialog::Accepted && edited.Confirmed;
+  if (confirmed) form = edited;
+  return confirmed;
 }
 
 }  // namespace dudode
