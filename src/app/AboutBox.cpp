@@ -84,8 +84,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   addFact(QStringLiteral("Programmverzeichnis:"), QString::fromStdString(ProgramDirectory()),
           "ProgramDirLabel");
 
-  auto* okBtn = new QPushButton(QStringLiteral("OK"), this);
-  okBtn->setObjectName("OKBtn");
+  auto* okBtn = Named<QPushButton>(this, "OKBtn", QStringLiteral("OK"));
   connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(name);

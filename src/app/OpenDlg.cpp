@@ -13,6 +13,7 @@
 #include "core/MessageBox.h"
 #include "ui/DialogContract.h"
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 
 namespace dudode {
 
@@ -30,13 +31,10 @@ TOpenDlg::TOpenDlg(const std::string& currentFileName, QWidget* parent)
   QuickSearchEdit->setObjectName("QuickSearchEdit");
   InfoLabel = new QLabel(this);
   InfoLabel->setObjectName("InfoLabel");
-  OpenBtn = new QPushButton(QStringLiteral("Öffnen"), this);
-  OpenBtn->setObjectName("OpenBtn");
+  OpenBtn = Named<QPushButton>(this, "OpenBtn", QStringLiteral("Öffnen"));
   SetConfirmButton(this, OpenBtn);
-  CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  CancelBtn->setObjectName("CancelBtn");
-  DeleteBtn = new QPushButton(QStringLiteral("Löschen"), this);
-  DeleteBtn->setObjectName("DeleteBtn");
+  CancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
+  DeleteBtn = Named<QPushButton>(this, "DeleteBtn", QStringLiteral("Löschen"));
 
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(OpenBtn);

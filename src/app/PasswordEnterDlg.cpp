@@ -21,10 +21,8 @@ TPasswordEnterDlg::TPasswordEnterDlg(QWidget* parent) : QDialog(parent) {
   PasswordEdit->setEchoMode(QLineEdit::Password);
   PasswordEdit->setMaxLength(255);
   label->setBuddy(PasswordEdit);
-  auto* okBtn = new QPushButton(QStringLiteral("OK"), this);
-  okBtn->setObjectName("OKBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("CancelBtn");
+  auto* okBtn = Named<QPushButton>(this, "OKBtn", QStringLiteral("OK"));
+  auto* cancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
   connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

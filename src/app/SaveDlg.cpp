@@ -24,10 +24,8 @@ TSaveDlg::TSaveDlg(const QString& title, const std::string& name, QWidget* paren
   FileNameEdit->setMaxLength(kMaxDescriptionChars);
   FileNameEdit->setMinimumWidth(320);
   label->setBuddy(FileNameEdit);
-  auto* saveBtn = new QPushButton(QStringLiteral("Speichern"), this);
-  saveBtn->setObjectName("SaveBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("CancelBtn");
+  auto* saveBtn = Named<QPushButton>(this, "SaveBtn", QStringLiteral("Speichern"));
+  auto* cancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
   connect(saveBtn, &QPushButton::clicked, this, [this] {
     if (CheckTypedFields(*this)) accept();
   });

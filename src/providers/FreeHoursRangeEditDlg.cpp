@@ -3,15 +3,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "providers/WindowFields.h"
 #include "ui/DialogMechanics.h"
 #include "ui/DialogParts.h"
-#include "ui/NumberEdit.h"
-#include "ui/RunModal.h"
 
 namespace dudode {
 
@@ -47,42 +44,24 @@ TFreeHoursRangeEditDlg::TFreeHoursRangeEditDlg(const TWindowForm& form, bool edi
     dayButtons_[static_cast<std::size_t>(day.Code)] = button;
   }
 
-  auto* saveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  saveBtn->setObjectName("SaveBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("CancelBtn");
-  connect(saveBtn, &QPushButton::clicked, this, &TFreeHoursRangeEditDlg::SaveBtnClick);
-  connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  auto* mechanics = new TDialogMechanics(this);
+  fields_->Mechanics(mechanics);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(daysBox);
-  layout->addLayout(ButtonRow(this, saveBtn, {saveBtn, cancelBtn}));
-
-  auto* mechanics = new TDialogMechanics(this);
-  fields_->Mechanics(mechanics);
-  mechanics->NoChecksFor(cancelBtn);
+  layout->addLayout(fields_->FootRow(mechanics, [this] {
+    for (int code = 1; code <= 7; ++code) {
+      form_.DayPressed[static_cast<std::size_t>(code)] =
+          dayButtons_[static_cast<std::size_t>(code)]->isChecked();
+    }
+  }));
   fields_->Show();
-}
-
-void TFreeHoursRangeEditDlg::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  fields_->FocusFirst();
-}
-
-void TFreeHoursRangeEditDlg::SaveBtnClick() {
-  for (int code = 1; code <= 7; ++code) {
-    form_.DayPressed[static_cast<std::size_t>(code)] =
-        dayButtons_[static_cast<std::size_t>(code)]->isChecked();
-  }
-  if (CheckTypedFields(*this) && fields_->Apply()) accept();
 }
 
 TRangeDialogRunner RangeDialogRunner(QWidget* parent) {
   return [parent](TWindowForm& form, bool editing) {
     TFreeHoursRangeEditDlg dlg(form, editing, parent);
-    const bool confirmed = RunModal(dlg) == QDialog::Accepted && dlg.Form().Confirmed;
-    if (confirmed) form = dlg.Form();
-    return confirmed;
+    return RunOverForm(dlg, dlg.Form(), form);
   };
 }
 

@@ -20,12 +20,7 @@ class TFreeHoursRangeEditDlg : public QDialog {
 
   const TWindowForm& Form() const { return form_; }
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
  private:
-  void SaveBtnClick();
-
   TWindowForm form_;
   TWindowFields* fields_ = nullptr;
   std::array<QAbstractButton*, 8> dayButtons_{};  // by day code 1..7

@@ -5,8 +5,6 @@
 
 #include "providers/ProviderEditor.h"
 
-class QPushButton;
-
 namespace dudode {
 
 class TWindowFields;
@@ -18,17 +16,9 @@ class TNewEditProvEntryDlg : public QDialog {
 
   const TWindowForm& Form() const { return form_; }
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
  private:
-  void SaveBtnClick();
-
   TWindowForm form_;
   TWindowFields* fields_ = nullptr;
-  QPushButton* CentEuroBtn = nullptr;
-  QPushButton* SaveBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
 };
 
 // Runs the entry dialog for the editor's entry commands.

@@ -12,6 +12,7 @@
 #include "core/RegionalSettings.h"
 #include "providers/FreeHoursRangeDlg.h"
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 #include "ui/NumberEdit.h"
 #include "ui/RunModal.h"
 
@@ -22,10 +23,6 @@ constexpr double kMaxAmount = 99999;
 
 QString Currency() {
   return QString::fromStdString(Regional().CurrencySymbol);
-}
-
-void ShowValue(TNumberEdit* edit, double value) {
-  if (edit->Value() != value) edit->SetValue(value);
 }
 
 void ShowText(QLineEdit* edit, const std::string& text) {
@@ -51,16 +48,15 @@ void TNewEditProviderDlg::BuildControls() {
   FreeHoursEdit->setObjectName("FreeHoursEdit");
   FreeHoursEdit->setMaxLength(10);
   FreeHoursEdit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  auto box = [this](const char* name, const QString& text) {
-    auto* b = new QCheckBox(text, this);
-    b->setObjectName(name);
-    return b;
-  };
-  Holiday2431Box = box("Holiday2431Box", QStringLiteral(" am 24.12. und 31.12. gilt der Feiertagstarif"));
-  TimingBox = box("TimingBox", QStringLiteral(" Der Provider rechnet im eingegebenen Zeittakt ab."));
-  FreeHoursPerDayBox = box("FreeHoursPerDayBox", QStringLiteral(" Angegebene Freistunden gelten pro Tag"));
-  ISDNDoubleCostsBox = box("ISDNDoubleCostsBox", QStringLiteral(" Bei Kanalbündelung fallen während der "
-                                                                "Freistunden die erfassten Kosten an."));
+  Holiday2431Box = Named<QCheckBox>(this, "Holiday2431Box",
+                                    QStringLiteral(" am 24.12. und 31.12. gilt der Feiertagstarif"));
+  TimingBox = Named<QCheckBox>(this, "TimingBox",
+                               QStringLiteral(" Der Provider rechnet im eingegebenen Zeittakt ab."));
+  FreeHoursPerDayBox =
+      Named<QCheckBox>(this, "FreeHoursPerDayBox", QStringLiteral(" Angegebene Freistunden gelten pro Tag"));
+  ISDNDoubleCostsBox = Named<QCheckBox>(this, "ISDNDoubleCostsBox",
+                                        QStringLiteral(" Bei Kanalbündelung fallen während der "
+                                                       "Freistunden die erfassten Kosten an."));
   BaseAmountEdit = new TNumberEdit(this, "BaseAmountEdit", 2, kMaxAmount);
   NoCostsEdit = new TNumberEdit(this, "NoCostsEdit", 2, kMaxAmount);
   TimingEdit = new TNumberEdit(this, "TimingEdit", 4, 1000);
@@ -68,12 +64,9 @@ void TNewEditProviderDlg::BuildControls() {
   CostsPerDayEdit = new TNumberEdit(this, "CostsPerDayEdit", 2, kMaxAmount);
   BaseConnectPriceEdit = new TNumberEdit(this, "BaseConnectPriceEdit", 2, kMaxAmount);
   FreeHoursCostsEdit = new TNumberEdit(this, "FreeHoursCostsEdit", 4, 999);
-  RangesBtn = new QPushButton(QStringLiteral("Gültigkeit Freistunden..."), this);
-  RangesBtn->setObjectName("RangesBtn");
-  SaveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  SaveBtn->setObjectName("SaveBtn");
-  CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  CancelBtn->setObjectName("CancelBtn");
+  RangesBtn = Named<QPushButton>(this, "RangesBtn", QStringLiteral("Gültigkeit Freistunden..."));
+  SaveBtn = Named<QPushButton>(this, "SaveBtn", QStringLiteral("Übernehmen"));
+  CancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
 
   connect(ProvNameEdit, &QLineEdit::textChanged, this,
           [this] { SaveBtn->setEnabled(!ProvNameEdit->text().trimmed().isEmpty()); });

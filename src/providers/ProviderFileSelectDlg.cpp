@@ -33,10 +33,8 @@ TProviderFileSelectDlg::TProviderFileSelectDlg(QWidget* parent) : QDialog(parent
   info->setObjectName("InfoLabel");
   info->setWordWrap(true);
   info->setMinimumWidth(440);
-  auto* okBtn = new QPushButton(QStringLiteral("OK"), this);
-  okBtn->setObjectName("OKBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("CancelBtn");
+  auto* okBtn = Named<QPushButton>(this, "OKBtn", QStringLiteral("OK"));
+  auto* cancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
   connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   connect(ProviderList, &QListWidget::itemDoubleClicked, this, &QDialog::accept);

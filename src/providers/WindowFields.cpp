@@ -1,34 +1,21 @@
 #include "providers/WindowFields.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 
 #include "core/RegionalSettings.h"
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 #include "ui/MaskedText.h"
 #include "ui/NumberEdit.h"
+#include "ui/RunModal.h"
 #include "ui/TimeEdit.h"
 
 namespace dudode {
-namespace {
-
-char32_t Typed(const QString& character) {
-  return character.isEmpty() ? 0 : character.toUcs4().value(0);
-}
-
-// The text a typed character joins: the field without its selection.
-std::string TextBeside(const QLineEdit* edit) {
-  QString rest = edit->text();
-  if (edit->hasSelectedText()) rest.remove(edit->selectionStart(), edit->selectedText().size());
-  return rest.toStdString();
-}
-
-void ShowValue(TNumberEdit* edit, double value) {
-  if (edit && edit->Value() != value) edit->SetValue(value);
-}
-
-}  // namespace
 
 TWindowFields::TWindowFields(QDialog* dialog, TWindowForm& form, const QString& intervalLabel)
     : QObject(dialog), dialog_(dialog), form_(form), intervalLabel_(intervalLabel) {
@@ -37,6 +24,7 @@ TWindowFields::TWindowFields(QDialog* dialog, TWindowForm& form, const QString& 
   TimeToEdit = new TTimeEdit(dialog);
   TimeToEdit->setObjectName("TimeToEdit");
   TaktEdit = new TNumberEdit(dialog, "TaktEdit", 4, 9999);
+  dialog->installEventFilter(this);
 }
 
 TNumberEdit* TWindowFields::AddPrice() {
@@ -69,32 +57,29 @@ int TWindowFields::Layout(QGridLayout* grid) {
 
 void TWindowFields::Mechanics(TDialogMechanics* mechanics) {
   const auto dropSeparators = [](const QString& c) { return !IsDroppedEntryKey(Typed(c)); };
-  const struct {
-    QWidget* Field;
-    TWindowControl Control;
-    void (TWindowForm::*Check)();
-  } checks[] = {
-      {TimeFromEdit, TWindowControl::TimeFrom, &TWindowForm::LeaveTimeFrom},
-      {TimeToEdit, TWindowControl::TimeTo, &TWindowForm::LeaveTimeTo},
-      {TaktEdit, TWindowControl::Takt, &TWindowForm::LeaveTakt},
-      {PriceEdit, TWindowControl::Price, &TWindowForm::LeavePrice},
-  };
-  for (const auto& c : checks) {
-    if (!c.Field) continue;
-    mechanics->EnterMovesFocus(c.Field);
-    const TWindowControl control = c.Control;
-    const auto check = c.Check;
-    mechanics->CheckOnLeave(c.Field, [this, control, check] {
-      Read();
-      (form_.*check)();
-      Show();
-      return !ApplyFocus(control);
-    });
+  for (QWidget* field : std::initializer_list<QWidget*>{TimeFromEdit, TimeToEdit, TaktEdit, PriceEdit}) {
+    if (field) mechanics->EnterMovesFocus(field);
   }
+  checks_.CheckOnLeave(mechanics, {{TimeFromEdit, TWindowControl::TimeFrom, &TWindowForm::LeaveTimeFrom},
+                                   {TimeToEdit, TWindowControl::TimeTo, &TWindowForm::LeaveTimeTo},
+                                   {TaktEdit, TWindowControl::Takt, &TWindowForm::LeaveTakt},
+                                   {PriceEdit, TWindowControl::Price, &TWindowForm::LeavePrice}});
   mechanics->FilterKeys(TimeFromEdit, dropSeparators);
   mechanics->FilterKeys(TimeToEdit, dropSeparators);
   mechanics->FilterKeys(TaktEdit,
                         [this](const QString& c) { return WindowTaktKey(Typed(c), TextBeside(TaktEdit)); });
+}
+
+QHBoxLayout* TWindowFields::FootRow(TDialogMechanics* mechanics, std::function<void()> beforeApply) {
+  saveBtn_ = Named<QPushButton>(dialog_, "SaveBtn", QStringLiteral("Übernehmen"));
+  auto* cancelBtn = Named<QPushButton>(dialog_, "CancelBtn", QStringLiteral("Abbrechen"));
+  connect(saveBtn_, &QPushButton::clicked, this, [this, beforeApply] {
+    if (beforeApply) beforeApply();
+    if (CheckTypedFields(*dialog_) && Apply()) dialog_->accept();
+  });
+  connect(cancelBtn, &QPushButton::clicked, dialog_, &QDialog::reject);
+  mechanics->NoChecksFor(cancelBtn);
+  return ButtonRow(dialog_, saveBtn_, {saveBtn_, cancelBtn});
 }
 
 void TWindowFields::Read() {
@@ -115,7 +100,7 @@ bool TWindowFields::Apply() {
   Read();
   form_.Apply();
   Show();
-  ApplyFocus();
+  checks_.ApplyFocus();
   return form_.Confirmed;
 }
 
@@ -124,29 +109,15 @@ void TWindowFields::FocusFirst() {
   TimeFromEdit->setCursorPosition(0);
 }
 
-QWidget* TWindowFields::Control(TWindowControl control) const {
-  switch (control) {
-    case TWindowControl::TimeFrom:
-      return TimeFromEdit;
-    case TWindowControl::TimeTo:
-      return TimeToEdit;
-    case TWindowControl::Takt:
-      return TaktEdit;
-    case TWindowControl::Price:
-      return PriceEdit;
-    case TWindowControl::None:
-      break;
-  }
-  return nullptr;
+bool TWindowFields::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == dialog_ && event->type() == QEvent::Show) FocusFirst();
+  return QObject::eventFilter(watched, event);
 }
 
-bool TWindowFields::ApplyFocus(TWindowControl leaving) {
-  const TWindowControl wanted = form_.TakeFocus();
-  if (wanted == TWindowControl::None) return false;
-  // The field being left gets its focus back from the dialog mechanics.
-  if (wanted == leaving) return true;
-  if (QWidget* target = Control(wanted)) target->setFocus(Qt::OtherFocusReason);
-  return false;
+bool RunOverForm(QDialog& dialog, const TWindowForm& edited, TWindowForm& form) {
+  const bool confirmed = RunModal(dialog) == QDialog::Accepted && edited.Confirmed;
+  if (confirmed) form = edited;
+  return confirmed;
 }
 
 }  // namespace dudode

@@ -4,11 +4,15 @@
 // their key filters and checks, as a view of a TWindowForm.
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include "providers/ProviderForms.h"
+#include "ui/FormChecks.h"
 
 class QDialog;
 class QGridLayout;
+class QHBoxLayout;
+class QPushButton;
 class QWidget;
 
 namespace dudode {
@@ -29,24 +33,37 @@ class TWindowFields : public QObject {
   int Layout(QGridLayout* grid);
   // Enter moves on, key filters, checks on leaving.
   void Mechanics(TDialogMechanics* mechanics);
+  // "Übernehmen" (SaveBtn) and "Abbrechen" (CancelBtn): "Übernehmen" runs
+  // `beforeApply`, the typed-field checks and Apply, and closes the dialog
+  // when the form accepts.
+  QHBoxLayout* FootRow(TDialogMechanics* mechanics, std::function<void()> beforeApply = {});
+  QPushButton* SaveBtn() const { return saveBtn_; }
 
   void Read();
   void Show();
   // "Übernehmen": true when the form accepted.
   bool Apply();
-  void FocusFirst();
+
+ protected:
+  // The dialog opens with the focus in "Gültig von".
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWidget* Control(TWindowControl control) const;
-  bool ApplyFocus(TWindowControl leaving = TWindowControl::None);
+  void FocusFirst();
 
   QDialog* dialog_;
   TWindowForm& form_;
   QString intervalLabel_;
+  TFormChecks<TWindowForm, TWindowControl> checks_{form_, [this] { Read(); }, [this] { Show(); }};
   TTimeEdit* TimeFromEdit = nullptr;
   TTimeEdit* TimeToEdit = nullptr;
   TNumberEdit* TaktEdit = nullptr;
   TNumberEdit* PriceEdit = nullptr;
+  QPushButton* saveBtn_ = nullptr;
 };
+
+// Runs the dialog over a copy of `form`; true, with `form` taken from
+// `edited`, when it was confirmed.
+bool RunOverForm(QDialog& dialog, const TWindowForm& edited, TWindowForm& form);
 
 }  // namespace dudode

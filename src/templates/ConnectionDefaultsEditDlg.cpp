@@ -70,10 +70,8 @@ void TConnectionDefaultsEditDlg::CreateControls(const std::vector<std::string>& 
   ProviderCB->setObjectName("ProviderCB");
   ProviderCB->addItem(kNoProvider);
   for (const auto& name : providerNames) ProviderCB->addItem(Q(name));
-  SaveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  SaveBtn->setObjectName("SaveBtn");
-  CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  CancelBtn->setObjectName("CancelBtn");
+  SaveBtn = Named<QPushButton>(this, "SaveBtn", QStringLiteral("Übernehmen"));
+  CancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
   for (QWidget* w : std::initializer_list<QWidget*>{ConnectionCB, CityPlusChkBox, CityWeekendChkBox,
                                                     ISDNChkBox, ProviderCB, ProviderChkBox}) {
     mechanics_->EnterMovesFocus(w);

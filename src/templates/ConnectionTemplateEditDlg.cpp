@@ -1,7 +1,5 @@
 #include "templates/ConnectionTemplateEditDlg.h"
 
-#include <algorithm>
-
 #include "core/MessageBox.h"
 #include "templates/ConnectionDefaultsEditDlg.h"
 #include "templates/ConnectionForm.h"
@@ -16,46 +14,32 @@ TConnectionTemplateEditDlg::TConnectionTemplateEditDlg(std::vector<TRatesFileInf
           QStringLiteral("Verbindungsvorlagen bearbeiten"),
           {QStringLiteral("Name der Verbindung"), QStringLiteral("Telefonanbieter"),
            QStringLiteral("Telefontarif"), QStringLiteral("Tarifoptionen"), QStringLiteral("Provider")},
-          parent),
-      tariffs_(std::move(tariffs)),
+          std::move(tariffs), parent),
       providerNames_(std::move(providerNames)),
       templates_(std::move(templates)) {
   setObjectName("ConnectionTemplateEditDlg");
   SortConnectionTemplates(templates_);
   Refill(-1);
-  ReportNoTariffs(tariffs_.empty());
+  ReportNoTariffs();
 }
 
 QStringList TConnectionTemplateEditDlg::LineTexts(int index) const {
-  QStringList texts;
-  for (const auto& text :
-       ConnectionLineTexts(templates_[static_cast<std::size_t>(index)], tariffs_, providerNames_)) {
-    texts << QString::fromStdString(text);
-  }
-  return texts;
-}
-
-int TConnectionTemplateEditDlg::Place(TConnectionTemplate connection) {
-  templates_.push_back(connection);
-  SortConnectionTemplates(templates_);
-  return static_cast<int>(std::find(templates_.begin(), templates_.end(), connection) - templates_.begin());
+  return Texts(ConnectionLineTexts(templates_[static_cast<std::size_t>(index)], Tariffs(), providerNames_));
 }
 
 int TConnectionTemplateEditDlg::NewTemplate() {
-  TConnectionTemplate connection;
-  connection.PhoneTarif = tariffs_.front().Identifier;
-  if (!tariffs_.front().ZoneNames.empty()) connection.Zone = tariffs_.front().ZoneNames.front();
-  TConnectionDefaultsEditDlg dlg(connection, tariffs_, providerNames_, &templates_, this);
+  TConnectionDefaultsEditDlg dlg(OnFirstTariff<TConnectionTemplate>(), Tariffs(), providerNames_, &templates_,
+                                 this);
   if (RunModal(dlg) != QDialog::Accepted) return -1;
-  return Place(dlg.Template());
+  return Place(templates_, dlg.Template(), SortConnectionTemplates);
 }
 
 int TConnectionTemplateEditDlg::EditTemplate(int index) {
-  TConnectionDefaultsEditDlg dlg(templates_[static_cast<std::size_t>(index)], tariffs_, providerNames_,
+  TConnectionDefaultsEditDlg dlg(templates_[static_cast<std::size_t>(index)], Tariffs(), providerNames_,
                                  nullptr, this);
   if (RunModal(dlg) != QDialog::Accepted) return -1;
   templates_.erase(templates_.begin() + index);
-  return Place(dlg.Template());
+  return Place(templates_, dlg.Template(), SortConnectionTemplates);
 }
 
 bool TConnectionTemplateEditDlg::DeleteTemplate(int index) {
@@ -65,11 +49,11 @@ bool TConnectionTemplateEditDlg::DeleteTemplate(int index) {
 }
 
 bool TConnectionTemplateEditDlg::SaveTemplates() {
-  return SaveConnectionTemplates(templates_, tariffs_);
+  return SaveConnectionTemplates(templates_, Tariffs());
 }
 
 std::vector<TProviderPageRow> TConnectionTemplateEditDlg::PageRows() const {
-  return ConnectionPageRows(templates_, tariffs_, providerNames_);
+  return ConnectionPageRows(templates_, Tariffs(), providerNames_);
 }
 
 }  // namespace dudode

@@ -26,10 +26,6 @@ class TConnectionTemplateEditDlg : public TTemplateListDlg {
   std::vector<TProviderPageRow> PageRows() const override;
 
  private:
-  // Puts the template into the list order; its index.
-  int Place(TConnectionTemplate connection);
-
-  std::vector<TRatesFileInfo> tariffs_;
   std::vector<std::string> providerNames_;
   TConnectionTemplateList templates_;
 };

@@ -25,10 +25,8 @@ TPhoneProvidersTarifSelectDlg::TPhoneProvidersTarifSelectDlg(const std::vector<T
   TarifTV = new QTreeWidget(this);
   TarifTV->setObjectName("TarifTV");
   TarifTV->header()->hide();
-  OKBtn = new QPushButton(QStringLiteral("OK"), this);
-  OKBtn->setObjectName("OKBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("CancelBtn");
+  OKBtn = Named<QPushButton>(this, "OKBtn", QStringLiteral("OK"));
+  auto* cancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   connect(TarifTV, &QTreeWidget::itemSelectionChanged, this, &TPhoneProvidersTarifSelectDlg::TarifTVChange);

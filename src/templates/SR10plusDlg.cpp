@@ -29,10 +29,8 @@ TSR10plusDlg::TSR10plusDlg(const TDiscountPositions& positions, bool instantAllo
   pages->setObjectName("PageControl");
   pages->addTab(TenPlusPage(positions), QStringLiteral("Rabatt 10plus"));
   pages->addTab(InstantPage(positions, instantAllowed), QStringLiteral("Sofortrabatt"));
-  auto* saveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  saveBtn->setObjectName("SaveBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("CancelBtn");
+  auto* saveBtn = Named<QPushButton>(this, "SaveBtn", QStringLiteral("Übernehmen"));
+  auto* cancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
   connect(saveBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
@@ -70,8 +68,7 @@ TSR10plusDlg::TSlider TSR10plusDlg::AddSlider(const char* barName, const char* l
 
 QWidget* TSR10plusDlg::TenPlusPage(const TDiscountPositions& p) {
   auto* page = new QWidget(this);
-  RActiveChkBox = new QCheckBox(QStringLiteral(" &Rabatt aktivieren"), page);
-  RActiveChkBox->setObjectName("RActiveChkBox");
+  RActiveChkBox = Named<QCheckBox>(page, "RActiveChkBox", QStringLiteral(" &Rabatt aktivieren"));
   RActiveChkBox->setChecked(p.Active);
   Min = AddSlider("MinTrackBar", "MinLabel", "Rabatt wird ab vollendeter %d. Gesprächs&minute gewährt.",
                   kMinMinute, kMaxMinute, 1, p.Minute);
@@ -98,8 +95,7 @@ QWidget* TSR10plusDlg::TenPlusPage(const TDiscountPositions& p) {
 
 QWidget* TSR10plusDlg::InstantPage(const TDiscountPositions& p, bool instantAllowed) {
   auto* page = new QWidget(this);
-  SRActiveChkBox = new QCheckBox(QStringLiteral(" Sofortrabatt &aktivieren"), page);
-  SRActiveChkBox->setObjectName("SRActiveChkBox");
+  SRActiveChkBox = Named<QCheckBox>(page, "SRActiveChkBox", QStringLiteral(" Sofortrabatt &aktivieren"));
   SRActiveChkBox->setChecked(p.InstantActive && instantAllowed);
   SRActiveChkBox->setEnabled(instantAllowed);
   SR1 = AddSlider("SR1TrackBar", "SR1Label", "Verminderung des Preises am &Mo. - Fr. um %d%%.", kMinInstant,

@@ -1,7 +1,6 @@
 #include "templates/TelefonyTemplateEditDlg.h"
 
 #include <QPushButton>
-#include <algorithm>
 
 #include "core/MessageBox.h"
 #include "templates/ConnectionForm.h"
@@ -16,47 +15,33 @@ TTelefonyTemplateEditDlg::TTelefonyTemplateEditDlg(std::vector<TRatesFileInfo> t
     : TTemplateListDlg(QStringLiteral("Telefonievorlagen bearbeiten"),
                        {QStringLiteral("Vorwahl des Anbieters"), QStringLiteral("Telefonanbieter"),
                         QStringLiteral("Telefontarif"), QStringLiteral("Beschreibung")},
-                       parent),
-      tariffs_(std::move(tariffs)),
+                       std::move(tariffs), parent),
       templates_(std::move(templates)) {
   setObjectName("TelefonyTemplateEditDlg");
   QPushButton* importBtn = AddToolButton("ImportBtn", QStringLiteral("Importieren"),
                                          QStringLiteral("Ganze Tarifdatei importieren."));
-  importBtn->setEnabled(!tariffs_.empty());
+  importBtn->setEnabled(!Tariffs().empty());
   connect(importBtn, &QPushButton::clicked, this, &TTelefonyTemplateEditDlg::ImportBtnClick);
   SortPhoneTemplates(templates_);
   Refill(-1);
-  ReportNoTariffs(tariffs_.empty());
+  ReportNoTariffs();
 }
 
 QStringList TTelefonyTemplateEditDlg::LineTexts(int index) const {
-  QStringList texts;
-  for (const auto& text : PhoneLineTexts(templates_[static_cast<std::size_t>(index)], tariffs_)) {
-    texts << QString::fromStdString(text);
-  }
-  return texts;
-}
-
-int TTelefonyTemplateEditDlg::Place(TPhoneConnectionTemplate phone) {
-  templates_.push_back(phone);
-  SortPhoneTemplates(templates_);
-  return static_cast<int>(std::find(templates_.begin(), templates_.end(), phone) - templates_.begin());
+  return Texts(PhoneLineTexts(templates_[static_cast<std::size_t>(index)], Tariffs()));
 }
 
 int TTelefonyTemplateEditDlg::NewTemplate() {
-  TPhoneConnectionTemplate phone;
-  phone.PhoneTarif = tariffs_.front().Identifier;
-  if (!tariffs_.front().ZoneNames.empty()) phone.Zone = tariffs_.front().ZoneNames.front();
-  TTelephonyDefaultsEditDlg dlg(phone, tariffs_, &templates_, this);
+  TTelephonyDefaultsEditDlg dlg(OnFirstTariff<TPhoneConnectionTemplate>(), Tariffs(), &templates_, this);
   if (RunModal(dlg) != QDialog::Accepted) return -1;
-  return Place(dlg.Template());
+  return Place(templates_, dlg.Template(), SortPhoneTemplates);
 }
 
 int TTelefonyTemplateEditDlg::EditTemplate(int index) {
-  TTelephonyDefaultsEditDlg dlg(templates_[static_cast<std::size_t>(index)], tariffs_, nullptr, this);
+  TTelephonyDefaultsEditDlg dlg(templates_[static_cast<std::size_t>(index)], Tariffs(), nullptr, this);
   if (RunModal(dlg) != QDialog::Accepted) return -1;
   templates_.erase(templates_.begin() + index);
-  return Place(dlg.Template());
+  return Place(templates_, dlg.Template(), SortPhoneTemplates);
 }
 
 bool TTelefonyTemplateEditDlg::DeleteTemplate(int index) {
@@ -67,10 +52,10 @@ bool TTelefonyTemplateEditDlg::DeleteTemplate(int index) {
 }
 
 void TTelefonyTemplateEditDlg::ImportBtnClick() {
-  if (tariffs_.empty()) return;
-  TPhoneProvidersTarifSelectDlg dlg(tariffs_, tariffs_.front().Identifier, {}, this);
+  if (Tariffs().empty()) return;
+  TPhoneProvidersTarifSelectDlg dlg(Tariffs(), Tariffs().front().Identifier, {}, this);
   if (RunModal(dlg) != QDialog::Accepted) return;
-  const TRatesFileInfo* tariff = FindPhoneTariff(tariffs_, dlg.PhoneTarif());
+  const TRatesFileInfo* tariff = FindPhoneTariff(Tariffs(), dlg.PhoneTarif());
   if (tariff == nullptr || ImportPhoneTariff(templates_, *tariff) == 0) return;
   SetModified();
   Refill(Selected());
@@ -81,7 +66,7 @@ bool TTelefonyTemplateEditDlg::SaveTemplates() {
 }
 
 std::vector<TProviderPageRow> TTelefonyTemplateEditDlg::PageRows() const {
-  return PhonePageRows(templates_, tariffs_);
+  return PhonePageRows(templates_, Tariffs());
 }
 
 }  // namespace dudode

@@ -27,9 +27,7 @@ class TTelefonyTemplateEditDlg : public TTemplateListDlg {
 
  private:
   void ImportBtnClick();
-  int Place(TPhoneConnectionTemplate phone);
 
-  std::vector<TRatesFileInfo> tariffs_;
   TPhoneConnectionTemplateList templates_;
 };
 

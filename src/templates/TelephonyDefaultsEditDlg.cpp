@@ -59,10 +59,8 @@ void TTelephonyDefaultsEditDlg::CreateControls() {
   AccessCodeCB->lineEdit()->setMaxLength(kMaxAccessCodeChars);
   DescriptionEdit = new QLineEdit(this);
   DescriptionEdit->setObjectName("DescriptionEdit");
-  SaveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  SaveBtn->setObjectName("SaveBtn");
-  CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  CancelBtn->setObjectName("CancelBtn");
+  SaveBtn = Named<QPushButton>(this, "SaveBtn", QStringLiteral("Übernehmen"));
+  CancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
 }
 
 void TTelephonyDefaultsEditDlg::CreateLayout() {

@@ -11,6 +11,7 @@
 
 #include "core/MessageBox.h"
 #include "ui/DialogContract.h"
+#include "ui/DialogParts.h"
 
 namespace dudode {
 namespace {
@@ -20,8 +21,9 @@ constexpr const char* kCloseQuestion =
 
 }  // namespace
 
-TTemplateListDlg::TTemplateListDlg(const QString& caption, const QStringList& columns, QWidget* parent)
-    : QDialog(parent) {
+TTemplateListDlg::TTemplateListDlg(const QString& caption, const QStringList& columns,
+                                   std::vector<TRatesFileInfo> tariffs, QWidget* parent)
+    : QDialog(parent), tariffs_(std::move(tariffs)) {
   LeaveEscapeToDialog(this);
   setWindowTitle(caption);
   CreateControls(columns);
@@ -40,16 +42,11 @@ void TTemplateListDlg::CreateControls(const QStringList& columns) {
   ListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ListView->setContextMenuPolicy(Qt::CustomContextMenu);
   ListView->installEventFilter(this);
-  auto button = [this](const char* name, const QString& text) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(name);
-    return b;
-  };
-  NewBtn = button("NewBtn", QStringLiteral("Neue Verbindung"));
-  EditBtn = button("EditBtn", QStringLiteral("Verbindung ändern"));
-  DeleteBtn = button("DeleteBtn", QStringLiteral("Verbindung löschen"));
-  SaveBtn = button("SaveBtn", QStringLiteral("Speichern"));
-  CancelBtn = button("CancelBtn", QStringLiteral("Abbrechen"));
+  NewBtn = Named<QPushButton>(this, "NewBtn", QStringLiteral("Neue Verbindung"));
+  EditBtn = Named<QPushButton>(this, "EditBtn", QStringLiteral("Verbindung ändern"));
+  DeleteBtn = Named<QPushButton>(this, "DeleteBtn", QStringLiteral("Verbindung löschen"));
+  SaveBtn = Named<QPushButton>(this, "SaveBtn", QStringLiteral("Speichern"));
+  CancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
   PopupMenu = new QMenu(this);
   PopupMenu->setObjectName("PopupMenu");
   NewItem = PopupMenu->addAction(NewBtn->text());
@@ -94,8 +91,8 @@ QPushButton* TTemplateListDlg::AddToolButton(const char* name, const QString& te
   return b;
 }
 
-void TTemplateListDlg::ReportNoTariffs(bool none) {
-  if (!none) return;
+void TTemplateListDlg::ReportNoTariffs() {
+  if (!tariffs_.empty()) return;
   ShowMessageBox("Kann keine Telefontarifdateien finden!", {}, mkFehler, mbOK);
   NewBtn->setEnabled(false);
   NewItem->setEnabled(false);

@@ -3,10 +3,14 @@
 // the window, buttons, context menu and keys for New, Change and Delete,
 // "Speichern", the close question and the provider information page.
 #include <QDialog>
+#include <QStringList>
+#include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
 #include "templates/ProviderPage.h"
+#include "templates/RatesFileInfo.h"
 
 class QMenu;
 class QPushButton;
@@ -20,7 +24,8 @@ class TTemplateListDlg : public QDialog {
   bool Modified() const { return modified_; }
 
  protected:
-  TTemplateListDlg(const QString& caption, const QStringList& columns, QWidget* parent);
+  TTemplateListDlg(const QString& caption, const QStringList& columns, std::vector<TRatesFileInfo> tariffs,
+                   QWidget* parent);
 
   // What the window holds, in list order.
   virtual int Count() const = 0;
@@ -38,8 +43,31 @@ class TTemplateListDlg : public QDialog {
   // A further button beside "Neue Verbindung".
   QPushButton* AddToolButton(const char* name, const QString& text, const QString& hint);
   // Without tariff files nothing can be created: says so and disables New.
-  void ReportNoTariffs(bool none);
+  void ReportNoTariffs();
   int Selected() const;
+
+  const std::vector<TRatesFileInfo>& Tariffs() const { return tariffs_; }
+  // A new template starts on the first tariff file and its first zone.
+  template <class TTemplate>
+  TTemplate OnFirstTariff() const {
+    TTemplate t;
+    t.PhoneTarif = tariffs_.front().Identifier;
+    if (!tariffs_.front().ZoneNames.empty()) t.Zone = tariffs_.front().ZoneNames.front();
+    return t;
+  }
+  // Puts the template into the list in the window's order; its index.
+  template <class TTemplate, class TSort>
+  static int Place(std::vector<TTemplate>& templates, const TTemplate& t, TSort sort) {
+    templates.push_back(t);
+    sort(templates);
+    return static_cast<int>(std::find(templates.begin(), templates.end(), t) - templates.begin());
+  }
+  template <std::size_t N>
+  static QStringList Texts(const std::array<std::string, N>& texts) {
+    QStringList list;
+    for (const std::string& text : texts) list << QString::fromStdString(text);
+    return list;
+  }
 
   void reject() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,6 +85,7 @@ class TTemplateListDlg : public QDialog {
   bool Save();
   void WritePage();
 
+  std::vector<TRatesFileInfo> tariffs_;
   bool modified_ = false;
   QTreeWidget* ListView = nullptr;
   QPushButton* NewBtn = nullptr;

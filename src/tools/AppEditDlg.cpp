@@ -1,12 +1,10 @@
 #include "tools/AppEditDlg.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "core/MessageBox.h"
@@ -27,14 +25,7 @@ QString Q(const std::string& text) {
 }  // namespace
 
 TAppEditDlg::TAppEditDlg(const std::vector<TAppEntry>& applications, QWidget* parent)
-    : QDialog(parent), table_(applications) {
-  setWindowTitle(QStringLiteral("Anwendungen bearbeiten"));
-  CreateControls();
-  CreateLayout();
-  ShowRows(0);
-}
-
-void TAppEditDlg::CreateControls() {
+    : TListEditDlg(QStringLiteral("Anwendungen bearbeiten"), parent), table_(applications) {
   AppStrGrid = new QTableWidget(0, 2, this);
   AppStrGrid->setObjectName("AppStrGrid");
   AppStrGrid->setHorizontalHeaderLabels({QStringLiteral("TAPI - Name"), QStringLiteral("Anwendung")});
@@ -45,34 +36,18 @@ void TAppEditDlg::CreateControls() {
   AppStrGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
   AppStrGrid->setSelectionMode(QAbstractItemView::SingleSelection);
   AppStrGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  connect(AppStrGrid, &QTableWidget::cellDoubleClicked, this, &TAppEditDlg::EditEntry2BtnClick);
-  tools_ = CreateListTools(
-      this, AppStrGrid,
-      {{{QStringLiteral("Hinzufügen..."), QStringLiteral("Fügt eine Anwen-\ndung hinzu."),
-         [this] { AddEntry2BtnClick(); }},
-        {QStringLiteral("Bearbeiten..."), QStringLiteral("Ändert die ausge-\nwählte Anwendung."),
-         [this] { EditEntry2BtnClick(); }},
-        {QStringLiteral("Entfernen"), QStringLiteral("Löscht die ausge-\nwählte Anwendung."),
-         [this] { DeleteEntry2BtnClick(); }}}});
+  CreateListWindow(
+      AppStrGrid,
+      {{},
+       {QStringLiteral("Hinzufügen..."), QStringLiteral("Bearbeiten..."), QStringLiteral("Entfernen")},
+       {QStringLiteral("Fügt eine Anwen-\ndung hinzu."),
+        QStringLiteral("Ändert die ausge-\nwählte Anwendung."),
+        QStringLiteral("Löscht die ausge-\nwählte Anwendung.")}},
+      TToolsAt::Above, false, QSize(340, 300));
+  ShowLines(0);
 }
 
-void TAppEditDlg::CreateLayout() {
-  auto* tools = new QHBoxLayout;
-  for (QToolButton* button : tools_) tools->addWidget(button);
-  tools->addStretch();
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(tools);
-  layout->addWidget(AppStrGrid);
-  layout->addLayout(SaveCancelRow(this));
-  resize(340, 300);
-}
-
-int TAppEditDlg::SelectedRow() const {
-  const QList<QTableWidgetItem*> selected = AppStrGrid->selectedItems();
-  return selected.isEmpty() ? -1 : selected.first()->row();
-}
-
-void TAppEditDlg::ShowRows(int selected) {
+void TAppEditDlg::FillView() {
   const std::vector<TAppRow>& rows = table_.Rows();
   AppStrGrid->setRowCount(static_cast<int>(rows.size()));
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
@@ -81,32 +56,22 @@ void TAppEditDlg::ShowRows(int selected) {
     AppStrGrid->setItem(i, 1, new QTableWidgetItem(Q(row.AppName)));
   }
   FitColumnsToContents(*AppStrGrid);
-  if (selected >= 0 && selected < AppStrGrid->rowCount()) AppStrGrid->selectRow(selected);
 }
 
-void TAppEditDlg::AddEntry2BtnClick() {
+int TAppEditDlg::AddEntry() {
   TAddEditAppDlg dlg(QStringLiteral("Anwendung hinzufügen"), table_.AddForm(), this);
   RunModal(dlg);
-  if (dlg.Accepted()) ShowRows(table_.Add(dlg.Row()));
+  return dlg.Accepted() ? table_.Add(dlg.Row()) : -1;
 }
 
 // An empty row or no row at all: adds instead.
-void TAppEditDlg::EditEntry2BtnClick() {
-  const int row = SelectedRow();
-  if (table_.IsPlaceholder(row)) {
-    AddEntry2BtnClick();
-    return;
-  }
+int TAppEditDlg::EditEntry(int row) {
+  if (table_.IsPlaceholder(row)) return AddEntry();
   TAddEditAppDlg dlg(QStringLiteral("Anwendung bearbeiten"), table_.EditForm(row), this);
   RunModal(dlg);
-  if (!dlg.Accepted()) return;
+  if (!dlg.Accepted()) return -1;
   table_.Change(row, dlg.Row());
-  ShowRows(row);
-}
-
-void TAppEditDlg::DeleteEntry2BtnClick() {
-  const int row = SelectedRow();
-  if (table_.Remove(row)) ShowRows(std::min(row, static_cast<int>(table_.Rows().size()) - 1));
+  return row;
 }
 
 TAddEditAppDlg::TAddEditAppDlg(const QString& caption, const TAppForm& form, QWidget* parent)
@@ -118,10 +83,8 @@ TAddEditAppDlg::TAddEditAppDlg(const QString& caption, const TAppForm& form, QWi
   AppNameEdit = new QLineEdit(Q(form_.AppName), this);
   AppNameEdit->setObjectName("AppNameEdit");
   AppNameEdit->setMaxLength(static_cast<int>(kMaxAppNameChars));
-  auto* saveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  saveBtn->setObjectName("SaveBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("CancelBtn");
+  auto* saveBtn = Named<QPushButton>(this, "SaveBtn", QStringLiteral("Übernehmen"));
+  auto* cancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
   connect(saveBtn, &QPushButton::clicked, this, &TAddEditAppDlg::SaveBtnClick);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   connect(ShortCutEdit, &QLineEdit::textEdited, this, &TAddEditAppDlg::ShortCutEditChange);

@@ -2,36 +2,32 @@
 // The application editor: a grid of TAPI names and application names, and
 // the dialog for one row.
 #include <QDialog>
-#include <array>
 
 #include "tools/AppTable.h"
 #include "ui/Command.h"
+#include "ui/ListEditDlg.h"
 
 class QLineEdit;
 class QTableWidget;
-class QToolButton;
 
 namespace dudode {
 
-class TAppEditDlg : public QDialog {
+class TAppEditDlg : public TListEditDlg {
   Q_OBJECT
  public:
   TAppEditDlg(const std::vector<TAppEntry>& applications, QWidget* parent = nullptr);
 
   std::vector<TAppEntry> Applications() const { return table_.Applications(); }
 
- private:
-  void CreateControls();
-  void CreateLayout();
-  void AddEntry2BtnClick();
-  void EditEntry2BtnClick();
-  void DeleteEntry2BtnClick();
-  int SelectedRow() const;
-  void ShowRows(int selected);
+ protected:
+  int AddEntry() override;
+  int EditEntry(int row) override;
+  bool RemoveEntry(int row) override { return table_.Remove(row); }
+  void FillView() override;
 
+ private:
   TAppTable table_;
   QTableWidget* AppStrGrid = nullptr;
-  std::array<QToolButton*, 3> tools_{};
 };
 
 class TAddEditAppDlg : public QDialog {

@@ -8,6 +8,7 @@
 
 #include "tools/Cfg10plusExceptionsDlg.h"
 #include "ui/DialogContract.h"
+#include "ui/DialogParts.h"
 #include "ui/RunModal.h"
 
 namespace dudode {
@@ -22,13 +23,10 @@ TCfg10plusDlg::TCfg10plusDlg(std::vector<TTenPlusLine>& lines, QWidget* parent)
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(line.Checked ? Qt::Checked : Qt::Unchecked);
   }
-  SaveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  SaveBtn->setObjectName("SaveBtn");
+  SaveBtn = Named<QPushButton>(this, "SaveBtn", QStringLiteral("Übernehmen"));
   SaveBtn->setEnabled(!lines_.empty());
-  CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  CancelBtn->setObjectName("CancelBtn");
-  ExceptionsBtn = new QPushButton(QStringLiteral("Ausnahmen"), this);
-  ExceptionsBtn->setObjectName("ExceptionsBtn");
+  CancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
+  ExceptionsBtn = Named<QPushButton>(this, "ExceptionsBtn", QStringLiteral("Ausnahmen"));
   ExceptionsBtn->setEnabled(false);
   SetConfirmButton(this, SaveBtn);
   connect(TarifCheckLB, &QListWidget::itemSelectionChanged, this, &TCfg10plusDlg::TarifCheckLBClick);

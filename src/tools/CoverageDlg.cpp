@@ -250,10 +250,8 @@ void TCoverageDlg::CreateControls(const TKeyAndName& zone) {
   StatusLabel->setFrameShape(QFrame::StyledPanel);
   StatusLabel->setMinimumHeight(StatusLabel->fontMetrics().height() * 2 + 6);
   StatusLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  SaveBtn = new QPushButton("Als &PNG speichern...", this);
-  SaveBtn->setObjectName("SaveBtn");
-  CloseBtn = new QPushButton("&Schließen", this);
-  CloseBtn->setObjectName("CloseBtn");
+  SaveBtn = Named<QPushButton>(this, "SaveBtn", "Als &PNG speichern...");
+  CloseBtn = Named<QPushButton>(this, "CloseBtn", "&Schließen");
 }
 
 QWidget* TCoverageDlg::CreateLegend() {

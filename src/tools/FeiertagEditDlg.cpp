@@ -1,12 +1,9 @@
 #include "tools/FeiertagEditDlg.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "core/RegionalSettings.h"
@@ -31,102 +28,38 @@ QString DateMask() {
 }  // namespace
 
 TFeiertagEditDlg::TFeiertagEditDlg(const std::vector<TFeiertag>& holidays, QWidget* parent)
-    : QDialog(parent), list_(holidays) {
-  setWindowTitle(QStringLiteral("Gesetzliche Feiertage bearbeiten"));
-  CreateControls();
-  CreateLayout();
-  ShowLines(-1);
-}
-
-void TFeiertagEditDlg::CreateControls() {
+    : TListEditDlg(QStringLiteral("Gesetzliche Feiertage bearbeiten"), parent), list_(holidays) {
   FListBox = new QListWidget(this);
   FListBox->setObjectName("FListBox");
   FListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-  FListBox->viewport()->installEventFilter(this);
-  tools_ =
-      CreateListTools(this, FListBox,
-                      {{{QStringLiteral("Hinzufügen..."), QStringLiteral("Fügt einen Feier-\ntag hinzu."),
-                         [this] { AddEntry2BtnClick(); }},
-                        {QStringLiteral("Bearbeiten"), QStringLiteral("Ändert den ausge-\nwählten Feiertag."),
-                         [this] { EditEntry2BtnClick(); }},
-                        {QStringLiteral("Entfernen"), QStringLiteral("Löscht den ausge-\nwählten Feiertag."),
-                         [this] { DeleteEntry2BtnClick(); }}}},
-                      [this] { FListBoxDblClick(); });
+  CreateListWindow(
+      FListBox,
+      {QStringLiteral("festgelegte Feiertage"),
+       {QStringLiteral("Hinzufügen..."), QStringLiteral("Bearbeiten"), QStringLiteral("Entfernen")},
+       {QStringLiteral("Fügt einen Feier-\ntag hinzu."),
+        QStringLiteral("Ändert den ausge-\nwählten Feiertag."),
+        QStringLiteral("Löscht den ausge-\nwählten Feiertag.")}},
+      TToolsAt::Right, true, QSize(320, 340));
+  ShowLines(-1);
 }
 
-void TFeiertagEditDlg::CreateLayout() {
-  auto* label = new QLabel(QStringLiteral("festgelegte Feiertage"), this);
-  label->setBuddy(FListBox);
-  auto* tools = new QVBoxLayout;
-  for (QToolButton* button : tools_) {
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    tools->addWidget(button);
-  }
-  tools->addStretch();
-  auto* listRow = new QHBoxLayout;
-  listRow->addWidget(FListBox, 1);
-  listRow->addLayout(tools);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(label);
-  layout->addLayout(listRow);
-  layout->addLayout(SaveCancelRow(this));
-  resize(320, 340);
-}
-
-int TFeiertagEditDlg::SelectedLine() const {
-  const QList<QListWidgetItem*> selected = FListBox->selectedItems();
-  return selected.isEmpty() ? -1 : FListBox->row(selected.first());
-}
-
-void TFeiertagEditDlg::ShowLines(int selected) {
+void TFeiertagEditDlg::FillView() {
   FListBox->clear();
   for (const std::string& line : list_.Lines()) FListBox->addItem(QString::fromStdString(line));
-  if (selected >= 0 && selected < FListBox->count()) FListBox->setCurrentRow(selected);
 }
 
-void TFeiertagEditDlg::AddEntry2BtnClick() {
-  if (!list_.CanAdd()) return;
+int TFeiertagEditDlg::AddEntry() {
+  if (!list_.CanAdd()) return -1;
   TNFeiertagDlg dlg(QStringLiteral("Neuen Feiertag hinzufügen"), THolidayDateForm::EmptyText(), this);
   RunModal(dlg);
-  if (!dlg.Accepted()) return;
-  const int index = list_.Add(dlg.Date());
-  if (index >= 0) ShowLines(index);
+  return dlg.Accepted() ? list_.Add(dlg.Date()) : -1;
 }
 
-void TFeiertagEditDlg::EditEntry2BtnClick() {
-  const int selected = SelectedLine();
-  if (!list_.HasSelection(selected)) return;
-  TNFeiertagDlg dlg(QStringLiteral("Feiertag ändern"), list_.Lines()[static_cast<std::size_t>(selected)],
-                    this);
+int TFeiertagEditDlg::EditEntry(int line) {
+  if (!list_.HasSelection(line)) return -1;
+  TNFeiertagDlg dlg(QStringLiteral("Feiertag ändern"), list_.Lines()[static_cast<std::size_t>(line)], this);
   RunModal(dlg);
-  if (!dlg.Accepted()) return;
-  const int index = list_.Change(selected, dlg.Date());
-  if (index >= 0) ShowLines(index);
-}
-
-void TFeiertagEditDlg::DeleteEntry2BtnClick() {
-  const int selected = SelectedLine();
-  if (list_.Remove(selected)) ShowLines(std::min(selected, static_cast<int>(list_.Lines().size()) - 1));
-}
-
-// On a line it changes that line; elsewhere it adds one.
-void TFeiertagEditDlg::FListBoxDblClick() {
-  if (SelectedLine() >= 0) {
-    EditEntry2BtnClick();
-  } else {
-    AddEntry2BtnClick();
-  }
-}
-
-bool TFeiertagEditDlg::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == FListBox->viewport() && event->type() == QEvent::MouseButtonDblClick) {
-    const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
-    if (!FListBox->itemAt(pos)) FListBox->clearSelection();
-    FListBoxDblClick();
-    return true;
-  }
-  return QDialog::eventFilter(watched, event);
+  return dlg.Accepted() ? list_.Change(line, dlg.Date()) : -1;
 }
 
 TNFeiertagDlg::TNFeiertagDlg(const QString& caption, const std::string& date, QWidget* parent)
@@ -139,10 +72,8 @@ TNFeiertagDlg::TNFeiertagDlg(const QString& caption, const std::string& date, QW
   FEdit->setCursorPosition(0);  // typing starts with the day
   auto* label = new QLabel(QStringLiteral("Feiertag am:"), this);
   label->setBuddy(FEdit);
-  auto* okBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  okBtn->setObjectName("OKBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("Cancelbtn");
+  auto* okBtn = Named<QPushButton>(this, "OKBtn", QStringLiteral("Übernehmen"));
+  auto* cancelBtn = Named<QPushButton>(this, "Cancelbtn", QStringLiteral("Abbrechen"));
   connect(okBtn, &QPushButton::clicked, this, &TNFeiertagDlg::OKBtnClick);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 

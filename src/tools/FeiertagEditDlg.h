@@ -2,18 +2,17 @@
 // The holiday editor: a sorted list of day-and-month dates with add, change
 // and remove, and the date dialog it opens.
 #include <QDialog>
-#include <array>
 
 #include "tools/HolidayList.h"
 #include "ui/Command.h"
+#include "ui/ListEditDlg.h"
 
 class QLineEdit;
 class QListWidget;
-class QToolButton;
 
 namespace dudode {
 
-class TFeiertagEditDlg : public QDialog {
+class TFeiertagEditDlg : public TListEditDlg {
   Q_OBJECT
  public:
   TFeiertagEditDlg(const std::vector<TFeiertag>& holidays, QWidget* parent = nullptr);
@@ -22,21 +21,14 @@ class TFeiertagEditDlg : public QDialog {
   std::vector<TFeiertag> Holidays() const { return list_.Holidays(); }
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  int AddEntry() override;
+  int EditEntry(int line) override;
+  bool RemoveEntry(int line) override { return list_.Remove(line); }
+  void FillView() override;
 
  private:
-  void CreateControls();
-  void CreateLayout();
-  void AddEntry2BtnClick();
-  void EditEntry2BtnClick();
-  void DeleteEntry2BtnClick();
-  void FListBoxDblClick();
-  int SelectedLine() const;
-  void ShowLines(int selected);
-
   THolidayList list_;
   QListWidget* FListBox = nullptr;
-  std::array<QToolButton*, 3> tools_{};
 };
 
 // The date of one holiday.

@@ -46,11 +46,9 @@ void TImportFormDlg::CreateControls() {
     OptionGroup->addButton(radio, i);
   }
   OptionGroup->button(kZones)->setChecked(true);
-  OpenBtn = new QPushButton(QStringLiteral("&Importieren"), this);
-  OpenBtn->setObjectName("OpenBtn");
+  OpenBtn = Named<QPushButton>(this, "OpenBtn", QStringLiteral("&Importieren"));
   OpenBtn->setEnabled(false);
-  CloseBtn = new QPushButton(QStringLiteral("Schließen"), this);
-  CloseBtn->setObjectName("CloseBtn");
+  CloseBtn = Named<QPushButton>(this, "CloseBtn", QStringLiteral("Schließen"));
   // Enter in the list imports already: no default button may import again.
   connect(OpenListBox, &QListWidget::itemSelectionChanged, this, &TImportFormDlg::OpenListBoxClick);
   connect(OpenListBox, &QListWidget::itemActivated, this, &TImportFormDlg::OpenListBoxDblClick);
@@ -168,10 +166,8 @@ TTarifImportDlg::TTarifImportDlg(const std::vector<std::string>& names, QWidget*
   if (TarifLB->count() > 0) TarifLB->setCurrentRow(0);
   auto* label = new QLabel(QStringLiteral("Bitte wählen Sie die zu importierenden Tarife aus:"), this);
   label->setBuddy(TarifLB);
-  auto* okBtn = new QPushButton(QStringLiteral("&Importieren"), this);
-  okBtn->setObjectName("OKBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("Button1");
+  auto* okBtn = Named<QPushButton>(this, "OKBtn", QStringLiteral("&Importieren"));
+  auto* cancelBtn = Named<QPushButton>(this, "Button1", QStringLiteral("Abbrechen"));
   connect(okBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);

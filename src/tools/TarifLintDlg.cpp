@@ -41,10 +41,8 @@ void TTarifLintDlg::CreateControls() {
   DetailLabel->setObjectName("DetailLabel");
   DetailLabel->setWordWrap(true);
   DetailLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  SelectBtn = new QPushButton("&Auswählen", this);
-  SelectBtn->setObjectName("SelectBtn");
-  CloseBtn = new QPushButton("&Schließen", this);
-  CloseBtn->setObjectName("CloseBtn");
+  SelectBtn = Named<QPushButton>(this, "SelectBtn", "&Auswählen");
+  CloseBtn = Named<QPushButton>(this, "CloseBtn", "&Schließen");
 }
 
 void TTarifLintDlg::CreateLayout() {

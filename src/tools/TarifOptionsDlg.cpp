@@ -155,10 +155,8 @@ QWidget* TTarifOptionsDlg::BuildCommentPage() {
 }
 
 QPushButton* TTarifOptionsDlg::BuildButtons() {
-  auto* applyBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  applyBtn->setObjectName("ApplyBtn");
-  auto* closeBtn = new QPushButton(QStringLiteral("Schließen"), this);
-  closeBtn->setObjectName("CloseBtn");
+  auto* applyBtn = Named<QPushButton>(this, "ApplyBtn", QStringLiteral("Übernehmen"));
+  auto* closeBtn = Named<QPushButton>(this, "CloseBtn", QStringLiteral("Schließen"));
   connect(applyBtn, &QPushButton::clicked, this, [this] {
     if (CheckTypedFields(*this)) accept();
   });

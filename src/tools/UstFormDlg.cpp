@@ -13,6 +13,7 @@
 
 #include "ui/DialogContract.h"
 #include "ui/DialogMechanics.h"
+#include "ui/DialogParts.h"
 #include "ui/RunModal.h"
 #include "ui/UpDown.h"
 
@@ -45,10 +46,8 @@ void TUstFormDlg::BuildControls() {
   UpDown1->setObjectName("UpDown1");
   UpDown2 = new TUpDown(this);
   UpDown2->setObjectName("UpDown2");
-  CalcBtn = new QPushButton(QStringLiteral("Berechnung durchführen..."), this);
-  CalcBtn->setObjectName("CalcBtn");
-  CloseBtn = new QPushButton(QStringLiteral("Schließen"), this);
-  CloseBtn->setObjectName("CloseBtn");
+  CalcBtn = Named<QPushButton>(this, "CalcBtn", QStringLiteral("Berechnung durchführen..."));
+  CloseBtn = Named<QPushButton>(this, "CloseBtn", QStringLiteral("Schließen"));
   ProgressBar = new QProgressBar(this);
   ProgressBar->setObjectName("ProgressBar");
   QSizePolicy keepSpace = ProgressBar->sizePolicy();

@@ -25,10 +25,8 @@ TCentEuroDlg::TCentEuroDlg(QWidget* parent) : QDialog(parent) {
   EuroEdit->SetDecimals(4);
   EuroEdit->SetRange(0, 1e5);
   EuroEdit->setReadOnly(true);
-  auto* okBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  okBtn->setObjectName("OKBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("CancelBtn");
+  auto* okBtn = Named<QPushButton>(this, "OKBtn", QStringLiteral("Übernehmen"));
+  auto* cancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
   connect(okBtn, &QPushButton::clicked, this, [this] {
     if (CheckTypedFields(*this)) accept();
   });
@@ -83,8 +81,7 @@ bool ConvertCentsIntoField(QWidget* focusedField, QWidget* parent) {
 }
 
 QPushButton* CreateCentEuroButton(QWidget* dialog, std::function<bool(QWidget* focused)> takes) {
-  auto* button = new QPushButton(QStringLiteral("&Cent->Euro"), dialog);
-  button->setObjectName("CentEuroBtn");
+  auto* button = Named<QPushButton>(dialog, "CentEuroBtn", QStringLiteral("&Cent->Euro"));
   button->setToolTip(QStringLiteral("Umwandlung Angabe in Cent in Euro-Beträge"));
   button->setFocusPolicy(Qt::NoFocus);
   QObject::connect(button, &QPushButton::clicked, dialog, [dialog, takes = std::move(takes)] {

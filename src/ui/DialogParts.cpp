@@ -105,10 +105,8 @@ QHBoxLayout* ButtonRow(QDialog* dialog, QPushButton* confirm, std::initializer_l
 }
 
 QHBoxLayout* SaveCancelRow(QDialog* dialog) {
-  auto* saveBtn = new QPushButton(QStringLiteral("Speichern"), dialog);
-  saveBtn->setObjectName("SaveBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), dialog);
-  cancelBtn->setObjectName("CancelBtn");
+  auto* saveBtn = Named<QPushButton>(dialog, "SaveBtn", QStringLiteral("Speichern"));
+  auto* cancelBtn = Named<QPushButton>(dialog, "CancelBtn", QStringLiteral("Abbrechen"));
   QObject::connect(saveBtn, &QPushButton::clicked, dialog, &QDialog::accept);
   QObject::connect(cancelBtn, &QPushButton::clicked, dialog, &QDialog::reject);
   return ButtonRow(dialog, saveBtn, {saveBtn, cancelBtn});

@@ -17,6 +17,15 @@ class QWidget;
 
 namespace dudode {
 
+// A control with its caption and its object name, the name the help and the
+// tests find it by.
+template <class TControl>
+TControl* Named(QWidget* parent, const char* name, const QString& text) {
+  auto* control = new TControl(text, parent);
+  control->setObjectName(name);
+  return control;
+}
+
 struct TListTool {
   QString MenuCaption;  // in the list's context menu
   QString Hint;

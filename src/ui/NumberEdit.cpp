@@ -56,6 +56,10 @@ void TNumberEdit::SetValue(double value) {
   setText(QString::fromStdString(FixedText(lastValue_, decimals_, Regional().DecimalSeparator)));
 }
 
+void ShowValue(TNumberEdit* edit, double value) {
+  if (edit && edit->Value() != value) edit->SetValue(value);
+}
+
 bool TNumberEdit::CheckValue() {
   const std::string refusal = NumberValueRefusal(text().toStdString(), Rule(), Regional().DecimalSeparator);
   if (refusal.empty()) return true;

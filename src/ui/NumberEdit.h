@@ -44,6 +44,10 @@ class TNumberEdit : public QLineEdit {
   double lastValue_ = 0;
 };
 
+// The value into the field unless the field holds it already, so that a
+// field being typed in keeps its text and cursor. No field, nothing to do.
+void ShowValue(TNumberEdit* edit, double value);
+
 // At the confirm button: every number field of the dialog in focus order, as
 // CheckValue does, and every other text field for characters the data files
 // cannot hold. False, after the message and with the focus in the field, at

@@ -47,8 +47,8 @@ TAccessInfosDlg::TAccessInfosDlg(const TAccessInfos& access, QWidget* parent)
   LV->setSelectionBehavior(QAbstractItemView::SelectRows);
   LV->setEditTriggers(QAbstractItemView::NoEditTriggers);
   LV->installEventFilter(this);
-  RegistrationChkBox = new QCheckBox(QStringLiteral(" Anmeldung ist beim Provider erforderlich"), this);
-  RegistrationChkBox->setObjectName("RegistrationChkBox");
+  RegistrationChkBox = Named<QCheckBox>(this, "RegistrationChkBox",
+                                        QStringLiteral(" Anmeldung ist beim Provider erforderlich"));
   RegistrationChkBox->setChecked(access_.Registration);
   auto tool = [this](const char* name, const QString& caption, const QString& hint) {
     auto* button = new QToolButton(this);
@@ -63,10 +63,8 @@ TAccessInfosDlg::TAccessInfosDlg(const TAccessInfos& access, QWidget* parent)
       tool("EditEntryBtn", QStringLiteral("Ändern"), QStringLiteral("Zugangsinformationen ändern."));
   DeleteEntryBtn =
       tool("DeleteEntryBtn", QStringLiteral("Löschen"), QStringLiteral("Zugangsinformationen löschen."));
-  auto* applyBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  applyBtn->setObjectName("ApplyBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("CancelBtn");
+  auto* applyBtn = Named<QPushButton>(this, "ApplyBtn", QStringLiteral("Übernehmen"));
+  auto* cancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
 
   connect(AddEntryBtn, &QToolButton::clicked, this, &TAccessInfosDlg::AddEntryBtnClick);
   connect(EditEntryBtn, &QToolButton::clicked, this, &TAccessInfosDlg::EditEntryBtnClick);
@@ -193,10 +191,8 @@ TAccessInfoEditDlg::TAccessInfoEditDlg(const TAccessLine& line, QWidget* parent)
   PhoneNrEdit = edit("PhoneNrEdit", line.PhoneNr);
   UserNameEdit = edit("UserNameEdit", line.UserName);
   PasswordEdit = edit("PasswordEdit", line.Password);
-  auto* okBtn = new QPushButton(QStringLiteral("OK"), this);
-  okBtn->setObjectName("OKBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("CancelBtn");
+  auto* okBtn = Named<QPushButton>(this, "OKBtn", QStringLiteral("OK"));
+  auto* cancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
   connect(okBtn, &QPushButton::clicked, this, [this] {
     if (CheckTypedFields(*this)) accept();
   });

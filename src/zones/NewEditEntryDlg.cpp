@@ -21,24 +21,6 @@
 #include "ui/TimeEdit.h"
 
 namespace dudode {
-namespace {
-
-void ShowValue(TNumberEdit* edit, double value) {
-  if (edit->Value() != value) edit->SetValue(value);
-}
-
-char32_t Typed(const QString& character) {
-  return character.isEmpty() ? 0 : character.toUcs4().value(0);
-}
-
-// The text a typed character joins: the field without its selection.
-std::string TextBeside(const QLineEdit* edit) {
-  QString rest = edit->text();
-  if (edit->hasSelectedText()) rest.remove(edit->selectionStart(), edit->selectedText().size());
-  return rest.toStdString();
-}
-
-}  // namespace
 
 TNewEditEntryDlg::TNewEditEntryDlg(const TEntryForm& form, const QString& caption, QWidget* parent)
     : QDialog(parent), form_(form) {
@@ -93,22 +75,16 @@ void TNewEditEntryDlg::BuildControls() {
   DateLabel2 = new QLabel(QStringLiteral("Gültig bis:"), this);
   DateLabel2->setObjectName("DateLabel2");
   DateLabel2->setBuddy(DateEdit2);
-  auto box = [this](const char* name, const QString& text) {
-    auto* check = new QCheckBox(text, this);
-    check->setObjectName(name);
-    return check;
-  };
-  OnlyUnits = box("OnlyUnits", QStringLiteral(" ausschließlich feste Einheitenan&zahl"));
-  FtagCheckBox = box("FtagCheckBox", QStringLiteral(" nur an gesetzlichen &Feiertagen gültig"));
-  CWChkBox = box("CWChkBox", QStringLiteral(" für City&Weekend vorgesehen"));
-  CPChkBox = box("CPChkBox", QStringLiteral(" für City&Plus vorgesehen"));
+  OnlyUnits = Named<QCheckBox>(this, "OnlyUnits", QStringLiteral(" ausschließlich feste Einheitenan&zahl"));
+  FtagCheckBox =
+      Named<QCheckBox>(this, "FtagCheckBox", QStringLiteral(" nur an gesetzlichen &Feiertagen gültig"));
+  CWChkBox = Named<QCheckBox>(this, "CWChkBox", QStringLiteral(" für City&Weekend vorgesehen"));
+  CPChkBox = Named<QCheckBox>(this, "CPChkBox", QStringLiteral(" für City&Plus vorgesehen"));
   CentEuroBtn = CreateCentEuroButton(this, [this](QWidget* focused) {
     return focused == PriceEdit || focused == TaktEdit || focused == Units || focused == UnitsToAddEdit;
   });
-  SaveBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  SaveBtn->setObjectName("SaveBtn");
-  CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  CancelBtn->setObjectName("CancelBtn");
+  SaveBtn = Named<QPushButton>(this, "SaveBtn", QStringLiteral("Übernehmen"));
+  CancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
 
   connect(SaveBtn, &QPushButton::clicked, this, &TNewEditEntryDlg::SaveBtnClick);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -205,31 +181,17 @@ void TNewEditEntryDlg::BuildMechanics() {
   mechanics->EnterMovesFocus(PriceEdit);
   mechanics->FilterKeys(PriceEdit, [](const QString& c) { return PriceKey(Typed(c)); });
 
-  const struct {
-    QWidget* Field;
-    TEntryControl Control;
-    void (TEntryForm::*Check)();
-  } checks[] = {
-      {EntryTimeFrom, TEntryControl::TimeFrom, &TEntryForm::LeaveTimeFrom},
-      {EntryTimeTo, TEntryControl::TimeTo, &TEntryForm::LeaveTimeTo},
-      {TaktEdit, TEntryControl::Takt, &TEntryForm::LeaveTakt},
-      {Units, TEntryControl::Units, &TEntryForm::LeaveUnits},
-      {Tarifname, TEntryControl::Name, &TEntryForm::LeaveName},
-      {DateEdit1, TEntryControl::DateFrom, &TEntryForm::LeaveDateFrom},
-      {DateEdit2, TEntryControl::DateTo, &TEntryForm::LeaveDateTo},
-      {PriceEdit, TEntryControl::Price, &TEntryForm::LeavePrice},
-  };
-  for (const auto& c : checks) {
-    const TEntryControl control = c.Control;
-    const auto check = c.Check;
-    mechanics->CheckOnLeave(c.Field, [this, control, check] {
-      if (showing_) return true;
-      ReadForm();
-      (form_.*check)();
-      ShowForm();
-      return !ApplyFocus(control);
-    });
-  }
+  checks_.CheckOnLeave(mechanics,
+                       {{EntryTimeFrom, TEntryControl::TimeFrom, &TEntryForm::LeaveTimeFrom},
+                        {EntryTimeTo, TEntryControl::TimeTo, &TEntryForm::LeaveTimeTo},
+                        {TaktEdit, TEntryControl::Takt, &TEntryForm::LeaveTakt},
+                        {Units, TEntryControl::Units, &TEntryForm::LeaveUnits},
+                        {UnitsToAddEdit, TEntryControl::UnitsToAdd, nullptr},
+                        {Tarifname, TEntryControl::Name, &TEntryForm::LeaveName},
+                        {DateEdit1, TEntryControl::DateFrom, &TEntryForm::LeaveDateFrom},
+                        {DateEdit2, TEntryControl::DateTo, &TEntryForm::LeaveDateTo},
+                        {PriceEdit, TEntryControl::Price, &TEntryForm::LeavePrice}},
+                       [this] { return showing_; });
   mechanics->NoChecksFor(CancelBtn);
 }
 
@@ -240,7 +202,7 @@ void TNewEditEntryDlg::showEvent(QShowEvent* event) {
   CurrencyLabel->setText(QString::fromStdString(Regional().CurrencySymbol));
   form_.Open();
   ShowForm();
-  ApplyFocus();
+  checks_.ApplyFocus();
 }
 
 void TNewEditEntryDlg::ReadForm() {
@@ -300,48 +262,11 @@ void TNewEditEntryDlg::ShowForm() {
   showing_ = wasShowing;
 }
 
-QWidget* TNewEditEntryDlg::Control(TEntryControl control) const {
-  switch (control) {
-    case TEntryControl::TimeFrom:
-      return EntryTimeFrom;
-    case TEntryControl::TimeTo:
-      return EntryTimeTo;
-    case TEntryControl::Takt:
-      return TaktEdit;
-    case TEntryControl::Units:
-      return Units;
-    case TEntryControl::UnitsToAdd:
-      return UnitsToAddEdit;
-    case TEntryControl::Price:
-      return PriceEdit;
-    case TEntryControl::Name:
-      return Tarifname;
-    case TEntryControl::DateFrom:
-      return DateEdit1;
-    case TEntryControl::DateTo:
-      return DateEdit2;
-    case TEntryControl::None:
-      break;
-  }
-  return nullptr;
-}
-
-bool TNewEditEntryDlg::ApplyFocus(TEntryControl leaving) {
-  const TEntryControl wanted = form_.TakeFocus();
-  if (wanted == TEntryControl::None) return false;
-  // The field being left gets its focus back from the dialog mechanics.
-  if (wanted == leaving) return true;
-  if (QWidget* target = Control(wanted); target && target->isVisible() && target->isEnabled()) {
-    target->setFocus(Qt::OtherFocusReason);
-  }
-  return false;
-}
-
 void TNewEditEntryDlg::BoxClicked(void (TEntryForm::*effect)(bool), bool checked) {
   ReadForm();
   (form_.*effect)(checked);
   ShowForm();
-  ApplyFocus();
+  checks_.ApplyFocus();
 }
 
 void TNewEditEntryDlg::SaveBtnClick() {
@@ -349,7 +274,7 @@ void TNewEditEntryDlg::SaveBtnClick() {
   ReadForm();
   form_.Apply();
   ShowForm();
-  ApplyFocus();
+  checks_.ApplyFocus();
   if (form_.Confirmed) accept();
 }
 

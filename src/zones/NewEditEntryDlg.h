@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <array>
 
+#include "ui/FormChecks.h"
 #include "zones/EntryCommands.h"
 #include "zones/EntryForm.h"
 
@@ -39,14 +40,11 @@ class TNewEditEntryDlg : public QDialog {
   // Widgets into the form, and the form back into the widgets.
   void ReadForm();
   void ShowForm();
-  // Moves the focus where the form asks; true when it asked for this control.
-  bool ApplyFocus(TEntryControl leaving = TEntryControl::None);
-  QWidget* Control(TEntryControl control) const;
-  void Leave(TEntryControl control, void (TEntryForm::*check)());
   void BoxClicked(void (TEntryForm::*effect)(bool), bool checked);
   void SaveBtnClick();
 
   TEntryForm form_;
+  TFormChecks<TEntryForm, TEntryControl> checks_{form_, [this] { ReadForm(); }, [this] { ShowForm(); }};
   bool shown_ = false;
   // While the form is shown, a field that loses the focus because it is
   // disabled or hidden is not checked: the widgets are half updated.

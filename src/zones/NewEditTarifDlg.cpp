@@ -49,19 +49,15 @@ TNewEditTarifDlg::TNewEditTarifDlg(const TZoneForm& form, QWidget* parent) : QDi
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
     item->setCheckState(Qt::Unchecked);
   }
-  RoundToChkBox = new QCheckBox(QStringLiteral(" Pfenniggenaue Rundung bei der Berechnung verwenden"), this);
-  RoundToChkBox->setObjectName("RoundToChkBox");
+  RoundToChkBox = Named<QCheckBox>(this, "RoundToChkBox",
+                                   QStringLiteral(" Pfenniggenaue Rundung bei der Berechnung verwenden"));
   nichtbundesweitChkBox =
       new QCheckBox(QStringLiteral(" Dieser Tarif ist nicht bundesweit verfügbar."), this);
   nichtbundesweitChkBox->setObjectName("nichtbundesweitChkBox");
-  INetBtn = new QPushButton(QStringLiteral("Internetzugang..."), this);
-  INetBtn->setObjectName("INetBtn");
-  NoCostsBtn = new QPushButton(QStringLiteral("Kostenlose Zeiten..."), this);
-  NoCostsBtn->setObjectName("NoCostsBtn");
-  ApplyBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  ApplyBtn->setObjectName("ApplyBtn");
-  CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  CancelBtn->setObjectName("CancelBtn");
+  INetBtn = Named<QPushButton>(this, "INetBtn", QStringLiteral("Internetzugang..."));
+  NoCostsBtn = Named<QPushButton>(this, "NoCostsBtn", QStringLiteral("Kostenlose Zeiten..."));
+  ApplyBtn = Named<QPushButton>(this, "ApplyBtn", QStringLiteral("Übernehmen"));
+  CancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
 
   connect(TaktCheckBox, &QCheckBox::clicked, this, &TNewEditTarifDlg::TaktCheckBoxClick);
   connect(INetBtn, &QPushButton::clicked, this, &TNewEditTarifDlg::INetBtnClick);

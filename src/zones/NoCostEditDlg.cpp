@@ -26,10 +26,8 @@ TNoCostEditDlg::TNoCostEditDlg(const TNoCostEditForm& form, QWidget* parent) : Q
   TimeEdit->setObjectName("TimeEdit");
   TimeEdit->SetDecimals(4);
   TimeEdit->SetRange(0, 9999);
-  ApplyBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  ApplyBtn->setObjectName("ApplyBtn");
-  CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  CancelBtn->setObjectName("CancelBtn");
+  ApplyBtn = Named<QPushButton>(this, "ApplyBtn", QStringLiteral("Übernehmen"));
+  CancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
 
   connect(ApplyBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -20,10 +20,8 @@ TNoCostsDlg::TNoCostsDlg(const std::vector<TFreeTimeEntry>& weekdays,
   Pages->addTab(pages_[0], QStringLiteral("wochentags"));
   Pages->addTab(pages_[1], QStringLiteral("Sa./So./Feiertage"));
 
-  auto* applyBtn = new QPushButton(QStringLiteral("Übernehmen"), this);
-  applyBtn->setObjectName("ApplyBtn");
-  auto* cancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-  cancelBtn->setObjectName("CancelBtn");
+  auto* applyBtn = Named<QPushButton>(this, "ApplyBtn", QStringLiteral("Übernehmen"));
+  auto* cancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
   connect(applyBtn, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);

@@ -22,21 +22,14 @@ TTarifSortDlg::TTarifSortDlg(const TZoneOrderForm& form, QWidget* parent) : QDia
   };
   SrcList = list("SrcList");
   DstList = list("DstList");
-  auto button = [this](const char* name, const QString& text) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(name);
-    return b;
-  };
-  IncludeBtn = button("IncludeBtn", QStringLiteral(">"));
-  ExcludeBtn = button("ExcludeBtn", QStringLiteral("<"));
-  IncAllBtn = button("IncAllBtn", QStringLiteral(">>"));
-  ExcAllBtn = button("ExcAllBtn", QStringLiteral("<<"));
-  SrcSortChkBox = new QCheckBox(QStringLiteral(" Liste &sortieren"), this);
-  SrcSortChkBox->setObjectName("SrcSortChkBox");
-  DstSortChkBox = new QCheckBox(QStringLiteral(" &Liste sortieren"), this);
-  DstSortChkBox->setObjectName("DstSortChkBox");
-  auto* applyBtn = button("ApplyBtn", QStringLiteral("Übernehmen"));
-  auto* cancelBtn = button("CancelBtn", QStringLiteral("Abbrechen"));
+  IncludeBtn = Named<QPushButton>(this, "IncludeBtn", QStringLiteral(">"));
+  ExcludeBtn = Named<QPushButton>(this, "ExcludeBtn", QStringLiteral("<"));
+  IncAllBtn = Named<QPushButton>(this, "IncAllBtn", QStringLiteral(">>"));
+  ExcAllBtn = Named<QPushButton>(this, "ExcAllBtn", QStringLiteral("<<"));
+  SrcSortChkBox = Named<QCheckBox>(this, "SrcSortChkBox", QStringLiteral(" Liste &sortieren"));
+  DstSortChkBox = Named<QCheckBox>(this, "DstSortChkBox", QStringLiteral(" &Liste sortieren"));
+  auto* applyBtn = Named<QPushButton>(this, "ApplyBtn", QStringLiteral("Übernehmen"));
+  auto* cancelBtn = Named<QPushButton>(this, "CancelBtn", QStringLiteral("Abbrechen"));
 
   connect(IncludeBtn, &QPushButton::clicked, this,
           [this] { AfterMove(SrcList, form_.Include(Marked(SrcList))); });
