@@ -42,8 +42,9 @@ class TSectionReader {
   }
   // The first value of each key of the section, in file order.
   std::vector<std::string> Values(const std::string& section, std::size_t limit = SIZE_MAX) {
+    ini_.SetSection(section);
     std::vector<std::string> values;
-    for (const std::string& key : Keys(section, limit)) values.push_back(ValueOr(section, key, ""));
+    ini_.ReadSectionValues(values, limit);
     return values;
   }
   TTheIniFile& Ini() { return ini_; }
