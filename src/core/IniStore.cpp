@@ -86,6 +86,13 @@ void TNameIndex::Insert(std::uint32_t hash, std::uint32_t value) {
   slots_[i] = {hash, value};
 }
 
+void TNameIndex::Reserve(std::size_t count) {
+  if (!slots_.empty()) return;
+  std::size_t size = 8;
+  while (size * 3 < (count + 1) * 4) size *= 2;
+  slots_.assign(size, TSlot{});
+}
+
 void TNameIndex::Grow() {
   std::vector<TSlot> old = std::move(slots_);
   std::size_t live = 0;
@@ -156,6 +163,10 @@ void TIniStore::Load() {
 void TIniStore::Parse(std::string_view bytes) {
   // NUL bytes after the last line are padding, not text.
   while (!bytes.empty() && bytes.back() == '\0') bytes.remove_suffix(1);
+  // The lines first: with the size of each section known, its lines and its
+  // key index are allocated once.
+  std::vector<std::string_view> lines;
+  lines.reserve(bytes.size() / 32 + 1);
   const char* const begin = bytes.data();
   const std::size_t size = bytes.size();
   std::size_t pos = 0;
@@ -165,9 +176,21 @@ void TIniStore::Parse(std::string_view bytes) {
     std::size_t end = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - begin) : size;
     if (const void* cr = std::memchr(begin + pos, '\r', end - pos))
       end = static_cast<std::size_t>(static_cast<const char*>(cr) - begin);
-    AddParsedLine(bytes.substr(pos, end - pos));
+    lines.push_back(bytes.substr(pos, end - pos));
     if (end < size && begin[end] == '\r' && end + 1 < size && begin[end + 1] == '\n') ++end;
     pos = end + 1;
+  }
+  auto isHeader = [](std::string_view line) {
+    const std::string_view t = Trim(line);
+    return !t.empty() && t.front() == '[';
+  };
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    AddParsedLine(lines[i]);
+    if (!isHeader(lines[i])) continue;
+    std::size_t next = i + 1;
+    while (next < lines.size() && !isHeader(lines[next])) ++next;
+    sections_.back().Body.reserve(next - i - 1);
+    sections_.back().KeyIndex.Reserve(next - i - 1);
   }
 }
 
@@ -187,14 +210,13 @@ TIniStore::TLine TIniStore::MakeLine(std::string_view text) {
 }
 
 TIniStore::TSection* TIniStore::NewSection(std::string_view header, std::string_view name) {
-  auto section = std::make_unique<TSection>();
-  section->Header = header;
-  section->Name = Trim(name);
-  section->Hash = FoldHash(section->Name);
-  if (!FindSection(section->Name))
-    sectionIndex_.Insert(section->Hash, static_cast<std::uint32_t>(sections_.size()));
-  sections_.push_back(std::move(section));
-  return sections_.back().get();
+  const bool known = FindSection(name) != nullptr;
+  TSection& section = sections_.emplace_back();
+  section.Header = header;
+  section.Name = Trim(name);
+  section.Hash = FoldHash(section.Name);
+  if (!known) sectionIndex_.Insert(section.Hash, static_cast<std::uint32_t>(sections_.size() - 1));
+  return &section;
 }
 
 void TIniStore::AddParsedLine(std::string_view text) {
@@ -210,7 +232,7 @@ void TIniStore::AddParsedLine(std::string_view text) {
     preamble_.push_back(text);
     return;
   }
-  TSection& section = *sections_.back();
+  TSection& section = sections_.back();
   const TLine line = MakeLine(text);
   if (line.ValueStart != 0) {
     const auto at = static_cast<std::uint32_t>(section.Body.size());
@@ -227,8 +249,8 @@ TIniStore::TSection* TIniStore::FindSection(std::string_view section) {
 const TIniStore::TSection* TIniStore::FindSection(std::string_view section) const {
   const std::string_view name = Trim(section);
   const std::uint32_t at =
-      sectionIndex_.Find(FoldHash(name), [&](std::uint32_t i) { return SameName(sections_[i]->Name, name); });
-  return at == TNameIndex::kNone ? nullptr : sections_[at].get();
+      sectionIndex_.Find(FoldHash(name), [&](std::uint32_t i) { return SameName(sections_[i].Name, name); });
+  return at == TNameIndex::kNone ? nullptr : &sections_[at];
 }
 
 bool TIniStore::Find(std::string_view section, std::string_view key, std::string_view& value) const {
@@ -325,15 +347,15 @@ void TIniStore::EraseSection(std::string_view section) {
   const std::string_view name = Trim(section);
   const std::uint32_t hash = FoldHash(name);
   bool erased = false;
-  for (const auto& s : sections_) {
-    if (s->Erased || s->Hash != hash || !SameName(s->Name, name)) continue;
-    s->Erased = true;
-    s->Body.clear();
-    s->KeyIndex.Clear();
+  for (TSection& s : sections_) {
+    if (s.Erased || s.Hash != hash || !SameName(s.Name, name)) continue;
+    s.Erased = true;
+    s.Body.clear();
+    s.KeyIndex.Clear();
     erased = true;
   }
   if (!erased) return;
-  sectionIndex_.Erase(hash, [&](std::uint32_t i) { return SameName(sections_[i]->Name, name); });
+  sectionIndex_.Erase(hash, [&](std::uint32_t i) { return SameName(sections_[i].Name, name); });
   dirty_ = true;
 }
 
@@ -359,10 +381,10 @@ std::string TIniStore::Serialize() const {
   constexpr std::string_view kLineEnd = "\r\n";
   std::size_t size = 0;
   for (std::string_view line : preamble_) size += line.size() + kLineEnd.size();
-  for (const auto& s : sections_) {
-    if (s->Erased) continue;
-    size += s->Header.size() + kLineEnd.size();
-    for (const TLine& line : s->Body) size += line.Text.size() + kLineEnd.size();
+  for (const TSection& s : sections_) {
+    if (s.Erased) continue;
+    size += s.Header.size() + kLineEnd.size();
+    for (const TLine& line : s.Body) size += line.Text.size() + kLineEnd.size();
   }
   std::string out;
   out.reserve(size);
@@ -371,10 +393,10 @@ std::string TIniStore::Serialize() const {
     out += kLineEnd;
   };
   for (std::string_view line : preamble_) put(line);
-  for (const auto& s : sections_) {
-    if (s->Erased) continue;
-    put(s->Header);
-    for (const TLine& line : s->Body) put(line.Text);
+  for (const TSection& s : sections_) {
+    if (s.Erased) continue;
+    put(s.Header);
+    for (const TLine& line : s.Body) put(line.Text);
   }
   return out;
 }

@@ -6,6 +6,7 @@
 // written since live in an arena. Sections and keys are found through a hash
 // of the folded name, so reading allocates nothing per key.
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -48,6 +49,8 @@ class TNameIndex {
     slots_.clear();
     used_ = 0;
   }
+  // Room for count numbers without growing.
+  void Reserve(std::size_t count);
 
  private:
   static constexpr std::uint32_t kEmpty = 0xFFFFFFFF;
@@ -135,8 +138,8 @@ class TIniStore {
   char* arenaNext_ = nullptr;
   std::size_t arenaLeft_ = 0;
   std::vector<std::string_view> preamble_;
-  std::vector<std::unique_ptr<TSection>> sections_;
-  TNameIndex sectionIndex_;  // first live section of each name
+  std::deque<TSection> sections_;  // never moved: the index refers to them by number
+  TNameIndex sectionIndex_;        // first live section of each name
   bool dirty_ = false;
   bool cleared_ = false;
   bool readFailed_ = false;

@@ -247,13 +247,33 @@ bool WriteSection(const TTarifFile& doc, Writer writer) {
 }  // namespace
 
 std::string EntryValue(const TTarifEntry& entry) {
-  std::string value = WeekdayDigits(entry.Weekdays) + "|" + NumberText(entry.PricePerUnit) + "/" +
-                      NumberText(entry.CalcTakt) + "/" + NumberText(entry.FirstSecond) + "/" +
-                      TimeText(entry.StartSec) + "-" + TimeText(entry.EndSec) + "/" +
-                      CutFieldText(entry.Takt) + "/" + IntegerText(entry.Units) + "/" +
-                      StripDateSeparator(entry.DateFrom) + "-" + StripDateSeparator(entry.DateTo) + "," +
-                      BlankToUnderscore(entry.Name);
-  return RemoveBlanks(value);
+  std::string value;
+  value.reserve(64 + entry.Name.size());
+  for (const std::string& part : {WeekdayDigits(entry.Weekdays),
+                                  std::string("|"),
+                                  NumberText(entry.PricePerUnit),
+                                  std::string("/"),
+                                  NumberText(entry.CalcTakt),
+                                  std::string("/"),
+                                  NumberText(entry.FirstSecond),
+                                  std::string("/"),
+                                  TimeText(entry.StartSec),
+                                  std::string("-"),
+                                  TimeText(entry.EndSec),
+                                  std::string("/"),
+                                  CutFieldText(entry.Takt),
+                                  std::string("/"),
+                                  IntegerText(entry.Units),
+                                  std::string("/"),
+                                  StripDateSeparator(entry.DateFrom),
+                                  std::string("-"),
+                                  StripDateSeparator(entry.DateTo),
+                                  std::string(","),
+                                  BlankToUnderscore(entry.Name)}) {
+    value += part;
+  }
+  std::erase(value, ' ');
+  return value;
 }
 
 bool SaveTarifFile(TTarifFile& document, const TSaveOptions& options, const TProgress& progress) {

@@ -70,15 +70,6 @@ char32_t NextCodePoint(std::string_view s, std::size_t& pos) {
   return cp;
 }
 
-std::size_t CharStart(std::string_view s, std::size_t chars) {
-  std::size_t pos = 0;
-  while (chars > 0 && pos < s.size()) {
-    NextCodePoint(s, pos);
-    --chars;
-  }
-  return pos;
-}
-
 }  // namespace
 
 std::size_t AsciiPrefix(std::string_view text) {
@@ -152,15 +143,26 @@ std::size_t CharCount(std::string_view text) {
   return n;
 }
 
+std::size_t CharOffset(std::string_view text, std::size_t chars) {
+  // In a run of ASCII every character is one byte.
+  std::size_t pos = std::min(AsciiPrefix(text.substr(0, std::min(chars, text.size()))), chars);
+  chars -= pos;
+  while (chars > 0 && pos < text.size()) {
+    NextCodePoint(text, pos);
+    --chars;
+  }
+  return pos;
+}
+
 std::string LeftChars(std::string_view text, std::size_t n) {
-  return std::string(text.substr(0, CharStart(text, n)));
+  return std::string(text.substr(0, CharOffset(text, n)));
 }
 
 std::string MidChars(std::string_view text, std::size_t first, std::size_t n) {
-  const std::size_t begin = CharStart(text, first);
+  const std::size_t begin = CharOffset(text, first);
   const std::string_view rest = text.substr(begin);
   if (n == std::string::npos) return std::string(rest);
-  return std::string(rest.substr(0, CharStart(rest, n)));
+  return std::string(rest.substr(0, CharOffset(rest, n)));
 }
 
 std::string TrimBlanks(std::string_view text) {

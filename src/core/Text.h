@@ -21,6 +21,9 @@ inline bool IsAscii(std::string_view text) {
 
 // Number of characters (code points) of a UTF-8 text.
 std::size_t CharCount(std::string_view text);
+// Byte offset of the character at position chars (0-based); the text's size
+// when it is shorter.
+std::size_t CharOffset(std::string_view text, std::size_t chars);
 // The first n characters.
 std::string LeftChars(std::string_view text, std::size_t n);
 // Characters from position first (0-based), at most n of them.

@@ -13,6 +13,8 @@ namespace dudode {
 // Sorts items by keys (parallel vectors), comparing the keys byte by byte.
 template <class T>
 void StableSortParallel(std::vector<T>& items, std::vector<std::string>& keys) {
+  // Lists read from a file are mostly in order already.
+  if (std::is_sorted(keys.begin(), keys.end())) return;
   std::vector<std::size_t> order(items.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
   std::stable_sort(order.begin(), order.end(),
