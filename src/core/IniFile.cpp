@@ -1,5 +1,6 @@
 #include "core/IniFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -229,7 +230,9 @@ void TTheIniFile::ReadSectionValues(std::vector<std::string>& values, std::size_
   errorCode_ = 0;
   values.clear();
   CheckReady();
-  for (const TIniStore::TKeyValue& line : ListedKeys(*store_, section_)) {
+  const std::vector<TIniStore::TKeyValue> lines = ListedKeys(*store_, section_);
+  values.reserve(std::min(limit, lines.size()));
+  for (const TIniStore::TKeyValue& line : lines) {
     if (values.size() == limit) break;
     std::string_view value = line.Value;
     values.push_back(ReadableValue(value) ? Cp1252ToUtf8(value) : std::string());

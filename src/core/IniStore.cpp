@@ -233,10 +233,11 @@ void TIniStore::AddParsedLine(std::string_view text) {
     return;
   }
   TSection& section = sections_.back();
-  const TLine line = MakeLine(text);
+  TLine line = MakeLine(text);
   if (line.ValueStart != 0) {
     const auto at = static_cast<std::uint32_t>(section.Body.size());
-    if (section.FindKey(line.Hash, line.Name()) == TNameIndex::kNone) section.KeyIndex.Insert(line.Hash, at);
+    line.Repeated = section.FindKey(line.Hash, line.Name()) != TNameIndex::kNone;
+    if (!line.Repeated) section.KeyIndex.Insert(line.Hash, at);
     section.LastKeyLine = at + 1;
   }
   section.Body.push_back(line);
@@ -270,7 +271,7 @@ bool TIniStore::KeyValues(std::string_view section, std::vector<TKeyValue>& line
     if (line.ValueStart == 0) continue;
     const std::string_view name = line.Name();
     // A repeated key reads as its first line.
-    const std::uint32_t first = s->FindKey(line.Hash, name);
+    const std::uint32_t first = line.Repeated ? s->FindKey(line.Hash, name) : TNameIndex::kNone;
     lines.push_back({name, (first == TNameIndex::kNone ? line : s->Body[first]).Value()});
   }
   return true;
@@ -330,6 +331,7 @@ void TIniStore::Write(std::string_view section, std::string_view key, std::strin
   line.ValueStart = written.empty() ? 0 : line.KeyEnd + 1;
   line.Hash = hash;
   if (found != TNameIndex::kNone) {
+    line.Repeated = s->Body[found].Repeated;
     s->Body[found] = line;
   } else {
     // After the section's last key: the lines that follow it hold no key, so no index moves.

@@ -104,6 +104,7 @@ class TIniStore {
     std::uint32_t KeyEnd = 0;      // where the key name ends (before the "=")
     std::uint32_t ValueStart = 0;  // one past the "="; 0 when the line is no key
     std::uint32_t Hash = 0;        // of the folded key name
+    bool Repeated = false;         // an earlier line of the section has the same key
     std::string_view Name() const;
     std::string_view Value() const { return Text.substr(ValueStart); }
   };

@@ -261,10 +261,10 @@ void ReadZoneLists(TTheIniFile& ini, const std::string& key, TKeyAndName& zone, 
   }
 
   const std::string section = key + (workday ? "WERKTAG" : "SASO");
-  for (const std::string& value : in.Values(section, kMaxEntriesPerList)) {
-    const std::string cleaned = Clean(value);
-    if (cleaned.empty()) continue;
-    ReadEntry(zone, key, cleaned, section, options, zone.Entries(dayClass));
+  for (std::string& value : in.Values(section, kMaxEntriesPerList)) {
+    CleanInPlace(value);
+    if (value.empty()) continue;
+    ReadEntry(zone, key, value, section, options, zone.Entries(dayClass));
   }
 }
 

@@ -126,7 +126,14 @@ std::string GroupDigits(std::string_view digits, const std::string& separator) {
 }  // namespace
 
 std::string Clean(std::string_view text) {
-  return RemoveBlanks(text.substr(0, text.find(';')));
+  std::string out(text);
+  CleanInPlace(out);
+  return out;
+}
+
+void CleanInPlace(std::string& text) {
+  text.resize(std::min(text.find(';'), text.size()));
+  std::erase(text, ' ');
 }
 
 std::string RemoveBlanks(std::string_view text) {

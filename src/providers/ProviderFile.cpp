@@ -116,8 +116,8 @@ void ReadEntries(TTheIniFile& ini, const std::string& key, const std::string& st
   ini.SetSection(key + tag);
   std::vector<std::string> values;
   ini.ReadSectionValues(values, static_cast<std::size_t>(kMaxProviderEntriesRead));
-  for (const std::string& rawValue : values) {
-    const std::string value = Clean(rawValue);
+  for (std::string& value : values) {
+    CleanInPlace(value);
     if (value.empty()) continue;
     if (CharAt(value, 6) != "-" || CharAt(value, 12) != "/") {
       ShowMessageBox("Der Providereintrag für Schlüssel " + key + " ist fehlerhaft! " +
@@ -278,8 +278,8 @@ TProviderList LoadProviderFile(const std::string& fileName, std::string* error, 
     // The names as the file holds them ("_" for blanks): they are the sort
     // key and what the entry messages quote.
     std::vector<std::string> storedNames;
-    for (const std::string& line : lines) {
-      const std::string value = Clean(line);
+    for (std::string& value : lines) {
+      CleanInPlace(value);
       if (value.empty()) continue;
       const std::size_t comma = value.find(',');
       TProvider provider;
