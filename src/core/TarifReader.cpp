@@ -261,10 +261,13 @@ void ReadZoneLists(TTheIniFile& ini, const std::string& key, TKeyAndName& zone, 
   }
 
   const std::string section = key + (workday ? "WERKTAG" : "SASO");
-  for (std::string& value : in.Values(section, kMaxEntriesPerList)) {
+  std::vector<std::string> values = in.Values(section, kMaxEntriesPerList);
+  TTarifEntryList& list = zone.Entries(dayClass);
+  list.reserve(list.size() + values.size());
+  for (std::string& value : values) {
     CleanInPlace(value);
     if (value.empty()) continue;
-    ReadEntry(zone, key, value, section, options, zone.Entries(dayClass));
+    ReadEntry(zone, key, value, section, options, list);
   }
 }
 
