@@ -248,30 +248,22 @@ bool WriteSection(const TTarifFile& doc, Writer writer) {
 
 std::string EntryValue(const TTarifEntry& entry) {
   std::string value;
-  value.reserve(64 + entry.Name.size());
-  for (const std::string& part : {WeekdayDigits(entry.Weekdays),
-                                  std::string("|"),
-                                  NumberText(entry.PricePerUnit),
-                                  std::string("/"),
-                                  NumberText(entry.CalcTakt),
-                                  std::string("/"),
-                                  NumberText(entry.FirstSecond),
-                                  std::string("/"),
-                                  TimeText(entry.StartSec),
-                                  std::string("-"),
-                                  TimeText(entry.EndSec),
-                                  std::string("/"),
-                                  CutFieldText(entry.Takt),
-                                  std::string("/"),
-                                  IntegerText(entry.Units),
-                                  std::string("/"),
-                                  StripDateSeparator(entry.DateFrom),
-                                  std::string("-"),
-                                  StripDateSeparator(entry.DateTo),
-                                  std::string(","),
-                                  BlankToUnderscore(entry.Name)}) {
-    value += part;
-  }
+  value.reserve(80 + entry.Name.size());
+  auto field = [&value](const std::string& text, char separator) {
+    value += text;
+    value += separator;
+  };
+  field(WeekdayDigits(entry.Weekdays), '|');
+  field(NumberText(entry.PricePerUnit), '/');
+  field(NumberText(entry.CalcTakt), '/');
+  field(NumberText(entry.FirstSecond), '/');
+  field(TimeText(entry.StartSec), '-');
+  field(TimeText(entry.EndSec), '/');
+  field(CutFieldText(entry.Takt), '/');
+  field(IntegerText(entry.Units), '/');
+  field(StripDateSeparator(entry.DateFrom), '-');
+  field(StripDateSeparator(entry.DateTo), ',');
+  value += BlankToUnderscore(entry.Name);
   std::erase(value, ' ');
   return value;
 }

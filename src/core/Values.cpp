@@ -32,15 +32,14 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// At least two digits, with a leading zero below 10.
-void AppendTwoDigits(std::string& out, long long n) {
+// At least two digits, with a leading zero below 10; returns the end.
+char* PutTwoDigits(char* out, long long n) {
   if (n >= 0 && n <= 99) {
-    out += static_cast<char>('0' + n / 10);
-    out += static_cast<char>('0' + n % 10);
-    return;
+    *out++ = static_cast<char>('0' + n / 10);
+    *out++ = static_cast<char>('0' + n % 10);
+    return out;
   }
-  char buf[24];
-  out.append(buf, std::to_chars(buf, buf + sizeof buf, n).ptr);
+  return std::to_chars(out, out + 24, n).ptr;
 }
 
 // The common case of Fixed without the general conversion: a modest number
@@ -262,13 +261,14 @@ TParsedTime ParseTime(std::string_view text) {
 
 std::string TimeTextLong(std::uint32_t seconds) {
   const std::string& sep = Regional().TimeSeparator;
+  // The digits first, into one buffer; then one text of the right size.
+  char digits[32];
+  char* const hours = PutTwoDigits(digits, seconds / 3600);
+  char* const minutes = PutTwoDigits(hours, seconds / 60 % 60);
+  char* const end = PutTwoDigits(minutes, seconds % 60);
   std::string out;
-  out.reserve(12 + 2 * sep.size());
-  AppendTwoDigits(out, seconds / 3600);
-  out += sep;
-  AppendTwoDigits(out, seconds / 60 % 60);
-  out += sep;
-  AppendTwoDigits(out, seconds % 60);
+  out.reserve(static_cast<std::size_t>(end - digits) + 2 * sep.size());
+  out.append(digits, hours).append(sep).append(hours, minutes).append(sep).append(minutes, end);
   return out;
 }
 
@@ -475,9 +475,8 @@ int Percent(long long pos, long long min, long long max) {
 }
 
 std::string TwoDigitText(int n) {
-  std::string out;
-  AppendTwoDigits(out, n);
-  return out;
+  char digits[24];
+  return std::string(digits, PutTwoDigits(digits, n));
 }
 
 std::string FourDigitText(int n) {
