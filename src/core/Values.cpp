@@ -261,14 +261,22 @@ TParsedTime ParseTime(std::string_view text) {
 
 std::string TimeTextLong(std::uint32_t seconds) {
   const std::string& sep = Regional().TimeSeparator;
-  // The digits first, into one buffer; then one text of the right size.
+  // The digits first; then one text of the right size, filled byte by byte
+  // (short pieces cost more through appends than they hold).
   char digits[32];
   char* const hours = PutTwoDigits(digits, seconds / 3600);
   char* const minutes = PutTwoDigits(hours, seconds / 60 % 60);
   char* const end = PutTwoDigits(minutes, seconds % 60);
-  std::string out;
-  out.reserve(static_cast<std::size_t>(end - digits) + 2 * sep.size());
-  out.append(digits, hours).append(sep).append(hours, minutes).append(sep).append(minutes, end);
+  std::string out(static_cast<std::size_t>(end - digits) + 2 * sep.size(), '\0');
+  char* p = out.data();
+  auto put = [&p](const char* from, const char* to) {
+    while (from != to) *p++ = *from++;
+  };
+  put(digits, hours);
+  put(sep.data(), sep.data() + sep.size());
+  put(hours, minutes);
+  put(sep.data(), sep.data() + sep.size());
+  put(minutes, end);
   return out;
 }
 

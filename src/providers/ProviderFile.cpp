@@ -48,8 +48,9 @@ double Clamp(double value, double low, double high) {
 }
 
 // The character at a 1-based position, counted in characters.
-std::string CharAt(const std::string& text, std::size_t position) {
-  return MidChars(text, position - 1, 1);
+std::string_view CharAt(std::string_view text, std::size_t position) {
+  const std::string_view rest = text.substr(CharOffset(text, position - 1));
+  return rest.substr(0, CharOffset(rest, 1));
 }
 
 // "18:00-07:59/60.0000/" behind the day digits: drops the range (false) when
