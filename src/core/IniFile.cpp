@@ -116,6 +116,10 @@ std::vector<TIniStore::TKeyValue> ListedKeys(const TIniStore& store, const std::
 
 }  // namespace
 
+bool IsStorableName(std::string_view name) {
+  return !name.empty() && name.find_first_of("[]=") == std::string_view::npos;
+}
+
 TTheIniFile::TTheIniFile() = default;
 
 TTheIniFile::~TTheIniFile() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace dudode {
@@ -22,6 +23,11 @@ class EIniError : public std::runtime_error {
 };
 
 enum TIniLocation { loWinDir, loProgDir, loUser, loDefUser };
+
+// Whether a name read from a file can name keys and sections written back: a
+// "=" would split the key, brackets would make a section header of it or cut
+// a section name short.
+bool IsStorableName(std::string_view name);
 
 class TTheIniFile {
  public:

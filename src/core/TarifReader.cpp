@@ -207,8 +207,8 @@ std::vector<TKeyAndName> ReadZoneIndex(TTheIniFile& ini) {
     const std::size_t comma = rest.find(',');
     const std::string display = rest.substr(0, comma);
     const std::string key = comma == std::string::npos ? std::string() : RemoveBlanks(rest.substr(comma + 1));
-    // A zone without a key could not be stored or read back.
-    if (key.empty()) continue;
+    // A zone without a key, or with one no file can hold, could not be stored or read back.
+    if (!IsStorableName(key)) continue;
     TKeyAndName zone;
     zone.Key = key;
     zone.DisplayName = LeftChars(display, kMaxZoneNameChars);

@@ -291,9 +291,9 @@ TProviderList LoadProviderFile(const std::string& fileName, std::string* error, 
         name = LeftChars(value.substr(0, comma), kMaxProviderNameChars);
         provider.Key = value.substr(comma + 1);
       }
-      // A provider without a key has no sections to read and could not be
-      // written back; such a line is left out.
-      if (provider.Key.empty()) continue;
+      // A provider without a key (or with one no file can hold) has no
+      // sections to read and could not be written back; such a line is left out.
+      if (!IsStorableName(provider.Key)) continue;
       provider.Name = UnderscoreToBlank(name);
       providers.push_back(std::move(provider));
       storedNames.push_back(std::move(name));
