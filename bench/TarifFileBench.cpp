@@ -1,16 +1,43 @@
 // Loading and saving the largest tariff file the format allows, next to a
 // plain read and write of the same bytes.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <new>
 #include <string>
 
 #include "core/Files.h"
 #include "core/MessageBox.h"
 #include "core/TarifReader.h"
 #include "core/TarifWriter.h"
+
+// Heap bytes in use while tracking is on, and their peak.
+namespace heap {
+bool track = false;
+long long now = 0;
+long long peak = 0;
+}  // namespace heap
+
+void* operator new(std::size_t size) {
+  void* p = std::malloc(size ? size : 1);
+  if (!p) throw std::bad_alloc();
+  if (heap::track) {
+    heap::now += static_cast<long long>(malloc_usable_size(p));
+    heap::peak = std::max(heap::peak, heap::now);
+  }
+  return p;
+}
+void operator delete(void* p) noexcept {
+  if (p && heap::track) heap::now -= static_cast<long long>(malloc_usable_size(p));
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  operator delete(p);
+}
 
 namespace {
 
@@ -117,6 +144,25 @@ void BM_LoadTarifFile(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * size);
 }
 BENCHMARK(BM_LoadTarifFile)->Unit(benchmark::kMillisecond);
+
+// The most heap a load holds at once, against the file's size.
+void BM_LoadTarifFilePeakHeap(benchmark::State& state) {
+  Prepare();
+  const auto size = static_cast<double>(FileBytes().size());
+  long long peak = 0;
+  for (auto _ : state) {
+    TTarifFile doc;
+    doc.FileName = kFileName;
+    heap::now = heap::peak = 0;
+    heap::track = true;
+    LoadTarifFile(doc);
+    heap::track = false;
+    peak = std::max(peak, heap::peak);
+  }
+  state.counters["peak_bytes"] = static_cast<double>(peak);
+  state.counters["peak_per_file_byte"] = static_cast<double>(peak) / size;
+}
+BENCHMARK(BM_LoadTarifFilePeakHeap)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_SaveTarifFile(benchmark::State& state) {
   Prepare();

@@ -1,5 +1,6 @@
 #include "core/IniFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -70,7 +71,54 @@ int TestCreate(const std::string& path) {
 #endif
 }
 
+// The store's bytes of a UTF-8 text; plain ASCII is passed on as it is.
+class TBytes {
+ public:
+  explicit TBytes(const std::string& text) : view_(text) {
+    if (!IsAscii(text)) {
+      owned_ = Utf8ToCp1252(text);
+      view_ = owned_;
+    }
+  }
+  TBytes(const TBytes&) = delete;
+  TBytes& operator=(const TBytes&) = delete;
+  operator std::string_view() const { return view_; }
+
+ private:
+  std::string owned_;
+  std::string_view view_;
+};
+
+// A stored value as it is read: trimmed, without enclosing quotes, cut to the
+// longest value. false when it is the marker of a missing key.
+bool ReadableValue(std::string_view& raw) {
+  while (!raw.empty() && (raw.front() == ' ' || raw.front() == '\t')) raw.remove_prefix(1);
+  while (!raw.empty() && (raw.back() == ' ' || raw.back() == '\t')) raw.remove_suffix(1);
+  if (raw.size() >= 2 && raw.front() == '"' && raw.back() == '"') raw = raw.substr(1, raw.size() - 2);
+  if (raw.size() > kMaxValueLength) raw = raw.substr(0, kMaxValueLength);
+  // The marker that tells a missing key cannot be told from the same text in the file.
+  return raw != kMissing;
+}
+
+// The key lines of the section, as many as the key list of a caller takes.
+std::vector<TIniStore::TKeyValue> ListedKeys(const TIniStore& store, const std::string& section) {
+  std::vector<TIniStore::TKeyValue> lines;
+  store.KeyValues(TBytes(section), lines);
+  std::size_t used = 1;  // the list's closing terminator
+  std::size_t count = 0;
+  for (; count < lines.size(); ++count) {
+    if (used + lines[count].Name.size() + 1 > kKeyListBuffer) break;
+    used += lines[count].Name.size() + 1;
+  }
+  lines.resize(count);
+  return lines;
+}
+
 }  // namespace
+
+bool IsStorableName(std::string_view name) {
+  return !name.empty() && name.find_first_of("[]=") == std::string_view::npos;
+}
 
 TTheIniFile::TTheIniFile() = default;
 
@@ -166,16 +214,7 @@ std::string TTheIniFile::ReadString(const std::string& key, const std::string& d
   errorCode_ = 0;
   CheckReady();
   std::string_view raw;
-  if (!store_->Find(Utf8ToCp1252(section_), Utf8ToCp1252(key), raw)) {
-    errorCode_ = -1;
-    return defaultValue;
-  }
-  while (!raw.empty() && (raw.front() == ' ' || raw.front() == '\t')) raw.remove_prefix(1);
-  while (!raw.empty() && (raw.back() == ' ' || raw.back() == '\t')) raw.remove_suffix(1);
-  if (raw.size() >= 2 && raw.front() == '"' && raw.back() == '"') raw = raw.substr(1, raw.size() - 2);
-  if (raw.size() > kMaxValueLength) raw = raw.substr(0, kMaxValueLength);
-  // The marker that tells a missing key cannot be told from the same text in the file.
-  if (raw == kMissing) {
+  if (!store_->Find(TBytes(section_), TBytes(key), raw) || !ReadableValue(raw)) {
     errorCode_ = -1;
     return defaultValue;
   }
@@ -186,15 +225,23 @@ void TTheIniFile::ReadSection(std::vector<std::string>& keys) {
   errorCode_ = 0;
   keys.clear();
   CheckReady();
-  std::vector<std::string> raw;
-  store_->Keys(Utf8ToCp1252(section_), raw);
-  std::size_t used = 1;  // the list's closing terminator
-  for (const std::string& name : raw) {
-    if (used + name.size() + 1 > kKeyListBuffer) break;
-    used += name.size() + 1;
-    keys.push_back(Cp1252ToUtf8(name));
-  }
+  for (const TIniStore::TKeyValue& line : ListedKeys(*store_, section_))
+    keys.push_back(Cp1252ToUtf8(line.Name));
   if (keys.empty()) errorCode_ = -1;
+}
+
+void TTheIniFile::ReadSectionValues(std::vector<std::string>& values, std::size_t limit) {
+  errorCode_ = 0;
+  values.clear();
+  CheckReady();
+  const std::vector<TIniStore::TKeyValue> lines = ListedKeys(*store_, section_);
+  values.reserve(std::min(limit, lines.size()));
+  for (const TIniStore::TKeyValue& line : lines) {
+    if (values.size() == limit) break;
+    std::string_view value = line.Value;
+    values.push_back(ReadableValue(value) ? Cp1252ToUtf8(value) : std::string());
+  }
+  if (values.empty()) errorCode_ = -1;
 }
 
 bool TTheIniFile::ReadBool(const std::string& key, bool defaultValue) {
@@ -209,7 +256,7 @@ bool TTheIniFile::ReadBool(const std::string& key, bool defaultValue) {
 void TTheIniFile::WriteString(const std::string& key, const std::string& value) {
   errorCode_ = 0;
   CheckReady();
-  store_->Write(Utf8ToCp1252(section_), Utf8ToCp1252(key), Utf8ToCp1252(value));
+  store_->Write(TBytes(section_), TBytes(key), TBytes(value));
 }
 
 void TTheIniFile::WriteBool(const std::string& key, bool value) {
@@ -219,7 +266,7 @@ void TTheIniFile::WriteBool(const std::string& key, bool value) {
 void TTheIniFile::EraseSection() {
   errorCode_ = 0;
   CheckReady();
-  store_->EraseSection(Utf8ToCp1252(section_));
+  store_->EraseSection(TBytes(section_));
 }
 
 bool TTheIniFile::DeleteFile() {

@@ -5,9 +5,11 @@
 // the file as one atomic replacement when the file is flushed, closed, or the
 // object is destroyed. Several objects open on the same file share one store,
 // so a read always sees every write made before it.
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace dudode {
@@ -21,6 +23,11 @@ class EIniError : public std::runtime_error {
 };
 
 enum TIniLocation { loWinDir, loProgDir, loUser, loDefUser };
+
+// Whether a name read from a file can name keys and sections written back: a
+// "=" would split the key, brackets would make a section header of it or cut
+// a section name short.
+bool IsStorableName(std::string_view name);
 
 class TTheIniFile {
  public:
@@ -49,6 +56,9 @@ class TTheIniFile {
 
   std::string ReadString(const std::string& key, const std::string& defaultValue);
   void ReadSection(std::vector<std::string>& keys);
+  // For each key of ReadSection, in file order and at most limit of them, the
+  // value ReadString gives for it ("" when that is the default).
+  void ReadSectionValues(std::vector<std::string>& values, std::size_t limit = SIZE_MAX);
   bool ReadBool(const std::string& key, bool defaultValue);
   void WriteString(const std::string& key, const std::string& value);
   void WriteBool(const std::string& key, bool value);

@@ -1,8 +1,11 @@
 #include "core/IniStore.h"
 
+#include <array>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <system_error>
+#include <utility>
 
 #include "core/Files.h"
 #include "core/Text.h"
@@ -13,6 +16,7 @@ namespace dudode {
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::size_t kArenaBlock = 64 * 1024;
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
@@ -24,6 +28,42 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
+// Windows-1252 case folding: ASCII and the accented capitals fold to small letters.
+constexpr std::array<unsigned char, 256> kFold = [] {
+  std::array<unsigned char, 256> fold{};
+  for (int b = 0; b < 256; ++b) {
+    int f = b;
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) {
+      f = b + 0x20;
+    } else if (b == 0x8A || b == 0x8C || b == 0x8E) {
+      f = b + 0x10;
+    } else if (b == 0x9F) {
+      f = 0xFF;
+    }
+    fold[static_cast<std::size_t>(b)] = static_cast<unsigned char>(f);
+  }
+  return fold;
+}();
+
+unsigned char Folded(char c) {
+  return kFold[static_cast<unsigned char>(c)];
+}
+
+// FNV-1a of the folded bytes of a trimmed name.
+std::uint32_t FoldHash(std::string_view name) {
+  std::uint32_t hash = 2166136261u;
+  for (char c : name) hash = (hash ^ Folded(c)) * 16777619u;
+  return hash;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (Folded(a[i]) != Folded(b[i])) return false;
+  }
+  return true;
+}
+
 std::map<std::string, std::weak_ptr<TIniStore>>& Registry() {
   static std::map<std::string, std::weak_ptr<TIniStore>> registry;
   return registry;
@@ -33,17 +73,50 @@ std::map<std::string, std::weak_ptr<TIniStore>>& Registry() {
 
 std::string FoldName(std::string_view name) {
   std::string out(Trim(name));
-  for (char& c : out) {
-    const auto b = static_cast<unsigned char>(c);
-    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) {
-      c = static_cast<char>(b + 0x20);
-    } else if (b == 0x8A || b == 0x8C || b == 0x8E) {
-      c = static_cast<char>(b + 0x10);
-    } else if (b == 0x9F) {
-      c = static_cast<char>(0xFF);
-    }
-  }
+  for (char& c : out) c = static_cast<char>(Folded(c));
   return out;
+}
+
+void TNameIndex::Insert(std::uint32_t hash, std::uint32_t value) {
+  if ((used_ + 1) * 4 > slots_.size() * 3) Grow();
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t i = hash & mask;
+  while (slots_[i].Value != kEmpty && slots_[i].Value != kGone) i = (i + 1) & mask;
+  if (slots_[i].Value == kEmpty) ++used_;
+  slots_[i] = {hash, value};
+}
+
+void TNameIndex::Reserve(std::size_t count) {
+  if (!slots_.empty()) return;
+  std::size_t size = 8;
+  while (size * 3 < (count + 1) * 4) size *= 2;
+  slots_.assign(size, TSlot{});
+}
+
+void TNameIndex::Grow() {
+  std::vector<TSlot> old = std::move(slots_);
+  std::size_t live = 0;
+  for (const TSlot& slot : old) live += slot.Value != kEmpty && slot.Value != kGone;
+  std::size_t size = 8;
+  while (size < (live + 1) * 2) size *= 2;
+  slots_.assign(size, TSlot{});
+  used_ = 0;
+  const std::size_t mask = size - 1;
+  for (const TSlot& slot : old) {
+    if (slot.Value == kEmpty || slot.Value == kGone) continue;
+    std::size_t i = slot.Hash & mask;
+    while (slots_[i].Value != kEmpty) i = (i + 1) & mask;
+    slots_[i] = slot;
+    ++used_;
+  }
+}
+
+std::string_view TIniStore::TLine::Name() const {
+  return Trim(Text.substr(0, KeyEnd));
+}
+
+std::uint32_t TIniStore::TSection::FindKey(std::uint32_t hash, std::string_view name) const {
+  return KeyIndex.Find(hash, [&](std::uint32_t line) { return SameName(Body[line].Name(), name); });
 }
 
 TIniStore::TIniStore(std::string path) : path_(std::move(path)) {
@@ -70,137 +143,201 @@ std::shared_ptr<TIniStore> TIniStore::Attach(const std::string& path) {
 void TIniStore::Load() {
   preamble_.clear();
   sections_.clear();
-  sectionIndex_.clear();
+  sectionIndex_.Clear();
+  arena_.clear();
+  arenaNext_ = nullptr;
+  arenaLeft_ = 0;
   dirty_ = false;
   cleared_ = false;
-  std::string bytes;
-  readFailed_ = FileExists(path_) && !ReadWholeFile(path_, bytes, &readError_);
-  Parse(bytes);
+  bytes_.clear();
+  readFailed_ = FileExists(path_) && !ReadWholeFile(path_, bytes_, &readError_);
+  if (readFailed_) bytes_.clear();
+  // A text editor's UTF-8 byte-order mark: the file was saved as UTF-8. Its
+  // text is kept as the code page, which the next save writes.
+  if (std::string_view(bytes_).starts_with(kUtf8Bom))
+    bytes_ = Utf8ToCp1252(std::string_view(bytes_).substr(kUtf8Bom.size()));
+  Parse(bytes_);
   RememberDiskState();
 }
 
 void TIniStore::Parse(std::string_view bytes) {
-  // A text editor's UTF-8 byte-order mark: the file was saved as UTF-8. Its
-  // text is kept as the code page, which the next save writes.
-  std::string converted;
-  if (bytes.starts_with(kUtf8Bom)) {
-    converted = Utf8ToCp1252(bytes.substr(kUtf8Bom.size()));
-    bytes = converted;
-  }
   // NUL bytes after the last line are padding, not text.
   while (!bytes.empty() && bytes.back() == '\0') bytes.remove_suffix(1);
+  // The lines first: with the size of each section known, its lines and its
+  // key index are allocated once.
+  std::vector<std::string_view> lines;
+  lines.reserve(bytes.size() / 32 + 1);
+  const char* const begin = bytes.data();
+  const std::size_t size = bytes.size();
   std::size_t pos = 0;
-  while (pos < bytes.size()) {
-    std::size_t end = bytes.find_first_of("\r\n", pos);
-    if (end == std::string_view::npos) end = bytes.size();
-    AddParsedLine(std::string(bytes.substr(pos, end - pos)));
+  while (pos < size) {
     // CR LF, a lone CR and a lone LF each end one line.
-    if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ++end;
+    const void* lf = std::memchr(begin + pos, '\n', size - pos);
+    std::size_t end = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - begin) : size;
+    if (const void* cr = std::memchr(begin + pos, '\r', end - pos))
+      end = static_cast<std::size_t>(static_cast<const char*>(cr) - begin);
+    lines.push_back(bytes.substr(pos, end - pos));
+    if (end < size && begin[end] == '\r' && end + 1 < size && begin[end + 1] == '\n') ++end;
     pos = end + 1;
+  }
+  auto isHeader = [](std::string_view line) {
+    const std::string_view t = Trim(line);
+    return !t.empty() && t.front() == '[';
+  };
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    AddParsedLine(lines[i]);
+    if (!isHeader(lines[i])) continue;
+    std::size_t next = i + 1;
+    while (next < lines.size() && !isHeader(lines[next])) ++next;
+    sections_.back().Body.reserve(next - i - 1);
+    sections_.back().KeyIndex.Reserve(next - i - 1);
   }
 }
 
-TIniStore::TLine TIniStore::MakeLine(std::string text) {
+TIniStore::TLine TIniStore::MakeLine(std::string_view text) {
   TLine line;
+  line.Text = text;
   const std::string_view t = Trim(text);
-  if (!t.empty() && t.front() != ';') {
-    const std::size_t eq = text.find('=');
-    if (eq != std::string::npos) {
-      std::string folded = FoldName(std::string_view(text).substr(0, eq));
-      if (!folded.empty()) {
-        line.FoldedKey = std::move(folded);
-        line.ValueStart = eq + 1;
-      }
-    }
-  }
-  line.Text = std::move(text);
+  if (t.empty() || t.front() == ';') return line;
+  const std::size_t eq = text.find('=');
+  if (eq == std::string_view::npos) return line;
+  const std::string_view name = Trim(text.substr(0, eq));
+  if (name.empty()) return line;
+  line.KeyEnd = static_cast<std::uint32_t>(eq);
+  line.ValueStart = static_cast<std::uint32_t>(eq + 1);
+  line.Hash = FoldHash(name);
   return line;
 }
 
-void TIniStore::AddParsedLine(std::string text) {
+TIniStore::TSection* TIniStore::NewSection(std::string_view header, std::string_view name) {
+  const bool known = FindSection(name) != nullptr;
+  TSection& section = sections_.emplace_back();
+  section.Header = header;
+  section.Name = Trim(name);
+  section.Hash = FoldHash(section.Name);
+  if (!known) sectionIndex_.Insert(section.Hash, static_cast<std::uint32_t>(sections_.size() - 1));
+  return &section;
+}
+
+void TIniStore::AddParsedLine(std::string_view text) {
   const std::string_view t = Trim(text);
   if (!t.empty() && t.front() == '[') {
     std::string_view name = t.substr(1);
     if (const std::size_t close = name.find(']'); close != std::string_view::npos)
       name = name.substr(0, close);
-    auto section = std::make_unique<TSection>();
-    section->FoldedName = FoldName(name);
-    section->Header = std::move(text);
-    sectionIndex_.emplace(section->FoldedName, section.get());
-    sections_.push_back(std::move(section));
+    NewSection(text, name);
     return;
   }
   if (sections_.empty()) {
-    preamble_.push_back(std::move(text));
+    preamble_.push_back(text);
     return;
   }
-  TSection& section = *sections_.back();
-  TLine line = MakeLine(std::move(text));
-  if (!line.FoldedKey.empty()) {
-    section.KeyIndex.emplace(line.FoldedKey, section.Body.size());
-    section.LastKeyLine = section.Body.size() + 1;
+  TSection& section = sections_.back();
+  TLine line = MakeLine(text);
+  if (line.ValueStart != 0) {
+    const auto at = static_cast<std::uint32_t>(section.Body.size());
+    line.Repeated = section.FindKey(line.Hash, line.Name()) != TNameIndex::kNone;
+    if (!line.Repeated) section.KeyIndex.Insert(line.Hash, at);
+    section.LastKeyLine = at + 1;
   }
-  section.Body.push_back(std::move(line));
+  section.Body.push_back(line);
 }
 
 TIniStore::TSection* TIniStore::FindSection(std::string_view section) {
-  auto it = sectionIndex_.find(FoldName(section));
-  return it == sectionIndex_.end() ? nullptr : it->second;
+  return const_cast<TSection*>(std::as_const(*this).FindSection(section));
 }
 
 const TIniStore::TSection* TIniStore::FindSection(std::string_view section) const {
-  auto it = sectionIndex_.find(FoldName(section));
-  return it == sectionIndex_.end() ? nullptr : it->second;
+  const std::string_view name = Trim(section);
+  const std::uint32_t at =
+      sectionIndex_.Find(FoldHash(name), [&](std::uint32_t i) { return SameName(sections_[i].Name, name); });
+  return at == TNameIndex::kNone ? nullptr : &sections_[at];
 }
 
 bool TIniStore::Find(std::string_view section, std::string_view key, std::string_view& value) const {
   const TSection* s = FindSection(section);
   if (!s) return false;
-  auto it = s->KeyIndex.find(FoldName(key));
-  if (it == s->KeyIndex.end()) return false;
-  const TLine& line = s->Body[it->second];
-  value = std::string_view(line.Text).substr(line.ValueStart);
+  const std::string_view name = Trim(key);
+  const std::uint32_t at = s->FindKey(FoldHash(name), name);
+  if (at == TNameIndex::kNone) return false;
+  value = s->Body[at].Value();
   return true;
 }
 
-bool TIniStore::Keys(std::string_view section, std::vector<std::string>& keys) const {
+bool TIniStore::KeyValues(std::string_view section, std::vector<TKeyValue>& lines) const {
   const TSection* s = FindSection(section);
   if (!s) return false;
   for (const TLine& line : s->Body) {
-    if (line.FoldedKey.empty()) continue;
-    keys.emplace_back(Trim(std::string_view(line.Text).substr(0, line.ValueStart - 1)));
+    if (line.ValueStart == 0) continue;
+    const std::string_view name = line.Name();
+    // A repeated key reads as its first line.
+    const std::uint32_t first = line.Repeated ? s->FindKey(line.Hash, name) : TNameIndex::kNone;
+    lines.push_back({name, (first == TNameIndex::kNone ? line : s->Body[first]).Value()});
   }
   return true;
 }
 
-void TIniStore::Write(std::string_view section, std::string_view key, std::string_view value) {
-  std::string cleanValue(value);
-  // A line break inside a value would split the line and corrupt the file.
-  for (char& c : cleanValue) {
-    if (c == '\r' || c == '\n') c = ' ';
+char* TIniStore::Allocate(std::size_t size) {
+  if (size > kArenaBlock / 4) {
+    // A long line gets a block of its own; the current block stays in use.
+    arena_.push_back(std::make_unique<char[]>(size));
+    return arena_.back().get();
   }
+  if (size > arenaLeft_) {
+    arena_.push_back(std::make_unique<char[]>(kArenaBlock));
+    arenaNext_ = arena_.back().get();
+    arenaLeft_ = kArenaBlock;
+  }
+  char* out = arenaNext_;
+  arenaNext_ += size;
+  arenaLeft_ -= size;
+  return out;
+}
+
+std::string_view TIniStore::Keep(std::initializer_list<std::string_view> parts) {
+  std::size_t size = 0;
+  for (std::string_view part : parts) size += part.size();
+  if (size == 0) return {};
+  char* const out = Allocate(size);
+  char* p = out;
+  for (std::string_view part : parts) {
+    if (!part.empty()) std::memcpy(p, part.data(), part.size());
+    p += part.size();
+  }
+  return {out, size};
+}
+
+void TIniStore::Write(std::string_view section, std::string_view key, std::string_view value) {
   TSection* s = FindSection(section);
   if (!s) {
-    auto created = std::make_unique<TSection>();
-    created->FoldedName = FoldName(section);
-    created->Header = "[" + std::string(section) + "]";
-    s = created.get();
-    sectionIndex_.emplace(created->FoldedName, s);
-    sections_.push_back(std::move(created));
+    const std::string_view header = Keep({"[", section, "]"});
+    s = NewSection(header, header.substr(1, header.size() - 2));
   }
-  const std::string folded = FoldName(key);
-  if (auto it = s->KeyIndex.find(folded); it != s->KeyIndex.end()) {
-    TLine& line = s->Body[it->second];
-    std::string name(Trim(std::string_view(line.Text).substr(0, line.ValueStart - 1)));
-    line.Text = name + "=" + cleanValue;
-    line.ValueStart = name.size() + 1;
+  const std::string_view name = Trim(key);
+  const std::uint32_t hash = FoldHash(name);
+  const std::uint32_t found = s->FindKey(hash, name);
+  // The existing line keeps its name as written.
+  const std::string_view written = found == TNameIndex::kNone ? name : s->Body[found].Name();
+  const std::string_view text = Keep({written, "=", value});
+  // A line break inside a value would split the line and corrupt the file.
+  char* const valueStart = const_cast<char*>(text.data()) + written.size() + 1;
+  for (char* c = valueStart; c != text.data() + text.size(); ++c) {
+    if (*c == '\r' || *c == '\n') *c = ' ';
+  }
+  TLine line;
+  line.Text = text;
+  line.KeyEnd = static_cast<std::uint32_t>(written.size());
+  // A line without a name is no key, as when the file is read again.
+  line.ValueStart = written.empty() ? 0 : line.KeyEnd + 1;
+  line.Hash = hash;
+  if (found != TNameIndex::kNone) {
+    line.Repeated = s->Body[found].Repeated;
+    s->Body[found] = line;
   } else {
-    TLine line = MakeLine(std::string(Trim(key)) + "=" + cleanValue);
-    line.FoldedKey = folded;
     // After the section's last key: the lines that follow it hold no key, so no index moves.
     const std::size_t at = s->LastKeyLine;
-    s->Body.insert(s->Body.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
-    s->KeyIndex.emplace(folded, at);
+    s->Body.insert(s->Body.begin() + static_cast<std::ptrdiff_t>(at), line);
+    if (line.ValueStart != 0) s->KeyIndex.Insert(hash, static_cast<std::uint32_t>(at));
     s->LastKeyLine = at + 1;
   }
   dirty_ = true;
@@ -209,44 +346,59 @@ void TIniStore::Write(std::string_view section, std::string_view key, std::strin
 void TIniStore::EraseSection(std::string_view section) {
   // Every section of that name goes: a hidden duplicate would otherwise come
   // to light with its old keys once the first is gone.
-  const std::string folded = FoldName(section);
+  const std::string_view name = Trim(section);
+  const std::uint32_t hash = FoldHash(name);
   bool erased = false;
-  for (const auto& s : sections_) {
-    if (s->Erased || s->FoldedName != folded) continue;
-    s->Erased = true;
-    s->Body.clear();
-    s->KeyIndex.clear();
+  for (TSection& s : sections_) {
+    if (s.Erased || s.Hash != hash || !SameName(s.Name, name)) continue;
+    s.Erased = true;
+    s.Body.clear();
+    s.KeyIndex.Clear();
     erased = true;
   }
   if (!erased) return;
-  sectionIndex_.erase(folded);
+  sectionIndex_.Erase(hash, [&](std::uint32_t i) { return SameName(sections_[i].Name, name); });
   dirty_ = true;
 }
 
 void TIniStore::Clear() {
   preamble_.clear();
   sections_.clear();
-  sectionIndex_.clear();
+  sectionIndex_.Clear();
+  // Nothing points into the old text any more.
+  std::string().swap(bytes_);
+  arena_.clear();
+  arenaNext_ = nullptr;
+  arenaLeft_ = 0;
   dirty_ = true;
   cleared_ = true;
 }
 
 void TIniStore::AppendLine(std::string_view line) {
-  AddParsedLine(std::string(line));
+  AddParsedLine(Keep({line}));
   dirty_ = true;
 }
 
 std::string TIniStore::Serialize() const {
+  constexpr std::string_view kLineEnd = "\r\n";
+  std::size_t size = 0;
+  for (std::string_view line : preamble_) size += line.size() + kLineEnd.size();
+  for (const TSection& s : sections_) {
+    if (s.Erased) continue;
+    size += s.Header.size() + kLineEnd.size();
+    for (const TLine& line : s.Body) size += line.Text.size() + kLineEnd.size();
+  }
   std::string out;
-  auto put = [&out](const std::string& line) {
+  out.reserve(size);
+  auto put = [&out, kLineEnd](std::string_view line) {
     out += line;
-    out += "\r\n";
+    out += kLineEnd;
   };
-  for (const std::string& line : preamble_) put(line);
-  for (const auto& s : sections_) {
-    if (s->Erased) continue;
-    put(s->Header);
-    for (const TLine& line : s->Body) put(line.Text);
+  for (std::string_view line : preamble_) put(line);
+  for (const TSection& s : sections_) {
+    if (s.Erased) continue;
+    put(s.Header);
+    for (const TLine& line : s.Body) put(line.Text);
   }
   return out;
 }

@@ -75,9 +75,17 @@ bool IsUsableDescription(const std::string& name) {
 }
 
 std::string EntrySortKey(const TTarifEntry& entry) {
-  std::string key = DateSortKey(entry.DateFrom) + " " + DateSortKey(entry.DateTo) + " " +
-                    TimeTextLong(entry.StartSec) + " " + TimeTextLong(entry.EndSec);
-  return LeftChars(key, kMaxSortKeyChars);
+  std::string key;
+  key.reserve(kMaxSortKeyChars + 8);
+  key += DateSortKey(entry.DateFrom);
+  key += ' ';
+  key += DateSortKey(entry.DateTo);
+  key += ' ';
+  key += TimeTextLong(entry.StartSec);
+  key += ' ';
+  key += TimeTextLong(entry.EndSec);
+  key.resize(CharOffset(key, kMaxSortKeyChars));
+  return key;
 }
 
 void SortEntryList(TTarifEntryList& list) {
@@ -85,8 +93,9 @@ void SortEntryList(TTarifEntryList& list) {
   for (TTarifEntry& entry : list) entry.SortKey = EntrySortKey(entry);
   // Stable, so that entries with equal keys keep their order and a file saved
   // twice gives the same bytes.
-  std::stable_sort(list.begin(), list.end(),
-                   [](const TTarifEntry& a, const TTarifEntry& b) { return a.SortKey < b.SortKey; });
+  auto less = [](const TTarifEntry& a, const TTarifEntry& b) { return a.SortKey < b.SortKey; };
+  // Files are written sorted, so most lists read are sorted already.
+  if (!std::is_sorted(list.begin(), list.end(), less)) std::stable_sort(list.begin(), list.end(), less);
 }
 
 }  // namespace dudode

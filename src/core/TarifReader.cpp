@@ -42,8 +42,9 @@ class TSectionReader {
   }
   // The first value of each key of the section, in file order.
   std::vector<std::string> Values(const std::string& section, std::size_t limit = SIZE_MAX) {
+    ini_.SetSection(section);
     std::vector<std::string> values;
-    for (const std::string& key : Keys(section, limit)) values.push_back(ValueOr(section, key, ""));
+    ini_.ReadSectionValues(values, limit);
     return values;
   }
   TTheIniFile& Ini() { return ini_; }
@@ -56,15 +57,20 @@ class TSectionReader {
 // it and leaves what follows in text. Without the separator the whole text is
 // the part and nothing is left (so "...0101-3112" without a name still gives
 // its dates).
-std::string TakeBefore(std::string& text, char separator) {
+std::string_view TakeBefore(std::string_view& text, char separator) {
   const std::size_t pos = text.find(separator);
-  std::string part = text.substr(0, pos);
-  text.erase(0, pos == std::string::npos ? pos : pos + 1);
+  const std::string_view part = text.substr(0, pos);
+  text.remove_prefix(pos == std::string_view::npos ? text.size() : pos + 1);
   return part;
 }
 
-std::string UpTo(const std::string& text, char separator) {
+std::string_view UpTo(std::string_view text, char separator) {
   return text.substr(0, text.find(separator));
+}
+
+// The first n characters.
+std::string_view LeftView(std::string_view text, std::size_t n) {
+  return text.substr(0, CharOffset(text, n));
 }
 
 bool IsDateCode(std::string_view text) {
@@ -83,11 +89,11 @@ double NumberOrZero(std::string_view text) {
 struct TWindow {
   std::uint32_t StartSec = 0;
   std::uint32_t EndSec = 0;
-  std::string Rest;
+  std::string_view Rest;
 };
-std::optional<TWindow> ParseWindow(std::string value) {
-  const std::string startText = TakeBefore(value, '-');
-  const std::string endText = TakeBefore(value, '/');
+std::optional<TWindow> ParseWindow(std::string_view value) {
+  const std::string_view startText = TakeBefore(value, '-');
+  const std::string_view endText = TakeBefore(value, '/');
   const TParsedTime start = ParseTime(startText);
   const TParsedTime end = ParseTime(endText);
   if (!start.Valid || !end.Valid) return std::nullopt;
@@ -95,8 +101,8 @@ std::optional<TWindow> ParseWindow(std::string value) {
 }
 
 // One cleaned, non-empty entry value of the section of the zone with this key.
-void ReadEntry(const TKeyAndName& zone, const std::string& key, std::string value, const std::string& section,
-               const TZoneReadOptions& options, TTarifEntryList& list) {
+void ReadEntry(const TKeyAndName& zone, const std::string& key, std::string_view value,
+               const std::string& section, const TZoneReadOptions& options, TTarifEntryList& list) {
   // The first "-" (the one between the times) must stand after the sixth
   // character and be followed by a time of five characters and a "/".
   const std::size_t dash = value.find('-');
@@ -106,15 +112,15 @@ void ReadEntry(const TKeyAndName& zone, const std::string& key, std::string valu
     return;
   }
 
-  const std::string weekdayText = TakeBefore(value, '|');
-  const std::string priceText = TakeBefore(value, '/');
-  const std::string calcTaktText = TakeBefore(value, '/');
-  const std::string firstSecondText = TakeBefore(value, '/');
-  const std::string startText = LeftChars(TakeBefore(value, '-'), 10);
-  const std::string endText = LeftChars(TakeBefore(value, '/'), 10);
-  const std::string taktText = LeftChars(TakeBefore(value, '/'), 10);
-  const std::string unitsText = LeftChars(TakeBefore(value, '/'), 10);
-  const std::string dateText = TakeBefore(value, ',');
+  const std::string_view weekdayText = TakeBefore(value, '|');
+  const std::string_view priceText = TakeBefore(value, '/');
+  const std::string_view calcTaktText = TakeBefore(value, '/');
+  const std::string_view firstSecondText = TakeBefore(value, '/');
+  const std::string_view startText = LeftView(TakeBefore(value, '-'), 10);
+  const std::string_view endText = LeftView(TakeBefore(value, '/'), 10);
+  const std::string_view taktText = LeftView(TakeBefore(value, '/'), 10);
+  const std::string_view unitsText = LeftView(TakeBefore(value, '/'), 10);
+  const std::string_view dateText = TakeBefore(value, ',');
 
   TTarifEntry entry;
   entry.Name = UnderscoreToBlank(value);
@@ -157,9 +163,9 @@ void ReadEntry(const TKeyAndName& zone, const std::string& key, std::string valu
     ShowMessageBox("Tarif für " + entry.Name + " ( " + section + " ) ist nicht korrekt.", "", mkFehler, mbOK);
   }
 
-  entry.Name = LeftChars(entry.Name, kMaxEntryNameChars);
-  entry.DateFrom = MidChars(dateText, 0, 4);
-  entry.DateTo = MidChars(dateText, 5, 4);
+  entry.Name.resize(CharOffset(entry.Name, kMaxEntryNameChars));
+  entry.DateFrom = LeftView(dateText, 4);
+  entry.DateTo = LeftView(dateText.substr(CharOffset(dateText, 5)), 4);
   // Only four-digit dates (the end one may be missing) are written back as
   // they were read; anything else would change on every save.
   if (!IsDateCode(entry.DateFrom) || (!entry.DateTo.empty() && !IsDateCode(entry.DateTo))) {
@@ -201,8 +207,8 @@ std::vector<TKeyAndName> ReadZoneIndex(TTheIniFile& ini) {
     const std::size_t comma = rest.find(',');
     const std::string display = rest.substr(0, comma);
     const std::string key = comma == std::string::npos ? std::string() : RemoveBlanks(rest.substr(comma + 1));
-    // A zone without a key could not be stored or read back.
-    if (key.empty()) continue;
+    // A zone without a key, or with one no file can hold, could not be stored or read back.
+    if (!IsStorableName(key)) continue;
     TKeyAndName zone;
     zone.Key = key;
     zone.DisplayName = LeftChars(display, kMaxZoneNameChars);
@@ -255,10 +261,13 @@ void ReadZoneLists(TTheIniFile& ini, const std::string& key, TKeyAndName& zone, 
   }
 
   const std::string section = key + (workday ? "WERKTAG" : "SASO");
-  for (const std::string& value : in.Values(section, kMaxEntriesPerList)) {
-    std::string cleaned = Clean(value);
-    if (cleaned.empty()) continue;
-    ReadEntry(zone, key, cleaned, section, options, zone.Entries(dayClass));
+  std::vector<std::string> values = in.Values(section, kMaxEntriesPerList);
+  TTarifEntryList& list = zone.Entries(dayClass);
+  list.reserve(list.size() + values.size());
+  for (std::string& value : values) {
+    CleanInPlace(value);
+    if (value.empty()) continue;
+    ReadEntry(zone, key, value, section, options, list);
   }
 }
 

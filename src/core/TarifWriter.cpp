@@ -247,13 +247,25 @@ bool WriteSection(const TTarifFile& doc, Writer writer) {
 }  // namespace
 
 std::string EntryValue(const TTarifEntry& entry) {
-  std::string value = WeekdayDigits(entry.Weekdays) + "|" + NumberText(entry.PricePerUnit) + "/" +
-                      NumberText(entry.CalcTakt) + "/" + NumberText(entry.FirstSecond) + "/" +
-                      TimeText(entry.StartSec) + "-" + TimeText(entry.EndSec) + "/" +
-                      CutFieldText(entry.Takt) + "/" + IntegerText(entry.Units) + "/" +
-                      StripDateSeparator(entry.DateFrom) + "-" + StripDateSeparator(entry.DateTo) + "," +
-                      BlankToUnderscore(entry.Name);
-  return RemoveBlanks(value);
+  std::string value;
+  value.reserve(80 + entry.Name.size());
+  auto field = [&value](const std::string& text, char separator) {
+    value += text;
+    value += separator;
+  };
+  field(WeekdayDigits(entry.Weekdays), '|');
+  field(NumberText(entry.PricePerUnit), '/');
+  field(NumberText(entry.CalcTakt), '/');
+  field(NumberText(entry.FirstSecond), '/');
+  field(TimeText(entry.StartSec), '-');
+  field(TimeText(entry.EndSec), '/');
+  field(CutFieldText(entry.Takt), '/');
+  field(IntegerText(entry.Units), '/');
+  field(StripDateSeparator(entry.DateFrom), '-');
+  field(StripDateSeparator(entry.DateTo), ',');
+  value += BlankToUnderscore(entry.Name);
+  std::erase(value, ' ');
+  return value;
 }
 
 bool SaveTarifFile(TTarifFile& document, const TSaveOptions& options, const TProgress& progress) {

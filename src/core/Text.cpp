@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace dudode {
 namespace {
@@ -69,21 +70,29 @@ char32_t NextCodePoint(std::string_view s, std::size_t& pos) {
   return cp;
 }
 
-std::size_t CharStart(std::string_view s, std::size_t chars) {
-  std::size_t pos = 0;
-  while (chars > 0 && pos < s.size()) {
-    NextCodePoint(s, pos);
-    --chars;
-  }
-  return pos;
-}
-
 }  // namespace
 
+std::size_t AsciiPrefix(std::string_view text) {
+  const char* const begin = text.data();
+  const std::size_t size = text.size();
+  std::size_t i = 0;
+  // Eight bytes at a time: a set high bit in any of them ends the run.
+  for (; i + 8 <= size; i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, begin + i, 8);
+    if (word & 0x8080808080808080ull) break;
+  }
+  while (i < size && static_cast<unsigned char>(begin[i]) < 0x80) ++i;
+  return i;
+}
+
 std::string Cp1252ToUtf8(std::string_view bytes) {
+  const std::size_t ascii = AsciiPrefix(bytes);
+  if (ascii == bytes.size()) return std::string(bytes);
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
-  for (char c : bytes) {
+  out.append(bytes.substr(0, ascii));
+  for (char c : bytes.substr(ascii)) {
     const auto b = static_cast<unsigned char>(c);
     if (b < 0x80) {
       out += c;
@@ -97,9 +106,12 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
 }
 
 std::string Utf8ToCp1252(std::string_view text) {
+  const std::size_t ascii = AsciiPrefix(text);
+  if (ascii == text.size()) return std::string(text);
   std::string out;
   out.reserve(text.size());
-  std::size_t pos = 0;
+  out.append(text.substr(0, ascii));
+  std::size_t pos = ascii;
   while (pos < text.size()) {
     const auto b = static_cast<unsigned char>(text[pos]);
     if (b < 0x80) {  // fast path for plain ASCII
@@ -131,15 +143,26 @@ std::size_t CharCount(std::string_view text) {
   return n;
 }
 
+std::size_t CharOffset(std::string_view text, std::size_t chars) {
+  // In a run of ASCII every character is one byte.
+  std::size_t pos = std::min(AsciiPrefix(text.substr(0, std::min(chars, text.size()))), chars);
+  chars -= pos;
+  while (chars > 0 && pos < text.size()) {
+    NextCodePoint(text, pos);
+    --chars;
+  }
+  return pos;
+}
+
 std::string LeftChars(std::string_view text, std::size_t n) {
-  return std::string(text.substr(0, CharStart(text, n)));
+  return std::string(text.substr(0, CharOffset(text, n)));
 }
 
 std::string MidChars(std::string_view text, std::size_t first, std::size_t n) {
-  const std::size_t begin = CharStart(text, first);
+  const std::size_t begin = CharOffset(text, first);
   const std::string_view rest = text.substr(begin);
   if (n == std::string::npos) return std::string(rest);
-  return std::string(rest.substr(0, CharStart(rest, n)));
+  return std::string(rest.substr(0, CharOffset(rest, n)));
 }
 
 std::string TrimBlanks(std::string_view text) {

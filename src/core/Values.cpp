@@ -1,5 +1,6 @@
 #include "core/Values.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -31,8 +32,75 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// At least two digits, with a leading zero below 10; returns the end.
+char* PutTwoDigits(char* out, long long n) {
+  if (n >= 0 && n <= 99) {
+    *out++ = static_cast<char>('0' + n / 10);
+    *out++ = static_cast<char>('0' + n % 10);
+    return out;
+  }
+  return std::to_chars(out, out + 24, n).ptr;
+}
+
+// The common case of Fixed without the general conversion: a modest number
+// whose scaled value is clearly not halfway between two whole numbers, so that
+// rounding the product gives what rounding the exact value gives.
+bool FastFixed(double x, int decimals, std::string& out) {
+  static constexpr long long kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+  if (decimals < 0 || decimals > 6 || !(std::fabs(x) < 1e9)) return false;
+  const double scaled = std::fabs(x) * static_cast<double>(kScale[decimals]);
+  const double whole = std::floor(scaled);
+  const double fraction = scaled - whole;
+  // The product is off by at most half a unit in its last place.
+  if (std::fabs(fraction - 0.5) <= scaled * 0x1p-50 + 0x1p-60) return false;
+  const long long n = static_cast<long long>(whole) + (fraction > 0.5 ? 1 : 0);
+  char buf[32];
+  char* end = buf + sizeof buf;
+  char* p = end;
+  long long rest = n;
+  for (int i = 0; i < decimals; ++i) {
+    *--p = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  }
+  if (decimals > 0) *--p = '.';
+  do {
+    *--p = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  } while (rest > 0);
+  if (std::signbit(x)) *--p = '-';
+  out.assign(p, end);
+  return true;
+}
+
+// "123.4567" without the general conversion: up to 15 digits are exact in a
+// double, and so are the powers of ten up to 10^22, so one division rounds
+// as the exact conversion does.
+bool FastDecimal(std::string_view s, double& value) {
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  std::uint64_t digits = 0;
+  int count = 0;
+  int decimals = 0;
+  bool point = false;
+  for (char c : s) {
+    if (c == '.' && !point) {
+      point = true;
+    } else if (IsDigit(c)) {
+      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+      decimals += point;
+      if (++count > 15) return false;
+    } else {
+      return false;
+    }
+  }
+  if (count == 0) return false;
+  value = static_cast<double>(digits) / kPowers[decimals];
+  return true;
+}
+
 // Fixed-point text without any locale: snprintf would follow LC_NUMERIC.
 std::string Fixed(double x, int decimals) {
+  if (std::string fast; FastFixed(x, decimals, fast)) return fast;
   char buf[400];
   const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
   if (res.ec != std::errc()) return "0";
@@ -57,26 +125,37 @@ std::string GroupDigits(std::string_view digits, const std::string& separator) {
 }  // namespace
 
 std::string Clean(std::string_view text) {
-  std::string out = RemoveBlanks(text);
-  const std::size_t semi = out.find(';');
-  if (semi != std::string::npos) out.resize(semi);
+  std::string out(text);
+  CleanInPlace(out);
   return out;
+}
+
+void CleanInPlace(std::string& text) {
+  text.resize(std::min(text.find(';'), text.size()));
+  std::erase(text, ' ');
 }
 
 std::string RemoveBlanks(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (char c : text) {
-    if (c != ' ') out += c;
+  // Copies the runs between the blanks whole.
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t blank = std::min(text.find(' ', pos), text.size());
+    out.append(text.substr(pos, blank - pos));
+    pos = blank + 1;
   }
   return out;
 }
 
 std::string BlankToUnderscore(std::string_view text) {
-  return ReplaceAll(text, " ", "_");
+  std::string out(text);
+  std::replace(out.begin(), out.end(), ' ', '_');
+  return out;
 }
 std::string UnderscoreToBlank(std::string_view text) {
-  return ReplaceAll(text, "_", " ");
+  std::string out(text);
+  std::replace(out.begin(), out.end(), '_', ' ');
+  return out;
 }
 std::string RemoveAmpersand(std::string_view text) {
   return ReplaceAll(text, "&", "");
@@ -121,6 +200,10 @@ double ParseNumber(std::string_view text, bool* ok) {
   }
   // Only plain decimal numbers, optionally with an exponent: no inf, nan or hex.
   if (s.empty() || !(IsDigit(s.front()) || s.front() == '.')) return 0;
+  if (double fast = 0; FastDecimal(s, fast)) {
+    if (ok) *ok = true;
+    return negative ? -fast : fast;
+  }
   double value = 0;
   const auto res = std::from_chars(s.data(), s.data() + s.size(), value, std::chars_format::general);
   if (res.ec != std::errc() || res.ptr != s.data() + s.size() || !std::isfinite(value)) return 0;
@@ -178,13 +261,29 @@ TParsedTime ParseTime(std::string_view text) {
 
 std::string TimeTextLong(std::uint32_t seconds) {
   const std::string& sep = Regional().TimeSeparator;
-  return TwoDigitText(static_cast<int>(seconds / 3600)) + sep +
-         TwoDigitText(static_cast<int>(seconds / 60 % 60)) + sep +
-         TwoDigitText(static_cast<int>(seconds % 60));
+  // The digits first; then one text of the right size, filled byte by byte
+  // (short pieces cost more through appends than they hold).
+  char digits[32];
+  char* const hours = PutTwoDigits(digits, seconds / 3600);
+  char* const minutes = PutTwoDigits(hours, seconds / 60 % 60);
+  char* const end = PutTwoDigits(minutes, seconds % 60);
+  std::string out(static_cast<std::size_t>(end - digits) + 2 * sep.size(), '\0');
+  char* p = out.data();
+  auto put = [&p](const char* from, const char* to) {
+    while (from != to) *p++ = *from++;
+  };
+  put(digits, hours);
+  put(sep.data(), sep.data() + sep.size());
+  put(hours, minutes);
+  put(sep.data(), sep.data() + sep.size());
+  put(minutes, end);
+  return out;
 }
 
 std::string TimeText(std::uint32_t seconds) {
-  return LeftChars(TimeTextLong(seconds), 5);
+  std::string text = TimeTextLong(seconds);
+  text.resize(CharOffset(text, 5));
+  return text;
 }
 
 std::uint32_t ParseTimeText(std::string_view text) {
@@ -209,8 +308,19 @@ std::string StripDateSeparator(std::string_view text) {
 }
 
 std::string DateSortKey(std::string_view text) {
+  const std::string& sep = Regional().DateSeparator;
+  if (IsAscii(text) && (sep.empty() || text.find(sep) == std::string_view::npos)) {
+    // Every character one byte and nothing to strip.
+    std::string key(text.substr(std::min<std::size_t>(4, text.size()), 4));
+    key += text.substr(std::min<std::size_t>(2, text.size()), 2);
+    key += text.substr(0, 2);
+    return key;
+  }
   const std::string t = StripDateSeparator(text);
-  return MidChars(t, 4, 4) + MidChars(t, 2, 2) + MidChars(t, 0, 2);
+  std::string key = MidChars(t, 4, 4);
+  key += MidChars(t, 2, 2);
+  key += MidChars(t, 0, 2);
+  return key;
 }
 
 std::string DateDisplay(std::string_view text) {
@@ -373,7 +483,8 @@ int Percent(long long pos, long long min, long long max) {
 }
 
 std::string TwoDigitText(int n) {
-  return n >= 0 && n < 10 ? "0" + std::to_string(n) : std::to_string(n);
+  char digits[24];
+  return std::string(digits, PutTwoDigits(digits, n));
 }
 
 std::string FourDigitText(int n) {

@@ -22,6 +22,7 @@ constexpr bool HasDay(TDaySet set, int code) {
 
 // Text cleaning.
 std::string Clean(std::string_view text);  // blanks removed, cut before the first ";"
+void CleanInPlace(std::string& text);
 std::string RemoveBlanks(std::string_view text);
 std::string BlankToUnderscore(std::string_view text);
 std::string UnderscoreToBlank(std::string_view text);

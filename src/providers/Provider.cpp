@@ -33,8 +33,9 @@ void SortProviderEntries(TProviderEntryList& entries) {
   kept.reserve(entries.size());
   for (auto& entry : entries) {
     if (entry.Takt == 0) continue;
-    entry.SortKey = TimeTextLong(static_cast<std::uint32_t>(entry.StartSec)) + " " +
-                    TimeTextLong(static_cast<std::uint32_t>(entry.EndSec));
+    entry.SortKey = TimeTextLong(static_cast<std::uint32_t>(entry.StartSec));
+    entry.SortKey += ' ';
+    entry.SortKey += TimeTextLong(static_cast<std::uint32_t>(entry.EndSec));
     kept.push_back(std::move(entry));
   }
   entries = std::move(kept);

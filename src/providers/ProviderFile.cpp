@@ -48,8 +48,9 @@ double Clamp(double value, double low, double high) {
 }
 
 // The character at a 1-based position, counted in characters.
-std::string CharAt(const std::string& text, std::size_t position) {
-  return MidChars(text, position - 1, 1);
+std::string_view CharAt(std::string_view text, std::size_t position) {
+  const std::string_view rest = text.substr(CharOffset(text, position - 1));
+  return rest.substr(0, CharOffset(rest, 1));
 }
 
 // "18:00-07:59/60.0000/" behind the day digits: drops the range (false) when
@@ -77,12 +78,11 @@ bool ParseRange(const std::string& value, TFreeHoursRange& range) {
 
 void ReadRanges(TTheIniFile& ini, const std::string& key, TFreeHoursRangeArray& ranges) {
   ini.SetSection(key + kRangeTag);
-  std::vector<std::string> keys;
-  ini.ReadSection(keys);
-  for (const auto& rangeKey : keys) {
+  std::vector<std::string> values;
+  ini.ReadSectionValues(values);
+  for (const std::string& value : values) {
     // Range values keep their inner blanks: they are parsed as they stand.
-    const std::string value = ini.ReadString(rangeKey, "");
-    if (ini.ErrorCode() != 0 || value.empty()) continue;
+    if (value.empty()) continue;
     TFreeHoursRange range;
     if (ParseRange(value, range)) ranges.push_back(range);
   }
@@ -115,11 +115,10 @@ void ReadOptions(TTheIniFile& ini, const std::string& key, TProviderOptions& opt
 void ReadEntries(TTheIniFile& ini, const std::string& key, const std::string& storedName, const char* tag,
                  TProviderEntryList& entries) {
   ini.SetSection(key + tag);
-  std::vector<std::string> keys;
-  ini.ReadSection(keys);
-  if (keys.size() > static_cast<std::size_t>(kMaxProviderEntriesRead)) keys.resize(kMaxProviderEntriesRead);
-  for (const auto& entryKey : keys) {
-    const std::string value = ReadClean(ini, entryKey);
+  std::vector<std::string> values;
+  ini.ReadSectionValues(values, static_cast<std::size_t>(kMaxProviderEntriesRead));
+  for (std::string& value : values) {
+    CleanInPlace(value);
     if (value.empty()) continue;
     if (CharAt(value, 6) != "-" || CharAt(value, 12) != "/") {
       ShowMessageBox("Der Providereintrag für Schlüssel " + key + " ist fehlerhaft! " +
@@ -131,11 +130,14 @@ void ReadEntries(TTheIniFile& ini, const std::string& key, const std::string& st
     const std::size_t dash = value.find('-');
     const std::size_t slash = value.find('/');
     const std::size_t slash2 = value.find('/', slash + 1);
-    const std::string startText = value.substr(0, dash);
-    const std::string endText = slash > dash ? value.substr(dash + 1, slash - dash - 1) : std::string();
-    const std::string taktText =
-        value.substr(slash + 1, slash2 == std::string::npos ? std::string::npos : slash2 - slash - 1);
-    const std::string priceText = slash2 == std::string::npos ? std::string() : value.substr(slash2 + 1);
+    const std::string_view text = value;
+    const std::string_view startText = text.substr(0, dash);
+    const std::string_view endText =
+        slash > dash ? text.substr(dash + 1, slash - dash - 1) : std::string_view();
+    const std::string_view taktText =
+        text.substr(slash + 1, slash2 == std::string::npos ? std::string::npos : slash2 - slash - 1);
+    const std::string_view priceText =
+        slash2 == std::string::npos ? std::string_view() : text.substr(slash2 + 1);
 
     TProviderEntry entry;
     const TParsedTime start = ParseTime(startText);
@@ -271,15 +273,14 @@ TProviderList LoadProviderFile(const std::string& fileName, std::string* error, 
     if (!ini.Open() || ini.ErrorCode() != 0) return providers;
 
     ini.SetSection("PROVIDER");
-    std::vector<std::string> lineKeys;
-    ini.ReadSection(lineKeys);
-    if (lineKeys.size() > static_cast<std::size_t>(kMaxProviderLines)) lineKeys.resize(kMaxProviderLines);
+    std::vector<std::string> lines;
+    ini.ReadSectionValues(lines, static_cast<std::size_t>(kMaxProviderLines));
 
     // The names as the file holds them ("_" for blanks): they are the sort
     // key and what the entry messages quote.
     std::vector<std::string> storedNames;
-    for (const auto& lineKey : lineKeys) {
-      const std::string value = ReadClean(ini, lineKey);
+    for (std::string& value : lines) {
+      CleanInPlace(value);
       if (value.empty()) continue;
       const std::size_t comma = value.find(',');
       TProvider provider;
@@ -290,9 +291,9 @@ TProviderList LoadProviderFile(const std::string& fileName, std::string* error, 
         name = LeftChars(value.substr(0, comma), kMaxProviderNameChars);
         provider.Key = value.substr(comma + 1);
       }
-      // A provider without a key has no sections to read and could not be
-      // written back; such a line is left out.
-      if (provider.Key.empty()) continue;
+      // A provider without a key (or with one no file can hold) has no
+      // sections to read and could not be written back; such a line is left out.
+      if (!IsStorableName(provider.Key)) continue;
       provider.Name = UnderscoreToBlank(name);
       providers.push_back(std::move(provider));
       storedNames.push_back(std::move(name));

@@ -13,6 +13,8 @@ namespace dudode {
 // Sorts items by keys (parallel vectors), comparing the keys byte by byte.
 template <class T>
 void StableSortParallel(std::vector<T>& items, std::vector<std::string>& keys) {
+  // Lists read from a file are mostly in order already.
+  if (std::is_sorted(keys.begin(), keys.end())) return;
   std::vector<std::size_t> order(items.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
   std::stable_sort(order.begin(), order.end(),
@@ -32,6 +34,8 @@ void StableSortParallel(std::vector<T>& items, std::vector<std::string>& keys) {
 // Sorts items by the key each one yields.
 template <class T, class KeyOf>
 void StableSortBy(std::vector<T>& items, KeyOf keyOf) {
+  if (std::is_sorted(items.begin(), items.end(), [&](const T& a, const T& b) { return keyOf(a) < keyOf(b); }))
+    return;
   std::vector<std::string> keys;
   keys.reserve(items.size());
   for (const auto& item : items) keys.emplace_back(keyOf(item));

@@ -69,16 +69,22 @@ TEST_F(IniFileTest, ReadsStoreRulesOfHandWrittenFiles) {
   for (const auto& [key, dflt, expected] : bools) EXPECT_EQ(expected, ini.ReadBool(key, dflt)) << key << dflt;
   EXPECT_EQ(-1, ini.ErrorCode());
 
-  const std::pair<const char*, std::vector<std::string>> lists[] = {
-      {"Zone", {"Alpha", "alpha", "Beta", "Gamma", "Delta", "Marker", "one", "zeroone", "neg", "yes"}},
-      {"OTHER", {"x"}},
-      {"missing", {}}};
-  for (const auto& [section, expected] : lists) {
+  // The values of a section's keys in file order, a repeated key with the first value, the marker empty.
+  const std::tuple<const char*, std::vector<std::string>, std::vector<std::string>> lists[] = {
+      {"Zone",
+       {"Alpha", "alpha", "Beta", "Gamma", "Delta", "Marker", "one", "zeroone", "neg", "yes"},
+       {"one two", "one two", "", "quoted", "a=b", "", "1", "01", "-4", "yes"}},
+      {"OTHER", {"x"}, {"1"}},
+      {"missing", {}, {}}};
+  for (const auto& [section, expectedKeys, expectedValues] : lists) {
     std::vector<std::string> keys;
+    std::vector<std::string> values;
     ini.SetSection(section);
     ini.ReadSection(keys);
-    EXPECT_EQ(expected, keys) << section;
-    EXPECT_EQ(expected.empty() ? -1 : 0, ini.ErrorCode()) << section;
+    EXPECT_EQ(expectedKeys, keys) << section;
+    ini.ReadSectionValues(values);
+    EXPECT_EQ(expectedValues, values) << section;
+    EXPECT_EQ(expectedKeys.empty() ? -1 : 0, ini.ErrorCode()) << section;
   }
 }
 
@@ -243,6 +249,9 @@ TEST_F(IniFileTest, LongValuesAndKeyListsAreCut) {
     ini.SetSection(section);
     ini.ReadSection(keys);
     EXPECT_EQ(std::tuple(count, last), std::tuple(keys.size(), keys.back())) << section;
+    std::vector<std::string> values;
+    ini.ReadSectionValues(values, 20);
+    EXPECT_EQ(count, values.size()) << section;
   }
 }
 

@@ -229,7 +229,7 @@ TEST_F(TarifReaderTest, IndexValuesWithoutKeyCreateNoZone) {
   TScriptedMessageBoxes boxes;
   TTarifFile doc = Load(Crlf(
       "[REGIONENINDEX]\nR0=\nR1=Ohne_Schluessel,\nR2=OhneKomma\nR3=;nur Kommentar\nR4=Fern zone , FERN 0001\n"
-      "R5=,LEER0001\nR6=" +
+      "R5=,LEER0001\nR7=Klammer,[COMMON]\nR8=Gleich,A=B\nR6=" +
       std::string(99, 'a') +
       "\xE4\xF6,LANG0001\n"  // umlauts count as one character each
       "[ConnectPrice]\nR0=9/9\nFERN0001=0.2/1\n"

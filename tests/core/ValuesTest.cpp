@@ -91,6 +91,27 @@ TEST(ValuesTest, Numbers) {
   }
   EXPECT_EQ("12|0", Map(LeadingInteger, {"12ab", "ab"}));
   EXPECT_EQ("0.1200|60.0000|-0.0500", Map(NumberText, {0.12, 60.0, -0.05}));
+  // Decimal texts read and write exactly as the general conversions round:
+  // digits beyond a double, exact and near halves, signed zeros.
+  const std::tuple<const char*, double> exact[] = {{"0.1", 0.1},
+                                                   {"123456789012345", 123456789012345.0},
+                                                   {"9007199254740993", 9007199254740992.0},
+                                                   {".5", 0.5},
+                                                   {"5.", 5.0},
+                                                   {"0.000000000000001", 1e-15},
+                                                   {"1e3", 1000.0}};
+  for (const auto& [text, value] : exact) EXPECT_EQ(value, ParseNumber(text)) << text;
+  const std::tuple<double, int, const char*> texts[] = {{0.00005, 4, "0.0001"},
+                                                        {0.00015, 4, "0.0001"},
+                                                        {-0.0, 4, "-0.0000"},
+                                                        {-0.00001, 4, "-0.0000"},
+                                                        {2.5, 0, "2"},
+                                                        {3.5, 0, "4"},
+                                                        {0.125, 2, "0.12"},
+                                                        {999999999.99995, 4, "1000000000.0000"},
+                                                        {123456.78905, 4, "123456.7891"},
+                                                        {1e15, 4, "1000000000000000.0000"}};
+  for (const auto& [value, decimals, text] : texts) EXPECT_EQ(text, FixedText(value, decimals)) << text;
   EXPECT_EQ("5,50|3|1.234.567",
             FixedText(5.5, 2, ",") + "|" + FixedText(2.6, 0) + "|" + GroupedNumber(1234567));
   EXPECT_EQ("07|0042", TwoDigitText(7) + "|" + FourDigitText(42));

@@ -97,6 +97,7 @@ TEST_F(ProviderFileTest, ProviderLinesAreCleanedAndSplit) {
       {{"P0=Netzwerk_Süd,NETZ 0001 ; alt"}, {{"NETZ0001", "Netzwerk Süd"}}},
       {{"P0=NETZ0001"}, {{"NETZ0001", ""}}},                      // no ",": the whole value is the key
       {{"P0=Ohne_Schluessel,", "P1=B,B0001"}, {{"B0001", "B"}}},  // an empty key is left out
+      {{"P0=X,[COMMON]", "P1=Y,Y]1", "P2=Z,Z=1", "P3=B,B0001"}, {{"B0001", "B"}}},  // nor keys no file holds
       {{"P0=", "P1=  ;nur Kommentar", "P2=A,A0001"}, {{"A0001", "A"}}},
       {{"P0=" + std::string(120, 'n') + ",LANG0001"}, {{"LANG0001", std::string(100, 'n')}}},
       // Byte order of the file: "€" (0x80) sorts before "Ä" (0xC4), capitals before small letters.
