@@ -178,7 +178,7 @@ void TTheIniFile::OpenFile() {
   std::shared_ptr<TIniStore> store;
   if (exists) {
     // A file whose text cannot be read must not be replaced by what little we know of it.
-    store = TIniStore::Attach(fullPath_);
+    store = TIniStore::Attach(fullPath_, !replacing_);
     if (store->ReadFailed()) {
       errorCode_ = 5;
       throw EIniError("Die Datei " + fullPath_ + " kann nicht gelesen werden (" + store->ReadError() + ").");

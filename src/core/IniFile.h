@@ -49,6 +49,9 @@ class TTheIniFile {
   bool Open() const { return store_ != nullptr; }
   // A read-only open leaves a write protection of the file alone.
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+  // For a caller that empties the file (DeleteFile) and writes it anew: the
+  // old text is then not read at all.
+  void SetReplacing(bool replacing) { replacing_ = replacing; }
   // true (re)opens; false flushes and closes. Opening may throw EIniError.
   void SetOpen(bool open);
   // The resolved path of the open file.
@@ -87,6 +90,7 @@ class TTheIniFile {
   TIniLocation location_ = loProgDir;
   int errorCode_ = 0;
   bool readOnly_ = false;
+  bool replacing_ = false;
   std::string defFilePath_;
   std::string fullPath_;
   std::shared_ptr<TIniStore> store_;

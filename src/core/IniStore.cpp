@@ -119,11 +119,13 @@ std::uint32_t TIniStore::TSection::FindKey(std::uint32_t hash, std::string_view 
   return KeyIndex.Find(hash, [&](std::uint32_t line) { return SameName(Body[line].Name(), name); });
 }
 
-TIniStore::TIniStore(std::string path) : path_(std::move(path)) {
-  Load();
+TIniStore::TIniStore(std::string path, bool read) : path_(std::move(path)) {
+  // Unread, the store differs from the disk, so that a reader attaching to it
+  // before the replacement reads the file after all.
+  if (read) Load();
 }
 
-std::shared_ptr<TIniStore> TIniStore::Attach(const std::string& path) {
+std::shared_ptr<TIniStore> TIniStore::Attach(const std::string& path, bool read) {
   auto& registry = Registry();
   // Drop entries of stores that are gone, so the registry does not grow.
   for (auto it = registry.begin(); it != registry.end();) {
@@ -135,13 +137,14 @@ std::shared_ptr<TIniStore> TIniStore::Attach(const std::string& path) {
     if (!store->dirty_ && (store->readFailed_ || store->DiskChanged())) store->Load();
     return store;
   }
-  auto store = std::make_shared<TIniStore>(path);
+  auto store = std::make_shared<TIniStore>(path, read);
   registry[path] = store;
   return store;
 }
 
 void TIniStore::Load() {
   preamble_.clear();
+  writeSection_ = nullptr;
   sections_.clear();
   sectionIndex_.Clear();
   arena_.clear();
@@ -308,10 +311,14 @@ std::string_view TIniStore::Keep(std::initializer_list<std::string_view> parts) 
 }
 
 void TIniStore::Write(std::string_view section, std::string_view key, std::string_view value) {
-  TSection* s = FindSection(section);
+  TSection* s = writeSection_ && section == writeSectionName_ ? writeSection_ : FindSection(section);
   if (!s) {
     const std::string_view header = Keep({"[", section, "]"});
     s = NewSection(header, header.substr(1, header.size() - 2));
+  }
+  if (s != writeSection_) {
+    writeSection_ = s;
+    writeSectionName_.assign(section);
   }
   const std::string_view name = Trim(key);
   const std::uint32_t hash = FoldHash(name);
@@ -320,9 +327,11 @@ void TIniStore::Write(std::string_view section, std::string_view key, std::strin
   const std::string_view written = found == TNameIndex::kNone ? name : s->Body[found].Name();
   const std::string_view text = Keep({written, "=", value});
   // A line break inside a value would split the line and corrupt the file.
-  char* const valueStart = const_cast<char*>(text.data()) + written.size() + 1;
-  for (char* c = valueStart; c != text.data() + text.size(); ++c) {
-    if (*c == '\r' || *c == '\n') *c = ' ';
+  if (!value.empty() && (std::memchr(value.data(), '\r', value.size()) || std::memchr(value.data(), '\n', value.size()))) {
+    char* const valueStart = const_cast<char*>(text.data()) + written.size() + 1;
+    for (char* c = valueStart; c != text.data() + text.size(); ++c) {
+      if (*c == '\r' || *c == '\n') *c = ' ';
+    }
   }
   TLine line;
   line.Text = text;
@@ -347,6 +356,8 @@ void TIniStore::EraseSection(std::string_view section) {
   // Every section of that name goes: a hidden duplicate would otherwise come
   // to light with its old keys once the first is gone.
   const std::string_view name = Trim(section);
+  // Every live name is in the index: without an entry there is nothing to erase.
+  if (!FindSection(name)) return;
   const std::uint32_t hash = FoldHash(name);
   bool erased = false;
   for (TSection& s : sections_) {
@@ -357,12 +368,14 @@ void TIniStore::EraseSection(std::string_view section) {
     erased = true;
   }
   if (!erased) return;
+  writeSection_ = nullptr;
   sectionIndex_.Erase(hash, [&](std::uint32_t i) { return SameName(sections_[i].Name, name); });
   dirty_ = true;
 }
 
 void TIniStore::Clear() {
   preamble_.clear();
+  writeSection_ = nullptr;
   sections_.clear();
   sectionIndex_.Clear();
   // Nothing points into the old text any more.

@@ -67,10 +67,11 @@ class TNameIndex {
 
 class TIniStore {
  public:
-  explicit TIniStore(std::string path);
+  // Without read the file's text is not read: the caller replaces it whole.
+  explicit TIniStore(std::string path, bool read = true);
 
   // Shares one store per path between all open objects of the process.
-  static std::shared_ptr<TIniStore> Attach(const std::string& path);
+  static std::shared_ptr<TIniStore> Attach(const std::string& path, bool read = true);
 
   const std::string& Path() const { return path_; }
   bool Dirty() const { return dirty_; }
@@ -141,6 +142,9 @@ class TIniStore {
   std::vector<std::string_view> preamble_;
   std::deque<TSection> sections_;  // never moved: the index refers to them by number
   TNameIndex sectionIndex_;        // first live section of each name
+  // The section of the last write: writers fill one section after another.
+  TSection* writeSection_ = nullptr;
+  std::string writeSectionName_;
   bool dirty_ = false;
   bool cleared_ = false;
   bool readFailed_ = false;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/Text.h"
+#include "core/Values.h"
 
 namespace dudode {
 
@@ -74,23 +75,32 @@ bool IsUsableDescription(const std::string& name) {
   return !name.empty() && name != kUnknownDescription;
 }
 
+namespace {
+
+// Built in place, so that a list sorted again reuses its keys' memory.
+void BuildSortKey(const TTarifEntry& entry, std::string& key) {
+  key.clear();
+  AppendDateSortKey(key, entry.DateFrom);
+  key += ' ';
+  AppendDateSortKey(key, entry.DateTo);
+  key += ' ';
+  AppendTimeTextLong(key, entry.StartSec);
+  key += ' ';
+  AppendTimeTextLong(key, entry.EndSec);
+  key.resize(CharOffset(key, kMaxSortKeyChars));
+}
+
+}  // namespace
+
 std::string EntrySortKey(const TTarifEntry& entry) {
   std::string key;
-  key.reserve(kMaxSortKeyChars + 8);
-  key += DateSortKey(entry.DateFrom);
-  key += ' ';
-  key += DateSortKey(entry.DateTo);
-  key += ' ';
-  key += TimeTextLong(entry.StartSec);
-  key += ' ';
-  key += TimeTextLong(entry.EndSec);
-  key.resize(CharOffset(key, kMaxSortKeyChars));
+  BuildSortKey(entry, key);
   return key;
 }
 
 void SortEntryList(TTarifEntryList& list) {
   std::erase_if(list, [](const TTarifEntry& entry) { return !entry.IsTariff(); });
-  for (TTarifEntry& entry : list) entry.SortKey = EntrySortKey(entry);
+  for (TTarifEntry& entry : list) BuildSortKey(entry, entry.SortKey);
   // Stable, so that entries with equal keys keep their order and a file saved
   // twice gives the same bytes.
   auto less = [](const TTarifEntry& a, const TTarifEntry& b) { return a.SortKey < b.SortKey; };

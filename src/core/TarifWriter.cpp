@@ -1,5 +1,6 @@
 #include "core/TarifWriter.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "core/Clock.h"
@@ -164,8 +165,12 @@ void WriteEntryLists(TTheIniFile& ini, const TTarifFile& doc, TDayClass dayClass
     ini.SetSection(zone.Key + (workday ? "WERKTAG" : "SASO"));
     ini.EraseSection();
     const TTarifEntryList& list = zone.Entries(dayClass);
+    std::string value;  // one buffer for all values of the list
     for (std::size_t j = 0; j < list.size(); ++j) {
-      if (list[j].IsTariff()) ini.WriteString(zone.Key + std::to_string(j), EntryValue(list[j]));
+      if (!list[j].IsTariff()) continue;
+      value.clear();
+      AppendEntryValue(value, list[j]);
+      ini.WriteString(zone.Key + std::to_string(j), value);
     }
   }
 }
@@ -246,25 +251,38 @@ bool WriteSection(const TTarifFile& doc, Writer writer) {
 
 }  // namespace
 
+void AppendEntryValue(std::string& value, const TTarifEntry& entry) {
+  const std::size_t start = value.size();
+  AppendWeekdayDigits(value, entry.Weekdays);
+  value += '|';
+  AppendNumberText(value, entry.PricePerUnit);
+  value += '/';
+  AppendNumberText(value, entry.CalcTakt);
+  value += '/';
+  AppendNumberText(value, entry.FirstSecond);
+  value += '/';
+  AppendTimeText(value, entry.StartSec);
+  value += '-';
+  AppendTimeText(value, entry.EndSec);
+  value += '/';
+  value += CutFieldText(entry.Takt);
+  value += '/';
+  value += IntegerText(entry.Units);
+  value += '/';
+  AppendStrippedDate(value, entry.DateFrom);
+  value += '-';
+  AppendStrippedDate(value, entry.DateTo);
+  value += ',';
+  const std::size_t name = value.size();
+  value += entry.Name;
+  std::replace(value.begin() + static_cast<std::ptrdiff_t>(name), value.end(), ' ', '_');
+  // The reader drops blanks anywhere in the value.
+  value.erase(std::remove(value.begin() + static_cast<std::ptrdiff_t>(start), value.end(), ' '), value.end());
+}
+
 std::string EntryValue(const TTarifEntry& entry) {
   std::string value;
-  value.reserve(80 + entry.Name.size());
-  auto field = [&value](const std::string& text, char separator) {
-    value += text;
-    value += separator;
-  };
-  field(WeekdayDigits(entry.Weekdays), '|');
-  field(NumberText(entry.PricePerUnit), '/');
-  field(NumberText(entry.CalcTakt), '/');
-  field(NumberText(entry.FirstSecond), '/');
-  field(TimeText(entry.StartSec), '-');
-  field(TimeText(entry.EndSec), '/');
-  field(CutFieldText(entry.Takt), '/');
-  field(IntegerText(entry.Units), '/');
-  field(StripDateSeparator(entry.DateFrom), '-');
-  field(StripDateSeparator(entry.DateTo), ',');
-  value += BlankToUnderscore(entry.Name);
-  std::erase(value, ' ');
+  AppendEntryValue(value, entry);
   return value;
 }
 
@@ -273,6 +291,7 @@ bool SaveTarifFile(TTarifFile& document, const TSaveOptions& options, const TPro
   if (document.FileName.empty()) document.FileName = NewTariffFileName();
   try {
     TTheIniFile ini;
+    ini.SetReplacing(true);
     OpenFile(ini, document.FileName);
     // A file that cannot even be created counts as one that cannot be replaced.
     if (!ini.Open() || !ini.DeleteFile()) {

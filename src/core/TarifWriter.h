@@ -41,5 +41,7 @@ void WriteFileHeader(TTheIniFile& ini, const std::string& fileName);
 
 // The file value of an entry, as the writer stores it.
 std::string EntryValue(const TTarifEntry& entry);
+// The same, appended to value.
+void AppendEntryValue(std::string& value, const TTarifEntry& entry);
 
 }  // namespace dudode

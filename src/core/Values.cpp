@@ -44,18 +44,17 @@ char* PutTwoDigits(char* out, long long n) {
 
 // The common case of Fixed without the general conversion: a modest number
 // whose scaled value is clearly not halfway between two whole numbers, so that
-// rounding the product gives what rounding the exact value gives.
-bool FastFixed(double x, int decimals, std::string& out) {
+// rounding the product gives what rounding the exact value gives. Writes
+// backwards from end; returns the first character, or nullptr.
+char* FastFixed(double x, int decimals, char* end) {
   static constexpr long long kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
-  if (decimals < 0 || decimals > 6 || !(std::fabs(x) < 1e9)) return false;
+  if (decimals < 0 || decimals > 6 || !(std::fabs(x) < 1e9)) return nullptr;
   const double scaled = std::fabs(x) * static_cast<double>(kScale[decimals]);
   const double whole = std::floor(scaled);
   const double fraction = scaled - whole;
   // The product is off by at most half a unit in its last place.
-  if (std::fabs(fraction - 0.5) <= scaled * 0x1p-50 + 0x1p-60) return false;
+  if (std::fabs(fraction - 0.5) <= scaled * 0x1p-50 + 0x1p-60) return nullptr;
   const long long n = static_cast<long long>(whole) + (fraction > 0.5 ? 1 : 0);
-  char buf[32];
-  char* end = buf + sizeof buf;
   char* p = end;
   long long rest = n;
   for (int i = 0; i < decimals; ++i) {
@@ -68,8 +67,7 @@ bool FastFixed(double x, int decimals, std::string& out) {
     rest /= 10;
   } while (rest > 0);
   if (std::signbit(x)) *--p = '-';
-  out.assign(p, end);
-  return true;
+  return p;
 }
 
 // "123.4567" without the general conversion: up to 15 digits are exact in a
@@ -99,12 +97,24 @@ bool FastDecimal(std::string_view s, double& value) {
 }
 
 // Fixed-point text without any locale: snprintf would follow LC_NUMERIC.
-std::string Fixed(double x, int decimals) {
-  if (std::string fast; FastFixed(x, decimals, fast)) return fast;
+void AppendFixed(std::string& out, double x, int decimals) {
   char buf[400];
+  if (const char* p = FastFixed(x, decimals, buf + 32)) {
+    out.append(p, static_cast<std::size_t>(buf + 32 - p));
+    return;
+  }
   const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
-  if (res.ec != std::errc()) return "0";
-  return std::string(buf, res.ptr);
+  if (res.ec != std::errc()) {
+    out += '0';
+    return;
+  }
+  out.append(buf, res.ptr);
+}
+
+std::string Fixed(double x, int decimals) {
+  std::string out;
+  AppendFixed(out, x, decimals);
+  return out;
 }
 
 std::string PadLeft(std::string text, std::size_t width, char fill) {
@@ -259,31 +269,47 @@ TParsedTime ParseTime(std::string_view text) {
   return {static_cast<std::uint32_t>(seconds), true};
 }
 
+namespace {
+
+// "HH:MM:SS" with the regional separator into buf (room for 24 + 2 separators);
+// returns the end.
+char* PutTimeTextLong(char* buf, std::uint32_t seconds, std::string_view sep) {
+  char* p = PutTwoDigits(buf, seconds / 3600);
+  p = std::copy(sep.begin(), sep.end(), p);
+  p = PutTwoDigits(p, seconds / 60 % 60);
+  p = std::copy(sep.begin(), sep.end(), p);
+  return PutTwoDigits(p, seconds % 60);
+}
+
+}  // namespace
+
+void AppendTimeTextLong(std::string& out, std::uint32_t seconds) {
+  const std::string& sep = Regional().TimeSeparator;
+  if (sep.size() > 16) {
+    out.append(TimeTextLong(seconds));
+    return;
+  }
+  char buf[80];
+  out.append(buf, static_cast<std::size_t>(PutTimeTextLong(buf, seconds, sep) - buf));
+}
+
 std::string TimeTextLong(std::uint32_t seconds) {
   const std::string& sep = Regional().TimeSeparator;
-  // The digits first; then one text of the right size, filled byte by byte
-  // (short pieces cost more through appends than they hold).
-  char digits[32];
-  char* const hours = PutTwoDigits(digits, seconds / 3600);
-  char* const minutes = PutTwoDigits(hours, seconds / 60 % 60);
-  char* const end = PutTwoDigits(minutes, seconds % 60);
-  std::string out(static_cast<std::size_t>(end - digits) + 2 * sep.size(), '\0');
-  char* p = out.data();
-  auto put = [&p](const char* from, const char* to) {
-    while (from != to) *p++ = *from++;
-  };
-  put(digits, hours);
-  put(sep.data(), sep.data() + sep.size());
-  put(hours, minutes);
-  put(sep.data(), sep.data() + sep.size());
-  put(minutes, end);
+  std::string out(24 + 2 * sep.size(), '\0');
+  out.resize(static_cast<std::size_t>(PutTimeTextLong(out.data(), seconds, sep) - out.data()));
   return out;
 }
 
+void AppendTimeText(std::string& out, std::uint32_t seconds) {
+  const std::size_t start = out.size();
+  AppendTimeTextLong(out, seconds);
+  out.resize(start + CharOffset(std::string_view(out).substr(start), 5));
+}
+
 std::string TimeText(std::uint32_t seconds) {
-  std::string text = TimeTextLong(seconds);
-  text.resize(CharOffset(text, 5));
-  return text;
+  std::string out;
+  AppendTimeText(out, seconds);
+  return out;
 }
 
 std::uint32_t ParseTimeText(std::string_view text) {
@@ -303,24 +329,41 @@ std::uint32_t ParseTimeText(std::string_view text) {
   return total < 0 ? 0 : static_cast<std::uint32_t>(total);
 }
 
-std::string StripDateSeparator(std::string_view text) {
-  return ReplaceAll(text, Regional().DateSeparator, "");
+void AppendStrippedDate(std::string& out, std::string_view text) {
+  const std::string& sep = Regional().DateSeparator;
+  std::size_t pos = 0;
+  if (!sep.empty()) {
+    for (std::size_t hit; (hit = text.find(sep, pos)) != std::string_view::npos; pos = hit + sep.size())
+      out.append(text.substr(pos, hit - pos));
+  }
+  out.append(text.substr(pos));
 }
 
-std::string DateSortKey(std::string_view text) {
+std::string StripDateSeparator(std::string_view text) {
+  std::string out;
+  AppendStrippedDate(out, text);
+  return out;
+}
+
+void AppendDateSortKey(std::string& out, std::string_view text) {
   const std::string& sep = Regional().DateSeparator;
   if (IsAscii(text) && (sep.empty() || text.find(sep) == std::string_view::npos)) {
     // Every character one byte and nothing to strip.
-    std::string key(text.substr(std::min<std::size_t>(4, text.size()), 4));
-    key += text.substr(std::min<std::size_t>(2, text.size()), 2);
-    key += text.substr(0, 2);
-    return key;
+    out.append(text.substr(std::min<std::size_t>(4, text.size()), 4));
+    out.append(text.substr(std::min<std::size_t>(2, text.size()), 2));
+    out.append(text.substr(0, 2));
+    return;
   }
   const std::string t = StripDateSeparator(text);
-  std::string key = MidChars(t, 4, 4);
-  key += MidChars(t, 2, 2);
-  key += MidChars(t, 0, 2);
-  return key;
+  out += MidChars(t, 4, 4);
+  out += MidChars(t, 2, 2);
+  out += MidChars(t, 0, 2);
+}
+
+std::string DateSortKey(std::string_view text) {
+  std::string out;
+  AppendDateSortKey(out, text);
+  return out;
 }
 
 std::string DateDisplay(std::string_view text) {
@@ -356,11 +399,15 @@ TDaySet ParseWeekdays(std::string_view text) {
   return set;
 }
 
-std::string WeekdayDigits(TDaySet set) {
-  std::string out;
+void AppendWeekdayDigits(std::string& out, TDaySet set) {
   for (int d = 1; d <= 8; ++d) {
     if (HasDay(set, d)) out += static_cast<char>('0' + d);
   }
+}
+
+std::string WeekdayDigits(TDaySet set) {
+  std::string out;
+  AppendWeekdayDigits(out, set);
   return out;
 }
 
@@ -406,6 +453,10 @@ std::string RelationsText(TRelationSet set) {
     }
   }
   return out + "]";
+}
+
+void AppendNumberText(std::string& out, double x) {
+  AppendFixed(out, x, 4);
 }
 
 std::string NumberText(double x) {

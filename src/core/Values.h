@@ -78,6 +78,14 @@ std::string FourDigitText(int n);
 std::string GroupedNumber(long long n);
 std::string ByteSizeText(long long n);
 
+// The same texts appended to out, for writers that build long texts.
+void AppendNumberText(std::string& out, double x);
+void AppendTimeTextLong(std::string& out, std::uint32_t seconds);
+void AppendTimeText(std::string& out, std::uint32_t seconds);
+void AppendStrippedDate(std::string& out, std::string_view text);
+void AppendDateSortKey(std::string& out, std::string_view text);
+void AppendWeekdayDigits(std::string& out, TDaySet set);
+
 // Zone keys: 4 capital letters and 4 digits, unique among existingKeys (compared
 // without regard to case, as the file store compares them).
 std::string NewZoneKey(std::string_view displayName, const std::vector<std::string>& existingKeys);

@@ -352,6 +352,7 @@ bool SaveProviderFile(const std::string& fileName, TProviderList& providers, con
     TTheIniFile ini;
     ini.SetIniFileName(fileName);
     ini.SetIniLocation(loProgDir);
+    ini.SetReplacing(true);
     ini.SetOpen(true);
     if (!ini.Open() || !ini.DeleteFile()) {
       const std::string path = ini.FullPath().empty() ? ProgramDirectory() + fileName : ini.FullPath();
