@@ -231,17 +231,29 @@ void TTheIniFile::ReadSection(std::vector<std::string>& keys) {
 }
 
 void TTheIniFile::ReadSectionValues(std::vector<std::string>& values, std::size_t limit) {
-  errorCode_ = 0;
   values.clear();
+  ForEachSectionValue([&values](std::string_view value) { values.emplace_back(value); }, limit);
+}
+
+void TTheIniFile::ForEachSectionValue(const std::function<void(std::string_view)>& each, std::size_t limit) {
+  errorCode_ = 0;
   CheckReady();
   const std::vector<TIniStore::TKeyValue> lines = ListedKeys(*store_, section_);
-  values.reserve(std::min(limit, lines.size()));
+  std::string converted;
+  std::size_t count = 0;
   for (const TIniStore::TKeyValue& line : lines) {
-    if (values.size() == limit) break;
+    if (count == limit) break;
+    ++count;
     std::string_view value = line.Value;
-    values.push_back(ReadableValue(value) ? Cp1252ToUtf8(value) : std::string());
+    if (!ReadableValue(value)) {
+      value = {};
+    } else if (!IsAscii(value)) {
+      converted = Cp1252ToUtf8(value);
+      value = converted;
+    }
+    each(value);
   }
-  if (values.empty()) errorCode_ = -1;
+  if (count == 0) errorCode_ = -1;
 }
 
 bool TTheIniFile::ReadBool(const std::string& key, bool defaultValue) {

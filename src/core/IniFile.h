@@ -6,6 +6,7 @@
 // object is destroyed. Several objects open on the same file share one store,
 // so a read always sees every write made before it.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -62,6 +63,10 @@ class TTheIniFile {
   // For each key of ReadSection, in file order and at most limit of them, the
   // value ReadString gives for it ("" when that is the default).
   void ReadSectionValues(std::vector<std::string>& values, std::size_t limit = SIZE_MAX);
+  // The same values handed to each one by one, without a copy where the text
+  // needs no conversion; a value is valid during its call, which must not
+  // change the file.
+  void ForEachSectionValue(const std::function<void(std::string_view)>& each, std::size_t limit = SIZE_MAX);
   bool ReadBool(const std::string& key, bool defaultValue);
   void WriteString(const std::string& key, const std::string& value);
   void WriteBool(const std::string& key, bool value);

@@ -327,7 +327,8 @@ void TIniStore::Write(std::string_view section, std::string_view key, std::strin
   const std::string_view written = found == TNameIndex::kNone ? name : s->Body[found].Name();
   const std::string_view text = Keep({written, "=", value});
   // A line break inside a value would split the line and corrupt the file.
-  if (!value.empty() && (std::memchr(value.data(), '\r', value.size()) || std::memchr(value.data(), '\n', value.size()))) {
+  if (!value.empty() &&
+      (std::memchr(value.data(), '\r', value.size()) || std::memchr(value.data(), '\n', value.size()))) {
     char* const valueStart = const_cast<char*>(text.data()) + written.size() + 1;
     for (char* c = valueStart; c != text.data() + text.size(); ++c) {
       if (*c == '\r' || *c == '\n') *c = ' ';

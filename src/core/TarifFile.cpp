@@ -79,6 +79,7 @@ namespace {
 
 // Built in place, so that a list sorted again reuses its keys' memory.
 void BuildSortKey(const TTarifEntry& entry, std::string& key) {
+  if (key.capacity() < kMaxSortKeyChars + 8) key.reserve(kMaxSortKeyChars + 8);
   key.clear();
   AppendDateSortKey(key, entry.DateFrom);
   key += ' ';
@@ -87,7 +88,7 @@ void BuildSortKey(const TTarifEntry& entry, std::string& key) {
   AppendTimeTextLong(key, entry.StartSec);
   key += ' ';
   AppendTimeTextLong(key, entry.EndSec);
-  key.resize(CharOffset(key, kMaxSortKeyChars));
+  if (key.size() > kMaxSortKeyChars) key.resize(CharOffset(key, kMaxSortKeyChars));
 }
 
 }  // namespace

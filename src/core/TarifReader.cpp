@@ -58,9 +58,11 @@ class TSectionReader {
 // the part and nothing is left (so "...0101-3112" without a name still gives
 // its dates).
 std::string_view TakeBefore(std::string_view& text, char separator) {
-  const std::size_t pos = text.find(separator);
+  // The parts are short: a plain loop beats a library search here.
+  std::size_t pos = 0;
+  while (pos < text.size() && text[pos] != separator) ++pos;
   const std::string_view part = text.substr(0, pos);
-  text.remove_prefix(pos == std::string_view::npos ? text.size() : pos + 1);
+  text.remove_prefix(pos == text.size() ? pos : pos + 1);
   return part;
 }
 
@@ -70,7 +72,8 @@ std::string_view UpTo(std::string_view text, char separator) {
 
 // The first n characters.
 std::string_view LeftView(std::string_view text, std::size_t n) {
-  return text.substr(0, CharOffset(text, n));
+  // No more bytes than n: no more characters either.
+  return text.size() <= n ? text : text.substr(0, CharOffset(text, n));
 }
 
 bool IsDateCode(std::string_view text) {
@@ -163,7 +166,7 @@ void ReadEntry(const TKeyAndName& zone, const std::string& key, std::string_view
     ShowMessageBox("Tarif für " + entry.Name + " ( " + section + " ) ist nicht korrekt.", "", mkFehler, mbOK);
   }
 
-  entry.Name.resize(CharOffset(entry.Name, kMaxEntryNameChars));
+  if (entry.Name.size() > kMaxEntryNameChars) entry.Name.resize(CharOffset(entry.Name, kMaxEntryNameChars));
   entry.DateFrom = LeftView(dateText, 4);
   entry.DateTo = LeftView(dateText.substr(CharOffset(dateText, 5)), 4);
   // Only four-digit dates (the end one may be missing) are written back as
@@ -261,14 +264,15 @@ void ReadZoneLists(TTheIniFile& ini, const std::string& key, TKeyAndName& zone, 
   }
 
   const std::string section = key + (workday ? "WERKTAG" : "SASO");
-  std::vector<std::string> values = in.Values(section, kMaxEntriesPerList);
   TTarifEntryList& list = zone.Entries(dayClass);
-  list.reserve(list.size() + values.size());
-  for (std::string& value : values) {
-    CleanInPlace(value);
-    if (value.empty()) continue;
-    ReadEntry(zone, key, value, section, options, list);
-  }
+  std::string scratch;
+  ini.SetSection(section);
+  ini.ForEachSectionValue(
+      [&](std::string_view raw) {
+        const std::string_view value = CleanView(raw, scratch);
+        if (!value.empty()) ReadEntry(zone, key, value, section, options, list);
+      },
+      kMaxEntriesPerList);
 }
 
 void TakeTaktFromFirstEntries(TKeyAndName& zone) {

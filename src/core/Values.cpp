@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 
 #include "core/Clock.h"
@@ -140,6 +141,14 @@ std::string Clean(std::string_view text) {
   return out;
 }
 
+std::string_view CleanView(std::string_view text, std::string& scratch) {
+  text = text.substr(0, text.find(';'));
+  if (text.find(' ') == std::string_view::npos) return text;
+  scratch.assign(text);
+  std::erase(scratch, ' ');
+  return scratch;
+}
+
 void CleanInPlace(std::string& text) {
   text.resize(std::min(text.find(';'), text.size()));
   std::erase(text, ' ');
@@ -164,7 +173,12 @@ std::string BlankToUnderscore(std::string_view text) {
 }
 std::string UnderscoreToBlank(std::string_view text) {
   std::string out(text);
-  std::replace(out.begin(), out.end(), '_', ' ');
+  char* const end = out.data() + out.size();
+  for (char* p = out.data(); p != end; ++p) {
+    p = static_cast<char*>(std::memchr(p, '_', static_cast<std::size_t>(end - p)));
+    if (!p) break;
+    *p = ' ';
+  }
   return out;
 }
 std::string RemoveAmpersand(std::string_view text) {
@@ -274,10 +288,13 @@ namespace {
 // "HH:MM:SS" with the regional separator into buf (room for 24 + 2 separators);
 // returns the end.
 char* PutTimeTextLong(char* buf, std::uint32_t seconds, std::string_view sep) {
-  char* p = PutTwoDigits(buf, seconds / 3600);
-  p = std::copy(sep.begin(), sep.end(), p);
-  p = PutTwoDigits(p, seconds / 60 % 60);
-  p = std::copy(sep.begin(), sep.end(), p);
+  // Byte by byte: the separator is a character or two, too short for a library copy.
+  auto putSeparator = [&sep](char* p) {
+    for (char c : sep) *p++ = c;
+    return p;
+  };
+  char* p = putSeparator(PutTwoDigits(buf, seconds / 3600));
+  p = putSeparator(PutTwoDigits(p, seconds / 60 % 60));
   return PutTwoDigits(p, seconds % 60);
 }
 
@@ -347,11 +364,14 @@ std::string StripDateSeparator(std::string_view text) {
 
 void AppendDateSortKey(std::string& out, std::string_view text) {
   const std::string& sep = Regional().DateSeparator;
-  if (IsAscii(text) && (sep.empty() || text.find(sep) == std::string_view::npos)) {
+  if (text.size() <= 8 && IsAscii(text) && (sep.empty() || text.find(sep) == std::string_view::npos)) {
     // Every character one byte and nothing to strip.
-    out.append(text.substr(std::min<std::size_t>(4, text.size()), 4));
-    out.append(text.substr(std::min<std::size_t>(2, text.size()), 2));
-    out.append(text.substr(0, 2));
+    char key[8];
+    char* p = key;
+    for (std::size_t i = 4; i < text.size(); ++i) *p++ = text[i];
+    for (std::size_t i = 2; i < 4 && i < text.size(); ++i) *p++ = text[i];
+    for (std::size_t i = 0; i < 2 && i < text.size(); ++i) *p++ = text[i];
+    out.append(key, static_cast<std::size_t>(p - key));
     return;
   }
   const std::string t = StripDateSeparator(text);

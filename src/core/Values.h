@@ -23,6 +23,9 @@ constexpr bool HasDay(TDaySet set, int code) {
 // Text cleaning.
 std::string Clean(std::string_view text);  // blanks removed, cut before the first ";"
 void CleanInPlace(std::string& text);
+// Clean without a copy when there is no blank to remove; the result may point
+// into scratch.
+std::string_view CleanView(std::string_view text, std::string& scratch);
 std::string RemoveBlanks(std::string_view text);
 std::string BlankToUnderscore(std::string_view text);
 std::string UnderscoreToBlank(std::string_view text);

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/Text.h"
+#include "core/Values.h"
 #include "providers/StableSort.h"
 
 namespace dudode {
@@ -29,16 +30,15 @@ std::string ProviderEntryLimitMessage() {
 }
 
 void SortProviderEntries(TProviderEntryList& entries) {
-  TProviderEntryList kept;
-  kept.reserve(entries.size());
+  std::erase_if(entries, [](const TProviderEntry& entry) { return entry.Takt == 0; });
   for (auto& entry : entries) {
-    if (entry.Takt == 0) continue;
-    entry.SortKey = TimeTextLong(static_cast<std::uint32_t>(entry.StartSec));
+    // Built in place: a list sorted again reuses its keys' memory.
+    entry.SortKey.clear();
+    entry.SortKey.reserve(24);  // "HH:MM:SS HH:MM:SS" with room for longer separators
+    AppendTimeTextLong(entry.SortKey, static_cast<std::uint32_t>(entry.StartSec));
     entry.SortKey += ' ';
-    entry.SortKey += TimeTextLong(static_cast<std::uint32_t>(entry.EndSec));
-    kept.push_back(std::move(entry));
+    AppendTimeTextLong(entry.SortKey, static_cast<std::uint32_t>(entry.EndSec));
   }
-  entries = std::move(kept);
   StableSortBy(entries, [](const TProviderEntry& e) -> const std::string& { return e.SortKey; });
 }
 

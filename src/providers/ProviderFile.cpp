@@ -112,54 +112,58 @@ void ReadOptions(TTheIniFile& ini, const std::string& key, TProviderOptions& opt
   options.MinConnectTime = Clamp(NumberOr(orDefault(option("MinConnectTime"), "-1"), -1), -1, 1000);
 }
 
+// One cleaned entry value of the section key + tag.
+void ReadEntry(std::string_view value, const std::string& key, const std::string& storedName, const char* tag,
+               TProviderEntryList& entries) {
+  if (value.empty()) return;
+  if (CharAt(value, 6) != "-" || CharAt(value, 12) != "/") {
+    ShowMessageBox("Der Providereintrag für Schlüssel " + key + " ist fehlerhaft! " +
+                       "Providereintrag wird nicht gelesen!",
+                   "Syntax Fehler", mkFehler, mbOK);
+    return;
+  }
+  // The check above guarantees a "-" and a "/" after it.
+  const std::size_t dash = value.find('-');
+  const std::size_t slash = value.find('/');
+  const std::size_t slash2 = value.find('/', slash + 1);
+  const std::string_view text = value;
+  const std::string_view startText = text.substr(0, dash);
+  const std::string_view endText =
+      slash > dash ? text.substr(dash + 1, slash - dash - 1) : std::string_view();
+  const std::string_view taktText =
+      text.substr(slash + 1, slash2 == std::string::npos ? std::string::npos : slash2 - slash - 1);
+  const std::string_view priceText =
+      slash2 == std::string::npos ? std::string_view() : text.substr(slash2 + 1);
+
+  TProviderEntry entry;
+  const TParsedTime start = ParseTime(startText);
+  const TParsedTime end = ParseTime(endText);
+  bool correct = start.Valid && end.Valid;
+  if (correct) {
+    entry.StartSec = static_cast<std::int32_t>(start.Seconds);
+    entry.EndSec = static_cast<std::int32_t>(end.Seconds) + 59;
+    bool taktOk = false;
+    bool priceOk = false;
+    entry.Takt = ParseNumber(taktText, &taktOk);
+    entry.Price = ParseNumber(priceText, &priceOk);
+    if (!taktOk || !std::isfinite(entry.Takt)) entry.Takt = 0;
+    if (!priceOk || !std::isfinite(entry.Price)) entry.Price = 0;
+    correct = taktOk && priceOk && std::isfinite(entry.Takt) && std::isfinite(entry.Price);
+  }
+  if (!correct) {
+    ShowMessageBox("Eintrag für Provider " + storedName + " ( " + key + tag + " ) ist nicht korrekt.", "",
+                   mkFehler, mbOK);
+  }
+  entries.push_back(std::move(entry));
+}
+
 void ReadEntries(TTheIniFile& ini, const std::string& key, const std::string& storedName, const char* tag,
                  TProviderEntryList& entries) {
   ini.SetSection(key + tag);
-  std::vector<std::string> values;
-  ini.ReadSectionValues(values, static_cast<std::size_t>(kMaxProviderEntriesRead));
-  for (std::string& value : values) {
-    CleanInPlace(value);
-    if (value.empty()) continue;
-    if (CharAt(value, 6) != "-" || CharAt(value, 12) != "/") {
-      ShowMessageBox("Der Providereintrag für Schlüssel " + key + " ist fehlerhaft! " +
-                         "Providereintrag wird nicht gelesen!",
-                     "Syntax Fehler", mkFehler, mbOK);
-      continue;
-    }
-    // The check above guarantees a "-" and a "/" after it.
-    const std::size_t dash = value.find('-');
-    const std::size_t slash = value.find('/');
-    const std::size_t slash2 = value.find('/', slash + 1);
-    const std::string_view text = value;
-    const std::string_view startText = text.substr(0, dash);
-    const std::string_view endText =
-        slash > dash ? text.substr(dash + 1, slash - dash - 1) : std::string_view();
-    const std::string_view taktText =
-        text.substr(slash + 1, slash2 == std::string::npos ? std::string::npos : slash2 - slash - 1);
-    const std::string_view priceText =
-        slash2 == std::string::npos ? std::string_view() : text.substr(slash2 + 1);
-
-    TProviderEntry entry;
-    const TParsedTime start = ParseTime(startText);
-    const TParsedTime end = ParseTime(endText);
-    bool correct = start.Valid && end.Valid;
-    if (correct) {
-      entry.StartSec = static_cast<std::int32_t>(start.Seconds);
-      entry.EndSec = static_cast<std::int32_t>(end.Seconds) + 59;
-      bool taktOk = false;
-      bool priceOk = false;
-      entry.Takt = ParseNumber(taktText, &taktOk);
-      entry.Price = ParseNumber(priceText, &priceOk);
-      if (!taktOk || !std::isfinite(entry.Takt)) entry.Takt = 0;
-      if (!priceOk || !std::isfinite(entry.Price)) entry.Price = 0;
-      correct = taktOk && priceOk && std::isfinite(entry.Takt) && std::isfinite(entry.Price);
-    }
-    if (!correct) {
-      ShowMessageBox("Eintrag für Provider " + storedName + " ( " + key + tag + " ) ist nicht korrekt.", "",
-                     mkFehler, mbOK);
-    }
-    entries.push_back(std::move(entry));
-  }
+  std::string scratch;
+  ini.ForEachSectionValue(
+      [&](std::string_view raw) { ReadEntry(CleanView(raw, scratch), key, storedName, tag, entries); },
+      static_cast<std::size_t>(kMaxProviderEntriesRead));
 }
 
 // Rounded to a whole number (ties to even) and written without decimals.
@@ -167,10 +171,14 @@ std::string WholeText(double value) {
   return FixedText(std::nearbyint(value) + 0.0, 0);
 }
 
-std::string EntryText(const TProviderEntry& entry) {
-  return TimeText(static_cast<std::uint32_t>(entry.StartSec)) + "-" +
-         TimeText(static_cast<std::uint32_t>(entry.EndSec)) + "/" + NumberText(entry.Takt) + "/" +
-         NumberText(entry.Price);
+void AppendEntryText(std::string& out, const TProviderEntry& entry) {
+  AppendTimeText(out, static_cast<std::uint32_t>(entry.StartSec));
+  out += '-';
+  AppendTimeText(out, static_cast<std::uint32_t>(entry.EndSec));
+  out += '/';
+  AppendNumberText(out, entry.Takt);
+  out += '/';
+  AppendNumberText(out, entry.Price);
 }
 
 std::string RangeText(const TFreeHoursRange& range) {
@@ -182,9 +190,12 @@ void WriteEntries(TTheIniFile& ini, const TProvider& provider, const TProviderEn
                   const char* tag) {
   ini.SetSection(provider.Key + tag);
   int index = 0;
+  std::string text;  // one buffer for all values of the list
   for (const auto& entry : entries) {
     if (entry.Takt == 0) continue;
-    ini.WriteString(provider.Key + std::to_string(index), EntryText(entry));
+    text.clear();
+    AppendEntryText(text, entry);
+    ini.WriteString(provider.Key + std::to_string(index), text);
     ++index;
   }
 }
