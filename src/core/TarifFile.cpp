@@ -79,16 +79,20 @@ namespace {
 
 // Built in place, so that a list sorted again reuses its keys' memory.
 void BuildSortKey(const TTarifEntry& entry, std::string& key) {
-  if (key.capacity() < kMaxSortKeyChars + 8) key.reserve(kMaxSortKeyChars + 8);
-  key.clear();
-  AppendDateSortKey(key, entry.DateFrom);
-  key += ' ';
-  AppendDateSortKey(key, entry.DateTo);
-  key += ' ';
-  AppendTimeTextLong(key, entry.StartSec);
-  key += ' ';
-  AppendTimeTextLong(key, entry.EndSec);
-  if (key.size() > kMaxSortKeyChars) key.resize(CharOffset(key, kMaxSortKeyChars));
+  const std::size_t room = entry.DateFrom.size() + entry.DateTo.size() + 2 * TimeTextLongBytes() + 3;
+  char small[128];
+  std::string large;
+  if (room > sizeof small) large.resize(room);
+  char* const begin = room > sizeof small ? large.data() : small;
+  char* p = PutDateSortKey(begin, entry.DateFrom);
+  *p++ = ' ';
+  p = PutDateSortKey(p, entry.DateTo);
+  *p++ = ' ';
+  p = PutTimeTextLong(p, entry.StartSec);
+  *p++ = ' ';
+  p = PutTimeTextLong(p, entry.EndSec);
+  const std::string_view built(begin, static_cast<std::size_t>(p - begin));
+  key.assign(built.substr(0, CharOffset(built, kMaxSortKeyChars)));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
 #include "core/Clock.h"
 #include "core/Files.h"
@@ -252,32 +253,40 @@ bool WriteSection(const TTarifFile& doc, Writer writer) {
 }  // namespace
 
 void AppendEntryValue(std::string& value, const TTarifEntry& entry) {
+  // Room for every field at its longest; cut to what was written at the end.
   const std::size_t start = value.size();
-  AppendWeekdayDigits(value, entry.Weekdays);
-  value += '|';
-  AppendNumberText(value, entry.PricePerUnit);
-  value += '/';
-  AppendNumberText(value, entry.CalcTakt);
-  value += '/';
-  AppendNumberText(value, entry.FirstSecond);
-  value += '/';
-  AppendTimeText(value, entry.StartSec);
-  value += '-';
-  AppendTimeText(value, entry.EndSec);
-  value += '/';
-  value += CutFieldText(entry.Takt);
-  value += '/';
-  value += IntegerText(entry.Units);
-  value += '/';
-  AppendStrippedDate(value, entry.DateFrom);
-  value += '-';
-  AppendStrippedDate(value, entry.DateTo);
-  value += ',';
-  const std::size_t name = value.size();
-  value += entry.Name;
-  std::replace(value.begin() + static_cast<std::ptrdiff_t>(name), value.end(), ' ', '_');
-  // The reader drops blanks anywhere in the value.
-  value.erase(std::remove(value.begin() + static_cast<std::ptrdiff_t>(start), value.end(), ' '), value.end());
+  value.resize(start + 4 * kNumberTextBytes + 2 * kTimeTextBytes + 64 + entry.DateFrom.size() +
+               entry.DateTo.size() + entry.Name.size());
+  char* const begin = value.data() + start;
+  char* p = PutWeekdayDigits(begin, entry.Weekdays);
+  *p++ = '|';
+  p = PutNumberText(p, entry.PricePerUnit);
+  *p++ = '/';
+  p = PutNumberText(p, entry.CalcTakt);
+  *p++ = '/';
+  p = PutNumberText(p, entry.FirstSecond);
+  *p++ = '/';
+  p = PutTimeText(p, entry.StartSec);
+  *p++ = '-';
+  p = PutTimeText(p, entry.EndSec);
+  *p++ = '/';
+  char* const takt = p;
+  p = PutNumberText(p, entry.Takt);
+  if (static_cast<std::size_t>(p - takt) > kCutFieldChars) {
+    const std::string cut = CutFieldText(entry.Takt);
+    p = std::copy(cut.begin(), cut.end(), takt);
+  }
+  *p++ = '/';
+  p = std::to_chars(p, p + 24, entry.Units).ptr;
+  *p++ = '/';
+  p = PutStrippedDate(p, entry.DateFrom);
+  *p++ = '-';
+  p = PutStrippedDate(p, entry.DateTo);
+  *p++ = ',';
+  // The reader drops blanks anywhere in the value; the name keeps its own as "_".
+  if (std::memchr(begin, ' ', static_cast<std::size_t>(p - begin))) p = std::remove(begin, p, ' ');
+  for (char c : entry.Name) *p++ = c == ' ' ? '_' : c;
+  value.resize(static_cast<std::size_t>(p - value.data()));
 }
 
 std::string EntryValue(const TTarifEntry& entry) {

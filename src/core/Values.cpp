@@ -98,24 +98,24 @@ bool FastDecimal(std::string_view s, double& value) {
 }
 
 // Fixed-point text without any locale: snprintf would follow LC_NUMERIC.
-void AppendFixed(std::string& out, double x, int decimals) {
-  char buf[400];
-  if (const char* p = FastFixed(x, decimals, buf + 32)) {
-    out.append(p, static_cast<std::size_t>(buf + 32 - p));
-    return;
+// Writes at most kNumberTextBytes bytes.
+char* PutFixed(char* out, double x, int decimals) {
+  char digits[32];
+  if (const char* p = FastFixed(x, decimals, digits + sizeof digits)) {
+    while (p != digits + sizeof digits) *out++ = *p++;
+    return out;
   }
-  const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
+  const auto res = std::to_chars(out, out + kNumberTextBytes, x, std::chars_format::fixed, decimals);
   if (res.ec != std::errc()) {
-    out += '0';
-    return;
+    *out = '0';
+    return out + 1;
   }
-  out.append(buf, res.ptr);
+  return res.ptr;
 }
 
 std::string Fixed(double x, int decimals) {
-  std::string out;
-  AppendFixed(out, x, decimals);
-  return out;
+  char buf[kNumberTextBytes];
+  return std::string(buf, PutFixed(buf, x, decimals));
 }
 
 std::string PadLeft(std::string text, std::size_t width, char fill) {
@@ -267,6 +267,13 @@ std::int32_t LeadingInteger(std::string_view text) {
 
 TParsedTime ParseTime(std::string_view text) {
   // Hours are characters 1-2 and minutes 4-5; the character between is not looked at.
+  if (text.size() >= 5 && IsDigit(text[0]) && IsDigit(text[1]) && IsDigit(text[3]) && IsDigit(text[4])) {
+    // The usual "HH:MM": four digits need no general integer reading.
+    const std::uint32_t hours = static_cast<std::uint32_t>((text[0] - '0') * 10 + (text[1] - '0'));
+    const std::uint32_t minutes = static_cast<std::uint32_t>((text[3] - '0') * 10 + (text[4] - '0'));
+    if (hours > 23 || minutes > 59) return {};
+    return {hours * 3600 + minutes * 60, true};
+  }
   auto part = [&](std::size_t first, bool& ok) -> long long {
     std::string_view s = first < text.size() ? text.substr(first, 2) : std::string_view();
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);  // like a leading blank in a number
@@ -285,9 +292,19 @@ TParsedTime ParseTime(std::string_view text) {
 
 namespace {
 
-// "HH:MM:SS" with the regional separator into buf (room for 24 + 2 separators);
-// returns the end.
+// "HH:MM:SS" with the given separator; returns the end.
 char* PutTimeTextLong(char* buf, std::uint32_t seconds, std::string_view sep) {
+  const std::uint32_t hours = seconds / 3600;
+  if (hours <= 99 && sep.size() == 1) {
+    const std::uint32_t minutes = seconds / 60 % 60;
+    const std::uint32_t rest = seconds % 60;
+    const char digits[] = {
+        static_cast<char>('0' + hours / 10),   static_cast<char>('0' + hours % 10),   sep[0],
+        static_cast<char>('0' + minutes / 10), static_cast<char>('0' + minutes % 10), sep[0],
+        static_cast<char>('0' + rest / 10),    static_cast<char>('0' + rest % 10)};
+    std::memcpy(buf, digits, sizeof digits);
+    return buf + sizeof digits;
+  }
   // Byte by byte: the separator is a character or two, too short for a library copy.
   auto putSeparator = [&sep](char* p) {
     for (char c : sep) *p++ = c;
@@ -300,33 +317,45 @@ char* PutTimeTextLong(char* buf, std::uint32_t seconds, std::string_view sep) {
 
 }  // namespace
 
-void AppendTimeTextLong(std::string& out, std::uint32_t seconds) {
-  const std::string& sep = Regional().TimeSeparator;
-  if (sep.size() > 16) {
-    out.append(TimeTextLong(seconds));
-    return;
-  }
-  char buf[80];
-  out.append(buf, static_cast<std::size_t>(PutTimeTextLong(buf, seconds, sep) - buf));
+std::size_t TimeTextLongBytes() {
+  return 24 + 2 * Regional().TimeSeparator.size();
+}
+
+char* PutTimeTextLong(char* out, std::uint32_t seconds) {
+  return PutTimeTextLong(out, seconds, Regional().TimeSeparator);
 }
 
 std::string TimeTextLong(std::uint32_t seconds) {
-  const std::string& sep = Regional().TimeSeparator;
-  std::string out(24 + 2 * sep.size(), '\0');
-  out.resize(static_cast<std::size_t>(PutTimeTextLong(out.data(), seconds, sep) - out.data()));
+  std::string out(TimeTextLongBytes(), '\0');
+  out.resize(static_cast<std::size_t>(PutTimeTextLong(out.data(), seconds) - out.data()));
   return out;
 }
 
-void AppendTimeText(std::string& out, std::uint32_t seconds) {
-  const std::size_t start = out.size();
-  AppendTimeTextLong(out, seconds);
-  out.resize(start + CharOffset(std::string_view(out).substr(start), 5));
+char* PutTimeText(char* out, std::uint32_t seconds) {
+  const std::string& sep = Regional().TimeSeparator;
+  std::string longText;
+  char buf[80];
+  std::string_view text;
+  if (seconds / 3600 <= 99 && sep.size() == 1 && static_cast<unsigned char>(sep[0]) < 0x80) {
+    // Five one-byte characters: "HH:MM".
+    PutTimeTextLong(buf, seconds, sep);
+    std::memcpy(out, buf, 5);
+    return out + 5;
+  }
+  if (sep.size() <= 16) {
+    text = std::string_view(buf, static_cast<std::size_t>(PutTimeTextLong(buf, seconds, sep) - buf));
+  } else {
+    longText = TimeTextLong(seconds);
+    text = longText;
+  }
+  // Five characters of at most four bytes each.
+  for (char c : text.substr(0, CharOffset(text, 5))) *out++ = c;
+  return out;
 }
 
 std::string TimeText(std::uint32_t seconds) {
-  std::string out;
-  AppendTimeText(out, seconds);
-  return out;
+  char buf[kTimeTextBytes];
+  return std::string(buf, PutTimeText(buf, seconds));
 }
 
 std::uint32_t ParseTimeText(std::string_view text) {
@@ -346,43 +375,57 @@ std::uint32_t ParseTimeText(std::string_view text) {
   return total < 0 ? 0 : static_cast<std::uint32_t>(total);
 }
 
-void AppendStrippedDate(std::string& out, std::string_view text) {
+char* PutStrippedDate(char* out, std::string_view text) {
   const std::string& sep = Regional().DateSeparator;
+  if (sep.size() == 1) {
+    for (char c : text) {
+      if (c != sep[0]) *out++ = c;
+    }
+    return out;
+  }
   std::size_t pos = 0;
+  auto put = [&out](std::string_view part) {
+    for (char c : part) *out++ = c;
+  };
   if (!sep.empty()) {
     for (std::size_t hit; (hit = text.find(sep, pos)) != std::string_view::npos; pos = hit + sep.size())
-      out.append(text.substr(pos, hit - pos));
+      put(text.substr(pos, hit - pos));
   }
-  out.append(text.substr(pos));
-}
-
-std::string StripDateSeparator(std::string_view text) {
-  std::string out;
-  AppendStrippedDate(out, text);
+  put(text.substr(pos));
   return out;
 }
 
-void AppendDateSortKey(std::string& out, std::string_view text) {
+std::string StripDateSeparator(std::string_view text) {
+  std::string out(text.size(), '\0');
+  out.resize(static_cast<std::size_t>(PutStrippedDate(out.data(), text) - out.data()));
+  return out;
+}
+
+char* PutDateSortKey(char* out, std::string_view text) {
+  auto put = [&out](std::string_view part) {
+    for (char c : part) *out++ = c;
+  };
   const std::string& sep = Regional().DateSeparator;
-  if (text.size() <= 8 && IsAscii(text) && (sep.empty() || text.find(sep) == std::string_view::npos)) {
+  bool plain = sep.size() == 1 && text.size() <= 8;
+  for (std::size_t i = 0; plain && i < text.size(); ++i)
+    plain = static_cast<unsigned char>(text[i]) < 0x80 && text[i] != sep[0];
+  if (plain || (IsAscii(text) && (sep.empty() || text.find(sep) == std::string_view::npos))) {
     // Every character one byte and nothing to strip.
-    char key[8];
-    char* p = key;
-    for (std::size_t i = 4; i < text.size(); ++i) *p++ = text[i];
-    for (std::size_t i = 2; i < 4 && i < text.size(); ++i) *p++ = text[i];
-    for (std::size_t i = 0; i < 2 && i < text.size(); ++i) *p++ = text[i];
-    out.append(key, static_cast<std::size_t>(p - key));
-    return;
+    put(text.substr(std::min<std::size_t>(4, text.size()), 4));
+    put(text.substr(std::min<std::size_t>(2, text.size()), 2));
+    put(text.substr(0, 2));
+    return out;
   }
   const std::string t = StripDateSeparator(text);
-  out += MidChars(t, 4, 4);
-  out += MidChars(t, 2, 2);
-  out += MidChars(t, 0, 2);
+  put(MidChars(t, 4, 4));
+  put(MidChars(t, 2, 2));
+  put(MidChars(t, 0, 2));
+  return out;
 }
 
 std::string DateSortKey(std::string_view text) {
-  std::string out;
-  AppendDateSortKey(out, text);
+  std::string out(text.size(), '\0');
+  out.resize(static_cast<std::size_t>(PutDateSortKey(out.data(), text) - out.data()));
   return out;
 }
 
@@ -419,16 +462,16 @@ TDaySet ParseWeekdays(std::string_view text) {
   return set;
 }
 
-void AppendWeekdayDigits(std::string& out, TDaySet set) {
+char* PutWeekdayDigits(char* out, TDaySet set) {
   for (int d = 1; d <= 8; ++d) {
-    if (HasDay(set, d)) out += static_cast<char>('0' + d);
+    if (HasDay(set, d)) *out++ = static_cast<char>('0' + d);
   }
+  return out;
 }
 
 std::string WeekdayDigits(TDaySet set) {
-  std::string out;
-  AppendWeekdayDigits(out, set);
-  return out;
+  char digits[8];
+  return std::string(digits, PutWeekdayDigits(digits, set));
 }
 
 std::string WeekdayNames(TDaySet set) {
@@ -475,8 +518,8 @@ std::string RelationsText(TRelationSet set) {
   return out + "]";
 }
 
-void AppendNumberText(std::string& out, double x) {
-  AppendFixed(out, x, 4);
+char* PutNumberText(char* out, double x) {
+  return PutFixed(out, x, 4);
 }
 
 std::string NumberText(double x) {

@@ -81,13 +81,17 @@ std::string FourDigitText(int n);
 std::string GroupedNumber(long long n);
 std::string ByteSizeText(long long n);
 
-// The same texts appended to out, for writers that build long texts.
-void AppendNumberText(std::string& out, double x);
-void AppendTimeTextLong(std::string& out, std::uint32_t seconds);
-void AppendTimeText(std::string& out, std::uint32_t seconds);
-void AppendStrippedDate(std::string& out, std::string_view text);
-void AppendDateSortKey(std::string& out, std::string_view text);
-void AppendWeekdayDigits(std::string& out, TDaySet set);
+// The same texts written at out, for writers that fill a buffer of their own
+// (one append instead of one per field); each returns the end of its text.
+inline constexpr std::size_t kNumberTextBytes = 400;  // room for any double
+inline constexpr std::size_t kTimeTextBytes = 20;     // five characters
+char* PutNumberText(char* out, double x);
+char* PutTimeText(char* out, std::uint32_t seconds);
+std::size_t TimeTextLongBytes();
+char* PutTimeTextLong(char* out, std::uint32_t seconds);
+char* PutWeekdayDigits(char* out, TDaySet set);           // at most 8 bytes
+char* PutStrippedDate(char* out, std::string_view text);  // at most text.size() bytes
+char* PutDateSortKey(char* out, std::string_view text);   // at most text.size() bytes
 
 // Zone keys: 4 capital letters and 4 digits, unique among existingKeys (compared
 // without regard to case, as the file store compares them).

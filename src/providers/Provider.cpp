@@ -31,13 +31,13 @@ std::string ProviderEntryLimitMessage() {
 
 void SortProviderEntries(TProviderEntryList& entries) {
   std::erase_if(entries, [](const TProviderEntry& entry) { return entry.Takt == 0; });
+  std::string key(2 * TimeTextLongBytes() + 1, '\0');
   for (auto& entry : entries) {
-    // Built in place: a list sorted again reuses its keys' memory.
-    entry.SortKey.clear();
-    entry.SortKey.reserve(24);  // "HH:MM:SS HH:MM:SS" with room for longer separators
-    AppendTimeTextLong(entry.SortKey, static_cast<std::uint32_t>(entry.StartSec));
-    entry.SortKey += ' ';
-    AppendTimeTextLong(entry.SortKey, static_cast<std::uint32_t>(entry.EndSec));
+    char* p = PutTimeTextLong(key.data(), static_cast<std::uint32_t>(entry.StartSec));
+    *p++ = ' ';
+    p = PutTimeTextLong(p, static_cast<std::uint32_t>(entry.EndSec));
+    // Assigned, so that a list sorted again reuses its keys' memory.
+    entry.SortKey.assign(key.data(), p);
   }
   StableSortBy(entries, [](const TProviderEntry& e) -> const std::string& { return e.SortKey; });
 }

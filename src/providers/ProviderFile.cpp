@@ -171,14 +171,15 @@ std::string WholeText(double value) {
   return FixedText(std::nearbyint(value) + 0.0, 0);
 }
 
-void AppendEntryText(std::string& out, const TProviderEntry& entry) {
-  AppendTimeText(out, static_cast<std::uint32_t>(entry.StartSec));
-  out += '-';
-  AppendTimeText(out, static_cast<std::uint32_t>(entry.EndSec));
-  out += '/';
-  AppendNumberText(out, entry.Takt);
-  out += '/';
-  AppendNumberText(out, entry.Price);
+// "HH:MM-HH:MM/Takt/Price" written at out; returns the end.
+char* PutEntryText(char* out, const TProviderEntry& entry) {
+  out = PutTimeText(out, static_cast<std::uint32_t>(entry.StartSec));
+  *out++ = '-';
+  out = PutTimeText(out, static_cast<std::uint32_t>(entry.EndSec));
+  *out++ = '/';
+  out = PutNumberText(out, entry.Takt);
+  *out++ = '/';
+  return PutNumberText(out, entry.Price);
 }
 
 std::string RangeText(const TFreeHoursRange& range) {
@@ -193,8 +194,8 @@ void WriteEntries(TTheIniFile& ini, const TProvider& provider, const TProviderEn
   std::string text;  // one buffer for all values of the list
   for (const auto& entry : entries) {
     if (entry.Takt == 0) continue;
-    text.clear();
-    AppendEntryText(text, entry);
+    text.resize(2 * kTimeTextBytes + 2 * kNumberTextBytes + 3);
+    text.resize(static_cast<std::size_t>(PutEntryText(text.data(), entry) - text.data()));
     ini.WriteString(provider.Key + std::to_string(index), text);
     ++index;
   }
