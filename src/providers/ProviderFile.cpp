@@ -116,7 +116,10 @@ void ReadOptions(TTheIniFile& ini, const std::string& key, TProviderOptions& opt
 void ReadEntry(std::string_view value, const std::string& key, const std::string& storedName, const char* tag,
                TProviderEntryList& entries) {
   if (value.empty()) return;
-  if (CharAt(value, 6) != "-" || CharAt(value, 12) != "/") {
+  // Over plain ASCII the sixth and twelfth characters are those bytes.
+  const bool wellFormed = AsciiPrefix(value) >= 12 ? value[5] == '-' && value[11] == '/'
+                                                   : CharAt(value, 6) == "-" && CharAt(value, 12) == "/";
+  if (!wellFormed) {
     ShowMessageBox("Der Providereintrag für Schlüssel " + key + " ist fehlerhaft! " +
                        "Providereintrag wird nicht gelesen!",
                    "Syntax Fehler", mkFehler, mbOK);

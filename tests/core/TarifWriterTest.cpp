@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <tuple>
 
@@ -177,6 +178,16 @@ TEST_F(TarifWriterTest, DocumentWithoutFileNameGetsAFreeName) {
   ASSERT_TRUE(SaveTarifFile(doc));
   EXPECT_EQ(std::pair("RATES.2"s, "; RATES.2\r\n"s),
             std::pair(doc.FileName, dir.Read("RATES.2").substr(0, 11)));
+}
+
+// The old text is never read: a save replaces even one that cannot be read.
+TEST_F(TarifWriterTest, ReplacesTheOldFileWithoutReadingIt) {
+  dir.Write("RATES.7", Crlf("[COMMON]\nFILENAME=Alt\n"));
+  TTarifFile doc = SmallDocument();
+  InjectFileFailure(TFileOp::Read, 0, EACCES);
+  const bool saved = SaveTarifFile(doc);
+  InjectFileFailure(TFileOp::Read, 0, 0);
+  EXPECT_EQ(std::pair(true, doc.Description), std::pair(saved, LoadName("RATES.7").Description));
 }
 
 TEST_F(TarifWriterTest, FileThatCannotBeReplacedIsReportedAndNothingIsWritten) {
