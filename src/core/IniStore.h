@@ -49,7 +49,7 @@ class TNameIndex {
     slots_.clear();
     used_ = 0;
   }
-  // Room for count numbers without growing.
+  // Room for count numbers without growing (for a table still without numbers).
   void Reserve(std::size_t count);
 
  private:

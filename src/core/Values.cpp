@@ -296,14 +296,18 @@ namespace {
 char* PutTimeTextLong(char* buf, std::uint32_t seconds, std::string_view sep) {
   const std::uint32_t hours = seconds / 3600;
   if (hours <= 99 && sep.size() == 1) {
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
     const std::uint32_t minutes = seconds / 60 % 60;
     const std::uint32_t rest = seconds % 60;
-    const char digits[] = {
-        static_cast<char>('0' + hours / 10),   static_cast<char>('0' + hours % 10),   sep[0],
-        static_cast<char>('0' + minutes / 10), static_cast<char>('0' + minutes % 10), sep[0],
-        static_cast<char>('0' + rest / 10),    static_cast<char>('0' + rest % 10)};
-    std::memcpy(buf, digits, sizeof digits);
-    return buf + sizeof digits;
+    std::memcpy(buf, kPairs + 2 * hours, 2);
+    buf[2] = sep[0];
+    std::memcpy(buf + 3, kPairs + 2 * minutes, 2);
+    buf[5] = sep[0];
+    std::memcpy(buf + 6, kPairs + 2 * rest, 2);
+    return buf + 8;
   }
   // Byte by byte: the separator is a character or two, too short for a library copy.
   auto putSeparator = [&sep](char* p) {
