@@ -168,7 +168,9 @@ void WriteEntryLists(TTheIniFile& ini, const TTarifFile& doc, TDayClass dayClass
     const TTarifEntryList& list = zone.Entries(dayClass);
     std::string value;  // one buffer for all values of the list
     for (std::size_t j = 0; j < list.size(); ++j) {
-      if (!list[j].IsTariff()) continue;
+      // An entry whose Takt the file holds as 0 and without units would be
+      // dropped by the next load: it is left out now, so a second save agrees.
+      if (list[j].Units == 0 && WritesAsZero(list[j].Takt)) continue;
       value.clear();
       AppendEntryValue(value, list[j]);
       ini.WriteString(zone.Key + std::to_string(j), value);

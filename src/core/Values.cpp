@@ -526,6 +526,11 @@ char* PutNumberText(char* out, double x) {
   return PutFixed(out, x, 4);
 }
 
+bool WritesAsZero(double x) {
+  char buf[kNumberTextBytes];
+  return ParseNumber(std::string_view(buf, static_cast<std::size_t>(PutNumberText(buf, x) - buf))) == 0;
+}
+
 std::string NumberText(double x) {
   return Fixed(x, 4);
 }

@@ -86,6 +86,8 @@ std::string ByteSizeText(long long n);
 inline constexpr std::size_t kNumberTextBytes = 400;  // room for any double
 inline constexpr std::size_t kTimeTextBytes = 20;     // five characters
 char* PutNumberText(char* out, double x);
+// Whether NumberText(x) reads back as 0: a file cannot hold a smaller amount.
+bool WritesAsZero(double x);
 char* PutTimeText(char* out, std::uint32_t seconds);
 std::size_t TimeTextLongBytes();
 char* PutTimeTextLong(char* out, std::uint32_t seconds);

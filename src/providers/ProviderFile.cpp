@@ -196,7 +196,8 @@ void WriteEntries(TTheIniFile& ini, const TProvider& provider, const TProviderEn
   int index = 0;
   std::string text;  // one buffer for all values of the list
   for (const auto& entry : entries) {
-    if (entry.Takt == 0) continue;
+    // A Takt the file holds as 0 would be dropped by the next load.
+    if (WritesAsZero(entry.Takt)) continue;
     text.resize(2 * kTimeTextBytes + 2 * kNumberTextBytes + 3);
     text.resize(static_cast<std::size_t>(PutEntryText(text.data(), entry) - text.data()));
     ini.WriteString(provider.Key + std::to_string(index), text);

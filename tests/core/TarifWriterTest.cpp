@@ -190,6 +190,19 @@ TEST_F(TarifWriterTest, ReplacesTheOldFileWithoutReadingIt) {
   EXPECT_EQ(std::pair(true, doc.Description), std::pair(saved, LoadName("RATES.7").Description));
 }
 
+// A Takt the file can only hold as 0 leaves an entry without units out: the
+// next load would drop it, and a second save would differ from the first.
+TEST_F(TarifWriterTest, EntryWhoseTaktIsStoredAsZeroIsLeftOut) {
+  TTarifFile doc = SmallDocument();
+  doc.Zones.at(0).Werktag.push_back(
+      MakeEntry(kMoFr, 0.5, Hm(20, 0), Hm(20, 59, 59), 0.00003, 0, "0101", "3112", "Winzig"));
+  ASSERT_TRUE(SaveTarifFile(doc));
+  const std::string first = dir.Read("RATES.7");
+  TTarifFile again = LoadName("RATES.7");
+  ASSERT_TRUE(SaveTarifFile(again));
+  EXPECT_EQ(std::pair(std::string::npos, first), std::pair(first.find("Winzig"), dir.Read("RATES.7")));
+}
+
 TEST_F(TarifWriterTest, FileThatCannotBeReplacedIsReportedAndNothingIsWritten) {
   TTarifFile doc = SmallDocument();
   const std::string missingDir = dir.Dir() + "gone/";

@@ -71,6 +71,7 @@ TEST_F(ProviderFileTest, WriterLeavesOutWhatHasNoValue) {
   std::tie(p.Options.NoCostsFrom, p.Options.CostsPerDay, p.Options.Timing) =
       std::make_tuple(0, 0.4, 12.34567);
   p.WerktagEntries = {{9 * 3600, 9 * 3600 + 59 * 60 + 59, 60, 0.02, ""}, {0, 3599, 0, 1, ""}};
+  p.SaSoEntries = {{0, 3599, 0.00003, 1, ""}};  // a Takt the file holds as 0: no line
   p.Options.FreeHoursRanges = {{0, 0, 60, 1.5}};
   TScriptedMessageBoxes boxes;
   ASSERT_TRUE(SaveProviderFile("UserProv.ini", providers));
