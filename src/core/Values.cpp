@@ -527,6 +527,8 @@ char* PutNumberText(char* out, double x) {
 }
 
 bool WritesAsZero(double x) {
+  // Four decimals hold every finite amount from a thousandth up.
+  if (std::isfinite(x) && std::fabs(x) >= 0.001) return false;
   char buf[kNumberTextBytes];
   return ParseNumber(std::string_view(buf, static_cast<std::size_t>(PutNumberText(buf, x) - buf))) == 0;
 }
