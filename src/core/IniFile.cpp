@@ -268,7 +268,16 @@ bool TTheIniFile::ReadBool(const std::string& key, bool defaultValue) {
 void TTheIniFile::WriteString(const std::string& key, const std::string& value) {
   errorCode_ = 0;
   CheckReady();
-  store_->Write(TBytes(section_), TBytes(key), TBytes(value));
+  // What a read drops (blanks and tabs at the ends, enclosing quotes, the part
+  // beyond the longest value) is not written: the file holds the value as it
+  // will be read, so that saving what was read gives the same bytes again.
+  const TBytes bytes(value);
+  std::string_view stored = bytes;
+  for (std::size_t size = stored.size() + 1; stored.size() != size;) {
+    size = stored.size();
+    ReadableValue(stored);
+  }
+  store_->Write(TBytes(section_), TBytes(key), stored);
 }
 
 void TTheIniFile::WriteBool(const std::string& key, bool value) {

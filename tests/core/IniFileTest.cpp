@@ -99,10 +99,11 @@ TEST_F(IniFileTest, WritesInPlaceAtSectionEndAndAtFileEnd) {
     ini.SetSection("C");
     ini.WriteBool("c", true);
     ini.WriteString("v", "one\r\n[Evil]\r\nx=1");  // a value cannot break its line
+    ini.WriteString("w", " \"Tab\t\" ");           // stored as it will be read
     ini.SetSection("Empty");                       // a section with nothing written is not created
   }
   EXPECT_EQ(IniText({"; header kept", "[A]", "k1=new", "k2=two", "k3=three", "; trailing comment of A", "[B]",
-                     "b=1", "[C]", "c=1", "v=one  [Evil]  x=1"}),
+                     "b=1", "[C]", "c=1", "v=one  [Evil]  x=1", "w=Tab"}),
             dir.Read("d.ini"));
 }
 
