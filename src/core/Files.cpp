@@ -160,7 +160,7 @@ class TReplacement {
 
   const std::string& Target() const { return target_; }
 
-  bool Prepare(const std::string& bytes, std::string* error) {
+  bool Prepare(std::string_view bytes, std::string* error) {
     RemoveStaleTemps(target_);
     if (const int e = InjectedError(TFileOp::Write)) return Fail(e, error);
     struct stat old {};
@@ -233,7 +233,7 @@ class TReplacement {
     return false;
   }
 
-  int WriteAll(const std::string& bytes) {
+  int WriteAll(std::string_view bytes) {
     std::size_t written = 0;
     long long& failAfter = WriteFailureAfter();
     while (written < bytes.size()) {
@@ -457,11 +457,13 @@ bool CanReplaceFile(const std::string& path, std::string* error) {
 }
 
 bool AtomicWriteFile(const std::string& path, const std::string& bytes, std::string* error) {
+  // The bytes are passed on as a view: a copy of a large file costs as much as its write.
   return AtomicWriteFiles({{path, bytes}}, error);
 }
 
 #ifndef _WIN32
-bool AtomicWriteFiles(const std::vector<std::pair<std::string, std::string>>& files, std::string* error) {
+bool AtomicWriteFiles(const std::vector<std::pair<std::string, std::string_view>>& files,
+                      std::string* error) {
   std::vector<std::unique_ptr<TReplacement>> replacements;
   for (const auto& [path, bytes] : files) {
     replacements.push_back(std::make_unique<TReplacement>(path));
@@ -509,7 +511,8 @@ bool AtomicWriteFiles(const std::vector<std::pair<std::string, std::string>>& fi
   return true;
 }
 #else
-bool AtomicWriteFiles(const std::vector<std::pair<std::string, std::string>>& files, std::string* error) {
+bool AtomicWriteFiles(const std::vector<std::pair<std::string, std::string_view>>& files,
+                      std::string* error) {
   for (const auto& [path, bytes] : files) {
     const fs::path target = fs::u8path(path);
     const fs::path tmp = target.parent_path() / fs::u8path("." + target.filename().u8string() + ".tmp");

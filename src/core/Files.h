@@ -58,7 +58,7 @@ bool AtomicWriteFile(const std::string& path, const std::string& bytes, std::str
 // Replaces several files as one: every new file is written completely before
 // the first is renamed into place, and the files already replaced are put back
 // when a later one cannot be. Only a crash between the renames parts them.
-bool AtomicWriteFiles(const std::vector<std::pair<std::string, std::string>>& files,
+bool AtomicWriteFiles(const std::vector<std::pair<std::string, std::string_view>>& files,
                       std::string* error = nullptr);
 // Whether the file at path could be replaced by AtomicWriteFile (its directory
 // takes new files and the file itself is not protected).

@@ -150,7 +150,7 @@ bool WriteRecordFiles(const std::vector<std::pair<std::string, std::string>>& fi
     ShowMessageBox(error, "", mkFehler, mbOK);
     return false;
   };
-  std::vector<std::pair<std::string, std::string>> paths;
+  std::vector<std::pair<std::string, std::string_view>> paths;
   for (const auto& [name, bytes] : files) {
     const std::string path = ProgramDirectory() + name;
     // A write-protected file is made writable first, as it always was.
