@@ -74,7 +74,7 @@ int TestCreate(const std::string& path) {
 // The store's bytes of a UTF-8 text; plain ASCII is passed on as it is.
 class TBytes {
  public:
-  explicit TBytes(const std::string& text) : view_(text) {
+  explicit TBytes(std::string_view text) : view_(text) {
     if (!IsAscii(text)) {
       owned_ = Utf8ToCp1252(text);
       view_ = owned_;
@@ -235,10 +235,12 @@ void TTheIniFile::ReadSectionValues(std::vector<std::string>& values, std::size_
   ForEachSectionValue([&values](std::string_view value) { values.emplace_back(value); }, limit);
 }
 
-void TTheIniFile::ForEachSectionValue(const std::function<void(std::string_view)>& each, std::size_t limit) {
+void TTheIniFile::ForEachSectionValue(const std::function<void(std::string_view)>& each, std::size_t limit,
+                                      const std::function<void(std::size_t count)>& before) {
   errorCode_ = 0;
   CheckReady();
   const std::vector<TIniStore::TKeyValue> lines = ListedKeys(*store_, section_);
+  if (before) before(std::min(lines.size(), limit));
   std::string converted;
   std::size_t count = 0;
   for (const TIniStore::TKeyValue& line : lines) {
@@ -265,7 +267,7 @@ bool TTheIniFile::ReadBool(const std::string& key, bool defaultValue) {
   return isInteger ? false : defaultValue;
 }
 
-void TTheIniFile::WriteString(const std::string& key, const std::string& value) {
+void TTheIniFile::WriteString(const std::string& key, std::string_view value) {
   errorCode_ = 0;
   CheckReady();
   // What a read drops (blanks and tabs at the ends, enclosing quotes, the part

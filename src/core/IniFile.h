@@ -65,10 +65,11 @@ class TTheIniFile {
   void ReadSectionValues(std::vector<std::string>& values, std::size_t limit = SIZE_MAX);
   // The same values handed to each one by one, without a copy where the text
   // needs no conversion; a value is valid during its call, which must not
-  // change the file.
-  void ForEachSectionValue(const std::function<void(std::string_view)>& each, std::size_t limit = SIZE_MAX);
+  // change the file. before learns first how many values follow.
+  void ForEachSectionValue(const std::function<void(std::string_view)>& each, std::size_t limit = SIZE_MAX,
+                           const std::function<void(std::size_t count)>& before = {});
   bool ReadBool(const std::string& key, bool defaultValue);
-  void WriteString(const std::string& key, const std::string& value);
+  void WriteString(const std::string& key, std::string_view value);
   void WriteBool(const std::string& key, bool value);
   void EraseSection();
   // Empties the file. The old file stays on disk until the new contents are

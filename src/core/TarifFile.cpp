@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/RegionalSettings.h"
 #include "core/Text.h"
 #include "core/Values.h"
 
@@ -77,22 +78,30 @@ bool IsUsableDescription(const std::string& name) {
 
 namespace {
 
-// Built in place, so that a list sorted again reuses its keys' memory.
-void BuildSortKey(const TTarifEntry& entry, std::string& key) {
-  const std::size_t room = entry.DateFrom.size() + entry.DateTo.size() + 2 * TimeTextLongBytes() + 3;
+// Built in place, so that a list sorted again reuses its keys' memory. The
+// separators are passed in: a sort builds thousands of keys.
+void BuildSortKey(const TTarifEntry& entry, std::string_view dateSep, std::string_view timeSep,
+                  std::string& key) {
+  const std::size_t room = entry.DateFrom.size() + entry.DateTo.size() + 2 * (24 + 2 * timeSep.size()) + 3;
   char small[128];
   std::string large;
   if (room > sizeof small) large.resize(room);
   char* const begin = room > sizeof small ? large.data() : small;
-  char* p = PutDateSortKey(begin, entry.DateFrom);
+  char* p = PutDateSortKey(begin, entry.DateFrom, dateSep);
   *p++ = ' ';
-  p = PutDateSortKey(p, entry.DateTo);
+  p = PutDateSortKey(p, entry.DateTo, dateSep);
   *p++ = ' ';
-  p = PutTimeTextLong(p, entry.StartSec);
+  p = PutTimeTextLong(p, entry.StartSec, timeSep);
   *p++ = ' ';
-  p = PutTimeTextLong(p, entry.EndSec);
+  p = PutTimeTextLong(p, entry.EndSec, timeSep);
   const std::string_view built(begin, static_cast<std::size_t>(p - begin));
-  key.assign(built.substr(0, CharOffset(built, kMaxSortKeyChars)));
+  // No more bytes than the limit: no more characters either.
+  key.assign(built.size() <= kMaxSortKeyChars ? built : built.substr(0, CharOffset(built, kMaxSortKeyChars)));
+}
+
+void BuildSortKey(const TTarifEntry& entry, std::string& key) {
+  const RegionalSettings& regional = Regional();
+  BuildSortKey(entry, regional.DateSeparator, regional.TimeSeparator, key);
 }
 
 }  // namespace
@@ -105,7 +114,9 @@ std::string EntrySortKey(const TTarifEntry& entry) {
 
 void SortEntryList(TTarifEntryList& list) {
   std::erase_if(list, [](const TTarifEntry& entry) { return !entry.IsTariff(); });
-  for (TTarifEntry& entry : list) BuildSortKey(entry, entry.SortKey);
+  const RegionalSettings& regional = Regional();
+  for (TTarifEntry& entry : list)
+    BuildSortKey(entry, regional.DateSeparator, regional.TimeSeparator, entry.SortKey);
   // Stable, so that entries with equal keys keep their order and a file saved
   // twice gives the same bytes.
   auto less = [](const TTarifEntry& a, const TTarifEntry& b) { return a.SortKey < b.SortKey; };

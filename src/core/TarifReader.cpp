@@ -125,7 +125,8 @@ void ReadEntry(const TKeyAndName& zone, const std::string& key, std::string_view
   const std::string_view unitsText = LeftView(TakeBefore(value, '/'), 10);
   const std::string_view dateText = TakeBefore(value, ',');
 
-  TTarifEntry entry;
+  // Built in place: an entry is large.
+  TTarifEntry& entry = list.emplace_back();
   entry.Name = UnderscoreToBlank(value);
   if (entry.Name.empty()) entry.Name = kUnknownEntryName;
 
@@ -177,7 +178,6 @@ void ReadEntry(const TKeyAndName& zone, const std::string& key, std::string_view
   }
   entry.ZoneConnectPrice = zone.ConnectPrice;
   entry.ZoneMonthlyFee = zone.MonthlyFee;
-  list.push_back(std::move(entry));
 }
 
 }  // namespace
@@ -272,7 +272,7 @@ void ReadZoneLists(TTheIniFile& ini, const std::string& key, TKeyAndName& zone, 
         const std::string_view value = CleanView(raw, scratch);
         if (!value.empty()) ReadEntry(zone, key, value, section, options, list);
       },
-      kMaxEntriesPerList);
+      kMaxEntriesPerList, [&list](std::size_t count) { list.reserve(list.size() + count); });
 }
 
 void TakeTaktFromFirstEntries(TKeyAndName& zone) {

@@ -156,6 +156,7 @@ int ZonePercent(std::size_t i, std::size_t zones) {
 }
 
 void WriteEntryLists(TTheIniFile& ini, const TTarifFile& doc, TDayClass dayClass, const TProgress& progress) {
+  std::string buffer;  // one for all entry values
   const bool workday = dayClass == TDayClass::Werktag;
   const std::string label =
       workday ? "Speichere Werktag - Einträge..." : "Speichere Sa./So./Feiertags - Einträge...";
@@ -166,14 +167,11 @@ void WriteEntryLists(TTheIniFile& ini, const TTarifFile& doc, TDayClass dayClass
     ini.SetSection(zone.Key + (workday ? "WERKTAG" : "SASO"));
     ini.EraseSection();
     const TTarifEntryList& list = zone.Entries(dayClass);
-    std::string value;  // one buffer for all values of the list
     for (std::size_t j = 0; j < list.size(); ++j) {
       // An entry whose Takt the file holds as 0 and without units would be
       // dropped by the next load: it is left out now, so a second save agrees.
       if (list[j].Units == 0 && WritesAsZero(list[j].Takt)) continue;
-      value.clear();
-      AppendEntryValue(value, list[j]);
-      ini.WriteString(zone.Key + std::to_string(j), value);
+      ini.WriteString(zone.Key + std::to_string(j), PutEntryValue(buffer, list[j]));
     }
   }
 }
@@ -254,12 +252,12 @@ bool WriteSection(const TTarifFile& doc, Writer writer) {
 
 }  // namespace
 
-void AppendEntryValue(std::string& value, const TTarifEntry& entry) {
-  // Room for every field at its longest; cut to what was written at the end.
-  const std::size_t start = value.size();
-  value.resize(start + 4 * kNumberTextBytes + 2 * kTimeTextBytes + 64 + entry.DateFrom.size() +
-               entry.DateTo.size() + entry.Name.size());
-  char* const begin = value.data() + start;
+std::string_view PutEntryValue(std::string& buffer, const TTarifEntry& entry) {
+  // Room for every field at its longest.
+  const std::size_t room = 4 * kNumberTextBytes + 2 * kTimeTextBytes + 64 + entry.DateFrom.size() +
+                           entry.DateTo.size() + entry.Name.size();
+  if (buffer.size() < room) buffer.resize(room);
+  char* const begin = buffer.data();
   char* p = PutWeekdayDigits(begin, entry.Weekdays);
   *p++ = '|';
   p = PutNumberText(p, entry.PricePerUnit);
@@ -288,13 +286,12 @@ void AppendEntryValue(std::string& value, const TTarifEntry& entry) {
   // The reader drops blanks anywhere in the value; the name keeps its own as "_".
   if (std::memchr(begin, ' ', static_cast<std::size_t>(p - begin))) p = std::remove(begin, p, ' ');
   for (char c : entry.Name) *p++ = c == ' ' ? '_' : c;
-  value.resize(static_cast<std::size_t>(p - value.data()));
+  return {begin, static_cast<std::size_t>(p - begin)};
 }
 
 std::string EntryValue(const TTarifEntry& entry) {
-  std::string value;
-  AppendEntryValue(value, entry);
-  return value;
+  std::string buffer;
+  return std::string(PutEntryValue(buffer, entry));
 }
 
 bool SaveTarifFile(TTarifFile& document, const TSaveOptions& options, const TProgress& progress) {

@@ -7,6 +7,7 @@
 // editors run the naming step and then their section writer.
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/TarifFile.h"
 
@@ -41,7 +42,8 @@ void WriteFileHeader(TTheIniFile& ini, const std::string& fileName);
 
 // The file value of an entry, as the writer stores it.
 std::string EntryValue(const TTarifEntry& entry);
-// The same, appended to value.
-void AppendEntryValue(std::string& value, const TTarifEntry& entry);
+// The same, built in buffer, which grows when needed and is never emptied:
+// a writer reuses it for every entry. Valid until buffer changes.
+std::string_view PutEntryValue(std::string& buffer, const TTarifEntry& entry);
 
 }  // namespace dudode

@@ -43,30 +43,48 @@ char* PutTwoDigits(char* out, long long n) {
   return std::to_chars(out, out + 24, n).ptr;
 }
 
+// "00" to "99", for writing two digits at a time.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+char* PutPairBefore(char* p, std::uint64_t pair) {
+  p -= 2;
+  std::memcpy(p, kDigitPairs + 2 * pair, 2);
+  return p;
+}
+
 // The common case of Fixed without the general conversion: a modest number
 // whose scaled value is clearly not halfway between two whole numbers, so that
 // rounding the product gives what rounding the exact value gives. Writes
 // backwards from end; returns the first character, or nullptr.
 char* FastFixed(double x, int decimals, char* end) {
-  static constexpr long long kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+  static constexpr double kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
   if (decimals < 0 || decimals > 6 || !(std::fabs(x) < 1e9)) return nullptr;
-  const double scaled = std::fabs(x) * static_cast<double>(kScale[decimals]);
+  const double scaled = std::fabs(x) * kScale[decimals];
   const double whole = std::floor(scaled);
   const double fraction = scaled - whole;
   // The product is off by at most half a unit in its last place.
   if (std::fabs(fraction - 0.5) <= scaled * 0x1p-50 + 0x1p-60) return nullptr;
-  const long long n = static_cast<long long>(whole) + (fraction > 0.5 ? 1 : 0);
+  std::uint64_t rest = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
   char* p = end;
-  long long rest = n;
-  for (int i = 0; i < decimals; ++i) {
+  int i = 0;
+  for (; i + 2 <= decimals; i += 2) {
+    p = PutPairBefore(p, rest % 100);
+    rest /= 100;
+  }
+  if (i < decimals) {
     *--p = static_cast<char>('0' + rest % 10);
     rest /= 10;
   }
   if (decimals > 0) *--p = '.';
-  do {
-    *--p = static_cast<char>('0' + rest % 10);
-    rest /= 10;
-  } while (rest > 0);
+  for (; rest >= 100; rest /= 100) p = PutPairBefore(p, rest % 100);
+  if (rest >= 10) {
+    p = PutPairBefore(p, rest);
+  } else {
+    *--p = static_cast<char>('0' + rest);
+  }
   if (std::signbit(x)) *--p = '-';
   return p;
 }
@@ -77,22 +95,18 @@ char* FastFixed(double x, int decimals, char* end) {
 bool FastDecimal(std::string_view s, double& value) {
   static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  std::uint64_t digits = 0;
-  int count = 0;
-  int decimals = 0;
-  bool point = false;
-  for (char c : s) {
-    if (c == '.' && !point) {
-      point = true;
-    } else if (IsDigit(c)) {
-      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-      decimals += point;
-      if (++count > 15) return false;
-    } else {
-      return false;
-    }
+  const char* p = s.data();
+  const char* const end = p + s.size();
+  std::uint64_t digits = 0;  // wraps past 19 digits, but then more than 15 were seen
+  for (; p != end && IsDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+  const auto whole = static_cast<std::size_t>(p - s.data());
+  std::size_t decimals = 0;
+  if (p != end && *p == '.') {
+    const char* const first = ++p;
+    for (; p != end && IsDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    decimals = static_cast<std::size_t>(p - first);
   }
-  if (count == 0) return false;
+  if (p != end || whole + decimals == 0 || whole + decimals > 15) return false;
   value = static_cast<double>(digits) / kPowers[decimals];
   return true;
 }
@@ -102,8 +116,9 @@ bool FastDecimal(std::string_view s, double& value) {
 char* PutFixed(char* out, double x, int decimals) {
   char digits[32];
   if (const char* p = FastFixed(x, decimals, digits + sizeof digits)) {
-    while (p != digits + sizeof digits) *out++ = *p++;
-    return out;
+    const auto size = static_cast<std::size_t>(digits + sizeof digits - p);
+    std::memcpy(out, p, size);
+    return out + size;
   }
   const auto res = std::to_chars(out, out + kNumberTextBytes, x, std::chars_format::fixed, decimals);
   if (res.ec != std::errc()) {
@@ -173,12 +188,9 @@ std::string BlankToUnderscore(std::string_view text) {
 }
 std::string UnderscoreToBlank(std::string_view text) {
   std::string out(text);
-  char* const end = out.data() + out.size();
-  for (char* p = out.data(); p != end; ++p) {
-    p = static_cast<char*>(std::memchr(p, '_', static_cast<std::size_t>(end - p)));
-    if (!p) break;
-    *p = ' ';
-  }
+  // Texts are short and often hold several underscores: one plain pass beats
+  // a library search for each.
+  for (char& c : out) c = c == '_' ? ' ' : c;
   return out;
 }
 std::string RemoveAmpersand(std::string_view text) {
@@ -290,23 +302,17 @@ TParsedTime ParseTime(std::string_view text) {
   return {static_cast<std::uint32_t>(seconds), true};
 }
 
-namespace {
-
 // "HH:MM:SS" with the given separator; returns the end.
 char* PutTimeTextLong(char* buf, std::uint32_t seconds, std::string_view sep) {
   const std::uint32_t hours = seconds / 3600;
   if (hours <= 99 && sep.size() == 1) {
-    static constexpr char kPairs[] =
-        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-        "8081828384858687888990919293949596979899";
     const std::uint32_t minutes = seconds / 60 % 60;
     const std::uint32_t rest = seconds % 60;
-    std::memcpy(buf, kPairs + 2 * hours, 2);
+    std::memcpy(buf, kDigitPairs + 2 * hours, 2);
     buf[2] = sep[0];
-    std::memcpy(buf + 3, kPairs + 2 * minutes, 2);
+    std::memcpy(buf + 3, kDigitPairs + 2 * minutes, 2);
     buf[5] = sep[0];
-    std::memcpy(buf + 6, kPairs + 2 * rest, 2);
+    std::memcpy(buf + 6, kDigitPairs + 2 * rest, 2);
     return buf + 8;
   }
   // Byte by byte: the separator is a character or two, too short for a library copy.
@@ -318,8 +324,6 @@ char* PutTimeTextLong(char* buf, std::uint32_t seconds, std::string_view sep) {
   p = putSeparator(PutTwoDigits(p, seconds / 60 % 60));
   return PutTwoDigits(p, seconds % 60);
 }
-
-}  // namespace
 
 std::size_t TimeTextLongBytes() {
   return 24 + 2 * Regional().TimeSeparator.size();
@@ -406,10 +410,22 @@ std::string StripDateSeparator(std::string_view text) {
 }
 
 char* PutDateSortKey(char* out, std::string_view text) {
+  return PutDateSortKey(out, text, Regional().DateSeparator);
+}
+
+char* PutDateSortKey(char* out, std::string_view text, std::string_view sep) {
+  auto isPlain = [&sep](char c) {
+    return static_cast<unsigned char>(c) < 0x80 && (sep.empty() || c != sep[0]);
+  };
+  if (text.size() == 4 && sep.size() <= 1 && std::all_of(text.begin(), text.end(), isPlain)) {
+    // The usual DDMM gives MMDD.
+    const char mmdd[] = {text[2], text[3], text[0], text[1]};
+    std::memcpy(out, mmdd, 4);
+    return out + 4;
+  }
   auto put = [&out](std::string_view part) {
     for (char c : part) *out++ = c;
   };
-  const std::string& sep = Regional().DateSeparator;
   bool plain = sep.size() == 1 && text.size() <= 8;
   for (std::size_t i = 0; plain && i < text.size(); ++i)
     plain = static_cast<unsigned char>(text[i]) < 0x80 && text[i] != sep[0];

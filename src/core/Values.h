@@ -91,9 +91,12 @@ bool WritesAsZero(double x);
 char* PutTimeText(char* out, std::uint32_t seconds);
 std::size_t TimeTextLongBytes();
 char* PutTimeTextLong(char* out, std::uint32_t seconds);
+// With the separator given: for loops that write many, the settings are looked up once.
+char* PutTimeTextLong(char* out, std::uint32_t seconds, std::string_view timeSeparator);
 char* PutWeekdayDigits(char* out, TDaySet set);           // at most 8 bytes
 char* PutStrippedDate(char* out, std::string_view text);  // at most text.size() bytes
 char* PutDateSortKey(char* out, std::string_view text);   // at most text.size() bytes
+char* PutDateSortKey(char* out, std::string_view text, std::string_view dateSeparator);
 
 // Zone keys: 4 capital letters and 4 digits, unique among existingKeys (compared
 // without regard to case, as the file store compares them).
