@@ -1,5 +1,6 @@
 #include "core/IniStore.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <filesystem>
@@ -343,10 +344,12 @@ void TIniStore::Write(std::string_view section, std::string_view key, std::strin
   TSection* s = writeSection_ && section == writeSectionName_ ? writeSection_ : FindSection(section);
   if (!s) {
     const std::string_view header = Keep({"[", section, "]"});
+    // Writers fill sections of one kind in a row: a new one gets the room
+    // the last one written needed, at least a few keys.
+    const std::size_t room = std::max<std::size_t>(8, writeSection_ ? writeSection_->Body.size() : 0);
     s = NewSection(header, header.substr(1, header.size() - 2));
-    // Room for a few keys: a section being written grows key by key.
-    s->Body.reserve(8);
-    s->KeyIndex.Reserve(8);
+    s->Body.reserve(room);
+    s->KeyIndex.Reserve(room);
   }
   if (s != writeSection_) {
     writeSection_ = s;
@@ -378,7 +381,11 @@ void TIniStore::Write(std::string_view section, std::string_view key, std::strin
   } else {
     // After the section's last key: the lines that follow it hold no key, so no index moves.
     const std::size_t at = s->LastKeyLine;
-    s->Body.insert(s->Body.begin() + static_cast<std::ptrdiff_t>(at), line);
+    if (at == s->Body.size()) {
+      s->Body.push_back(line);
+    } else {
+      s->Body.insert(s->Body.begin() + static_cast<std::ptrdiff_t>(at), line);
+    }
     if (line.ValueStart != 0) s->KeyIndex.Insert(hash, static_cast<std::uint32_t>(at));
     s->LastKeyLine = at + 1;
   }

@@ -156,7 +156,7 @@ int ZonePercent(std::size_t i, std::size_t zones) {
 }
 
 void WriteEntryLists(TTheIniFile& ini, const TTarifFile& doc, TDayClass dayClass, const TProgress& progress) {
-  std::string buffer;  // one for all entry values
+  std::string key, buffer;  // one each for all entries
   const bool workday = dayClass == TDayClass::Werktag;
   const std::string label =
       workday ? "Speichere Werktag - Einträge..." : "Speichere Sa./So./Feiertags - Einträge...";
@@ -171,7 +171,9 @@ void WriteEntryLists(TTheIniFile& ini, const TTarifFile& doc, TDayClass dayClass
       // An entry whose Takt the file holds as 0 and without units would be
       // dropped by the next load: it is left out now, so a second save agrees.
       if (list[j].Units == 0 && WritesAsZero(list[j].Takt)) continue;
-      ini.WriteString(zone.Key + std::to_string(j), PutEntryValue(buffer, list[j]));
+      key.assign(zone.Key);
+      key += std::to_string(j);
+      ini.WriteString(key, PutEntryValue(buffer, list[j]));
     }
   }
 }

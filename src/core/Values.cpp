@@ -49,44 +49,44 @@ constexpr char kDigitPairs[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
-char* PutPairBefore(char* p, std::uint64_t pair) {
-  p -= 2;
-  std::memcpy(p, kDigitPairs + 2 * pair, 2);
-  return p;
+// The last count digits of value (zeros in front where it has fewer), written
+// so that they end at end.
+void PutDigitsBefore(char* end, std::uint64_t value, int count) {
+  for (; count >= 2; count -= 2, value /= 100) {
+    end -= 2;
+    std::memcpy(end, kDigitPairs + 2 * (value % 100), 2);
+  }
+  if (count == 1) end[-1] = static_cast<char>('0' + value % 10);
 }
 
 // The common case of Fixed without the general conversion: a modest number
 // whose scaled value is clearly not halfway between two whole numbers, so that
-// rounding the product gives what rounding the exact value gives. Writes
-// backwards from end; returns the first character, or nullptr.
-char* FastFixed(double x, int decimals, char* end) {
+// rounding the product gives what rounding the exact value gives. Returns the
+// end of the text, or nullptr without writing anything.
+char* FastFixed(double x, int decimals, char* out) {
   static constexpr double kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+  static constexpr std::uint64_t kPowers[] = {1,       10,       100,       1000,       10000,      100000,
+                                              1000000, 10000000, 100000000, 1000000000, 10000000000};
   if (decimals < 0 || decimals > 6 || !(std::fabs(x) < 1e9)) return nullptr;
   const double scaled = std::fabs(x) * kScale[decimals];
-  const double whole = std::floor(scaled);
-  const double fraction = scaled - whole;
+  const double floored = std::floor(scaled);
+  const double fraction = scaled - floored;
   // The product is off by at most half a unit in its last place.
   if (std::fabs(fraction - 0.5) <= scaled * 0x1p-50 + 0x1p-60) return nullptr;
-  std::uint64_t rest = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
-  char* p = end;
-  int i = 0;
-  for (; i + 2 <= decimals; i += 2) {
-    p = PutPairBefore(p, rest % 100);
-    rest /= 100;
+  const std::uint64_t n = static_cast<std::uint64_t>(floored) + (fraction > 0.5 ? 1 : 0);
+  const std::uint64_t whole = n / kPowers[decimals];
+  int wholeDigits = 1;
+  while (wholeDigits < 10 && whole >= kPowers[wholeDigits]) ++wholeDigits;
+  // Written forwards into place: a copy of digits built elsewhere would cost more.
+  if (std::signbit(x)) *out++ = '-';
+  out += wholeDigits;
+  PutDigitsBefore(out, whole, wholeDigits);
+  if (decimals > 0) {
+    *out++ = '.';
+    out += decimals;
+    PutDigitsBefore(out, n % kPowers[decimals], decimals);
   }
-  if (i < decimals) {
-    *--p = static_cast<char>('0' + rest % 10);
-    rest /= 10;
-  }
-  if (decimals > 0) *--p = '.';
-  for (; rest >= 100; rest /= 100) p = PutPairBefore(p, rest % 100);
-  if (rest >= 10) {
-    p = PutPairBefore(p, rest);
-  } else {
-    *--p = static_cast<char>('0' + rest);
-  }
-  if (std::signbit(x)) *--p = '-';
-  return p;
+  return out;
 }
 
 // "123.4567" without the general conversion: up to 15 digits are exact in a
@@ -114,12 +114,7 @@ bool FastDecimal(std::string_view s, double& value) {
 // Fixed-point text without any locale: snprintf would follow LC_NUMERIC.
 // Writes at most kNumberTextBytes bytes.
 char* PutFixed(char* out, double x, int decimals) {
-  char digits[32];
-  if (const char* p = FastFixed(x, decimals, digits + sizeof digits)) {
-    const auto size = static_cast<std::size_t>(digits + sizeof digits - p);
-    std::memcpy(out, p, size);
-    return out + size;
-  }
+  if (char* end = FastFixed(x, decimals, out)) return end;
   const auto res = std::to_chars(out, out + kNumberTextBytes, x, std::chars_format::fixed, decimals);
   if (res.ec != std::errc()) {
     *out = '0';
