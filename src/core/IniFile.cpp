@@ -101,9 +101,9 @@ bool ReadableValue(std::string_view& raw) {
 }
 
 // The key lines of the section, as many as the key list of a caller takes.
-std::vector<TIniStore::TKeyValue> ListedKeys(const TIniStore& store, const std::string& section) {
+std::vector<TIniStore::TKeyValue> ListedKeys(const TIniStore& store, std::string_view section) {
   std::vector<TIniStore::TKeyValue> lines;
-  store.KeyValues(TBytes(section), lines);
+  store.KeyValues(section, lines);
   std::size_t used = 1;  // the list's closing terminator
   std::size_t count = 0;
   for (; count < lines.size(); ++count) {
@@ -121,6 +121,16 @@ bool IsStorableName(std::string_view name) {
 }
 
 TTheIniFile::TTheIniFile() = default;
+
+void TTheIniFile::SetSection(const std::string& section) {
+  section_ = section;
+  // Every access names the section: it is converted here, once.
+  if (IsAscii(section)) {
+    sectionBytes_.assign(section);
+  } else {
+    sectionBytes_ = Utf8ToCp1252(section);
+  }
+}
 
 TTheIniFile::~TTheIniFile() {
   try {
@@ -214,7 +224,7 @@ std::string TTheIniFile::ReadString(const std::string& key, const std::string& d
   errorCode_ = 0;
   CheckReady();
   std::string_view raw;
-  if (!store_->Find(TBytes(section_), TBytes(key), raw) || !ReadableValue(raw)) {
+  if (!store_->Find(sectionBytes_, TBytes(key), raw) || !ReadableValue(raw)) {
     errorCode_ = -1;
     return defaultValue;
   }
@@ -225,7 +235,7 @@ void TTheIniFile::ReadSection(std::vector<std::string>& keys) {
   errorCode_ = 0;
   keys.clear();
   CheckReady();
-  for (const TIniStore::TKeyValue& line : ListedKeys(*store_, section_))
+  for (const TIniStore::TKeyValue& line : ListedKeys(*store_, sectionBytes_))
     keys.push_back(Cp1252ToUtf8(line.Name));
   if (keys.empty()) errorCode_ = -1;
 }
@@ -239,7 +249,7 @@ void TTheIniFile::ForEachSectionValue(const std::function<void(std::string_view)
                                       const std::function<void(std::size_t count)>& before) {
   errorCode_ = 0;
   CheckReady();
-  const std::vector<TIniStore::TKeyValue> lines = ListedKeys(*store_, section_);
+  const std::vector<TIniStore::TKeyValue> lines = ListedKeys(*store_, sectionBytes_);
   if (before) before(std::min(lines.size(), limit));
   std::string converted;
   std::size_t count = 0;
@@ -279,7 +289,7 @@ void TTheIniFile::WriteString(const std::string& key, std::string_view value) {
     size = stored.size();
     ReadableValue(stored);
   }
-  store_->Write(TBytes(section_), TBytes(key), stored);
+  store_->Write(sectionBytes_, TBytes(key), stored);
 }
 
 void TTheIniFile::WriteBool(const std::string& key, bool value) {
@@ -289,7 +299,7 @@ void TTheIniFile::WriteBool(const std::string& key, bool value) {
 void TTheIniFile::EraseSection() {
   errorCode_ = 0;
   CheckReady();
-  store_->EraseSection(TBytes(section_));
+  store_->EraseSection(sectionBytes_);
 }
 
 bool TTheIniFile::DeleteFile() {

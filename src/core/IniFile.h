@@ -41,7 +41,7 @@ class TTheIniFile {
   // Setting the name while open closes and reopens.
   void SetIniFileName(const std::string& name);
   const std::string& Section() const { return section_; }
-  void SetSection(const std::string& section) { section_ = section; }
+  void SetSection(const std::string& section);
   TIniLocation IniLocation() const { return location_; }
   void SetIniLocation(TIniLocation location) { location_ = location; }
   int ErrorCode() const { return errorCode_; }
@@ -93,6 +93,7 @@ class TTheIniFile {
 
   std::string iniFileName_;
   std::string section_;
+  std::string sectionBytes_;  // section_ in the file's code page, converted once
   TIniLocation location_ = loProgDir;
   int errorCode_ = 0;
   bool readOnly_ = false;

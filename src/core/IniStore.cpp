@@ -81,8 +81,18 @@ std::uint32_t FoldHash(std::string_view name) {
   };
   std::size_t i = 0;
   for (; i + 8 <= name.size(); i += 8) mix(FoldedWord(name.data() + i, 8));
-  if (i < name.size()) mix(FoldedWord(name.data() + i, name.size() - i));
+  if (i < name.size()) {
+    // The rest of a long name as the last eight bytes, overlapping hashed
+    // ones: names of one size take the same bytes, so equal names still agree.
+    mix(name.size() >= 8 ? FoldedWord(name.data() + name.size() - 8, 8)
+                         : FoldedWord(name.data() + i, name.size() - i));
+  }
   return static_cast<std::uint32_t>(hash ^ (hash >> 29));
+}
+
+bool IsHeader(std::string_view line) {
+  const std::string_view t = Trim(line);
+  return !t.empty() && t.front() == '[';
 }
 
 bool SameName(std::string_view a, std::string_view b) {
@@ -196,8 +206,6 @@ void TIniStore::Load() {
 void TIniStore::Parse(std::string_view bytes) {
   // NUL bytes after the last line are padding, not text.
   while (!bytes.empty() && bytes.back() == '\0') bytes.remove_suffix(1);
-  // The lines first: with the size of each section known, its lines and its
-  // key index are allocated once.
   std::vector<std::string_view> lines;
   lines.reserve(bytes.size() / 32 + 1);
   const char* const begin = bytes.data();
@@ -213,15 +221,15 @@ void TIniStore::Parse(std::string_view bytes) {
     if (end < size && begin[end] == '\r' && end + 1 < size && begin[end + 1] == '\n') ++end;
     pos = end + 1;
   }
-  auto isHeader = [](std::string_view line) {
-    const std::string_view t = Trim(line);
-    return !t.empty() && t.front() == '[';
-  };
+  // Which lines are headers, decided once: with the next header known, the
+  // lines and the key index of each section are allocated once.
+  std::vector<bool> header(lines.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) header[i] = IsHeader(lines[i]);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     AddParsedLine(lines[i]);
-    if (!isHeader(lines[i])) continue;
+    if (!header[i]) continue;
     std::size_t next = i + 1;
-    while (next < lines.size() && !isHeader(lines[next])) ++next;
+    while (next < lines.size() && !header[next]) ++next;
     sections_.back().Body.reserve(next - i - 1);
     sections_.back().KeyIndex.Reserve(next - i - 1);
   }
@@ -313,11 +321,11 @@ bool TIniStore::KeyValues(std::string_view section, std::vector<TKeyValue>& line
 char* TIniStore::Allocate(std::size_t size) {
   if (size > kArenaBlock / 4) {
     // A long line gets a block of its own; the current block stays in use.
-    arena_.push_back(std::make_unique<char[]>(size));
+    arena_.push_back(std::make_unique_for_overwrite<char[]>(size));
     return arena_.back().get();
   }
   if (size > arenaLeft_) {
-    arena_.push_back(std::make_unique<char[]>(kArenaBlock));
+    arena_.push_back(std::make_unique_for_overwrite<char[]>(kArenaBlock));
     arenaNext_ = arena_.back().get();
     arenaLeft_ = kArenaBlock;
   }

@@ -248,20 +248,20 @@ void ReadZoneOptions(TTheIniFile& ini, const std::string& key, TKeyAndName& zone
 
 void ReadZoneLists(TTheIniFile& ini, const std::string& key, TKeyAndName& zone, TDayClass dayClass,
                    const TZoneReadOptions& options) {
-  TSectionReader in(ini);
   const bool workday = dayClass == TDayClass::Werktag;
-
-  for (const std::string& value : in.Values(key + (workday ? "WFREETIMES" : "FFREETIMES"))) {
-    if (value.empty()) continue;
+  ini.SetSection(key + (workday ? "WFREETIMES" : "FFREETIMES"));
+  ini.ForEachSectionValue([&](std::string_view value) {
+    if (value.empty()) return;
     if (const auto window = ParseWindow(value)) {
       zone.FreeTimes(dayClass).push_back({window->StartSec, window->EndSec, NumberOrZero(window->Rest)});
     }
-  }
-  for (const std::string& value : in.Values(key + (workday ? "WNO10PLUS" : "FNO10PLUS"))) {
-    if (value.empty()) continue;
+  });
+  ini.SetSection(key + (workday ? "WNO10PLUS" : "FNO10PLUS"));
+  ini.ForEachSectionValue([&](std::string_view value) {
+    if (value.empty()) return;
     if (const auto window = ParseWindow(value))
       zone.No10plus(dayClass).push_back({window->StartSec, window->EndSec});
-  }
+  });
 
   const std::string section = key + (workday ? "WERKTAG" : "SASO");
   TTarifEntryList& list = zone.Entries(dayClass);

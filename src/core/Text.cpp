@@ -88,6 +88,12 @@ std::size_t AsciiPrefix(std::string_view text) {
     std::memcpy(&word, begin + i, 8);
     if (word & kHigh) break;
   }
+  if (i < size && i + 8 > size && size >= 8) {
+    // The last bytes of a long text as one word that overlaps checked ones.
+    std::uint64_t word;
+    std::memcpy(&word, begin + size - 8, 8);
+    if (!(word & kHigh)) return size;
+  }
   while (i < size && static_cast<unsigned char>(begin[i]) < 0x80) ++i;
   return i;
 }

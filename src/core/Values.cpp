@@ -33,6 +33,16 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// Four digits, as a day and month are mostly written.
+bool IsDateDigits(std::string_view text) {
+  return text.size() == 4 && IsDigit(text[0]) && IsDigit(text[1]) && IsDigit(text[2]) && IsDigit(text[3]);
+}
+
+// A separator with a digit could stand inside a date of digits.
+bool HasDigit(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), IsDigit);
+}
+
 // At least two digits, with a leading zero below 10; returns the end.
 char* PutTwoDigits(char* out, long long n) {
   if (n >= 0 && n <= 99) {
@@ -63,11 +73,14 @@ void PutDigitsBefore(char* end, std::uint64_t value, int count) {
 // whose scaled value is clearly not halfway between two whole numbers, so that
 // rounding the product gives what rounding the exact value gives. Returns the
 // end of the text, or nullptr without writing anything.
-char* FastFixed(double x, int decimals, char* out) {
+// The number of decimals is a constant here, so that the divisions by its
+// power of ten become multiplications.
+template <int decimals>
+char* FastFixed(double x, char* out) {
   static constexpr double kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
   static constexpr std::uint64_t kPowers[] = {1,       10,       100,       1000,       10000,      100000,
                                               1000000, 10000000, 100000000, 1000000000, 10000000000};
-  if (decimals < 0 || decimals > 6 || !(std::fabs(x) < 1e9)) return nullptr;
+  if (!(std::fabs(x) < 1e9)) return nullptr;
   const double scaled = std::fabs(x) * kScale[decimals];
   const double floored = std::floor(scaled);
   const double fraction = scaled - floored;
@@ -81,12 +94,33 @@ char* FastFixed(double x, int decimals, char* out) {
   if (std::signbit(x)) *out++ = '-';
   out += wholeDigits;
   PutDigitsBefore(out, whole, wholeDigits);
-  if (decimals > 0) {
+  if constexpr (decimals > 0) {
     *out++ = '.';
     out += decimals;
     PutDigitsBefore(out, n % kPowers[decimals], decimals);
   }
   return out;
+}
+
+char* FastFixed(double x, int decimals, char* out) {
+  switch (decimals) {
+    case 0:
+      return FastFixed<0>(x, out);
+    case 1:
+      return FastFixed<1>(x, out);
+    case 2:
+      return FastFixed<2>(x, out);
+    case 3:
+      return FastFixed<3>(x, out);
+    case 4:
+      return FastFixed<4>(x, out);
+    case 5:
+      return FastFixed<5>(x, out);
+    case 6:
+      return FastFixed<6>(x, out);
+    default:
+      return nullptr;
+  }
 }
 
 // "123.4567" without the general conversion: up to 15 digits are exact in a
@@ -341,8 +375,9 @@ char* PutTimeText(char* out, std::uint32_t seconds) {
   std::string_view text;
   if (seconds / 3600 <= 99 && sep.size() == 1 && static_cast<unsigned char>(sep[0]) < 0x80) {
     // Five one-byte characters: "HH:MM".
-    PutTimeTextLong(buf, seconds, sep);
-    std::memcpy(out, buf, 5);
+    std::memcpy(out, kDigitPairs + 2 * (seconds / 3600), 2);
+    out[2] = sep[0];
+    std::memcpy(out + 3, kDigitPairs + 2 * (seconds / 60 % 60), 2);
     return out + 5;
   }
   if (sep.size() <= 16) {
@@ -380,6 +415,11 @@ std::uint32_t ParseTimeText(std::string_view text) {
 
 char* PutStrippedDate(char* out, std::string_view text) {
   const std::string& sep = Regional().DateSeparator;
+  if (IsDateDigits(text) && !HasDigit(sep)) {
+    // The usual DDMM: nothing to strip.
+    std::memcpy(out, text.data(), 4);
+    return out + 4;
+  }
   if (sep.size() == 1) {
     for (char c : text) {
       if (c != sep[0]) *out++ = c;
@@ -409,10 +449,7 @@ char* PutDateSortKey(char* out, std::string_view text) {
 }
 
 char* PutDateSortKey(char* out, std::string_view text, std::string_view sep) {
-  auto isPlain = [&sep](char c) {
-    return static_cast<unsigned char>(c) < 0x80 && (sep.empty() || c != sep[0]);
-  };
-  if (text.size() == 4 && sep.size() <= 1 && std::all_of(text.begin(), text.end(), isPlain)) {
+  if (IsDateDigits(text) && !HasDigit(sep)) {
     // The usual DDMM gives MMDD.
     const char mmdd[] = {text[2], text[3], text[0], text[1]};
     std::memcpy(out, mmdd, 4);

@@ -194,13 +194,18 @@ void WriteEntries(TTheIniFile& ini, const TProvider& provider, const TProviderEn
                   const char* tag) {
   ini.SetSection(provider.Key + tag);
   int index = 0;
-  std::string text;  // one buffer for all values of the list
+  // One buffer each for all keys and values of the list; the value buffer
+  // keeps its size, so that it is not filled anew for every entry.
+  std::string key;
+  std::string text(2 * kTimeTextBytes + 2 * kNumberTextBytes + 3, '\0');
   for (const auto& entry : entries) {
     // A Takt the file holds as 0 would be dropped by the next load.
     if (WritesAsZero(entry.Takt)) continue;
-    text.resize(2 * kTimeTextBytes + 2 * kNumberTextBytes + 3);
-    text.resize(static_cast<std::size_t>(PutEntryText(text.data(), entry) - text.data()));
-    ini.WriteString(provider.Key + std::to_string(index), text);
+    const std::string_view value(text.data(),
+                                 static_cast<std::size_t>(PutEntryText(text.data(), entry) - text.data()));
+    key.assign(provider.Key);
+    key += std::to_string(index);
+    ini.WriteString(key, value);
     ++index;
   }
 }
