@@ -235,19 +235,19 @@ void TIniStore::Parse(std::string_view bytes) {
   }
 }
 
-TIniStore::TLine TIniStore::MakeLine(std::string_view text) {
-  TLine line;
+// Fills a line in place: a line built elsewhere and copied in is slower to
+// move than its fields are to set.
+void TIniStore::MakeLine(std::string_view text, TLine& line) {
   line.Text = text;
   const std::string_view t = Trim(text);
-  if (t.empty() || t.front() == ';') return line;
+  if (t.empty() || t.front() == ';') return;
   const std::size_t eq = text.find('=');
-  if (eq == std::string_view::npos) return line;
+  if (eq == std::string_view::npos) return;
   const std::string_view name = Trim(text.substr(0, eq));
-  if (name.empty()) return line;
+  if (name.empty()) return;
   line.KeyEnd = static_cast<std::uint32_t>(eq);
   line.ValueStart = static_cast<std::uint32_t>(eq + 1);
   line.Hash = FoldHash(name);
-  return line;
 }
 
 TIniStore::TSection* TIniStore::NewSection(std::string_view header, std::string_view name) {
@@ -274,14 +274,14 @@ void TIniStore::AddParsedLine(std::string_view text) {
     return;
   }
   TSection& section = sections_.back();
-  TLine line = MakeLine(text);
+  const auto at = static_cast<std::uint32_t>(section.Body.size());
+  TLine& line = section.Body.emplace_back();
+  MakeLine(text, line);
   if (line.ValueStart != 0) {
-    const auto at = static_cast<std::uint32_t>(section.Body.size());
     line.Repeated = section.FindKey(line.Hash, line.Name()) != TNameIndex::kNone;
     if (!line.Repeated) section.KeyIndex.Insert(line.Hash, at);
     section.LastKeyLine = at + 1;
   }
-  section.Body.push_back(line);
 }
 
 TIniStore::TSection* TIniStore::FindSection(std::string_view section) {
@@ -377,23 +377,23 @@ void TIniStore::Write(std::string_view section, std::string_view key, std::strin
       if (*c == '\r' || *c == '\n') *c = ' ';
     }
   }
-  TLine line;
-  line.Text = text;
-  line.KeyEnd = static_cast<std::uint32_t>(written.size());
-  // A line without a name is no key, as when the file is read again.
-  line.ValueStart = written.empty() ? 0 : line.KeyEnd + 1;
-  line.Hash = hash;
+  const auto fill = [&](TLine& line) {
+    line.Text = text;
+    line.KeyEnd = static_cast<std::uint32_t>(written.size());
+    // A line without a name is no key, as when the file is read again.
+    line.ValueStart = written.empty() ? 0 : line.KeyEnd + 1;
+    line.Hash = hash;
+  };
   if (found != TNameIndex::kNone) {
-    line.Repeated = s->Body[found].Repeated;
-    s->Body[found] = line;
+    // Repeated stays as it was.
+    fill(s->Body[found]);
   } else {
     // After the section's last key: the lines that follow it hold no key, so no index moves.
     const std::size_t at = s->LastKeyLine;
-    if (at == s->Body.size()) {
-      s->Body.push_back(line);
-    } else {
-      s->Body.insert(s->Body.begin() + static_cast<std::ptrdiff_t>(at), line);
-    }
+    TLine& line = at == s->Body.size()
+                      ? s->Body.emplace_back()
+                      : *s->Body.insert(s->Body.begin() + static_cast<std::ptrdiff_t>(at), TLine{});
+    fill(line);
     if (line.ValueStart != 0) s->KeyIndex.Insert(hash, static_cast<std::uint32_t>(at));
     s->LastKeyLine = at + 1;
   }

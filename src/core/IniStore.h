@@ -126,7 +126,7 @@ class TIniStore {
   TSection* NewSection(std::string_view header, std::string_view name);
   TSection* FindSection(std::string_view section);
   const TSection* FindSection(std::string_view section) const;
-  static TLine MakeLine(std::string_view text);
+  static void MakeLine(std::string_view text, TLine& line);
   // Copies the parts, one after the other, into the arena.
   std::string_view Keep(std::initializer_list<std::string_view> parts);
   char* Allocate(std::size_t size);
