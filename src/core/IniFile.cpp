@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -88,6 +89,27 @@ class TBytes {
   std::string owned_;
   std::string_view view_;
 };
+
+// No byte below a blank and none beyond ASCII; eight bytes at a time. A
+// false answer may be wrong (a borrow between bytes), which only costs the
+// careful way.
+bool IsPrintableAscii(std::string_view text) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+  constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+  auto plainWord = [](std::uint64_t word) { return ((word | (word - kOnes * 0x20)) & kHigh) == 0; };
+  const char* p = text.data();
+  std::size_t size = text.size();
+  for (; size >= 8; p += 8, size -= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    if (!plainWord(word)) return false;
+  }
+  for (; size > 0; ++p, --size) {
+    const auto c = static_cast<unsigned char>(*p);
+    if (c < 0x20 || c >= 0x80) return false;
+  }
+  return true;
+}
 
 // A stored value as it is read: trimmed, without enclosing quotes, cut to the
 // longest value. false when it is the marker of a missing key.
@@ -283,13 +305,16 @@ void TTheIniFile::WriteString(const std::string& key, std::string_view value) {
   // What a read drops (blanks and tabs at the ends, enclosing quotes, the part
   // beyond the longest value) is not written: the file holds the value as it
   // will be read, so that saving what was read gives the same bytes again.
-  const TBytes bytes(value);
-  std::string_view stored = bytes;
+  // Plain printable ASCII, the usual value, needs neither a conversion nor
+  // the store's search for line breaks.
+  const bool plain = IsPrintableAscii(value);
+  const TBytes bytes(plain ? std::string_view() : value);
+  std::string_view stored = plain ? value : std::string_view(bytes);
   for (std::size_t size = stored.size() + 1; stored.size() != size;) {
     size = stored.size();
     ReadableValue(stored);
   }
-  store_->Write(sectionBytes_, TBytes(key), stored);
+  store_->Write(sectionBytes_, TBytes(key), stored, !plain);
 }
 
 void TTheIniFile::WriteBool(const std::string& key, bool value) {

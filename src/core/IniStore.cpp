@@ -348,7 +348,8 @@ std::string_view TIniStore::Keep(std::initializer_list<std::string_view> parts) 
   return {out, size};
 }
 
-void TIniStore::Write(std::string_view section, std::string_view key, std::string_view value) {
+void TIniStore::Write(std::string_view section, std::string_view key, std::string_view value,
+                      bool mayHoldLineBreaks) {
   TSection* s = writeSection_ && section == writeSectionName_ ? writeSection_ : FindSection(section);
   if (!s) {
     const std::string_view header = Keep({"[", section, "]"});
@@ -370,7 +371,7 @@ void TIniStore::Write(std::string_view section, std::string_view key, std::strin
   const std::string_view written = found == TNameIndex::kNone ? name : s->Body[found].Name();
   const std::string_view text = Keep({written, "=", value});
   // A line break inside a value would split the line and corrupt the file.
-  if (!value.empty() &&
+  if (mayHoldLineBreaks && !value.empty() &&
       (std::memchr(value.data(), '\r', value.size()) || std::memchr(value.data(), '\n', value.size()))) {
     char* const valueStart = const_cast<char*>(text.data()) + written.size() + 1;
     for (char* c = valueStart; c != text.data() + text.size(); ++c) {

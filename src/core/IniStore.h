@@ -90,7 +90,9 @@ class TIniStore {
     std::string_view Value;
   };
   bool KeyValues(std::string_view section, std::vector<TKeyValue>& lines) const;
-  void Write(std::string_view section, std::string_view key, std::string_view value);
+  // A caller that has checked the value for line breaks may say so.
+  void Write(std::string_view section, std::string_view key, std::string_view value,
+             bool mayHoldLineBreaks = true);
   void EraseSection(std::string_view section);
   void Clear();
   void AppendLine(std::string_view line);

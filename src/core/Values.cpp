@@ -1,6 +1,7 @@
 #include "core/Values.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -59,6 +60,19 @@ constexpr char kDigitPairs[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
+// "0000" to "9999", and four bytes of room after the last for a copy of
+// four bytes that starts inside it.
+constexpr std::array<char, 40004> kDigitQuads = [] {
+  std::array<char, 40004> quads{};
+  for (int n = 0; n < 10000; ++n) {
+    quads[static_cast<std::size_t>(4 * n)] = static_cast<char>('0' + n / 1000);
+    quads[static_cast<std::size_t>(4 * n + 1)] = static_cast<char>('0' + n / 100 % 10);
+    quads[static_cast<std::size_t>(4 * n + 2)] = static_cast<char>('0' + n / 10 % 10);
+    quads[static_cast<std::size_t>(4 * n + 3)] = static_cast<char>('0' + n % 10);
+  }
+  return quads;
+}();
+
 // The last count digits of value (zeros in front where it has fewer), written
 // so that they end at end.
 void PutDigitsBefore(char* end, std::uint64_t value, int count) {
@@ -88,13 +102,26 @@ char* FastFixed(double x, char* out) {
   if (std::fabs(fraction - 0.5) <= scaled * 0x1p-50 + 0x1p-60) return nullptr;
   const std::uint64_t n = static_cast<std::uint64_t>(floored) + (fraction > 0.5 ? 1 : 0);
   const std::uint64_t whole = n / kPowers[decimals];
-  int wholeDigits = 1;
-  while (wholeDigits < 10 && whole >= kPowers[wholeDigits]) ++wholeDigits;
   // Written forwards into place: a copy of digits built elsewhere would cost more.
   if (std::signbit(x)) *out++ = '-';
-  out += wholeDigits;
-  PutDigitsBefore(out, whole, wholeDigits);
-  if constexpr (decimals > 0) {
+  if (whole < 10000) {
+    // One table step; the copy is four bytes whatever the count, well within
+    // the caller's room, and the end moves on by the digits that count.
+    const int wholeDigits = whole < 10 ? 1 : whole < 100 ? 2 : whole < 1000 ? 3 : 4;
+    std::memcpy(out, kDigitQuads.data() + 4 * whole + (4 - wholeDigits), 4);
+    out += wholeDigits;
+  } else {
+    int wholeDigits = 5;
+    while (wholeDigits < 10 && whole >= kPowers[wholeDigits]) ++wholeDigits;
+    out += wholeDigits;
+    PutDigitsBefore(out, whole, wholeDigits);
+  }
+  if constexpr (decimals == 4) {
+    // The amounts of the files: four decimals, one table step.
+    *out++ = '.';
+    std::memcpy(out, kDigitQuads.data() + 4 * (n % 10000), 4);
+    out += 4;
+  } else if constexpr (decimals > 0) {
     *out++ = '.';
     out += decimals;
     PutDigitsBefore(out, n % kPowers[decimals], decimals);
