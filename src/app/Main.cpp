@@ -11,6 +11,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QPointer>
+#include <QPolygonF>
 #include <QProgressBar>
 #include <QScreen>
 #include <QSettings>
@@ -43,11 +47,33 @@
 #include "tools/CommandList.h"
 #include "ui/DialogParts.h"
 #include "ui/RunModal.h"
+#include "ui/ThemeIcon.h"
 #include "zones/CommandList.h"
 #include "zones/TarifGrid.h"
 
 namespace dudode {
 namespace {
+
+// A plain arrow in the text colour. The style's arrow icons come from the
+// icon theme, whose search alone delayed the first window by about ten
+// milliseconds.
+QIcon ArrowIcon(const QWidget& widget, Qt::ArrowType arrow) {
+  constexpr qreal kSide = 32;
+  const qreal ratio = widget.devicePixelRatioF();
+  QPixmap pixmap(QSize(kSide, kSide) * ratio);
+  pixmap.setDevicePixelRatio(ratio);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(widget.palette().color(QPalette::ButtonText));
+  // Drawn pointing up, then turned about the middle.
+  painter.translate(kSide / 2, kSide / 2);
+  const qreal turns[] = {0, 0, 180, -90, 90};  // none, up, down, left, right
+  painter.rotate(turns[arrow]);
+  painter.drawPolygon(QPolygonF({QPointF(0, -10), QPointF(11, 6), QPointF(-11, 6)}));
+  return QIcon(pixmap);
+}
 
 // Hints use CR LF as line break; Qt wants LF.
 QString Hint(const char* text) {
@@ -158,27 +184,29 @@ void TMain::BuildPanel() {
   upper->addLayout(buttons1);
 
   auto* copyRow = new QHBoxLayout;
+  const QIcon upArrow = ArrowIcon(*this, Qt::UpArrow);
+  const QIcon downArrow = ArrowIcon(*this, Qt::DownArrow);
   auto copyButton = [this, &copyRow](const char* name, const char* caption, const char* hint, TCommandId id,
-                                     QStyle::StandardPixmap arrow) {
+                                     const QIcon& arrow) {
     QAbstractButton* button = ListButton(name, QString::fromUtf8(caption), hint, id);
-    button->setIcon(style()->standardIcon(arrow));
+    button->setIcon(arrow);
     static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     copyRow->addWidget(button);
   };
   copyRow->addStretch();
   copyButton("OneUpBtn", "Einzeln",
              "Kopiert einen Tarif aus\r\n\"Samstag / Sonntag / Feiertag\"\r\nin \"Werktag\".",
-             TCommandId::CopyOneUp, QStyle::SP_ArrowUp);
+             TCommandId::CopyOneUp, upArrow);
   copyButton("AllUpBtn", "Alle",
              "Kopiert alle Tarife aus\r\n\"Samstag / Sonntag / Feiertag\"\r\nin \"Werktag\".",
-             TCommandId::CopyAllUp, QStyle::SP_ArrowUp);
+             TCommandId::CopyAllUp, upArrow);
   copyRow->addSpacing(24);
   copyButton("OneDownBtn", "Einzeln",
              "Kopiert einen Tarif aus \"Werktag\" \r\nin \"Samstag / Sonntag / Feiertag\".",
-             TCommandId::CopyOneDown, QStyle::SP_ArrowDown);
+             TCommandId::CopyOneDown, downArrow);
   copyButton("AllDownBtn", "Alle",
              "Kopiert alle Tarife aus \"Werktag\" \r\nin \"Samstag / Sonntag / Feiertag\".",
-             TCommandId::CopyAllDown, QStyle::SP_ArrowDown);
+             TCommandId::CopyAllDown, downArrow);
   copyRow->addStretch();
 
   auto* buttons2 = new QVBoxLayout;
@@ -357,7 +385,9 @@ void TMain::BuildToolBar() {
     // The platform's icon theme first, the program's own icons where it has none.
     const QString iconName = QString::fromLatin1(icon);
     QAction* action = ToolBarTop->addAction(
-        QIcon::fromTheme(iconName, QIcon(QStringLiteral(":/icons/") + iconName + QStringLiteral(".png"))),
+        ThemeIcon(
+            iconName,
+            [iconName] { return QIcon(QStringLiteral(":/icons/") + iconName + QStringLiteral(".png")); }),
         QString::fromUtf8(caption));
     action->setObjectName(name);
     Bind(id, action);
@@ -381,10 +411,11 @@ void TMain::BuildToolBar() {
         ->setToolButtonStyle(Qt::ToolButtonIconOnly);
   }
   // The style's arrows where the icon theme has no undo icons.
-  if (!QIcon::hasThemeIcon(QStringLiteral("edit-undo")))
-    undoTool_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-  if (!QIcon::hasThemeIcon(QStringLiteral("edit-redo")))
-    redoTool_->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+  auto arrow = [window = QPointer<QWidget>(this)](Qt::ArrowType direction) {
+    return [window, direction] { return window ? ArrowIcon(*window, direction) : QIcon(); };
+  };
+  undoTool_->setIcon(ThemeIcon(QStringLiteral("edit-undo"), arrow(Qt::LeftArrow)));
+  redoTool_->setIcon(ThemeIcon(QStringLiteral("edit-redo"), arrow(Qt::RightArrow)));
   ToolBarTop->addSeparator();
   button("ReorderToolBtn", "Tarifzonen neu anordnen", "Ordnet die Tarif-\r\nzonen neu an.",
          TCommandId::ReorderZones, "view-sort-ascending");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QImage>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include "support/ScriptedMessageBoxes.h"
 #include "ui/QtMessageBox.h"
 #include "ui/RunModal.h"
+#include "ui/ThemeIcon.h"
 
 namespace dudode {
 namespace {
@@ -74,6 +76,25 @@ TEST(SeamTest, EscapeOnARealBoxTakesCancel) {
   SetMessageBoxHandler(scripted);
   EXPECT_EQ(idCancel, result);
   EXPECT_EQ(QStringLiteral("Jetzt speichern?"), asked);
+}
+
+// A theme icon is looked up when first drawn; without the theme's icon it
+// draws its fallback, greyed when disabled like any other icon.
+TEST(SeamTest, ThemeIconDrawsItsFallbackOnlyWhenAsked) {
+  int asked = 0;
+  const QIcon icon = ThemeIcon(QStringLiteral("dudode-no-such-icon"), [&asked] {
+    ++asked;
+    QPixmap black(16, 16);
+    black.fill(Qt::black);
+    return QIcon(black);
+  });
+  EXPECT_FALSE(icon.isNull());
+  EXPECT_EQ(0, asked);
+  const QImage normal = icon.pixmap(16, QIcon::Normal).toImage();
+  const QImage disabled = icon.pixmap(16, QIcon::Disabled).toImage();
+  EXPECT_EQ(1, asked);
+  EXPECT_EQ(QColor(Qt::black), normal.pixelColor(8, 8));
+  EXPECT_NE(normal.pixelColor(8, 8), disabled.pixelColor(8, 8));
 }
 
 }  // namespace
