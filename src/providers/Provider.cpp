@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/RegionalSettings.h"
 #include "core/Text.h"
 #include "core/Values.h"
 #include "providers/StableSort.h"
@@ -31,11 +32,13 @@ std::string ProviderEntryLimitMessage() {
 
 void SortProviderEntries(TProviderEntryList& entries) {
   std::erase_if(entries, [](const TProviderEntry& entry) { return entry.Takt == 0; });
+  // The separator looked up once: a file holds tens of thousands of entries.
+  const std::string& separator = Regional().TimeSeparator;
   std::string key(2 * TimeTextLongBytes() + 1, '\0');
   for (auto& entry : entries) {
-    char* p = PutTimeTextLong(key.data(), static_cast<std::uint32_t>(entry.StartSec));
+    char* p = PutTimeTextLong(key.data(), static_cast<std::uint32_t>(entry.StartSec), separator);
     *p++ = ' ';
-    p = PutTimeTextLong(p, static_cast<std::uint32_t>(entry.EndSec));
+    p = PutTimeTextLong(p, static_cast<std::uint32_t>(entry.EndSec), separator);
     // Assigned, so that a list sorted again reuses its keys' memory.
     entry.SortKey.assign(key.data(), p);
   }
