@@ -96,11 +96,13 @@ char* FastFixed(double x, char* out) {
                                               1000000, 10000000, 100000000, 1000000000, 10000000000};
   if (!(std::fabs(x) < 1e9)) return nullptr;
   const double scaled = std::fabs(x) * kScale[decimals];
-  const double floored = std::floor(scaled);
-  const double fraction = scaled - floored;
+  // Below 2^53 the whole part converts exactly, and cutting off the fraction
+  // of a positive number is rounding it down (without a call of floor).
+  const auto floored = static_cast<std::uint64_t>(scaled);
+  const double fraction = scaled - static_cast<double>(floored);
   // The product is off by at most half a unit in its last place.
   if (std::fabs(fraction - 0.5) <= scaled * 0x1p-50 + 0x1p-60) return nullptr;
-  const std::uint64_t n = static_cast<std::uint64_t>(floored) + (fraction > 0.5 ? 1 : 0);
+  const std::uint64_t n = floored + (fraction > 0.5 ? 1 : 0);
   const std::uint64_t whole = n / kPowers[decimals];
   // Written forwards into place: a copy of digits built elsewhere would cost more.
   if (std::signbit(x)) *out++ = '-';
