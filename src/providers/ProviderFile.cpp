@@ -169,9 +169,13 @@ void ReadEntries(TTheIniFile& ini, const std::string& key, const std::string& st
       static_cast<std::size_t>(kMaxProviderEntriesRead));
 }
 
-// Rounded to a whole number (ties to even) and written without decimals.
+// A whole number as the file holds it: rounded, ties to even.
+double WholeValue(double value) {
+  return std::nearbyint(value) + 0.0;
+}
+
 std::string WholeText(double value) {
-  return FixedText(std::nearbyint(value) + 0.0, 0);
+  return FixedText(WholeValue(value), 0);
 }
 
 // "HH:MM-HH:MM/Takt/Price" written at out; returns the end.
@@ -262,7 +266,8 @@ void WriteFile(TTheIniFile& ini, const std::string& fileName, const TProviderLis
   WriteOption(
       ini, "FreeHoursCosts", providers,
       [](const TProviderOptions& o) { return NumberText(o.FreeHoursCosts); },
-      [](const TProviderOptions& o) { return o.FreeHoursCosts > 0; });
+      // An amount the file holds as 0 reads back as none: no line, as on the next save.
+      [](const TProviderOptions& o) { return o.FreeHoursCosts > 0 && !WritesAsZero(o.FreeHoursCosts); });
   WriteOption(
       ini, "GRUNDBETRAG", providers, [](const TProviderOptions& o) { return IntegerText(o.BaseAmount); },
       every);
@@ -278,7 +283,7 @@ void WriteFile(TTheIniFile& ini, const std::string& fileName, const TProviderLis
       ini, "NOCOSTS", providers, [](const TProviderOptions& o) { return WholeText(o.NoCostsFrom); }, every);
   WriteOption(
       ini, "COSTSPERDAY", providers, [](const TProviderOptions& o) { return WholeText(o.CostsPerDay); },
-      [](const TProviderOptions& o) { return o.CostsPerDay > 0; });
+      [](const TProviderOptions& o) { return WholeValue(o.CostsPerDay) > 0; });
 }
 
 }  // namespace
@@ -384,7 +389,9 @@ bool SaveProviderFile(const std::string& fileName, TProviderList& providers, con
     for (auto& provider : providers) {
       SortProviderEntries(provider.WerktagEntries);
       SortProviderEntries(provider.SaSoEntries);
-      if (provider.Options.NoCostsFrom <= 0) provider.Options.NoCostsFrom = -1;
+      // Judged by the whole number the file will hold: a "0" would read back
+      // as none and be written as "-1" by the next save.
+      if (WholeValue(provider.Options.NoCostsFrom) <= 0) provider.Options.NoCostsFrom = -1;
     }
     try {
       WriteFile(ini, fileName, providers, step);

@@ -67,9 +67,9 @@ TEST_F(ProviderFileTest, HandWrittenFileReadAndWritten) {
 TEST_F(ProviderFileTest, WriterLeavesOutWhatHasNoValue) {
   TProviderList providers = {{"X0001", "Neuer Anbieter_2", {}, {}, {}}};
   TProvider& p = providers[0];
-  // Costs per day above 0: a line, rounded.
-  std::tie(p.Options.NoCostsFrom, p.Options.CostsPerDay, p.Options.Timing) =
-      std::make_tuple(0, 0.4, 12.34567);
+  // Amounts the file would hold as 0 get no line (the next load would read none).
+  std::tie(p.Options.NoCostsFrom, p.Options.CostsPerDay, p.Options.FreeHoursCosts, p.Options.Timing) =
+      std::make_tuple(0.4, 0.4, 0.00004, 12.34567);
   p.WerktagEntries = {{9 * 3600, 9 * 3600 + 59 * 60 + 59, 60, 0.02, ""}, {0, 3599, 0, 1, ""}};
   p.SaSoEntries = {{0, 3599, 0.00003, 1, ""}};  // a Takt the file holds as 0: no line
   p.Options.FreeHoursRanges = {{0, 0, 60, 1.5}};
@@ -80,10 +80,10 @@ TEST_F(ProviderFileTest, WriterLeavesOutWhatHasNoValue) {
        {"; UserProv.ini\r\n", "FILENAME=Providertarife_benutzerdefiniert\r\n",
         "P0=Neuer_Anbieter_2,X0001\r\n[X0001WERKTAG]\r\nX00010=09:00-09:59/60.0000/0.0200\r\n[",
         "[TIMING]\r\nX0001=12.3457\r\n[MinConnectTime]\r\nX0001=-1.0000\r\n",
-        "[X0001FREEHOURSRANGE]\r\nX00010=|00:00-00:01/1.5000/\r\n",
-        "[NOCOSTS]\r\nX0001=-1\r\n[COSTSPERDAY]\r\nX0001=0\r\n"})
+        "[X0001FREEHOURSRANGE]\r\nX00010=|00:00-00:01/1.5000/\r\n", "[NOCOSTS]\r\nX0001=-1\r\n"})
     EXPECT_NE(std::string::npos, written.find(part)) << part;
-  for (const char* absent : {"[X0001SASO]", "[FreeHoursCosts]", "[FreeHoursPerDay]", "[ISDNDoubleCosts]"})
+  for (const char* absent :
+       {"[X0001SASO]", "[FreeHoursCosts]", "[FreeHoursPerDay]", "[ISDNDoubleCosts]", "[COSTSPERDAY]"})
     EXPECT_EQ(std::string::npos, written.find(absent)) << absent;
   // The entry without Takt is gone from the model too.
   EXPECT_EQ(1u, p.WerktagEntries.size());
