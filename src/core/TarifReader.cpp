@@ -76,11 +76,6 @@ std::string_view LeftView(std::string_view text, std::size_t n) {
   return text.size() <= n ? text : text.substr(0, CharOffset(text, n));
 }
 
-bool IsDateCode(std::string_view text) {
-  return text.size() == 4 &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 double NumberOrZero(std::string_view text) {
   bool ok = false;
   const double value = ParseNumber(text, &ok);

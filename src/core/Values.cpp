@@ -34,11 +34,6 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Four digits, as a day and month are mostly written.
-bool IsDateDigits(std::string_view text) {
-  return text.size() == 4 && IsDigit(text[0]) && IsDigit(text[1]) && IsDigit(text[2]) && IsDigit(text[3]);
-}
-
 // A separator with a digit could stand inside a date of digits.
 bool HasDigit(std::string_view text) {
   return std::any_of(text.begin(), text.end(), IsDigit);
@@ -132,24 +127,9 @@ char* FastFixed(double x, char* out) {
 }
 
 char* FastFixed(double x, int decimals, char* out) {
-  switch (decimals) {
-    case 0:
-      return FastFixed<0>(x, out);
-    case 1:
-      return FastFixed<1>(x, out);
-    case 2:
-      return FastFixed<2>(x, out);
-    case 3:
-      return FastFixed<3>(x, out);
-    case 4:
-      return FastFixed<4>(x, out);
-    case 5:
-      return FastFixed<5>(x, out);
-    case 6:
-      return FastFixed<6>(x, out);
-    default:
-      return nullptr;
-  }
+  static constexpr char* (*kForDecimals[])(double, char*) = {
+      FastFixed<0>, FastFixed<1>, FastFixed<2>, FastFixed<3>, FastFixed<4>, FastFixed<5>, FastFixed<6>};
+  return decimals >= 0 && decimals <= 6 ? kForDecimals[decimals](x, out) : nullptr;
 }
 
 // "123.4567" without the general conversion: up to 15 digits are exact in a
@@ -442,9 +422,13 @@ std::uint32_t ParseTimeText(std::string_view text) {
   return total < 0 ? 0 : static_cast<std::uint32_t>(total);
 }
 
+bool IsDateCode(std::string_view text) {
+  return text.size() == 4 && std::all_of(text.begin(), text.end(), IsDigit);
+}
+
 char* PutStrippedDate(char* out, std::string_view text) {
   const std::string& sep = Regional().DateSeparator;
-  if (IsDateDigits(text) && !HasDigit(sep)) {
+  if (IsDateCode(text) && !HasDigit(sep)) {
     // The usual DDMM: nothing to strip.
     std::memcpy(out, text.data(), 4);
     return out + 4;
@@ -478,7 +462,7 @@ char* PutDateSortKey(char* out, std::string_view text) {
 }
 
 char* PutDateSortKey(char* out, std::string_view text, std::string_view sep) {
-  if (IsDateDigits(text) && !HasDigit(sep)) {
+  if (IsDateCode(text) && !HasDigit(sep)) {
     // The usual DDMM gives MMDD.
     const char mmdd[] = {text[2], text[3], text[0], text[1]};
     std::memcpy(out, mmdd, 4);

@@ -53,6 +53,8 @@ std::uint32_t ParseTimeText(std::string_view text);
 // Dates: day and month only.
 std::string StripDateSeparator(std::string_view text);
 std::string DateSortKey(std::string_view text);
+// Four digits (DDMM), the way entry dates are written.
+bool IsDateCode(std::string_view text);
 std::string DateDisplay(std::string_view text);
 std::string HolidayDisplay(std::string_view text);
 struct TDateTime;
