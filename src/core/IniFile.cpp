@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -123,7 +124,7 @@ bool ReadableValue(std::string_view& raw) {
 }
 
 // The key lines of the section, as many as the key list of a caller takes.
-std::vector<TIniStore::TKeyValue> ListedKeys(const TIniStore& store, std::string_view section) {
+std::vector<TIniStore::TKeyValue> ListedKeys(TIniStore& store, std::string_view section) {
   std::vector<TIniStore::TKeyValue> lines;
   store.KeyValues(section, lines);
   std::size_t used = 1;  // the list's closing terminator
@@ -299,22 +300,40 @@ bool TTheIniFile::ReadBool(const std::string& key, bool defaultValue) {
   return isInteger ? false : defaultValue;
 }
 
+TStoredValue::TStoredValue(std::string_view value) : plain_(IsPrintableAscii(value)) {
+  if (!plain_ && !IsAscii(value)) {
+    owned_ = Utf8ToCp1252(value);
+    value = owned_;
+  }
+  view_ = value;
+  for (std::size_t size = view_.size() + 1; view_.size() != size;) {
+    size = view_.size();
+    ReadableValue(view_);
+  }
+}
+
+std::string_view StoredKey(std::string_view key, std::string& scratch) {
+  if (!IsAscii(key)) {
+    scratch = Utf8ToCp1252(key);
+    key = scratch;
+  }
+  while (!key.empty() && (key.front() == ' ' || key.front() == '\t')) key.remove_prefix(1);
+  while (!key.empty() && (key.back() == ' ' || key.back() == '\t')) key.remove_suffix(1);
+  return key;
+}
+
 void TTheIniFile::WriteString(const std::string& key, std::string_view value) {
   errorCode_ = 0;
   CheckReady();
-  // What a read drops (blanks and tabs at the ends, enclosing quotes, the part
-  // beyond the longest value) is not written: the file holds the value as it
-  // will be read, so that saving what was read gives the same bytes again.
-  // Plain printable ASCII, the usual value, needs neither a conversion nor
-  // the store's search for line breaks.
-  const bool plain = IsPrintableAscii(value);
-  const TBytes bytes(plain ? std::string_view() : value);
-  std::string_view stored = plain ? value : std::string_view(bytes);
-  for (std::size_t size = stored.size() + 1; stored.size() != size;) {
-    size = stored.size();
-    ReadableValue(stored);
-  }
-  store_->Write(sectionBytes_, TBytes(key), stored, !plain);
+  const TStoredValue stored(value);
+  store_->Write(sectionBytes_, TBytes(key), stored.Bytes(), !stored.Plain());
+}
+
+void TTheIniFile::WriteIndexed(std::string_view prefix, std::size_t index, std::string_view value) {
+  char digits[24];
+  std::string key(prefix);
+  key.append(digits, std::to_chars(digits, digits + sizeof digits, index).ptr);
+  WriteString(key, value);
 }
 
 void TTheIniFile::WriteBool(const std::string& key, bool value) {
@@ -345,6 +364,13 @@ void TTheIniFile::Flush() {
   if (!store_) return;
   std::string error;
   if (!store_->Flush(&error)) throw EIniError(error);
+}
+
+void TTheIniFile::WriteText(std::string bytes) {
+  errorCode_ = 0;
+  if (!store_ || iniFileName_.empty()) throw EIniError("Bitte Dateiname angeben.");
+  std::string error;
+  if (!store_->WriteText(std::move(bytes), &error)) throw EIniError(error);
 }
 
 void TTheIniFile::DiscardChanges() {

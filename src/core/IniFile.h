@@ -30,6 +30,29 @@ enum TIniLocation { loWinDir, loProgDir, loUser, loDefUser };
 // a section name short.
 bool IsStorableName(std::string_view name);
 
+// What a write keeps of a value: its bytes in the file's code page without
+// what a read drops (blanks and tabs at the ends, enclosing quotes, the part
+// beyond the longest value), so that saving what was read gives the same
+// bytes again. Plain printable ASCII, the usual value, needs neither a
+// conversion nor a search for line breaks.
+class TStoredValue {
+ public:
+  explicit TStoredValue(std::string_view value);
+  TStoredValue(const TStoredValue&) = delete;
+  TStoredValue& operator=(const TStoredValue&) = delete;
+  bool Plain() const { return plain_; }
+  std::string_view Bytes() const { return view_; }
+
+ private:
+  bool plain_;
+  std::string owned_;
+  std::string_view view_;
+};
+
+// A key name's bytes as a write keeps them: in the file's code page, without
+// blanks and tabs at the ends. scratch holds converted bytes.
+std::string_view StoredKey(std::string_view key, std::string& scratch);
+
 class TTheIniFile {
  public:
   TTheIniFile();
@@ -71,6 +94,8 @@ class TTheIniFile {
   bool ReadBool(const std::string& key, bool defaultValue);
   void WriteString(const std::string& key, std::string_view value);
   void WriteBool(const std::string& key, bool value);
+  // The key prefix followed by the index in digits.
+  void WriteIndexed(std::string_view prefix, std::size_t index, std::string_view value);
   void EraseSection();
   // Empties the file. The old file stays on disk until the new contents are
   // flushed (it is then replaced atomically); false when it could not be
@@ -80,6 +105,9 @@ class TTheIniFile {
   void AddLine(const std::string& text, const std::string& prefix);
   // Writes buffered changes now; throws EIniError when the file cannot be written.
   void Flush();
+  // Replaces the whole file by bytes built elsewhere (see TIniText), at once
+  // and atomically; throws EIniError when the file cannot be written.
+  void WriteText(std::string bytes);
   // Drops every change not yet written (for all objects open on the file) and
   // reads the file anew: an operation that gives up after a failed Flush must
   // not have its half-done work written by a later flush or close.

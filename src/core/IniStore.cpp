@@ -72,6 +72,18 @@ std::uint64_t FoldedWord(const char* bytes, std::size_t count) {
   return word;
 }
 
+bool IsHeader(std::string_view line) {
+  const std::string_view t = Trim(line);
+  return !t.empty() && t.front() == '[';
+}
+
+std::map<std::string, std::weak_ptr<TIniStore>>& Registry() {
+  static std::map<std::string, std::weak_ptr<TIniStore>> registry;
+  return registry;
+}
+
+}  // namespace
+
 // A hash of the folded bytes of a trimmed name, eight bytes a step.
 std::uint32_t FoldHash(std::string_view name) {
   std::uint64_t hash = 0x9E3779B97F4A7C15ull ^ name.size();
@@ -96,11 +108,6 @@ std::uint32_t FoldHash(std::string_view name) {
   return static_cast<std::uint32_t>(hash);
 }
 
-bool IsHeader(std::string_view line) {
-  const std::string_view t = Trim(line);
-  return !t.empty() && t.front() == '[';
-}
-
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -108,13 +115,6 @@ bool SameName(std::string_view a, std::string_view b) {
   }
   return true;
 }
-
-std::map<std::string, std::weak_ptr<TIniStore>>& Registry() {
-  static std::map<std::string, std::weak_ptr<TIniStore>> registry;
-  return registry;
-}
-
-}  // namespace
 
 std::string FoldName(std::string_view name) {
   std::string out(Trim(name));
@@ -180,7 +180,7 @@ std::shared_ptr<TIniStore> TIniStore::Attach(const std::string& path, bool read)
   if (auto it = registry.find(path); it != registry.end()) {
     std::shared_ptr<TIniStore> store = it->second.lock();
     // Another program may have changed the file since; pending writes win.
-    if (!store->dirty_ && (store->readFailed_ || store->DiskChanged())) store->Load();
+    if (!store->dirty_ && (store->replaced_ || store->readFailed_ || store->DiskChanged())) store->Load();
     return store;
   }
   auto store = std::make_shared<TIniStore>(path, read);
@@ -189,6 +189,7 @@ std::shared_ptr<TIniStore> TIniStore::Attach(const std::string& path, bool read)
 }
 
 void TIniStore::Load() {
+  replaced_ = false;
   preamble_.clear();
   writeSection_ = nullptr;
   sections_.clear();
@@ -301,7 +302,8 @@ const TIniStore::TSection* TIniStore::FindSection(std::string_view section) cons
   return at == TNameIndex::kNone ? nullptr : &sections_[at];
 }
 
-bool TIniStore::Find(std::string_view section, std::string_view key, std::string_view& value) const {
+bool TIniStore::Find(std::string_view section, std::string_view key, std::string_view& value) {
+  LoadIfReplaced();
   const TSection* s = FindSection(section);
   if (!s) return false;
   const std::string_view name = Trim(key);
@@ -311,7 +313,8 @@ bool TIniStore::Find(std::string_view section, std::string_view key, std::string
   return true;
 }
 
-bool TIniStore::KeyValues(std::string_view section, std::vector<TKeyValue>& lines) const {
+bool TIniStore::KeyValues(std::string_view section, std::vector<TKeyValue>& lines) {
+  LoadIfReplaced();
   const TSection* s = FindSection(section);
   if (!s) return false;
   for (const TLine& line : s->Body) {
@@ -356,6 +359,7 @@ std::string_view TIniStore::Keep(std::initializer_list<std::string_view> parts) 
 
 void TIniStore::Write(std::string_view section, std::string_view key, std::string_view value,
                       bool mayHoldLineBreaks) {
+  LoadIfReplaced();
   TSection* s = writeSection_ && section == writeSectionName_ ? writeSection_ : FindSection(section);
   if (!s) {
     const std::string_view header = Keep({"[", section, "]"});
@@ -408,6 +412,7 @@ void TIniStore::Write(std::string_view section, std::string_view key, std::strin
 }
 
 void TIniStore::EraseSection(std::string_view section) {
+  LoadIfReplaced();
   // Every section of that name goes: a hidden duplicate would otherwise come
   // to light with its old keys once the first is gone.
   const std::string_view name = Trim(section);
@@ -429,6 +434,7 @@ void TIniStore::EraseSection(std::string_view section) {
 }
 
 void TIniStore::Clear() {
+  replaced_ = false;
   preamble_.clear();
   writeSection_ = nullptr;
   sections_.clear();
@@ -443,6 +449,7 @@ void TIniStore::Clear() {
 }
 
 void TIniStore::AppendLine(std::string_view line) {
+  LoadIfReplaced();
   AddParsedLine(Keep({line}));
   dirty_ = true;
 }
@@ -489,6 +496,19 @@ bool TIniStore::Flush(std::string* error) {
   dirty_ = false;
   cleared_ = false;
   RememberDiskState();
+  return true;
+}
+
+bool TIniStore::WriteText(std::string bytes, std::string* error) {
+  Clear();
+  // Nothing to write removes the file, as the flush of an emptied store does.
+  if (bytes.empty()) return Flush(error);
+  if (!AtomicWriteFile(path_, bytes, error)) return false;
+  // Reading the bytes back into lines would cost more than the write: that
+  // waits until somebody reads the file.
+  dirty_ = false;
+  cleared_ = false;
+  replaced_ = true;
   return true;
 }
 

@@ -81,7 +81,7 @@ class TIniStore {
 
   // false when the key is missing. The value is as in the file, untrimmed, and
   // stays valid until the store changes.
-  bool Find(std::string_view section, std::string_view key, std::string_view& value) const;
+  bool Find(std::string_view section, std::string_view key, std::string_view& value);
   // The key lines of a section in file order (repeated names included), each
   // with the value Find gives for its name; valid until the store changes.
   // false when the section is missing.
@@ -89,7 +89,7 @@ class TIniStore {
     std::string_view Name;
     std::string_view Value;
   };
-  bool KeyValues(std::string_view section, std::vector<TKeyValue>& lines) const;
+  bool KeyValues(std::string_view section, std::vector<TKeyValue>& lines);
   // A caller that has checked the value for line breaks may say so.
   void Write(std::string_view section, std::string_view key, std::string_view value,
              bool mayHoldLineBreaks = true);
@@ -98,6 +98,10 @@ class TIniStore {
   void AppendLine(std::string_view line);
   // Writes the file when it has changed; false with a message on failure.
   bool Flush(std::string* error);
+  // Replaces the file by these bytes, whatever the store holds; the file is
+  // read again when next used. false with a message on failure (the store is
+  // then empty and changed, as after Clear).
+  bool WriteText(std::string bytes, std::string* error);
   // Forgets unwritten changes and reads the file again.
   void Revert() { Load(); }
 
@@ -123,6 +127,10 @@ class TIniStore {
   };
 
   void Load();
+  // After WriteText the image is the file's, read when it is needed.
+  void LoadIfReplaced() {
+    if (replaced_) Load();
+  }
   void Parse(std::string_view bytes);
   void AddParsedLine(std::string_view line);
   TSection* NewSection(std::string_view header, std::string_view name);
@@ -149,6 +157,7 @@ class TIniStore {
   std::string writeSectionName_;
   bool dirty_ = false;
   bool cleared_ = false;
+  bool replaced_ = false;
   bool readFailed_ = false;
   std::string readError_;  // emptied on purpose: an empty result removes the file
   std::int64_t diskSize_ = -1;
@@ -157,5 +166,9 @@ class TIniStore {
 
 // Case folding of Windows-1252 names, as the store compares them.
 std::string FoldName(std::string_view name);
+// A hash of the folded bytes of a trimmed name.
+std::uint32_t FoldHash(std::string_view name);
+// Equal when folded (the names trimmed already).
+bool SameName(std::string_view a, std::string_view b);
 
 }  // namespace dudode

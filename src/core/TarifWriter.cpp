@@ -7,6 +7,7 @@
 #include "core/Clock.h"
 #include "core/Files.h"
 #include "core/IniFile.h"
+#include "core/IniText.h"
 #include "core/MessageBox.h"
 #include "core/Values.h"
 
@@ -33,6 +34,24 @@ std::string CutFieldText(double x) {
   return text;
 }
 
+template <class Out>
+void PutFileHeader(Out& ini, const std::string& fileName) {
+  const std::string lines[] = {
+      fileName,
+      "",
+      "",
+      "Diese Datei ist Bestandteil des Programms \"Dudode\", sie wurde mit",
+      "dem \"Dudode - Editor\" erstellt.",
+      "",
+      "",
+      "DER AUTOR DER DATEI " + fileName + " HAFTET NICHT FUER DIE RICHTIGKEIT",
+      "DER EINTRAGUNGEN IN DIESER DATEI.",
+      "",
+      "",
+  };
+  for (const std::string& line : lines) ini.AddLine(line, "; ");
+}
+
 void Report(const TProgress& progress, const std::string& label, int percent) {
   if (progress) progress(label, percent);
 }
@@ -53,15 +72,17 @@ void OpenFile(TTheIniFile& ini, const std::string& fileName) {
   ini.SetOpen(true);
 }
 
-void WriteHolidays(TTheIniFile& ini, const TTarifFile& doc) {
+template <class Out>
+void WriteHolidays(Out& ini, const TTarifFile& doc) {
   ini.SetSection("FEIERTAGE");
   ini.EraseSection();
   for (std::size_t i = 0; i < doc.Holidays.size(); ++i) {
-    ini.WriteString("F" + std::to_string(i), StripDateSeparator(doc.Holidays[i].Date));
+    ini.WriteIndexed("F", i, StripDateSeparator(doc.Holidays[i].Date));
   }
 }
 
-void WriteApplications(TTheIniFile& ini, const TTarifFile& doc) {
+template <class Out>
+void WriteApplications(Out& ini, const TTarifFile& doc) {
   ini.SetSection("APPLICATIONS");
   ini.EraseSection();
   for (const TAppEntry& app : doc.Applications) {
@@ -69,27 +90,30 @@ void WriteApplications(TTheIniFile& ini, const TTarifFile& doc) {
   }
 }
 
-void WriteNo10plusList(TTheIniFile& ini, const std::string& section,
-                       const std::vector<TNo10plusEntry>& list) {
+template <class Out>
+void WriteNo10plusList(Out& ini, const std::string& section, const std::vector<TNo10plusEntry>& list) {
   ini.SetSection(section);
   ini.EraseSection();
   for (std::size_t i = 0; i < list.size(); ++i) {
-    ini.WriteString(std::to_string(i), WindowText(list[i].StartSec, list[i].EndSec));
+    ini.WriteIndexed("", i, WindowText(list[i].StartSec, list[i].EndSec));
   }
 }
 
-void WriteTenPlusSections(TTheIniFile& ini, const TTarifFile& doc) {
+template <class Out>
+void WriteTenPlusSections(Out& ini, const TTarifFile& doc) {
   ini.SetSection("10plus");
   ini.EraseSection();
+  // The section first, then each zone's lists: the same file as zone by zone,
+  // as no list section can have the name "10plus".
+  for (const TKeyAndName& zone : doc.Zones) ini.WriteString(zone.Key, zone.TenPlusActive ? "YES" : "NO");
   for (const TKeyAndName& zone : doc.Zones) {
-    ini.SetSection("10plus");
-    ini.WriteString(zone.Key, zone.TenPlusActive ? "YES" : "NO");
     WriteNo10plusList(ini, zone.Key + "WNO10PLUS", zone.WNo10plus);
     WriteNo10plusList(ini, zone.Key + "FNO10PLUS", zone.FNo10plus);
   }
 }
 
-void WriteRoundToSection(TTheIniFile& ini, const TTarifFile& doc) {
+template <class Out>
+void WriteRoundToSection(Out& ini, const TTarifFile& doc) {
   ini.SetSection("RoundTo");
   ini.EraseSection();
   for (const TKeyAndName& zone : doc.Zones) {
@@ -97,7 +121,8 @@ void WriteRoundToSection(TTheIniFile& ini, const TTarifFile& doc) {
   }
 }
 
-void WriteAccessInfoSections(TTheIniFile& ini, const TTarifFile& doc) {
+template <class Out>
+void WriteAccessInfoSections(Out& ini, const TTarifFile& doc) {
   for (const TKeyAndName& zone : doc.Zones) {
     ini.SetSection("AccessInfos_" + zone.Key);
     ini.EraseSection();
@@ -110,7 +135,8 @@ void WriteAccessInfoSections(TTheIniFile& ini, const TTarifFile& doc) {
   }
 }
 
-void WriteConnectPriceSection(TTheIniFile& ini, const TTarifFile& doc) {
+template <class Out>
+void WriteConnectPriceSection(Out& ini, const TTarifFile& doc) {
   ini.SetSection("ConnectPrice");
   ini.EraseSection();
   for (const TKeyAndName& zone : doc.Zones) {
@@ -118,13 +144,15 @@ void WriteConnectPriceSection(TTheIniFile& ini, const TTarifFile& doc) {
   }
 }
 
-void WriteRelationsSection(TTheIniFile& ini, const TTarifFile& doc) {
+template <class Out>
+void WriteRelationsSection(Out& ini, const TTarifFile& doc) {
   ini.SetSection("RELATIONS");
   ini.EraseSection();
   for (const TKeyAndName& zone : doc.Zones) ini.WriteString(zone.Key, RelationsText(zone.Relations));
 }
 
-void WriteCommon(TTheIniFile& ini, TTarifFile& doc, const TSaveOptions& options) {
+template <class Out>
+void WriteCommon(Out& ini, TTarifFile& doc, const TSaveOptions& options) {
   doc.StrVersion = kFormatStrVersion;
   doc.Version = kFormatVersion;
   if (!options.KeepDate || doc.FileDate.empty()) doc.FileDate = FileDateText(Now());
@@ -141,7 +169,8 @@ void WriteCommon(TTheIniFile& ini, TTarifFile& doc, const TSaveOptions& options)
   ini.WriteString("COPYRIGHT", BlankToUnderscore(doc.Copyright));
 }
 
-void WriteOptions(TTheIniFile& ini, const TTarifFile& doc) {
+template <class Out>
+void WriteOptions(Out& ini, const TTarifFile& doc) {
   ini.SetSection("OPTIONS");
   ini.EraseSection();
   ini.WriteString("BASECONNECTPRICE", NumberText(doc.BaseConnectPrice));
@@ -155,8 +184,9 @@ int ZonePercent(std::size_t i, std::size_t zones) {
   return Percent(static_cast<long long>(i), 0, static_cast<long long>(zones) - 1);
 }
 
-void WriteEntryLists(TTheIniFile& ini, const TTarifFile& doc, TDayClass dayClass, const TProgress& progress) {
-  std::string key, buffer;  // one each for all entries
+template <class Out>
+void WriteEntryLists(Out& ini, const TTarifFile& doc, TDayClass dayClass, const TProgress& progress) {
+  std::string buffer;  // one for all entries
   const bool workday = dayClass == TDayClass::Werktag;
   const std::string label =
       workday ? "Speichere Werktag - Einträge..." : "Speichere Sa./So./Feiertags - Einträge...";
@@ -171,24 +201,23 @@ void WriteEntryLists(TTheIniFile& ini, const TTarifFile& doc, TDayClass dayClass
       // An entry whose Takt the file holds as 0 and without units would be
       // dropped by the next load: it is left out now, so a second save agrees.
       if (list[j].Units == 0 && WritesAsZero(list[j].Takt)) continue;
-      key.assign(zone.Key);
-      key += std::to_string(j);
-      ini.WriteString(key, PutEntryValue(buffer, list[j]));
+      ini.WriteIndexed(zone.Key, j, PutEntryValue(buffer, list[j]));
     }
   }
 }
 
-void WriteFreeTimes(TTheIniFile& ini, const std::string& section, const std::vector<TFreeTimeEntry>& list) {
+template <class Out>
+void WriteFreeTimes(Out& ini, const std::string& section, const std::vector<TFreeTimeEntry>& list) {
   ini.SetSection(section);
   ini.EraseSection();
   for (std::size_t j = 0; j < list.size(); ++j) {
-    ini.WriteString("F" + std::to_string(j),
-                    WindowText(list[j].StartSec, list[j].EndSec) + NumberText(list[j].FreeSeconds) + "/");
+    ini.WriteIndexed("F", j,
+                     WindowText(list[j].StartSec, list[j].EndSec) + NumberText(list[j].FreeSeconds) + "/");
   }
 }
 
-void WriteWholeFile(TTheIniFile& ini, TTarifFile& doc, const TSaveOptions& options,
-                    const TProgress& progress) {
+template <class Out>
+void WriteWholeFile(Out& ini, TTarifFile& doc, const TSaveOptions& options, const TProgress& progress) {
   WriteFileHeader(ini, doc.FileName);
   WriteCommon(ini, doc, options);
   WriteOptions(ini, doc);
@@ -211,7 +240,7 @@ void WriteWholeFile(TTheIniFile& ini, TTarifFile& doc, const TSaveOptions& optio
   ini.EraseSection();
   for (std::size_t i = 0; i < doc.Zones.size(); ++i) {
     Report(progress, keysLabel, ZonePercent(i, doc.Zones.size()));
-    ini.WriteString("R" + std::to_string(i), doc.Zones[i].IndexName() + "," + doc.Zones[i].Key);
+    ini.WriteIndexed("R", i, doc.Zones[i].IndexName() + "," + doc.Zones[i].Key);
   }
 
   WriteEntryLists(ini, doc, TDayClass::Werktag, progress);
@@ -310,8 +339,13 @@ bool SaveTarifFile(TTarifFile& document, const TSaveOptions& options, const TPro
                      "", mkFehler, mbOK);
       return false;
     }
-    WriteWholeFile(ini, document, options, progress);
-    FlushOrDiscard(ini);
+    try {
+      ReplaceFile(ini, [&](auto& out) { WriteWholeFile(out, document, options, progress); });
+    } catch (const EIniError&) {
+      // The old file is still whole; the half-done image must not reach it later.
+      ini.DiscardChanges();
+      throw;
+    }
   } catch (const EIniError& error) {
     ShowMessageBox(error.what(), "", mkFehler, mbOK);
     return false;
@@ -322,28 +356,19 @@ bool SaveTarifFile(TTarifFile& document, const TSaveOptions& options, const TPro
 }
 
 bool WriteHolidaysSection(const TTarifFile& document) {
-  return WriteSection(document, WriteHolidays);
+  return WriteSection(document, WriteHolidays<TTheIniFile>);
 }
 
 bool WriteApplicationsSection(const TTarifFile& document) {
-  return WriteSection(document, WriteApplications);
+  return WriteSection(document, WriteApplications<TTheIniFile>);
 }
 
 void WriteFileHeader(TTheIniFile& ini, const std::string& fileName) {
-  const std::string lines[] = {
-      fileName,
-      "",
-      "",
-      "Diese Datei ist Bestandteil des Programms \"Dudode\", sie wurde mit",
-      "dem \"Dudode - Editor\" erstellt.",
-      "",
-      "",
-      "DER AUTOR DER DATEI " + fileName + " HAFTET NICHT FUER DIE RICHTIGKEIT",
-      "DER EINTRAGUNGEN IN DIESER DATEI.",
-      "",
-      "",
-  };
-  for (const std::string& line : lines) ini.AddLine(line, "; ");
+  PutFileHeader(ini, fileName);
+}
+
+void WriteFileHeader(TIniText& text, const std::string& fileName) {
+  PutFileHeader(text, fileName);
 }
 
 }  // namespace dudode

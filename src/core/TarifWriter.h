@@ -37,8 +37,10 @@ bool WriteHolidaysSection(const TTarifFile& document);
 bool WriteApplicationsSection(const TTarifFile& document);
 
 class TTheIniFile;
+class TIniText;
 // The eleven comment lines that open every data file the editor writes.
 void WriteFileHeader(TTheIniFile& ini, const std::string& fileName);
+void WriteFileHeader(TIniText& text, const std::string& fileName);
 
 // The file value of an entry, as the writer stores it.
 std::string EntryValue(const TTarifEntry& entry);

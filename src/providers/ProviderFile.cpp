@@ -7,6 +7,7 @@
 #include "core/Clock.h"
 #include "core/Files.h"
 #include "core/IniFile.h"
+#include "core/IniText.h"
 #include "core/MessageBox.h"
 #include "core/TarifWriter.h"
 #include "core/Text.h"
@@ -194,28 +195,24 @@ std::string RangeText(const TFreeHoursRange& range) {
          TimeText(static_cast<std::uint32_t>(range.EndSec)) + "/" + NumberText(range.Takt) + "/";
 }
 
-void WriteEntries(TTheIniFile& ini, const TProvider& provider, const TProviderEntryList& entries,
-                  const char* tag) {
+template <class Out>
+void WriteEntries(Out& ini, const TProvider& provider, const TProviderEntryList& entries, const char* tag) {
   ini.SetSection(provider.Key + tag);
-  int index = 0;
-  // One buffer each for all keys and values of the list; the value buffer
-  // keeps its size, so that it is not filled anew for every entry.
-  std::string key;
+  std::size_t index = 0;
+  // One buffer for all values of the list; it keeps its size, so that it is
+  // not filled anew for every entry.
   std::string text(2 * kTimeTextBytes + 2 * kNumberTextBytes + 3, '\0');
   for (const auto& entry : entries) {
     // A Takt the file holds as 0 would be dropped by the next load.
     if (WritesAsZero(entry.Takt)) continue;
     const std::string_view value(text.data(),
                                  static_cast<std::size_t>(PutEntryText(text.data(), entry) - text.data()));
-    key.assign(provider.Key);
-    key += std::to_string(index);
-    ini.WriteString(key, value);
-    ++index;
+    ini.WriteIndexed(provider.Key, index++, value);
   }
 }
 
-template <class Value, class Include>
-void WriteOption(TTheIniFile& ini, const char* section, const TProviderList& providers, Value value,
+template <class Out, class Value, class Include>
+void WriteOption(Out& ini, const char* section, const TProviderList& providers, Value value,
                  Include include) {
   ini.SetSection(section);
   for (const auto& provider : providers) {
@@ -223,7 +220,8 @@ void WriteOption(TTheIniFile& ini, const char* section, const TProviderList& pro
   }
 }
 
-void WriteFile(TTheIniFile& ini, const std::string& fileName, const TProviderList& providers,
+template <class Out>
+void WriteFile(Out& ini, const std::string& fileName, const TProviderList& providers,
                const TProviderWriteStep& step) {
   WriteFileHeader(ini, fileName);
 
@@ -239,7 +237,7 @@ void WriteFile(TTheIniFile& ini, const std::string& fileName, const TProviderLis
   for (int i = 0; i < count; ++i) {
     if (step && i % 2 == 0) step(i, count);
     const auto& provider = providers[static_cast<std::size_t>(i)];
-    ini.WriteString("P" + std::to_string(i), BlankToUnderscore(provider.Name) + "," + provider.Key);
+    ini.WriteIndexed("P", static_cast<std::size_t>(i), BlankToUnderscore(provider.Name) + "," + provider.Key);
   }
   for (const auto& provider : providers) WriteEntries(ini, provider, provider.WerktagEntries, kWerktagTag);
   for (const auto& provider : providers) WriteEntries(ini, provider, provider.SaSoEntries, kSaSoTag);
@@ -255,10 +253,9 @@ void WriteFile(TTheIniFile& ini, const std::string& fileName, const TProviderLis
       every);
   for (const auto& provider : providers) {
     ini.SetSection(provider.Key + kRangeTag);
-    int index = 0;
-    for (const auto& range : provider.Options.FreeHoursRanges) {
-      ini.WriteString(provider.Key + std::to_string(index++), RangeText(range));
-    }
+    std::size_t index = 0;
+    for (const auto& range : provider.Options.FreeHoursRanges)
+      ini.WriteIndexed(provider.Key, index++, RangeText(range));
   }
   WriteOption(
       ini, "OPTIONS", providers,
@@ -394,8 +391,7 @@ bool SaveProviderFile(const std::string& fileName, TProviderList& providers, con
       if (WholeValue(provider.Options.NoCostsFrom) <= 0) provider.Options.NoCostsFrom = -1;
     }
     try {
-      WriteFile(ini, fileName, providers, step);
-      ini.Flush();
+      ReplaceFile(ini, [&](auto& out) { WriteFile(out, fileName, providers, step); });
     } catch (...) {
       // Half-done work must not reach the file through a later flush.
       ini.DiscardChanges();

@@ -1,0 +1,84 @@
+#pragma once
+// A whole new section/key file built straight as its bytes, for writers that
+// fill one section after another.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/IniFile.h"
+#include "core/IniStore.h"
+
+namespace dudode {
+
+// The bytes are those TTheIniFile gives after DeleteFile and the same calls,
+// without the store's work per key. What only the store can do (go back to a
+// section written before, erase one, write a key twice in a section, add a
+// line among the sections) leaves the text unusable: Whole() is then false,
+// and the writer goes through the store.
+class TIniText {
+ public:
+  void AddLine(const std::string& text, const std::string& prefix);
+  void SetSection(const std::string& section);
+  void EraseSection();
+  void WriteString(const std::string& key, std::string_view value);
+  void WriteBool(const std::string& key, bool value);
+  // Keys of one prefix with rising indices differ without a check; a
+  // section's keys are either all of this kind or none.
+  void WriteIndexed(std::string_view prefix, std::size_t index, std::string_view value);
+  bool Whole() const { return whole_; }
+  std::string& Bytes() { return bytes_; }
+
+ private:
+  // Names written into the text, compared as the store compares them.
+  class TNames {
+   public:
+    // false when an equal name is there already; else the name is noted as
+    // standing at offset at of the text.
+    bool Add(const std::string& text, std::string_view name, std::size_t at);
+    bool Contains(const std::string& text, std::string_view name) const;
+    void Clear();
+
+   private:
+    TNameIndex index_;
+    std::vector<std::pair<std::size_t, std::size_t>> spans_;
+  };
+  enum class TKeys { None, Indexed, Named };
+  // Starts the section on its first key; false when the text cannot go on.
+  bool OpenSection();
+  // The line name + digits = value.
+  void PutLine(std::string_view name, std::string_view digits, std::string_view value);
+
+  std::string bytes_;
+  bool whole_ = true;
+  std::string section_;          // in the file's code page
+  bool sectionChanged_ = false;  // set since the last key
+  bool open_ = false;            // a section is being filled
+  std::size_t openName_ = 0;     // where its name stands in the text
+  std::size_t openNameSize_ = 0;
+  TKeys keys_ = TKeys::None;
+  std::string indexPrefix_;
+  bool indexPlain_ = false;    // ASCII: the keys are built without a conversion
+  std::size_t indexName_ = 0;  // where the keys' names start in the prefix
+  std::size_t nextIndex_ = 0;
+  std::string key_;  // reused for every key
+  TNames sections_;
+  TNames keyNames_;  // of the open section
+};
+
+// Writes a whole new file with write(sink), called with a TIniText first and
+// with the file itself only when the text could not be built.
+template <class Write>
+void ReplaceFile(TTheIniFile& ini, Write write) {
+  TIniText text;
+  write(text);
+  if (text.Whole()) {
+    ini.WriteText(std::move(text.Bytes()));
+  } else {
+    write(ini);
+    ini.Flush();
+  }
+}
+
+}  // namespace dudode
