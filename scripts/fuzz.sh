@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_tarif_reader fuzz_provider_reader fuzz_record_reader)
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_tarif_reader fuzz_provider_reader fuzz_record_reader fuzz_ini_text)
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
   -DDUDODE_WITH_FUZZ=ON -DDUDODE_SANITIZE=ON -DDUDODE_WITH_GUI=OFF -DDUDODE_WITH_BENCH=OFF >/dev/null

@@ -100,16 +100,21 @@ bool IsPrintableAscii(std::string_view text) {
   auto plainWord = [](std::uint64_t word) { return ((word | (word - kOnes * 0x20)) & kHigh) == 0; };
   const char* p = text.data();
   std::size_t size = text.size();
-  for (; size >= 8; p += 8, size -= 8) {
-    std::uint64_t word;
+  if (size < 8) {
+    for (; size > 0; ++p, --size) {
+      const auto c = static_cast<unsigned char>(*p);
+      if (c < 0x20 || c >= 0x80) return false;
+    }
+    return true;
+  }
+  std::uint64_t word;
+  for (; size > 8; p += 8, size -= 8) {
     std::memcpy(&word, p, 8);
     if (!plainWord(word)) return false;
   }
-  for (; size > 0; ++p, --size) {
-    const auto c = static_cast<unsigned char>(*p);
-    if (c < 0x20 || c >= 0x80) return false;
-  }
-  return true;
+  // The last eight bytes, some of them looked at already.
+  std::memcpy(&word, text.data() + text.size() - 8, 8);
+  return plainWord(word);
 }
 
 // A stored value as it is read: trimmed, without enclosing quotes, cut to the
@@ -306,6 +311,13 @@ TStoredValue::TStoredValue(std::string_view value) : plain_(IsPrintableAscii(val
     value = owned_;
   }
   view_ = value;
+  // Most values have nothing a read would drop.
+  if (!view_.empty() && view_.size() <= kMaxValueLength) {
+    const char first = view_.front(), last = view_.back();
+    if (first != ' ' && first != '\t' && last != ' ' && last != '\t' &&
+        (first != '"' || last != '"' || view_.size() < 2))
+      return;
+  }
   for (std::size_t size = view_.size() + 1; view_.size() != size;) {
     size = view_.size();
     ReadableValue(view_);

@@ -62,7 +62,8 @@ void TIniText::SetSection(const std::string& section) {
 }
 
 void TIniText::EraseSection() {
-  if (sections_.Contains(bytes_, TrimBlanksView(section_))) whole_ = false;
+  // Without a section the file itself reports the error.
+  if (section_.empty() || sections_.Contains(bytes_, TrimBlanksView(section_))) whole_ = false;
 }
 
 bool TIniText::OpenSection() {

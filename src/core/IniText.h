@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/Files.h"
 #include "core/IniFile.h"
 #include "core/IniStore.h"
 
@@ -19,6 +20,8 @@ namespace dudode {
 // and the writer goes through the store.
 class TIniText {
  public:
+  // Room for a text of about that many bytes, so that it grows rarely.
+  void Reserve(std::size_t bytes) { bytes_.reserve(bytes); }
   void AddLine(const std::string& text, const std::string& prefix);
   void SetSection(const std::string& section);
   void EraseSection();
@@ -72,6 +75,9 @@ class TIniText {
 template <class Write>
 void ReplaceFile(TTheIniFile& ini, Write write) {
   TIniText text;
+  // The file written last time is the best guess of the new one's size.
+  const TFileStamp old = FileStampOf(ini.FullPath());
+  if (old.Size > 0) text.Reserve(static_cast<std::size_t>(old.Size) + static_cast<std::size_t>(old.Size) / 8);
   write(text);
   if (text.Whole()) {
     ini.WriteText(std::move(text.Bytes()));

@@ -1,5 +1,6 @@
 #include "providers/Provider.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -10,6 +11,9 @@
 
 namespace dudode {
 namespace {
+
+// Below 100 hours a time's key has two digits for the hours.
+constexpr int kMaxKeySeconds = 100 * 3600;
 
 std::int32_t RoundToInt32(double x) {
   const double r = std::nearbyint(x);
@@ -42,7 +46,21 @@ void SortProviderEntries(TProviderEntryList& entries) {
     // Assigned, so that a list sorted again reuses its keys' memory.
     entry.SortKey.assign(key.data(), p);
   }
-  StableSortBy(entries, [](const TProviderEntry& e) -> const std::string& { return e.SortKey; });
+  // Keys of two-digit hours and a one-byte separator have the same width: their
+  // order is that of the times, which are quicker to compare.
+  const bool sameWidth =
+      separator.size() == 1 && std::all_of(entries.begin(), entries.end(), [](const auto& e) {
+        return e.StartSec >= 0 && e.StartSec < kMaxKeySeconds && e.EndSec >= 0 && e.EndSec < kMaxKeySeconds;
+      });
+  if (!sameWidth) {
+    StableSortBy(entries, [](const TProviderEntry& e) -> const std::string& { return e.SortKey; });
+    return;
+  }
+  auto less = [](const TProviderEntry& a, const TProviderEntry& b) {
+    return a.StartSec != b.StartSec ? a.StartSec < b.StartSec : a.EndSec < b.EndSec;
+  };
+  if (!std::is_sorted(entries.begin(), entries.end(), less))
+    std::stable_sort(entries.begin(), entries.end(), less);
 }
 
 std::string NewProviderKey(std::string_view name, const TProviderList& providers) {

@@ -190,9 +190,17 @@ char* PutEntryText(char* out, const TProviderEntry& entry) {
   return PutNumberText(out, entry.Price);
 }
 
-std::string RangeText(const TFreeHoursRange& range) {
-  return WeekdayDigits(range.Days) + "|" + TimeText(static_cast<std::uint32_t>(range.StartSec)) + "-" +
-         TimeText(static_cast<std::uint32_t>(range.EndSec)) + "/" + NumberText(range.Takt) + "/";
+// "Days|HH:MM-HH:MM/Takt/" written at out; returns the end.
+char* PutRangeText(char* out, const TFreeHoursRange& range) {
+  out = PutWeekdayDigits(out, range.Days);
+  *out++ = '|';
+  out = PutTimeText(out, static_cast<std::uint32_t>(range.StartSec));
+  *out++ = '-';
+  out = PutTimeText(out, static_cast<std::uint32_t>(range.EndSec));
+  *out++ = '/';
+  out = PutNumberText(out, range.Takt);
+  *out++ = '/';
+  return out;
 }
 
 template <class Out>
@@ -251,11 +259,14 @@ void WriteFile(Out& ini, const std::string& fileName, const TProviderList& provi
   WriteOption(
       ini, "FREISTUNDEN", providers, [](const TProviderOptions& o) { return IntegerText(o.FreeHours); },
       every);
+  char text[8 + 2 * kTimeTextBytes + kNumberTextBytes + 4];  // one range's value at its longest
   for (const auto& provider : providers) {
     ini.SetSection(provider.Key + kRangeTag);
     std::size_t index = 0;
-    for (const auto& range : provider.Options.FreeHoursRanges)
-      ini.WriteIndexed(provider.Key, index++, RangeText(range));
+    for (const auto& range : provider.Options.FreeHoursRanges) {
+      const char* const end = PutRangeText(text, range);
+      ini.WriteIndexed(provider.Key, index++, std::string_view(text, static_cast<std::size_t>(end - text)));
+    }
   }
   WriteOption(
       ini, "OPTIONS", providers,
