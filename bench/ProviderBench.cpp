@@ -37,8 +37,8 @@ TProviderList FullModel() {
     for (int e = 0; e < kMaxProviderEntries; ++e) {
       const int start = e * 4320 / 60 * 60;
       const int end = (e + 1) * 4320 / 60 * 60 - 60 + 59;
-      p.WerktagEntries.push_back({start, end, 60, 0.0125 + e / 10000.0, ""});
-      p.SaSoEntries.push_back({start, end, 30, 0.0100 + e / 10000.0, ""});
+      p.WerktagEntries.push_back({start, end, 60, 0.0125 + e / 10000.0});
+      p.SaSoEntries.push_back({start, end, 30, 0.0100 + e / 10000.0});
     }
     providers.push_back(std::move(p));
   }

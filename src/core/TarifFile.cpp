@@ -95,8 +95,14 @@ void BuildSortKey(const TTarifEntry& entry, std::string_view dateSep, std::strin
   *p++ = ' ';
   p = PutTimeTextLong(p, entry.EndSec, timeSep);
   const std::string_view built(begin, static_cast<std::size_t>(p - begin));
-  // No more bytes than the limit: no more characters either.
-  key.assign(built.size() <= kMaxSortKeyChars ? built : built.substr(0, CharOffset(built, kMaxSortKeyChars)));
+  // No more bytes than the limit: no more characters either. Where the limit
+  // falls in plain ASCII, bytes are characters.
+  if (built.size() <= kMaxSortKeyChars) {
+    key.assign(built);
+  } else {
+    key.assign(built.substr(
+        0, AsciiPrefix(built) >= kMaxSortKeyChars ? kMaxSortKeyChars : CharOffset(built, kMaxSortKeyChars)));
+  }
 }
 
 void BuildSortKey(const TTarifEntry& entry, std::string& key) {

@@ -34,26 +34,29 @@ std::string ProviderEntryLimitMessage() {
          std::to_string(kMaxProviderEntries) + " Tarifen überschritten!";
 }
 
+std::string SortKey(const TProviderEntry& entry) {
+  std::string key(2 * TimeTextLongBytes() + 1, '\0');
+  char* p = PutTimeTextLong(key.data(), static_cast<std::uint32_t>(entry.StartSec));
+  *p++ = ' ';
+  p = PutTimeTextLong(p, static_cast<std::uint32_t>(entry.EndSec));
+  key.resize(static_cast<std::size_t>(p - key.data()));
+  return key;
+}
+
 void SortProviderEntries(TProviderEntryList& entries) {
   std::erase_if(entries, [](const TProviderEntry& entry) { return entry.Takt == 0; });
-  // The separator looked up once: a file holds tens of thousands of entries.
-  const std::string& separator = Regional().TimeSeparator;
-  std::string key(2 * TimeTextLongBytes() + 1, '\0');
-  for (auto& entry : entries) {
-    char* p = PutTimeTextLong(key.data(), static_cast<std::uint32_t>(entry.StartSec), separator);
-    *p++ = ' ';
-    p = PutTimeTextLong(p, static_cast<std::uint32_t>(entry.EndSec), separator);
-    // Assigned, so that a list sorted again reuses its keys' memory.
-    entry.SortKey.assign(key.data(), p);
-  }
-  // Keys of two-digit hours and a one-byte separator have the same width: their
-  // order is that of the times, which are quicker to compare.
+  // Keys of two-digit hours and a one-byte separator have the same width:
+  // their order is that of the times, and no key needs to be built. A file
+  // holds tens of thousands of entries.
   const bool sameWidth =
-      separator.size() == 1 && std::all_of(entries.begin(), entries.end(), [](const auto& e) {
+      Regional().TimeSeparator.size() == 1 && std::all_of(entries.begin(), entries.end(), [](const auto& e) {
         return e.StartSec >= 0 && e.StartSec < kMaxKeySeconds && e.EndSec >= 0 && e.EndSec < kMaxKeySeconds;
       });
   if (!sameWidth) {
-    StableSortBy(entries, [](const TProviderEntry& e) -> const std::string& { return e.SortKey; });
+    std::vector<std::string> keys;
+    keys.reserve(entries.size());
+    for (const TProviderEntry& entry : entries) keys.push_back(SortKey(entry));
+    StableSortParallel(entries, keys);
     return;
   }
   auto less = [](const TProviderEntry& a, const TProviderEntry& b) {

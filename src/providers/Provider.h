@@ -43,7 +43,6 @@ struct TProviderEntry {
   std::int32_t EndSec = 0;  // the end minute plus 59 seconds
   double Takt = 0;          // 0: no entry; the sort drops it
   double Price = 0;         // currency units, not scaled
-  std::string SortKey;      // built by SortProviderEntries
 };
 using TProviderEntryList = std::vector<TProviderEntry>;
 
@@ -80,8 +79,11 @@ std::string ProviderLimitMessage();
 // Shown when the editor refuses a 21st entry of a day class.
 std::string ProviderEntryLimitMessage();
 
-// Drops entries whose Takt is 0, builds each SortKey from the start and end
-// times and sorts the list by it.
+// The text an entry is sorted by: its start and end time as HH:MM:SS (the
+// regional time separator), joined by a blank.
+std::string SortKey(const TProviderEntry& entry);
+// Drops entries whose Takt is 0 and sorts the list by the entries' SortKey,
+// compared byte by byte; entries with equal keys keep their order.
 void SortProviderEntries(TProviderEntryList& entries);
 
 // A new provider key: up to four key letters of the name and a counter of at

@@ -107,7 +107,7 @@ QTableWidget* TProvidersDlg::BuildGrid(TDayClass dayClass) {
                               QStringLiteral("Gebühr")};
   grid->setHorizontalHeaderLabels(titles);
   // Wide enough for typical cells in the platform's font.
-  TProviderEntry typical{8 * 3600, 17 * 3600 + 3599, 3600, 10.5, {}};
+  TProviderEntry typical{8 * 3600, 17 * 3600 + 3599, 3600, 10.5};
   const TProvEntryRow row = ProvEntryRow(typical);
   const QFontMetrics metrics(grid->font());
   int width = 0;

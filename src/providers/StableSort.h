@@ -31,15 +31,4 @@ void StableSortParallel(std::vector<T>& items, std::vector<std::string>& keys) {
   keys = std::move(sortedKeys);
 }
 
-// Sorts items by the key each one yields.
-template <class T, class KeyOf>
-void StableSortBy(std::vector<T>& items, KeyOf keyOf) {
-  if (std::is_sorted(items.begin(), items.end(), [&](const T& a, const T& b) { return keyOf(a) < keyOf(b); }))
-    return;
-  std::vector<std::string> keys;
-  keys.reserve(items.size());
-  for (const auto& item : items) keys.emplace_back(keyOf(item));
-  StableSortParallel(items, keys);
-}
-
 }  // namespace dudode

@@ -14,7 +14,7 @@ using test::TScriptedMessageBoxes;
 
 TProvider Named(std::string name, std::string key, int entries = 0) {
   TProvider p{std::move(key), std::move(name), {}, {}, {}};
-  for (int i = 0; i < entries; ++i) p.WerktagEntries.push_back({i * 60, i * 60 + 59, 60, 0.01, {}});
+  for (int i = 0; i < entries; ++i) p.WerktagEntries.push_back({i * 60, i * 60 + 59, 60, 0.01});
   return p;
 }
 
@@ -174,7 +174,7 @@ TEST(ProviderEditorTest, TaktKeysAndCloseQuestion) {
 
 TEST(ProviderEditorTest, EntriesEditedFromTheModelAndSortedByStart) {
   TProvider p = Named("Netz", "NETZ0001");
-  p.SaSoEntries = {{8 * 3600, 17 * 3600 + 3599, 0.5, 0.01234, {}}};
+  p.SaSoEntries = {{8 * 3600, 17 * 3600 + 3599, 0.5, 0.01234}};
   TProviderEditor editor({p}, 100);
   TScriptedMessageBoxes boxes;
   ASSERT_TRUE(editor.AddEntry(TDayClass::SaSo, TypeWindow("22:00", "05:59")));

@@ -48,7 +48,7 @@ TEST_F(ProviderFileTest, HandWrittenFileReadAndWritten) {
   TProviderList providers = LoadProviderFile("Provider.ini");
   const TProvider& netz = providers.at(2);
   EXPECT_EQ(std::make_tuple(17 * 3600 + 59 * 60 + 59, "08:00:00 17:59:59"),
-            std::make_tuple(netz.WerktagEntries.at(1).EndSec, netz.WerktagEntries[1].SortKey));
+            std::make_tuple(netz.WerktagEntries.at(1).EndSec, SortKey(netz.WerktagEntries[1])));
 
   std::vector<int> steps;
   ASSERT_TRUE(SaveProviderFile("Provider.ini", providers, [&](int index, int count) {
@@ -70,8 +70,8 @@ TEST_F(ProviderFileTest, WriterLeavesOutWhatHasNoValue) {
   // Amounts the file would hold as 0 get no line (the next load would read none).
   std::tie(p.Options.NoCostsFrom, p.Options.CostsPerDay, p.Options.FreeHoursCosts, p.Options.Timing) =
       std::make_tuple(0.4, 0.4, 0.00004, 12.34567);
-  p.WerktagEntries = {{9 * 3600, 9 * 3600 + 59 * 60 + 59, 60, 0.02, ""}, {0, 3599, 0, 1, ""}};
-  p.SaSoEntries = {{0, 3599, 0.00003, 1, ""}};  // a Takt the file holds as 0: no line
+  p.WerktagEntries = {{9 * 3600, 9 * 3600 + 59 * 60 + 59, 60, 0.02}, {0, 3599, 0, 1}};
+  p.SaSoEntries = {{0, 3599, 0.00003, 1}};  // a Takt the file holds as 0: no line
   p.Options.FreeHoursRanges = {{0, 0, 60, 1.5}};
   TScriptedMessageBoxes boxes;
   ASSERT_TRUE(SaveProviderFile("UserProv.ini", providers));
@@ -257,6 +257,22 @@ TEST_F(ProviderFileTest, EntriesAreSortedByTimesAsText) {
   std::vector<double> prices;
   for (const auto& e : providers.at(0).WerktagEntries) prices.push_back(e.Price);
   EXPECT_EQ((std::vector<double>{0.03, 0.04, 0.02, 0.01}), prices);
+}
+
+// Times of 100 hours and more have longer keys: "100:00:00" comes before "10:30:00".
+TEST(ProviderSortTest, EntriesFollowTheirKeysAsText) {
+  const std::vector<std::pair<std::vector<int>, std::vector<int>>> rows = {
+      {{9 * 3600, 22 * 3600, 0, 9 * 3600 + 1}, {0, 9 * 3600, 9 * 3600 + 1, 22 * 3600}},
+      {{10 * 3600 + 1800, 100 * 3600, 9 * 3600}, {9 * 3600, 100 * 3600, 10 * 3600 + 1800}},
+  };
+  for (const auto& [starts, expected] : rows) {
+    TProviderEntryList entries;
+    for (int start : starts) entries.push_back({start, 0, 60, static_cast<double>(entries.size())});
+    SortProviderEntries(entries);
+    std::vector<int> sorted;
+    for (const auto& e : entries) sorted.push_back(e.StartSec);
+    EXPECT_EQ(expected, sorted);
+  }
 }
 
 TEST_F(ProviderFileTest, EqualNamesKeepTheirOrderSoResavesSettle) {
