@@ -52,12 +52,38 @@ void TIniText::AddLine(const std::string& text, const std::string& prefix) {
     whole_ = false;
     return;
   }
-  bytes_ += line;
-  bytes_ += "\r\n";
+  Put({line, "\r\n"});
+}
+
+std::string& TIniText::Bytes() {
+  bytes_.resize(used_);
+  return bytes_;
+}
+
+void TIniText::Reserve(std::size_t bytes) {
+  if (bytes > bytes_.size()) bytes_.resize(bytes);
+}
+
+char* TIniText::Room(std::size_t size) {
+  if (used_ + size > bytes_.size()) bytes_.resize(std::max(2 * bytes_.size(), used_ + size + 4096));
+  char* const out = bytes_.data() + used_;
+  used_ += size;
+  return out;
+}
+
+void TIniText::Put(std::initializer_list<std::string_view> parts) {
+  std::size_t size = 0;
+  for (std::string_view part : parts) size += part.size();
+  char* p = Room(size);
+  for (std::string_view part : parts) p = std::copy(part.begin(), part.end(), p);
 }
 
 void TIniText::SetSection(const std::string& section) {
-  section_ = Utf8ToCp1252(section);
+  if (IsAscii(section)) {
+    section_.assign(section);
+  } else {
+    section_ = Utf8ToCp1252(section);
+  }
   sectionChanged_ = true;
 }
 
@@ -77,7 +103,7 @@ bool TIniText::OpenSection() {
   sectionChanged_ = false;
   const std::string_view name = TrimBlanksView(section_);
   if (open_ && SameName(std::string_view(bytes_).substr(openName_, openNameSize_), name)) return true;
-  const std::size_t at = bytes_.size() + 1 + static_cast<std::size_t>(name.data() - section_.data());
+  const std::size_t at = used_ + 1 + static_cast<std::size_t>(name.data() - section_.data());
   if (!sections_.Add(bytes_, name, at)) {
     whole_ = false;
     return false;
@@ -87,18 +113,14 @@ bool TIniText::OpenSection() {
   openNameSize_ = name.size();
   keys_ = TKeys::None;
   keyNames_.Clear();
-  bytes_ += '[';
-  bytes_ += section_;
-  bytes_ += "]\r\n";
+  Put({"[", section_, "]\r\n"});
   return true;
 }
 
 void TIniText::PutLine(std::string_view name, std::string_view digits, std::string_view value) {
   const TStoredValue stored(value);
   const std::string_view bytes = stored.Bytes();
-  const std::size_t at = bytes_.size();
-  bytes_.resize(at + name.size() + digits.size() + bytes.size() + 3);
-  char* p = bytes_.data() + at;
+  char* p = Room(name.size() + digits.size() + bytes.size() + 3);
   auto put = [&p](std::string_view part) {
     if (!part.empty()) std::memcpy(p, part.data(), part.size());
     p += part.size();
@@ -121,7 +143,7 @@ void TIniText::WriteString(const std::string& key, std::string_view value) {
   if (!OpenSection()) return;
   const std::string_view name = StoredKey(key, key_);
   // A line without a name is no key: it is added each time, as in the store.
-  if (keys_ == TKeys::Indexed || (!name.empty() && !keyNames_.Add(bytes_, name, bytes_.size()))) {
+  if (keys_ == TKeys::Indexed || (!name.empty() && !keyNames_.Add(bytes_, name, used_))) {
     whole_ = false;
     return;
   }

@@ -2,6 +2,7 @@
 // A whole new section/key file built straight as its bytes, for writers that
 // fill one section after another.
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -21,7 +22,7 @@ namespace dudode {
 class TIniText {
  public:
   // Room for a text of about that many bytes, so that it grows rarely.
-  void Reserve(std::size_t bytes) { bytes_.reserve(bytes); }
+  void Reserve(std::size_t bytes);
   void AddLine(const std::string& text, const std::string& prefix);
   void SetSection(const std::string& section);
   void EraseSection();
@@ -31,7 +32,8 @@ class TIniText {
   // section's keys are either all of this kind or none.
   void WriteIndexed(std::string_view prefix, std::size_t index, std::string_view value);
   bool Whole() const { return whole_; }
-  std::string& Bytes() { return bytes_; }
+  // The text written so far.
+  std::string& Bytes();
 
  private:
   // Names written into the text, compared as the store compares them.
@@ -52,8 +54,12 @@ class TIniText {
   bool OpenSection();
   // The line name + digits = value.
   void PutLine(std::string_view name, std::string_view digits, std::string_view value);
+  // The next size bytes of the text, to be filled.
+  char* Room(std::size_t size);
+  void Put(std::initializer_list<std::string_view> parts);
 
-  std::string bytes_;
+  std::string bytes_;  // used_ bytes of text, the rest room to grow into
+  std::size_t used_ = 0;
   bool whole_ = true;
   std::string section_;          // in the file's code page
   bool sectionChanged_ = false;  // set since the last key

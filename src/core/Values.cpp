@@ -377,18 +377,13 @@ std::string TimeTextLong(std::uint32_t seconds) {
   return out;
 }
 
-char* PutTimeText(char* out, std::uint32_t seconds) {
-  const std::string& sep = Regional().TimeSeparator;
+namespace {
+
+// The first five characters of the long time text, for any separator.
+char* PutTimeTextCut(char* out, std::uint32_t seconds, const std::string& sep) {
   std::string longText;
   char buf[80];
   std::string_view text;
-  if (seconds / 3600 <= 99 && sep.size() == 1 && static_cast<unsigned char>(sep[0]) < 0x80) {
-    // Five one-byte characters: "HH:MM".
-    std::memcpy(out, kDigitPairs + 2 * (seconds / 3600), 2);
-    out[2] = sep[0];
-    std::memcpy(out + 3, kDigitPairs + 2 * (seconds / 60 % 60), 2);
-    return out + 5;
-  }
   if (sep.size() <= 16) {
     text = std::string_view(buf, static_cast<std::size_t>(PutTimeTextLong(buf, seconds, sep) - buf));
   } else {
@@ -398,6 +393,19 @@ char* PutTimeText(char* out, std::uint32_t seconds) {
   // Five characters of at most four bytes each.
   for (char c : text.substr(0, CharOffset(text, 5))) *out++ = c;
   return out;
+}
+
+}  // namespace
+
+char* PutTimeText(char* out, std::uint32_t seconds) {
+  const std::string& sep = Regional().TimeSeparator;
+  if (seconds / 3600 > 99 || sep.size() != 1 || static_cast<unsigned char>(sep[0]) >= 0x80)
+    return PutTimeTextCut(out, seconds, sep);
+  // Five one-byte characters: "HH:MM".
+  std::memcpy(out, kDigitPairs + 2 * (seconds / 3600), 2);
+  out[2] = sep[0];
+  std::memcpy(out + 3, kDigitPairs + 2 * (seconds / 60 % 60), 2);
+  return out + 5;
 }
 
 std::string TimeText(std::uint32_t seconds) {
