@@ -317,6 +317,7 @@ bool TIniStore::KeyValues(std::string_view section, std::vector<TKeyValue>& line
   LoadIfReplaced();
   const TSection* s = FindSection(section);
   if (!s) return false;
+  lines.reserve(lines.size() + s->Body.size());
   for (const TLine& line : s->Body) {
     if (line.ValueStart == 0) continue;
     const std::string_view name = line.Name();

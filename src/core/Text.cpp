@@ -156,8 +156,15 @@ std::size_t CharCount(std::string_view text) {
 }
 
 std::size_t CharOffset(std::string_view text, std::size_t chars) {
-  // In a run of ASCII every character is one byte.
-  std::size_t pos = std::min(AsciiPrefix(text.substr(0, std::min(chars, text.size()))), chars);
+  // In a run of ASCII every character is one byte. A few characters are
+  // looked at one by one, cheaper than the word-wise search.
+  const std::size_t limit = std::min(chars, text.size());
+  std::size_t pos = 0;
+  if (limit <= 16) {
+    while (pos < limit && static_cast<unsigned char>(text[pos]) < 0x80) ++pos;
+  } else {
+    pos = AsciiPrefix(text.substr(0, limit));
+  }
   chars -= pos;
   while (chars > 0 && pos < text.size()) {
     NextCodePoint(text, pos);
