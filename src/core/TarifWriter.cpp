@@ -196,12 +196,13 @@ void WriteEntryLists(Out& ini, const TTarifFile& doc, TDayClass dayClass, const 
     Report(progress, label, ZonePercent(i, doc.Zones.size()));
     ini.SetSection(zone.Key + (workday ? "WERKTAG" : "SASO"));
     ini.EraseSection();
-    const TTarifEntryList& list = zone.Entries(dayClass);
-    for (std::size_t j = 0; j < list.size(); ++j) {
-      // An entry whose Takt the file holds as 0 and without units would be
-      // dropped by the next load: it is left out now, so a second save agrees.
-      if (list[j].Units == 0 && WritesAsZero(list[j].Takt)) continue;
-      ini.WriteIndexed(zone.Key, j, PutEntryValue(buffer, list[j]));
+    // An entry whose Takt the file holds as 0 and without units would be
+    // dropped by the next load: it is left out now, and the keys of the
+    // others close up, so that a second save agrees with the first.
+    std::size_t index = 0;
+    for (const TTarifEntry& entry : zone.Entries(dayClass)) {
+      if (entry.Units == 0 && WritesAsZero(entry.Takt)) continue;
+      ini.WriteIndexed(zone.Key, index++, PutEntryValue(buffer, entry));
     }
   }
 }

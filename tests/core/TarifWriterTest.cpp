@@ -191,11 +191,12 @@ TEST_F(TarifWriterTest, ReplacesTheOldFileWithoutReadingIt) {
 }
 
 // A Takt the file can only hold as 0 leaves an entry without units out: the
-// next load would drop it, and a second save would differ from the first.
+// next load would drop it, and a second save would differ from the first. The
+// entries after it are numbered on without a gap, as the next save numbers them.
 TEST_F(TarifWriterTest, EntryWhoseTaktIsStoredAsZeroIsLeftOut) {
   TTarifFile doc = SmallDocument();
   doc.Zones.at(0).Werktag.push_back(
-      MakeEntry(kMoFr, 0.5, Hm(20, 0), Hm(20, 59, 59), 0.00003, 0, "0101", "3112", "Winzig"));
+      MakeEntry(kMoFr, 0.5, Hm(0, 0), Hm(0, 59, 59), 0.00003, 0, "0101", "3112", "Winzig"));
   ASSERT_TRUE(SaveTarifFile(doc));
   const std::string first = dir.Read("RATES.7");
   TTarifFile again = LoadName("RATES.7");
