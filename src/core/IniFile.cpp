@@ -329,9 +329,7 @@ std::string_view StoredKey(std::string_view key, std::string& scratch) {
     scratch = Utf8ToCp1252(key);
     key = scratch;
   }
-  while (!key.empty() && (key.front() == ' ' || key.front() == '\t')) key.remove_prefix(1);
-  while (!key.empty() && (key.back() == ' ' || key.back() == '\t')) key.remove_suffix(1);
-  return key;
+  return TrimName(key);
 }
 
 void TTheIniFile::WriteString(const std::string& key, std::string_view value) {

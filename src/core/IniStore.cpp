@@ -23,12 +23,6 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t';
 }
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
 // Windows-1252 case folding: ASCII and the accented capitals fold to small letters.
 constexpr std::array<unsigned char, 256> kFold = [] {
   std::array<unsigned char, 256> fold{};
@@ -73,7 +67,7 @@ std::uint64_t FoldedWord(const char* bytes, std::size_t count) {
 }
 
 bool IsHeader(std::string_view line) {
-  const std::string_view t = Trim(line);
+  const std::string_view t = TrimName(line);
   return !t.empty() && t.front() == '[';
 }
 
@@ -116,8 +110,14 @@ bool SameName(std::string_view a, std::string_view b) {
   return true;
 }
 
+std::string_view TrimName(std::string_view name) {
+  while (!name.empty() && IsBlank(name.front())) name.remove_prefix(1);
+  while (!name.empty() && IsBlank(name.back())) name.remove_suffix(1);
+  return name;
+}
+
 std::string FoldName(std::string_view name) {
-  std::string out(Trim(name));
+  std::string out(TrimName(name));
   for (char& c : out) c = static_cast<char>(Folded(c));
   return out;
 }
@@ -158,7 +158,7 @@ void TNameIndex::Grow() {
 }
 
 std::string_view TIniStore::TLine::Name() const {
-  return Trim(Text.substr(0, KeyEnd));
+  return TrimName(Text.substr(0, KeyEnd));
 }
 
 std::uint32_t TIniStore::TSection::FindKey(std::uint32_t hash, std::string_view name) const {
@@ -246,11 +246,11 @@ void TIniStore::Parse(std::string_view bytes) {
 // move than its fields are to set.
 void TIniStore::MakeLine(std::string_view text, TLine& line) {
   line.Text = text;
-  const std::string_view t = Trim(text);
+  const std::string_view t = TrimName(text);
   if (t.empty() || t.front() == ';') return;
   const std::size_t eq = text.find('=');
   if (eq == std::string_view::npos) return;
-  const std::string_view name = Trim(text.substr(0, eq));
+  const std::string_view name = TrimName(text.substr(0, eq));
   if (name.empty()) return;
   line.KeyEnd = static_cast<std::uint32_t>(eq);
   line.ValueStart = static_cast<std::uint32_t>(eq + 1);
@@ -261,14 +261,14 @@ TIniStore::TSection* TIniStore::NewSection(std::string_view header, std::string_
   const bool known = FindSection(name) != nullptr;
   TSection& section = sections_.emplace_back();
   section.Header = header;
-  section.Name = Trim(name);
+  section.Name = TrimName(name);
   section.Hash = FoldHash(section.Name);
   if (!known) sectionIndex_.Insert(section.Hash, static_cast<std::uint32_t>(sections_.size() - 1));
   return &section;
 }
 
 void TIniStore::AddParsedLine(std::string_view text) {
-  const std::string_view t = Trim(text);
+  const std::string_view t = TrimName(text);
   if (!t.empty() && t.front() == '[') {
     std::string_view name = t.substr(1);
     if (const std::size_t close = name.find(']'); close != std::string_view::npos)
@@ -296,7 +296,7 @@ TIniStore::TSection* TIniStore::FindSection(std::string_view section) {
 }
 
 const TIniStore::TSection* TIniStore::FindSection(std::string_view section) const {
-  const std::string_view name = Trim(section);
+  const std::string_view name = TrimName(section);
   const std::uint32_t at =
       sectionIndex_.Find(FoldHash(name), [&](std::uint32_t i) { return SameName(sections_[i].Name, name); });
   return at == TNameIndex::kNone ? nullptr : &sections_[at];
@@ -306,7 +306,7 @@ bool TIniStore::Find(std::string_view section, std::string_view key, std::string
   LoadIfReplaced();
   const TSection* s = FindSection(section);
   if (!s) return false;
-  const std::string_view name = Trim(key);
+  const std::string_view name = TrimName(key);
   const std::uint32_t at = s->FindKey(FoldHash(name), name);
   if (at == TNameIndex::kNone) return false;
   value = s->Body[at].Value();
@@ -375,7 +375,7 @@ void TIniStore::Write(std::string_view section, std::string_view key, std::strin
     writeSection_ = s;
     writeSectionName_.assign(section);
   }
-  const std::string_view name = Trim(key);
+  const std::string_view name = TrimName(key);
   const std::uint32_t hash = FoldHash(name);
   const std::uint32_t found = s->FindKey(hash, name);
   // The existing line keeps its name as written.
@@ -416,7 +416,7 @@ void TIniStore::EraseSection(std::string_view section) {
   LoadIfReplaced();
   // Every section of that name goes: a hidden duplicate would otherwise come
   // to light with its old keys once the first is gone.
-  const std::string_view name = Trim(section);
+  const std::string_view name = TrimName(section);
   // Every live name is in the index: without an entry there is nothing to erase.
   if (!FindSection(name)) return;
   const std::uint32_t hash = FoldHash(name);

@@ -164,7 +164,9 @@ class TIniStore {
   std::int64_t diskTime_ = 0;
 };
 
-// Case folding of Windows-1252 names, as the store compares them.
+// A section or key name as the store compares it: without blanks and tabs at
+// its ends, and case-folded (Windows-1252).
+std::string_view TrimName(std::string_view name);
 std::string FoldName(std::string_view name);
 // A hash of the folded bytes of a trimmed name.
 std::uint32_t FoldHash(std::string_view name);

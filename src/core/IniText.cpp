@@ -7,20 +7,6 @@
 #include "core/Text.h"
 
 namespace dudode {
-namespace {
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
-std::string_view TrimBlanksView(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
-}  // namespace
-
 bool TIniText::TNames::Add(const std::string& text, std::string_view name, std::size_t at) {
   const std::uint32_t hash = FoldHash(name);
   if (index_.Find(hash, [&](std::uint32_t i) {
@@ -47,7 +33,7 @@ void TIniText::TNames::Clear() {
 void TIniText::AddLine(const std::string& text, const std::string& prefix) {
   const std::string line = Utf8ToCp1252((prefix.empty() ? std::string(";") : prefix) + text);
   // Among the sections, or as a header of its own, the line is the store's work.
-  const std::string_view trimmed = TrimBlanksView(line);
+  const std::string_view trimmed = TrimName(line);
   if (open_ || (!trimmed.empty() && trimmed.front() == '[')) {
     whole_ = false;
     return;
@@ -89,7 +75,7 @@ void TIniText::SetSection(const std::string& section) {
 
 void TIniText::EraseSection() {
   // Without a section the file itself reports the error.
-  if (section_.empty() || sections_.Contains(bytes_, TrimBlanksView(section_))) whole_ = false;
+  if (section_.empty() || sections_.Contains(bytes_, TrimName(section_))) whole_ = false;
 }
 
 bool TIniText::OpenSection() {
@@ -101,7 +87,7 @@ bool TIniText::OpenSection() {
   // The usual case: the section just filled, under the same name.
   if (open_ && !sectionChanged_) return true;
   sectionChanged_ = false;
-  const std::string_view name = TrimBlanksView(section_);
+  const std::string_view name = TrimName(section_);
   if (open_ && SameName(std::string_view(bytes_).substr(openName_, openNameSize_), name)) return true;
   const std::size_t at = used_ + 1 + static_cast<std::size_t>(name.data() - section_.data());
   if (!sections_.Add(bytes_, name, at)) {

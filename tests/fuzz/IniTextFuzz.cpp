@@ -1,28 +1,16 @@
 // Plays arbitrary writer calls (sections, erasures, keys, indexed keys,
 // lines) on a whole-file text and on the store of an emptied file: when the
 // text says it is whole, its bytes must be the file the store writes.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
+#include "FuzzDirectory.h"
 #include "core/Files.h"
 #include "core/IniFile.h"
 #include "core/IniText.h"
 
 namespace {
-
-const std::string& Directory() {
-  static const std::string dir = [] {
-    const char* base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
-    std::string tmpl = std::string(base) + "/dudode-fuzz-XXXXXX";
-    if (!::mkdtemp(tmpl.data())) std::abort();
-    return tmpl;
-  }();
-  return dir;
-}
 
 // Short texts from a few characters that matter to the store: case, blanks,
 // tabs, line breaks, quotes, "=", brackets, a code-page letter in both cases.
@@ -69,11 +57,7 @@ void Play(Out& out, const std::uint8_t* p, const std::uint8_t* end) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const bool ready = [] {
-    dudode::SetProgramDirectory(Directory());
-    return true;
-  }();
-  (void)ready;
+  dudode::fuzz::UseFuzzDirectory();
   dudode::TIniText text;
   Play(text, data, data + size);
   if (!text.Whole()) return 0;

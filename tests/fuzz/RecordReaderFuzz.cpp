@@ -1,14 +1,12 @@
 // Feeds arbitrary bytes to the three record file layouts. Whatever is read
 // must be written back as exactly the bytes it was read from, and a file read
 // from disk, saved and read again must give the same records, completely.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
+#include "FuzzDirectory.h"
 #include "core/Files.h"
 #include "core/MessageBox.h"
 #include "templates/ConnectionTemplate.h"
@@ -18,20 +16,6 @@ namespace {
 
 void MustBePrefix(std::string_view bytes, std::string_view written) {
   if (bytes.substr(0, written.size()) != written) std::abort();
-}
-
-void UseFuzzDirectory() {
-  static const bool once = [] {
-    // Memory-backed where there is one: every save syncs.
-    const char* base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
-    std::string tmpl = std::string(base) + "/dudode-fuzz-XXXXXX";
-    if (!::mkdtemp(tmpl.data())) std::abort();
-    dudode::SetProgramDirectory(tmpl);
-    dudode::SetMessageBoxHandler([](const std::string&, const std::string&, int, dudode::MessageButtons,
-                                    int) { return int{dudode::idOK}; });
-    return true;
-  }();
-  (void)once;
 }
 
 // The report must tell the truth about what was kept, and a file that may be
@@ -59,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   MustBePrefix(bytes, dudode::ConnTempExRecords(dudode::ParseConnTempExRecords(bytes)));
   MustBePrefix(bytes, dudode::PhoneTempRecords(dudode::ParsePhoneTempRecords(bytes)));
 
-  UseFuzzDirectory();
+  dudode::fuzz::UseFuzzDirectory();
   RoundTrip(
       "ConnTemp.dat", bytes, [] { return dudode::ReadConnTempFile(); },
       [](dudode::TConnectionTemplateList& list) { return dudode::SaveConnectionTemplates(list, {}); },

@@ -1,14 +1,11 @@
 // libFuzzer target: arbitrary bytes as a tariff file. The reader must never
 // crash, hang or leak on them, whatever it builds must save and load again
 // with all its zones, and a second save must give the same bytes.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
+#include "FuzzDirectory.h"
 #include "core/Clock.h"
 #include "core/Files.h"
 #include "core/MessageBox.h"
@@ -19,15 +16,9 @@ namespace {
 
 const std::string& FuzzDir() {
   static const std::string dir = [] {
-    // Memory-backed where there is one: every save syncs.
-    const char* base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
-    std::string tmpl = std::string(base) + "/dudode-fuzz-XXXXXX";
-    if (!::mkdtemp(tmpl.data())) std::abort();
-    dudode::SetProgramDirectory(tmpl);
+    dudode::fuzz::UseFuzzDirectory();
     dudode::SetClock([] { return dudode::TDateTime{2024, 3, 15}; });
-    dudode::SetMessageBoxHandler([](const std::string&, const std::string&, int, dudode::MessageButtons,
-                                    int) { return int{dudode::idOK}; });
-    return tmpl + "/";
+    return dudode::ProgramDirectory();
   }();
   return dir;
 }
