@@ -101,10 +101,7 @@ std::optional<TWindow> ParseWindow(std::string_view value) {
 // One cleaned, non-empty entry value of the section of the zone with this key.
 void ReadEntry(const TKeyAndName& zone, const std::string& key, std::string_view value,
                const std::string& section, const TZoneReadOptions& options, TTarifEntryList& list) {
-  // The first "-" (the one between the times) must stand after the sixth
-  // character and be followed by a time of five characters and a "/".
-  const std::size_t dash = value.find('-');
-  if (dash == std::string::npos || dash < 6 || dash + 6 >= value.size() || value[dash + 6] != '/') {
+  if (!IsEntrySyntax(value)) {
     ShowMessageBox("Der Tarif für Schlüssel " + key + " ist fehlerhaft! Tarif wird nicht gelesen!",
                    "Syntax Fehler", mkFehler, mbOK);
     return;
@@ -176,6 +173,11 @@ void ReadEntry(const TKeyAndName& zone, const std::string& key, std::string_view
 }
 
 }  // namespace
+
+bool IsEntrySyntax(std::string_view value) {
+  const std::size_t dash = value.find('-');
+  return dash != std::string_view::npos && dash >= 6 && dash + 6 < value.size() && value[dash + 6] == '/';
+}
 
 std::vector<TAppEntry> ReadApplications(TTheIniFile& ini) {
   TSectionReader in(ini);

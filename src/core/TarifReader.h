@@ -1,6 +1,7 @@
 #pragma once
 // Reads a tariff file of the program directory into the document.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/TarifFile.h"
@@ -17,6 +18,11 @@ class TTheIniFile;
 // be opened or read gives an empty document and false, after a message.
 // readOnly leaves a write protection of the file alone.
 bool LoadTarifFile(TTarifFile& document, bool readOnly = false);
+
+// Whether the reader takes an entry value at all: its first "-" (the one
+// between the times) stands after the sixth character and is followed by a
+// time of five characters and a "/".
+bool IsEntrySyntax(std::string_view value);
 
 // The parts of the reader that the import of another file shares. The import
 // reads zones with its own variations; the defaults are the reader's.

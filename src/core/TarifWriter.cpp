@@ -9,6 +9,7 @@
 #include "core/IniFile.h"
 #include "core/IniText.h"
 #include "core/MessageBox.h"
+#include "core/TarifReader.h"
 #include "core/Values.h"
 
 namespace dudode {
@@ -196,13 +197,17 @@ void WriteEntryLists(Out& ini, const TTarifFile& doc, TDayClass dayClass, const 
     Report(progress, label, ZonePercent(i, doc.Zones.size()));
     ini.SetSection(zone.Key + (workday ? "WERKTAG" : "SASO"));
     ini.EraseSection();
-    // An entry whose Takt the file holds as 0 and without units would be
-    // dropped by the next load: it is left out now, and the keys of the
-    // others close up, so that a second save agrees with the first.
+    // An entry the next load would drop is left out now, and the keys of the
+    // others close up, so that a second save agrees with the first: one whose
+    // Takt the file holds as 0 and without units, and one whose line the
+    // reader does not take (a negative price puts a "-" before the times;
+    // only a damaged file gives one, the entry dialog refuses it).
     std::size_t index = 0;
     for (const TTarifEntry& entry : zone.Entries(dayClass)) {
       if (entry.Units == 0 && WritesAsZero(entry.Takt)) continue;
-      ini.WriteIndexed(zone.Key, index++, PutEntryValue(buffer, entry));
+      const std::string_view value = PutEntryValue(buffer, entry);
+      if (!IsEntrySyntax(value)) continue;
+      ini.WriteIndexed(zone.Key, index++, value);
     }
   }
 }

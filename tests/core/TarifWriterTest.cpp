@@ -190,18 +190,24 @@ TEST_F(TarifWriterTest, ReplacesTheOldFileWithoutReadingIt) {
   EXPECT_EQ(std::pair(true, doc.Description), std::pair(saved, LoadName("RATES.7").Description));
 }
 
-// A Takt the file can only hold as 0 leaves an entry without units out: the
-// next load would drop it, and a second save would differ from the first. The
-// entries after it are numbered on without a gap, as the next save numbers them.
-TEST_F(TarifWriterTest, EntryWhoseTaktIsStoredAsZeroIsLeftOut) {
-  TTarifFile doc = SmallDocument();
-  doc.Zones.at(0).Werktag.push_back(
-      MakeEntry(kMoFr, 0.5, Hm(0, 0), Hm(0, 59, 59), 0.00003, 0, "0101", "3112", "Winzig"));
-  ASSERT_TRUE(SaveTarifFile(doc));
-  const std::string first = dir.Read("RATES.7");
-  TTarifFile again = LoadName("RATES.7");
-  ASSERT_TRUE(SaveTarifFile(again));
-  EXPECT_EQ(std::pair(std::string::npos, first), std::pair(first.find("Winzig"), dir.Read("RATES.7")));
+// An entry the next load would drop is left out: a Takt the file can only hold
+// as 0 without units, and a negative price, whose "-" the reader takes for the
+// one between the times. Otherwise a second save would differ from the first.
+// The entries after it are numbered on without a gap, as the next save numbers them.
+TEST_F(TarifWriterTest, EntryTheReaderWouldDropIsLeftOut) {
+  const TTarifEntry rows[] = {
+      MakeEntry(kMoFr, 0.5, Hm(0, 0), Hm(0, 59, 59), 0.00003, 0, "0101", "3112", "Winzig"),
+      MakeEntry(kMoFr, -0.12, Hm(0, 0), Hm(0, 59, 59), 60, 0, "0101", "3112", "Winzig"),
+  };
+  for (const TTarifEntry& entry : rows) {
+    TTarifFile doc = SmallDocument();
+    doc.Zones.at(0).Werktag.push_back(entry);
+    ASSERT_TRUE(SaveTarifFile(doc));
+    const std::string first = dir.Read("RATES.7");
+    TTarifFile again = LoadName("RATES.7");
+    ASSERT_TRUE(SaveTarifFile(again));
+    EXPECT_EQ(std::pair(std::string::npos, first), std::pair(first.find("Winzig"), dir.Read("RATES.7")));
+  }
 }
 
 TEST_F(TarifWriterTest, FileThatCannotBeReplacedIsReportedAndNothingIsWritten) {
