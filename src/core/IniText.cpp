@@ -7,6 +7,7 @@
 #include "core/Text.h"
 
 namespace dudode {
+
 bool TIniText::TNames::Add(const std::string& text, std::string_view name, std::size_t at) {
   const std::uint32_t hash = FoldHash(name);
   if (index_.Find(hash, [&](std::uint32_t i) {

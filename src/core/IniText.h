@@ -77,19 +77,27 @@ class TIniText {
 };
 
 // Writes a whole new file with write(sink), called with a TIniText first and
-// with the file itself only when the text could not be built.
+// with the file itself only when the text could not be built. When anything
+// fails the old file is still whole, and the half-done image is dropped, so
+// that no later flush or close writes it.
 template <class Write>
 void ReplaceFile(TTheIniFile& ini, Write write) {
-  TIniText text;
-  // The file written last time is the best guess of the new one's size.
-  const TFileStamp old = FileStampOf(ini.FullPath());
-  if (old.Size > 0) text.Reserve(static_cast<std::size_t>(old.Size) + static_cast<std::size_t>(old.Size) / 8);
-  write(text);
-  if (text.Whole()) {
-    ini.WriteText(std::move(text.Bytes()));
-  } else {
-    write(ini);
-    ini.Flush();
+  try {
+    TIniText text;
+    // The file written last time is the best guess of the new one's size.
+    const TFileStamp old = FileStampOf(ini.FullPath());
+    if (old.Size > 0)
+      text.Reserve(static_cast<std::size_t>(old.Size) + static_cast<std::size_t>(old.Size) / 8);
+    write(text);
+    if (text.Whole()) {
+      ini.WriteText(std::move(text.Bytes()));
+    } else {
+      write(ini);
+      ini.Flush();
+    }
+  } catch (...) {
+    ini.DiscardChanges();
+    throw;
   }
 }
 

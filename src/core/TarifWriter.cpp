@@ -345,13 +345,7 @@ bool SaveTarifFile(TTarifFile& document, const TSaveOptions& options, const TPro
                      "", mkFehler, mbOK);
       return false;
     }
-    try {
-      ReplaceFile(ini, [&](auto& out) { WriteWholeFile(out, document, options, progress); });
-    } catch (const EIniError&) {
-      // The old file is still whole; the half-done image must not reach it later.
-      ini.DiscardChanges();
-      throw;
-    }
+    ReplaceFile(ini, [&](auto& out) { WriteWholeFile(out, document, options, progress); });
   } catch (const EIniError& error) {
     ShowMessageBox(error.what(), "", mkFehler, mbOK);
     return false;

@@ -401,13 +401,7 @@ bool SaveProviderFile(const std::string& fileName, TProviderList& providers, con
       // as none and be written as "-1" by the next save.
       if (WholeValue(provider.Options.NoCostsFrom) <= 0) provider.Options.NoCostsFrom = -1;
     }
-    try {
-      ReplaceFile(ini, [&](auto& out) { WriteFile(out, fileName, providers, step); });
-    } catch (...) {
-      // Half-done work must not reach the file through a later flush.
-      ini.DiscardChanges();
-      throw;
-    }
+    ReplaceFile(ini, [&](auto& out) { WriteFile(out, fileName, providers, step); });
     return true;
   } catch (const EIniError& error) {
     ShowMessageBox(error.what(), "", mkFehler, mbOK);
