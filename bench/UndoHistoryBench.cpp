@@ -33,7 +33,7 @@ TTarifFile Largest() {
         e.Name = "Tarif Nummer " + std::to_string(i) + " mit langem Namen";
         e.DateFrom = "0101";
         e.DateTo = "3112";
-        e.SortKey = EntrySortKey(e);
+        e.SortKey.Assign(EntrySortKey(e));
         zone.Entries(dayClass).push_back(e);
       }
     }

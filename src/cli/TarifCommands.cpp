@@ -34,7 +34,7 @@ void WriteEntry(TJsonWriter& json, const TTarifEntry& e) {
   json.Field("DateTo", e.DateTo);
   json.Field("ZoneConnectPrice", e.ZoneConnectPrice);
   json.Field("ZoneMonthlyFee", e.ZoneMonthlyFee);
-  json.Field("SortKey", e.SortKey);
+  json.Field("SortKey", e.SortKey.View());
   json.EndObject();
 }
 

@@ -22,12 +22,13 @@ constexpr std::size_t kMaxItems = 100000;
 class TImageWriter {
  public:
   std::string Out;
-  void operator()(const std::string& text) {
+  void operator()(std::string_view text) {
     Out += std::to_string(text.size());
     Out += ':';
     Out += text;
     Out += '\n';
   }
+  void operator()(const TSortKey& key) { (*this)(key.View()); }
   void operator()(double value) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);  // shortest exact text
@@ -61,6 +62,11 @@ class TImageReader {
     }
     text.assign(in_.substr(0, size));
     in_.remove_prefix(size + 1);
+  }
+  void operator()(TSortKey& key) {
+    std::string text;
+    (*this)(text);
+    key.Assign(text);
   }
   void operator()(double& value) { Number(value, '\n'); }
   template <typename T>

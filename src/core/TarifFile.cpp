@@ -1,6 +1,7 @@
 #include "core/TarifFile.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "core/RegionalSettings.h"
@@ -81,7 +82,7 @@ namespace {
 // Built in place, so that a list sorted again reuses its keys' memory. The
 // separators are passed in: a sort builds thousands of keys.
 void BuildSortKey(const TTarifEntry& entry, std::string_view dateSep, std::string_view timeSep,
-                  std::string& key) {
+                  TSortKey& key) {
   const std::size_t room = entry.DateFrom.size() + entry.DateTo.size() + 2 * (24 + 2 * timeSep.size()) + 3;
   char small[128];
   std::string large;
@@ -98,24 +99,35 @@ void BuildSortKey(const TTarifEntry& entry, std::string_view dateSep, std::strin
   // No more bytes than the limit: no more characters either. Where the limit
   // falls in plain ASCII, bytes are characters.
   if (built.size() <= kMaxSortKeyChars) {
-    key.assign(built);
+    key.Assign(built);
   } else {
-    key.assign(built.substr(
+    key.Assign(built.substr(
         0, AsciiPrefix(built) >= kMaxSortKeyChars ? kMaxSortKeyChars : CharOffset(built, kMaxSortKeyChars)));
   }
 }
 
-void BuildSortKey(const TTarifEntry& entry, std::string& key) {
+void BuildSortKey(const TTarifEntry& entry, TSortKey& key) {
   const RegionalSettings& regional = Regional();
   BuildSortKey(entry, regional.DateSeparator, regional.TimeSeparator, key);
 }
 
 }  // namespace
 
+void TSortKey::Assign(std::string_view text) {
+  if (text.size() > kCapacity) {
+    // Back to the start of the character the cut would split.
+    std::size_t end = kCapacity;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    text = text.substr(0, end);
+  }
+  std::memcpy(bytes_, text.data(), text.size());
+  size_ = static_cast<std::uint8_t>(text.size());
+}
+
 std::string EntrySortKey(const TTarifEntry& entry) {
-  std::string key;
+  TSortKey key;
   BuildSortKey(entry, key);
-  return key;
+  return std::string(key.View());
 }
 
 void SortEntryList(TTarifEntryList& list) {

@@ -1,8 +1,10 @@
 #pragma once
 // The tariff document: one tariff file held in memory, with its zones, their
 // entry lists, the holidays and the application table.
+#include <compare>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Files.h"
@@ -35,6 +37,25 @@ inline constexpr const char* kCityPlusCode = "7777";
 enum class TDayClass { Werktag, SaSo };
 inline constexpr TDayClass kDayClasses[] = {TDayClass::Werktag, TDayClass::SaSo};
 
+// An entry's sort key, held in the entry itself: every load sorts every
+// list, and a key on the heap cost an allocation per entry. Room for
+// kMaxSortKeyChars characters of up to four bytes each.
+class TSortKey {
+ public:
+  static constexpr std::size_t kCapacity = 4 * kMaxSortKeyChars;
+
+  // A longer text keeps its first whole characters that fit.
+  void Assign(std::string_view text);
+  std::string_view View() const { return {bytes_, size_}; }
+  bool operator==(const TSortKey& other) const { return View() == other.View(); }
+  // Byte by byte; a key that is the start of another is the smaller.
+  std::strong_ordering operator<=>(const TSortKey& other) const { return View() <=> other.View(); }
+
+ private:
+  char bytes_[kCapacity];  // only the first size_ bytes are set
+  std::uint8_t size_ = 0;
+};
+
 // One priced time window.
 struct TTarifEntry {
   TDaySet Weekdays = 0;
@@ -50,7 +71,7 @@ struct TTarifEntry {
   std::string DateTo;
   double ZoneConnectPrice = 0;  // copy of the zone's value
   double ZoneMonthlyFee = 0;    // copy of the zone's value
-  std::string SortKey;
+  TSortKey SortKey;
 
   // Takt 0 and Units 0 charge nothing at all: such an entry is dropped.
   bool IsTariff() const { return Takt != 0 || Units != 0; }

@@ -19,8 +19,7 @@ std::size_t VectorHeap(const std::vector<T>& list) {
 
 std::size_t EntriesHeap(const TTarifEntryList& list) {
   std::size_t bytes = VectorHeap(list);
-  for (const TTarifEntry& e : list)
-    bytes += HeapOf(e.Name) + HeapOf(e.DateFrom) + HeapOf(e.DateTo) + HeapOf(e.SortKey);
+  for (const TTarifEntry& e : list) bytes += HeapOf(e.Name) + HeapOf(e.DateFrom) + HeapOf(e.DateTo);
   return bytes;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -32,6 +33,28 @@ std::string ReplaceAll(std::string_view text, std::string_view what, std::string
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
+}
+
+// Four ASCII digits read as one word: the value, or -1 when any is not a
+// digit. Amounts carry four decimals and dates four digits.
+int FourDigits(const char* p) {
+  if constexpr (std::endian::native != std::endian::little) {
+    int value = 0;
+    for (int i = 0; i < 4; ++i) {
+      if (!IsDigit(p[i])) return -1;
+      value = value * 10 + (p[i] - '0');
+    }
+    return value;
+  } else {
+    std::uint32_t word;
+    std::memcpy(&word, p, 4);
+    // Every byte 0x30-0x39: its top half is 3, and adding 6 keeps it so.
+    if ((word & 0xF0F0F0F0u) != 0x30303030u || ((word + 0x06060606u) & 0xF0F0F0F0u) != 0x30303030u) return -1;
+    word -= 0x30303030u;
+    // Pairs first (bytes 0 and 2 each hold two digits), then the two pairs.
+    word = (word * 10 + (word >> 8)) & 0x00FF00FFu;
+    return static_cast<int>((word & 0xFFu) * 100 + (word >> 16));
+  }
 }
 
 // A separator with a digit could stand inside a date of digits.
@@ -146,6 +169,10 @@ bool FastDecimal(std::string_view s, double& value) {
   std::size_t decimals = 0;
   if (p != end && *p == '.') {
     const char* const first = ++p;
+    if (const int quad = end - p == 4 ? FourDigits(p) : -1; quad >= 0) {
+      digits = digits * 10000 + static_cast<std::uint64_t>(quad);
+      p = end;
+    }
     for (; p != end && IsDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
     decimals = static_cast<std::size_t>(p - first);
   }
@@ -431,7 +458,7 @@ std::uint32_t ParseTimeText(std::string_view text) {
 }
 
 bool IsDateCode(std::string_view text) {
-  return text.size() == 4 && std::all_of(text.begin(), text.end(), IsDigit);
+  return text.size() == 4 && FourDigits(text.data()) >= 0;
 }
 
 char* PutStrippedDate(char* out, std::string_view text) {

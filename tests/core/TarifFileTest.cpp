@@ -37,7 +37,7 @@ TEST(SortEntryListTest, OrdersByValidityThenTimesWithSpecialCodesLastAndDropsNon
   EXPECT_EQ((std::vector<std::string>{"shorter-year", "fixed units", "night", "day-short", "day", "april",
                                       "december", "cityplus", "weekend", "holiday"}),
             Names(list));
-  EXPECT_EQ("0101 1231 09:00:00 17:59:59", list[4].SortKey);
+  EXPECT_EQ("0101 1231 09:00:00 17:59:59", list[4].SortKey.View());
 }
 
 TEST(TarifFileTest, ZoneNameAsShownAndAsWritten) {

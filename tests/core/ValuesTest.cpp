@@ -75,7 +75,7 @@ TEST(ValuesTest, Numbers) {
   bool ok = false;
   EXPECT_DOUBLE_EQ(0.12, ParseNumber("0.12", &ok));
   EXPECT_TRUE(ok);
-  for (const char* bad : {"", "0,12", "1.2.3", "abc", "inf", "nan", "1x", "-"}) {
+  for (const char* bad : {"", "0,12", "1.2.3", "abc", "inf", "nan", "1x", "-", "1.23:4", "1.2/34"}) {
     EXPECT_DOUBLE_EQ(0, ParseNumber(bad, &ok)) << bad;
     EXPECT_FALSE(ok) << bad;
   }
@@ -99,7 +99,10 @@ TEST(ValuesTest, Numbers) {
                                                    {".5", 0.5},
                                                    {"5.", 5.0},
                                                    {"0.000000000000001", 1e-15},
-                                                   {"1e3", 1000.0}};
+                                                   {"1e3", 1000.0},
+                                                   {"60.0000", 60.0},
+                                                   {"0.0999", 0.0999},
+                                                   {"12345678901.2345", 12345678901.2345}};
   for (const auto& [text, value] : exact) EXPECT_EQ(value, ParseNumber(text)) << text;
   const std::tuple<double, int, const char*> texts[] = {{0.00005, 4, "0.0001"},
                                                         {0.00015, 4, "0.0001"},
