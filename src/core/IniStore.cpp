@@ -248,8 +248,8 @@ void TIniStore::MakeLine(std::string_view text, TLine& line) {
   line.Text = text;
   const std::string_view t = TrimName(text);
   if (t.empty() || t.front() == ';') return;
-  const std::size_t eq = text.find('=');
-  if (eq == std::string_view::npos) return;
+  const std::size_t eq = FindByte(text, '=');
+  if (eq == text.size()) return;
   const std::string_view name = TrimName(text.substr(0, eq));
   if (name.empty()) return;
   line.KeyEnd = static_cast<std::uint32_t>(eq);

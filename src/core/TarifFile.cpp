@@ -79,15 +79,15 @@ bool IsUsableDescription(const std::string& name) {
 
 namespace {
 
-// Built in place, so that a list sorted again reuses its keys' memory. The
-// separators are passed in: a sort builds thousands of keys.
+// Built in the key's own room where it fits, as it does unless the
+// separators are long. The separators are passed in: a sort builds thousands
+// of keys.
 void BuildSortKey(const TTarifEntry& entry, std::string_view dateSep, std::string_view timeSep,
                   TSortKey& key) {
   const std::size_t room = entry.DateFrom.size() + entry.DateTo.size() + 2 * (24 + 2 * timeSep.size()) + 3;
-  char small[128];
   std::string large;
-  if (room > sizeof small) large.resize(room);
-  char* const begin = room > sizeof small ? large.data() : small;
+  if (room > TSortKey::kCapacity) large.resize(room);
+  char* const begin = large.empty() ? key.Buffer() : large.data();
   char* p = PutDateSortKey(begin, entry.DateFrom, dateSep);
   *p++ = ' ';
   p = PutDateSortKey(p, entry.DateTo, dateSep);
@@ -98,11 +98,13 @@ void BuildSortKey(const TTarifEntry& entry, std::string_view dateSep, std::strin
   const std::string_view built(begin, static_cast<std::size_t>(p - begin));
   // No more bytes than the limit: no more characters either. Where the limit
   // falls in plain ASCII, bytes are characters.
-  if (built.size() <= kMaxSortKeyChars) {
-    key.Assign(built);
+  const std::size_t size = built.size() <= kMaxSortKeyChars         ? built.size()
+                           : AsciiPrefix(built) >= kMaxSortKeyChars ? kMaxSortKeyChars
+                                                                    : CharOffset(built, kMaxSortKeyChars);
+  if (large.empty()) {
+    key.Resize(size);
   } else {
-    key.Assign(built.substr(
-        0, AsciiPrefix(built) >= kMaxSortKeyChars ? kMaxSortKeyChars : CharOffset(built, kMaxSortKeyChars)));
+    key.Assign(built.substr(0, size));
   }
 }
 

@@ -46,6 +46,9 @@ class TSortKey {
 
   // A longer text keeps its first whole characters that fit.
   void Assign(std::string_view text);
+  // Room to build a key in place; Resize then tells how much of it counts.
+  char* Buffer() { return bytes_; }
+  void Resize(std::size_t size) { size_ = static_cast<std::uint8_t>(size < kCapacity ? size : kCapacity); }
   std::string_view View() const { return {bytes_, size_}; }
   bool operator==(const TSortKey& other) const { return View() == other.View(); }
   // Byte by byte; a key that is the start of another is the smaller.

@@ -58,9 +58,7 @@ class TSectionReader {
 // the part and nothing is left (so "...0101-3112" without a name still gives
 // its dates).
 std::string_view TakeBefore(std::string_view& text, char separator) {
-  // The parts are short: a plain loop beats a library search here.
-  std::size_t pos = 0;
-  while (pos < text.size() && text[pos] != separator) ++pos;
+  const std::size_t pos = FindByte(text, separator);
   const std::string_view part = text.substr(0, pos);
   text.remove_prefix(pos == text.size() ? pos : pos + 1);
   return part;
@@ -132,8 +130,8 @@ void ReadEntry(const TKeyAndName& zone, const std::string& key, std::string_view
     bool ok = false;
     entry.Takt = ParseNumber(taktText, &ok);
     allParsed = allParsed && ok;
-    ParseInteger(unitsText, &ok);
-    entry.Units = LeadingInteger(unitsText);
+    const std::int32_t units = ParseInteger(unitsText, &ok);
+    entry.Units = ok ? units : LeadingInteger(unitsText);
     allParsed = allParsed && ok;
   } else {
     allParsed = false;
@@ -175,8 +173,8 @@ void ReadEntry(const TKeyAndName& zone, const std::string& key, std::string_view
 }  // namespace
 
 bool IsEntrySyntax(std::string_view value) {
-  const std::size_t dash = value.find('-');
-  return dash != std::string_view::npos && dash >= 6 && dash + 6 < value.size() && value[dash + 6] == '/';
+  const std::size_t dash = FindByte(value, '-');
+  return dash != value.size() && dash >= 6 && dash + 6 < value.size() && value[dash + 6] == '/';
 }
 
 std::vector<TAppEntry> ReadApplications(TTheIniFile& ini) {

@@ -1,7 +1,10 @@
 #pragma once
 // Character-level text tools. Inside the program every text is UTF-8; the data
 // files are Windows-1252 and convert only where bytes meet files.
+#include <bit>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -17,6 +20,27 @@ std::string Utf8ToCp1252(std::string_view text);
 std::size_t AsciiPrefix(std::string_view text);
 inline bool IsAscii(std::string_view text) {
   return AsciiPrefix(text) == text.size();
+}
+
+// Position of the first byte c in text, or its size when there is none. The
+// texts searched this way are short parts of a line: eight bytes a step costs
+// less than starting a library search.
+inline std::size_t FindByte(std::string_view text, char c) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+  std::size_t pos = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    const std::uint64_t pattern = kOnes * static_cast<unsigned char>(c);
+    for (; pos + 8 <= text.size(); pos += 8) {
+      std::uint64_t word;
+      std::memcpy(&word, text.data() + pos, 8);
+      const std::uint64_t x = word ^ pattern;
+      // The lowest set high bit marks the first byte that was c.
+      if (const std::uint64_t hit = (x - kOnes) & ~x & (kOnes << 7))
+        return pos + static_cast<std::size_t>(std::countr_zero(hit)) / 8;
+    }
+  }
+  while (pos < text.size() && text[pos] != c) ++pos;
+  return pos;
 }
 
 // Number of characters (code points) of a UTF-8 text.
