@@ -19,10 +19,6 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::size_t kArenaBlock = 64 * 1024;
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
 // Windows-1252 case folding: ASCII and the accented capitals fold to small letters.
 constexpr std::array<unsigned char, 256> kFold = [] {
   std::array<unsigned char, 256> fold{};
@@ -108,12 +104,6 @@ bool SameName(std::string_view a, std::string_view b) {
     if (Folded(a[i]) != Folded(b[i])) return false;
   }
   return true;
-}
-
-std::string_view TrimName(std::string_view name) {
-  while (!name.empty() && IsBlank(name.front())) name.remove_prefix(1);
-  while (!name.empty() && IsBlank(name.back())) name.remove_suffix(1);
-  return name;
 }
 
 std::string FoldName(std::string_view name) {
@@ -244,10 +234,9 @@ void TIniStore::Parse(std::string_view bytes) {
 
 // Fills a line in place: a line built elsewhere and copied in is slower to
 // move than its fields are to set.
-void TIniStore::MakeLine(std::string_view text, TLine& line) {
+void TIniStore::MakeLine(std::string_view text, std::string_view trimmed, TLine& line) {
   line.Text = text;
-  const std::string_view t = TrimName(text);
-  if (t.empty() || t.front() == ';') return;
+  if (trimmed.empty() || trimmed.front() == ';') return;
   const std::size_t eq = FindByte(text, '=');
   if (eq == text.size()) return;
   const std::string_view name = TrimName(text.substr(0, eq));
@@ -283,7 +272,7 @@ void TIniStore::AddParsedLine(std::string_view text) {
   TSection& section = sections_.back();
   const auto at = static_cast<std::uint32_t>(section.Body.size());
   TLine& line = section.Body.emplace_back();
-  MakeLine(text, line);
+  MakeLine(text, t, line);
   if (line.ValueStart != 0) {
     line.Repeated = section.FindKey(line.Hash, line.Name()) != TNameIndex::kNone;
     if (!line.Repeated) section.KeyIndex.Insert(line.Hash, at);

@@ -136,7 +136,8 @@ class TIniStore {
   TSection* NewSection(std::string_view header, std::string_view name);
   TSection* FindSection(std::string_view section);
   const TSection* FindSection(std::string_view section) const;
-  static void MakeLine(std::string_view text, TLine& line);
+  // trimmed: the text without blanks at its ends, as the caller has it.
+  static void MakeLine(std::string_view text, std::string_view trimmed, TLine& line);
   // Copies the parts, one after the other, into the arena.
   std::string_view Keep(std::initializer_list<std::string_view> parts);
   char* Allocate(std::size_t size);
@@ -166,7 +167,13 @@ class TIniStore {
 
 // A section or key name as the store compares it: without blanks and tabs at
 // its ends, and case-folded (Windows-1252).
-std::string_view TrimName(std::string_view name);
+inline std::string_view TrimName(std::string_view name) {
+  // Inline: every line of a file is trimmed more than once while it is read.
+  auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!name.empty() && blank(name.front())) name.remove_prefix(1);
+  while (!name.empty() && blank(name.back())) name.remove_suffix(1);
+  return name;
+}
 std::string FoldName(std::string_view name);
 // A hash of the folded bytes of a trimmed name.
 std::uint32_t FoldHash(std::string_view name);
