@@ -59,7 +59,7 @@ class TSectionReader {
 // its dates).
 std::string_view TakeBefore(std::string_view& text, char separator) {
   const std::size_t pos = FindByte(text, separator);
-  const std::string_view part = text.substr(0, pos);
+  const std::string_view part(text.data(), pos);
   text.remove_prefix(pos == text.size() ? pos : pos + 1);
   return part;
 }
@@ -158,8 +158,11 @@ void ReadEntry(const TKeyAndName& zone, const std::string& key, std::string_view
   }
 
   if (entry.Name.size() > kMaxEntryNameChars) entry.Name.resize(CharOffset(entry.Name, kMaxEntryNameChars));
-  entry.DateFrom = LeftView(dateText, 4);
-  entry.DateTo = LeftView(dateText.substr(CharOffset(dateText, 5)), 4);
+  // Dates of plain ASCII, as they are, need no counting of characters.
+  const bool ascii = dateText.size() <= 9 && IsAscii(dateText);
+  entry.DateFrom = ascii ? dateText.substr(0, 4) : LeftView(dateText, 4);
+  entry.DateTo = ascii ? dateText.substr(std::min<std::size_t>(dateText.size(), 5), 4)
+                       : LeftView(dateText.substr(CharOffset(dateText, 5)), 4);
   // Only four-digit dates (the end one may be missing) are written back as
   // they were read; anything else would change on every save.
   if (!IsDateCode(entry.DateFrom) || (!entry.DateTo.empty() && !IsDateCode(entry.DateTo))) {
