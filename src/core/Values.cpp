@@ -292,6 +292,16 @@ std::string KeyLetters(std::string_view text) {
 }
 
 double ParseNumber(std::string_view text, bool* ok) {
+  // The amounts the files hold: up to four whole digits and four decimals.
+  if (const std::size_t n = text.size(); n >= 6 && n <= 9 && text[n - 5] == '.' && IsDigit(text[0])) {
+    int whole = 0;
+    std::size_t i = 0;
+    for (; IsDigit(text[i]); ++i) whole = whole * 10 + (text[i] - '0');
+    if (const int decimals = FourDigits(text.data() + n - 4); i == n - 5 && decimals >= 0) {
+      if (ok) *ok = true;
+      return static_cast<double>(whole * 10000 + decimals) / 1e4;
+    }
+  }
   if (ok) *ok = false;
   std::string_view s = text;
   bool negative = false;

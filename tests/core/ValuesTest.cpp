@@ -75,7 +75,8 @@ TEST(ValuesTest, Numbers) {
   bool ok = false;
   EXPECT_DOUBLE_EQ(0.12, ParseNumber("0.12", &ok));
   EXPECT_TRUE(ok);
-  for (const char* bad : {"", "0,12", "1.2.3", "abc", "inf", "nan", "1x", "-", "1.23:4", "1.2/34"}) {
+  for (const char* bad :
+       {"", "0,12", "1.2.3", "abc", "inf", "nan", "1x", "-", "1.23:4", "1.2/34", "1a.0000"}) {
     EXPECT_DOUBLE_EQ(0, ParseNumber(bad, &ok)) << bad;
     EXPECT_FALSE(ok) << bad;
   }
