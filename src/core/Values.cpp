@@ -169,10 +169,6 @@ bool FastDecimal(std::string_view s, double& value) {
   std::size_t decimals = 0;
   if (p != end && *p == '.') {
     const char* const first = ++p;
-    if (const int quad = end - p == 4 ? FourDigits(p) : -1; quad >= 0) {
-      digits = digits * 10000 + static_cast<std::uint64_t>(quad);
-      p = end;
-    }
     for (; p != end && IsDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
     decimals = static_cast<std::size_t>(p - first);
   }
